@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quarvel, builds it, then either starts the
+# program or runs every test.
+#   bash scripts/quarvel.sh run    install what is missing, build, start build/quarvel
+#   bash scripts/quarvel.sh test   install what is missing, build, run the test suite
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+action=${1:-}
+case "$action" in
+run | test) ;;
+*)
+    echo "usage: bash scripts/quarvel.sh run|test" >&2
+    exit 2
+    ;;
+esac
+
+packages=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libbenchmark-dev
+    fonts-dejavu-core fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+if [ "$action" = test ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARVEL_WERROR=ON
+    cmake --build build -j"$jobs"
+    ctest --test-dir build --output-on-failure -j"$jobs"
+else
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$jobs"
+    exec build/quarvel
+fi
