@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QImage;
+class QIODevice;
+
+// Windows bitmap files: 24 bits per pixel, uncompressed, a 14-byte file header
+// and a 40-byte information header (54 bytes before the pixels, no colour
+// table), rows stored bottom-up, each padded to a multiple of 4 bytes.
+QByteArray encodeBmp24(const QImage& image);
+
+// Writes all of data to device; a short or failed write throws
+// "Erreur d'écriture dans le flux".
+void writeAllToDevice(QIODevice& device, const QByteArray& data);
+
+// Writes the image as a BMP file at path. The file is replaced atomically: a
+// failure leaves whatever was there before. Throws "Impossible de créer le
+// fichier <path>" when the file cannot be created, and the write error above
+// when its contents cannot be written.
+void writeBmpFile(const QString& path, const QImage& image);

@@ -1,0 +1,184 @@
+#include "bmpfile.h"
+#include "quarvelerror.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+quint32 u32(const QByteArray& b, int at) {
+    quint32 v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | quint8(b[at + i]);
+    return v;
+}
+
+quint16 u16(const QByteArray& b, int at) {
+    return quint16(quint8(b[at]) | (quint8(b[at + 1]) << 8));
+}
+
+// Accepts at most `room` bytes, then refuses every write.
+class ShortDevice : public QIODevice {
+public:
+    explicit ShortDevice(qint64 room)
+        : m_room(room) {
+        open(QIODevice::WriteOnly);
+    }
+    QByteArray written;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 len) override {
+        const qint64 n = qMin(len, m_room - qint64(written.size()));
+        if (n <= 0) return -1;
+        written.append(data, n);
+        return n;
+    }
+
+private:
+    qint64 m_room;
+};
+
+QString messageOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const QuarvelError& e) {
+        return e.message();
+    }
+    return QString();
+}
+} // namespace
+
+class TestBmpFile : public QObject {
+    Q_OBJECT
+private slots:
+    void headerFields_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("rowBytes");
+        QTest::newRow("chart area") << 900 << 465 << 2700;
+        QTest::newRow("one pixel, padded") << 1 << 1 << 4;
+        QTest::newRow("three wide, padded") << 3 << 2 << 12;
+        QTest::newRow("four wide, exact") << 4 << 3 << 12;
+    }
+    void headerFields() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, rowBytes);
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const QByteArray b = encodeBmp24(image);
+        const quint32 imageSize = quint32(rowBytes * height);
+        QCOMPARE(b.size(), qsizetype(54 + imageSize));
+        QCOMPARE(b.left(2), QByteArray("BM"));
+        QCOMPARE(u32(b, 2), 54 + imageSize);
+        QCOMPARE(u16(b, 6), quint16(0));
+        QCOMPARE(u16(b, 8), quint16(0));
+        QCOMPARE(u32(b, 10), 54u);
+        QCOMPARE(u32(b, 14), 40u);
+        QCOMPARE(u32(b, 18), quint32(width));
+        QCOMPARE(u32(b, 22), quint32(height));
+        QCOMPARE(u16(b, 26), quint16(1));
+        QCOMPARE(u16(b, 28), quint16(24));
+        QCOMPARE(u32(b, 30), 0u);
+        QCOMPARE(u32(b, 34), imageSize);
+    }
+
+    // Rows are stored bottom row first, pixels as blue, green, red, rows padded
+    // with zero bytes.
+    void pixelRowsBottomUp() {
+        QImage image(3, 2, QImage::Format_RGB32);
+        image.setPixel(0, 0, qRgb(1, 2, 3));
+        image.setPixel(1, 0, qRgb(4, 5, 6));
+        image.setPixel(2, 0, qRgb(7, 8, 9));
+        image.setPixel(0, 1, qRgb(10, 11, 12));
+        image.setPixel(1, 1, qRgb(13, 14, 15));
+        image.setPixel(2, 1, qRgb(16, 17, 18));
+        const QByteArray b = encodeBmp24(image);
+        const QByteArray bottom("\x0c\x0b\x0a\x0f\x0e\x0d\x12\x11\x10\0\0\0", 12);
+        const QByteArray top("\x03\x02\x01\x06\x05\x04\x09\x08\x07\0\0\0", 12);
+        QCOMPARE(b.mid(54, 12), bottom);
+        QCOMPARE(b.mid(66, 12), top);
+    }
+
+    // An independent reader gets the same picture back, for a format with alpha too.
+    void readsBackThroughQImage() {
+        QImage image(900, 465, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        for (int y = 0; y < 465; y += 7)
+            for (int x = 0; x < 900; x += 5)
+                image.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+        QImage back;
+        QVERIFY(back.loadFromData(encodeBmp24(image), "BMP"));
+        QCOMPARE(back.size(), QSize(900, 465));
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32),
+                 image.convertToFormat(QImage::Format_RGB32));
+    }
+
+    void shortWriteIsAnError_data() {
+        QTest::addColumn<int>("room");
+        QTest::newRow("nothing") << 0;
+        QTest::newRow("header only") << 54;
+        QTest::newRow("one byte short") << 99;
+    }
+    void shortWriteIsAnError() {
+        QFETCH(int, room);
+        ShortDevice device(room);
+        const QByteArray data(100, 'x');
+        QCOMPARE(messageOf([&] { writeAllToDevice(device, data); }),
+                 QStringLiteral("Erreur d'écriture dans le flux"));
+        QCOMPARE(device.written.size(), qsizetype(room));
+    }
+
+    void fullWriteSucceeds() {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        const QByteArray data(5000, 'y');
+        writeAllToDevice(buffer, data);
+        QCOMPARE(buffer.data(), data);
+    }
+
+    void writesTheFileAndReplacesAnOldOne() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old contents, longer than nothing");
+        }
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(qRgb(200, 100, 50));
+        writeBmpFile(path, image);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), encodeBmp24(image));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("rampe.bmp")});
+    }
+
+    void missingFolderCannotBeCreated() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("absent/rampe.bmp"));
+        QImage image(2, 2, QImage::Format_RGB32);
+        QCOMPARE(messageOf([&] { writeBmpFile(path, image); }),
+                 QStringLiteral("Impossible de créer le fichier ") + path);
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // A target that cannot be replaced fails and leaves no stray file behind.
+    void folderInTheWayIsAnError() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("rampe.bmp")));
+        QImage image(2, 2, QImage::Format_RGB32);
+        QCOMPARE(messageOf([&] { writeBmpFile(path, image); }),
+                 QStringLiteral("Impossible de créer le fichier ") + path);
+        QVERIFY(QFileInfo(path).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBmpFile)
+#include "test_bmpfile.moc"

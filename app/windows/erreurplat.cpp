@@ -1,0 +1,7 @@
+#include "erreurplat.h"
+
+Terrplat::Terrplat()
+    : TWarningWindow(QStringLiteral("errplat"), QStringLiteral("Attention."),
+                     QStringLiteral("lplat"), QPoint(80, 16))
+    , lplat(warningLabel())
+    , bfermer3(closeButton()) {}
