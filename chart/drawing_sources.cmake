@@ -1,0 +1,5 @@
+# The drawing side of the chart: pixel layer, 3D drawing surface, widget and paint.
+list(APPEND CHART_SOURCES
+    ${CMAKE_CURRENT_SOURCE_DIR}/clipspans.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/pixelraster.cpp
+)

@@ -1,0 +1,3 @@
+quarvel_add_test(test_pixelraster
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_pixelraster.cpp
+    LIBS quarvel_chart)
