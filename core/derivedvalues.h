@@ -11,7 +11,7 @@ struct DerivedValues {
     qint32 V2 = 0;
     qint32 G1 = 0; // ground lengths
     qint32 G2 = 0;
-    qint32 T = 0; // total length
+    qint32 T = 0;        // total length
     double theta1 = 0.0; // arc angles, radians
     double theta2 = 0.0;
     qint64 A1 = 0; // arc lengths

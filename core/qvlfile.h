@@ -1,0 +1,30 @@
+#pragma once
+
+#include "fileerror.h"
+#include "rampdimensions.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// The design file: one line of the eight dimensions as decimal integers, each
+// followed by a blank but the last, then CR LF. Order P1 R1 H1 F W H2 R2 P2:
+// on the right side the height comes before the radius.
+
+// The bytes of the design file.
+QByteArray formatQvl(const RampDimensions& dims);
+
+// Reads the eight numbers from the start of bytes. Codes 32 and below are
+// blanks; the end of the data is its end or a byte 26 (Ctrl-Z); missing
+// numbers are 0. Throws FileError(106) when a token is not a whole number,
+// with nothing returned.
+RampDimensions parseQvl(QByteArrayView bytes);
+
+// Opens path and reads the design as parseQvl does; only the first line is
+// ever read. Throws FileError.
+RampDimensions readQvlFile(const QString& path);
+
+// Writes the design to path. The old file, if any, is replaced only once the
+// new content is entirely on disk, so a failed save leaves it untouched.
+// Throws FileError.
+void writeQvlFile(const QString& path, const RampDimensions& dims);

@@ -1,0 +1,494 @@
+#include "tracer.h"
+
+#include <QtTest>
+
+#include <bit>
+#include <cfenv>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const QString flatShort =
+    QStringLiteral("Attention :  votre longueur de plat semble trop petite compte "
+                   "tenu des dimensions des courbes.");
+const QString flatLong =
+    QStringLiteral("Attention :  votre longueur de plat semble trop grande compte "
+                   "tenu des dimensions des courbes.");
+const QString radiusShort =
+    QStringLiteral("Attention :  votre longueur de rayon semble trop petite "
+                   "compte tenu de la hauteur de la courbe.");
+const QString radiusLong = QStringLiteral("Attention :  votre longueur de rayon semble trop grande "
+                                          "compte tenu de la hauteur de la courbe.");
+
+RampDimensions dimsOf(std::initializer_list<qint32> v) {
+    auto it = v.begin();
+    RampDimensions d;
+    d.P1 = it[0];
+    d.R1 = it[1];
+    d.H1 = it[2];
+    d.F = it[3];
+    d.W = it[4];
+    d.R2 = it[5];
+    d.H2 = it[6];
+    d.P2 = it[7];
+    return d;
+}
+
+// Notices as short strings, "window/label:text" or "window/field=value".
+QStringList noticesOf(const TracerRun& run) {
+    QStringList out;
+    for (const TracerEffect& e : run.effects) {
+        if (const auto* n = std::get_if<NoticeText>(&e))
+            out << n->window + u'/' + n->label + u':' + n->text;
+        else if (const auto* v = std::get_if<NoticeValue>(&e))
+            out << v->window + u'/' + v->field + u'=' + QString::number(double(v->value));
+    }
+    return out;
+}
+
+QStringList fieldNamesOf(const TracerRun& run) {
+    QStringList out;
+    for (const TracerEffect& e : run.effects)
+        if (const auto* f = std::get_if<FieldValue>(&e)) out << f->field;
+    return out;
+}
+
+long double fieldValue(const TracerRun& run, const QString& name) {
+    for (const TracerEffect& e : run.effects)
+        if (const auto* f = std::get_if<FieldValue>(&e); f && f->field == name) return f->value;
+    return -12345.0L;
+}
+
+const std::vector<ProfilePoint>* pointsOf(const TracerRun& run) {
+    for (const TracerEffect& e : run.effects)
+        if (const auto* p = std::get_if<AddPoints>(&e)) return &p->points;
+    return nullptr;
+}
+
+// The chart set-up and points as a readable sequence.
+QStringList chartEffectsOf(const TracerRun& run) {
+    auto axisName = [](TracerAxis a) { return a == TracerAxis::Bottom ? "bottom" : "left"; };
+    QStringList out;
+    for (const TracerEffect& e : run.effects) {
+        if (std::holds_alternative<ClearSeries>(e))
+            out << QStringLiteral("clear");
+        else if (const auto* a = std::get_if<AxisAutomatic>(&e))
+            out << QStringLiteral("%1.automatic=%2").arg(axisName(a->axis)).arg(a->automatic);
+        else if (const auto* m = std::get_if<AxisMaximum>(&e))
+            out << QStringLiteral("%1.maximum=%2").arg(axisName(m->axis)).arg(m->value, 0, 'g', 17);
+        else if (const auto* m = std::get_if<AxisMinimum>(&e))
+            out << QStringLiteral("%1.minimum=%2").arg(axisName(m->axis)).arg(m->value, 0, 'g', 17);
+        else if (std::holds_alternative<AddPoints>(e))
+            out << QStringLiteral("points");
+    }
+    return out;
+}
+
+// A plain evaluation in extended precision, written independently of the
+// program's code, used to check the points bit for bit.
+qint32 referenceGround(qint32 r, qint32 h) {
+    if (h > r) return r;
+    const long double root = sqrtl((long double)(r * r - (r - h) * (r - h)));
+    return qint32(llrintl(root));
+}
+
+std::vector<ProfilePoint> referenceProfile(const RampDimensions& d) {
+    const int g1 = referenceGround(d.R1, d.H1);
+    const int g2 = referenceGround(d.R2, d.H2);
+    const int total = d.P1 + g1 + d.F + g2 + d.P2;
+    const double s = (double)((long double)total / 1000.0L);
+    const int b1 = d.P1, b2 = b1 + g1, b3 = b2 + d.F, b4 = b3 + g2, b5 = b4 + d.P2;
+    std::vector<ProfilePoint> pts;
+    double t = 0.0;
+    auto next = [&] { t = (double)((long double)t + (long double)s); };
+    for (; b1 > t; next())
+        pts.push_back({t, (double)d.H1});
+    for (; b2 > t; next()) {
+        const long double dx = (long double)t - b2;
+        pts.push_back(
+            {t, (double)((long double)d.R1 - sqrtl((long double)(d.R1 * d.R1) - dx * dx))});
+    }
+    for (; b3 > t; next())
+        pts.push_back({t, 0.0});
+    for (; b4 > t; next()) {
+        const long double dx = (long double)t - b3;
+        pts.push_back(
+            {t, (double)((long double)d.R2 - sqrtl((long double)(d.R2 * d.R2) - dx * dx))});
+    }
+    for (; b5 > t; next())
+        pts.push_back({t, (double)d.H2});
+    return pts;
+}
+
+// The same in double only: what a careless port would compute.
+std::vector<ProfilePoint> doubleOnlyProfile(const RampDimensions& d) {
+    const int g1 = referenceGround(d.R1, d.H1);
+    const int total = d.P1 + g1 + d.F + referenceGround(d.R2, d.H2) + d.P2;
+    const double s = total / 1000.0;
+    const int b2 = d.P1 + g1;
+    std::vector<ProfilePoint> pts;
+    double t = 0.0;
+    for (; d.P1 > t; t += s)
+        pts.push_back({t, (double)d.H1});
+    for (; b2 > t; t += s)
+        pts.push_back({t, d.R1 - std::sqrt(double(d.R1 * d.R1) - (t - b2) * (t - b2))});
+    return pts;
+}
+
+bool sameBits(double a, double b) {
+    return std::bit_cast<quint64>(a) == std::bit_cast<quint64>(b);
+}
+
+} // namespace
+
+class TestTracer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsWorkedValues() {
+        const TracerRun run = runTracer(RampDimensions{}, 761, 335);
+        QVERIFY2(run.completed(), qPrintable(run.error));
+        QCOMPARE(noticesOf(run), QStringList());
+        QCOMPARE(run.derived.G1, 121);
+        QCOMPARE(run.derived.G2, 121);
+        QCOMPARE(run.derived.T, 502);
+        QCOMPARE(run.derived.A1, 146);
+        QCOMPARE(run.derived.A2, 146);
+        QVERIFY(std::abs(run.derived.theta1 - 1.046326) < 1e-6);
+        QCOMPARE(run.derived.s, 0.502);
+        QCOMPARE(fieldValue(run, "nllt"), 502.0L);
+        QCOMPARE(fieldValue(run, "nllsc"), 146.0L);
+        const auto* pts = pointsOf(run);
+        QVERIFY(pts);
+        QCOMPARE(pts->size(), std::size_t(1000));
+        QCOMPARE(pts->front(), (ProfilePoint{0.0, 70.0}));
+        QCOMPARE((*pts)[1], (ProfilePoint{0.502, 70.0}));
+        QVERIFY(std::abs(pts->back().x - 501.498) < 1e-9);
+        QCOMPARE(pts->back().y, 70.0);
+    }
+
+    void effectOrder() {
+        const TracerRun run = runTracer(RampDimensions{}, 761, 335);
+        const QStringList expected{"nllc",  "nllc2", "nllt",  "nllsc", "nllsc2", "nlpf",
+                                   "nlpf2", "nlh",   "nlh2",  "nlt2",  "nllc3",  "nllc4",
+                                   "nlp",   "nll",   "nlsc3", "nlsc4", "nlr",    "nlr2"};
+        QCOMPARE(fieldNamesOf(run), expected);
+        const double leftMax = double((long double)335 * 502.0L / 761.0L);
+        const QStringList chart{"clear",
+                                "bottom.automatic=0",
+                                "bottom.maximum=502",
+                                "bottom.minimum=0",
+                                "left.automatic=0",
+                                QStringLiteral("left.maximum=%1").arg(leftMax, 0, 'g', 17),
+                                "left.minimum=0",
+                                "points"};
+        QCOMPARE(chartEffectsOf(run), chart);
+        // Notices come first, then fields, then the chart: the set-up follows the
+        // last field, and nothing follows the points.
+        int lastField = -1, firstChart = -1;
+        for (int i = 0; i < int(run.effects.size()); ++i) {
+            if (std::holds_alternative<FieldValue>(run.effects[i])) lastField = i;
+            if (std::holds_alternative<ClearSeries>(run.effects[i]) && firstChart < 0)
+                firstChart = i;
+        }
+        QCOMPARE(firstChart, lastField + 1);
+        QVERIFY(std::holds_alternative<AddPoints>(run.effects.back()));
+    }
+
+    void dataPanelValues() {
+        const RampDimensions d = dimsOf({30, 183, 97, 211, 100, 77, 35, 12});
+        const TracerRun run = runTracer(d, 761, 335);
+        QVERIFY(run.completed());
+        QCOMPARE(fieldValue(run, "nlpf"), 30.0L);
+        QCOMPARE(fieldValue(run, "nlpf2"), 12.0L);
+        QCOMPARE(fieldValue(run, "nlh"), 97.0L);
+        QCOMPARE(fieldValue(run, "nlh2"), 35.0L);
+        QCOMPARE(fieldValue(run, "nlp"), 211.0L);
+        QCOMPARE(fieldValue(run, "nll"), 100.0L);
+        QCOMPARE(fieldValue(run, "nlr"), 183.0L);
+        QCOMPARE(fieldValue(run, "nlr2"), 77.0L);
+        QCOMPARE(fieldValue(run, "nllc3"), fieldValue(run, "nllc"));
+        QCOMPARE(fieldValue(run, "nllc4"), fieldValue(run, "nllc2"));
+        QCOMPARE(fieldValue(run, "nlsc3"), fieldValue(run, "nllsc"));
+        QCOMPARE(fieldValue(run, "nlsc4"), fieldValue(run, "nllsc2"));
+        QCOMPARE(fieldValue(run, "nlt2"), fieldValue(run, "nllt"));
+        // G = round(sqrt(183^2 - 86^2)) = round(161.53...) and round(sqrt(77^2 - 42^2)).
+        QCOMPARE(fieldValue(run, "nllc"), 162.0L);
+        QCOMPARE(fieldValue(run, "nllc2"), 65.0L);
+        QCOMPARE(fieldValue(run, "nllt"), 30.0L + 162 + 211 + 65 + 12);
+    }
+
+    void notices_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::addColumn<QStringList>("notices");
+        const QString plat = "errplat/lplat:";
+        const QString left = "errrayon/lrayon:";
+        const QString right = "errrayon2/lrayon2:";
+        QTest::newRow("defaults") << RampDimensions{} << QStringList{};
+        QTest::newRow("flat on 0.75 R1")
+            << dimsOf({60, 140, 70, 105, 244, 140, 70, 60}) << QStringList{};
+        QTest::newRow("flat below 0.75 R1")
+            << dimsOf({60, 140, 70, 104, 244, 140, 70, 60}) << QStringList{plat + flatShort};
+        QTest::newRow("flat on 1.5 R1")
+            << dimsOf({60, 140, 70, 210, 244, 140, 70, 60}) << QStringList{};
+        QTest::newRow("flat above 1.5 R1")
+            << dimsOf({60, 140, 70, 211, 244, 140, 70, 60}) << QStringList{plat + flatLong};
+        QTest::newRow("flat checked against the left radius only")
+            << dimsOf({60, 140, 70, 140, 244, 400, 200, 60}) << QStringList{};
+        QTest::newRow("wall R1 150 H1 200")
+            << dimsOf({60, 150, 200, 140, 244, 140, 70, 60}) << QStringList{"fer/nlw=50"};
+        QTest::newRow("H equal to R")
+            << dimsOf({60, 140, 140, 140, 244, 140, 70, 60}) << QStringList{left + radiusShort};
+        QTest::newRow("H one more than R")
+            << dimsOf({60, 140, 70, 140, 244, 140, 141, 60}) << QStringList{"fer2/nlw2=1"};
+        QTest::newRow("right height 0")
+            << dimsOf({60, 140, 70, 140, 244, 140, 0, 60}) << QStringList{right + radiusLong};
+        QTest::newRow("left height 0")
+            << dimsOf({60, 140, 0, 140, 244, 140, 70, 60}) << QStringList{left + radiusLong};
+        QTest::newRow("R on 1.5 H")
+            << dimsOf({60, 150, 100, 140, 244, 140, 70, 60}) << QStringList{};
+        QTest::newRow("R below 1.5 H")
+            << dimsOf({60, 149, 100, 140, 244, 140, 70, 60}) << QStringList{left + radiusShort};
+        QTest::newRow("R on 2.2 H (50)")
+            << dimsOf({60, 140, 70, 140, 244, 110, 50, 60}) << QStringList{};
+        QTest::newRow("R on 2.2 H (5)")
+            << dimsOf({60, 140, 70, 140, 244, 11, 5, 60}) << QStringList{};
+        QTest::newRow("R on 2.2 H (35)")
+            << dimsOf({60, 140, 70, 140, 244, 77, 35, 60}) << QStringList{};
+        QTest::newRow("R on 2.2 H (21060)")
+            << dimsOf({60, 140, 70, 140, 244, 46332, 21060, 60}) << QStringList{};
+        QTest::newRow("R above 2.2 H")
+            << dimsOf({60, 140, 70, 140, 244, 111, 50, 60}) << QStringList{right + radiusLong};
+        QTest::newRow("all at once, in order")
+            << dimsOf({60, 150, 200, 10, 244, 100, 10, 60})
+            << QStringList{plat + flatShort, "fer/nlw=50", right + radiusLong};
+        QTest::newRow("two walls") << dimsOf({0, 100, 300, 100, 0, 50, 75, 0})
+                                   << QStringList{"fer/nlw=200", "fer2/nlw2=25"};
+    }
+
+    void notices() {
+        QFETCH(RampDimensions, dims);
+        QFETCH(QStringList, notices);
+        const TracerRun run = runTracer(dims, 761, 335);
+        QVERIFY2(run.completed(), qPrintable(run.error));
+        QCOMPARE(noticesOf(run), notices);
+        // Every notice is raised before the total length is shown.
+        int totalShown = -1, lastNotice = -1;
+        for (int i = 0; i < int(run.effects.size()); ++i) {
+            const TracerEffect& e = run.effects[i];
+            if (const auto* f = std::get_if<FieldValue>(&e); f && f->field == "nllt")
+                totalShown = i;
+            if (std::holds_alternative<NoticeText>(e) || std::holds_alternative<NoticeValue>(e))
+                lastNotice = i;
+        }
+        QVERIFY(totalShown >= 0);
+        QVERIFY(lastNotice < totalShown);
+    }
+
+    void curveValues_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::addColumn<int>("g1");
+        QTest::addColumn<int>("g2");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<qint64>("a1");
+        QTest::addColumn<qint64>("a2");
+        QTest::newRow("defaults") << RampDimensions{} << 121 << 121 << 502 << qint64(146)
+                                  << qint64(146);
+        QTest::newRow("wall 150/200") << dimsOf({60, 150, 200, 140, 244, 140, 70, 60}) << 150 << 121
+                                      << 531 << qint64(284) << qint64(146);
+        // H = R: a quarter circle, A = round(pi/2 R) = round(219.91).
+        QTest::newRow("H equal R") << dimsOf({60, 140, 140, 140, 244, 140, 70, 60}) << 140 << 121
+                                   << 521 << qint64(220) << qint64(146);
+        // H = R + 1: G = R, A = round(R (pi/2 + atan(1/R))) = round(220.91).
+        QTest::newRow("H one above R") << dimsOf({60, 140, 141, 140, 244, 140, 70, 60}) << 140
+                                       << 121 << 521 << qint64(221) << qint64(146);
+        QTest::newRow("right height 0") << dimsOf({60, 140, 70, 140, 244, 140, 0, 60}) << 121 << 0
+                                        << 381 << qint64(146) << qint64(0);
+        QTest::newRow("left radius 0") << dimsOf({60, 0, 0, 140, 244, 140, 70, 60}) << 0 << 121
+                                       << 381 << qint64(0) << qint64(146);
+        QTest::newRow("wall on radius 0") << dimsOf({60, 0, 30, 140, 244, 140, 70, 60}) << 0 << 121
+                                          << 381 << qint64(0) << qint64(146);
+        QTest::newRow("largest quarter circles")
+            << dimsOf({46340, 46340, 46340, 46340, 46340, 46340, 46340, 46340}) << 46340 << 46340
+            << 231700 << qint64(72791) << qint64(72791);
+    }
+
+    void curveValues() {
+        QFETCH(RampDimensions, dims);
+        QFETCH(int, g1);
+        QFETCH(int, g2);
+        QFETCH(int, total);
+        QFETCH(qint64, a1);
+        QFETCH(qint64, a2);
+        const TracerRun run = runTracer(dims, 761, 335);
+        QVERIFY2(run.completed(), qPrintable(run.error));
+        QCOMPARE(run.derived.G1, g1);
+        QCOMPARE(run.derived.G2, g2);
+        QCOMPARE(run.derived.T, total);
+        QCOMPARE(run.derived.A1, a1);
+        QCOMPARE(run.derived.A2, a2);
+        QCOMPARE(fieldValue(run, "nllsc"), (long double)a1);
+        QCOMPARE(fieldValue(run, "nlsc4"), (long double)a2);
+        QCOMPARE(fieldValue(run, "nllsc2"), (long double)a2);
+        if (g2 == 0) QCOMPARE(run.derived.theta2, 0.0);
+        if (dims.H1 == dims.R1 && dims.R1 > 0)
+            QCOMPARE(run.derived.theta1, double(1.5707963267948966193L));
+    }
+
+    void pointsBitExact_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::newRow("defaults") << RampDimensions{};
+        QTest::newRow("wall") << dimsOf({60, 150, 200, 140, 244, 140, 70, 60});
+        QTest::newRow("right height 0") << dimsOf({60, 140, 70, 140, 244, 140, 0, 60});
+        QTest::newRow("uneven") << dimsOf({30, 183, 97, 211, 100, 77, 35, 0});
+        QTest::newRow("odd total") << dimsOf({1, 3, 2, 7, 0, 5, 4, 1});
+        QTest::newRow("largest") << dimsOf({46340, 46340, 46000, 46340, 1, 46339, 12345, 46340});
+        QTest::newRow("deck only") << dimsOf({1, 0, 0, 0, 0, 0, 0, 0});
+    }
+
+    void pointsBitExact() {
+        QFETCH(RampDimensions, dims);
+        const TracerRun run = runTracer(dims, 761, 335);
+        QVERIFY2(run.completed(), qPrintable(run.error));
+        const auto* pts = pointsOf(run);
+        QVERIFY(pts);
+        const std::vector<ProfilePoint> expected = referenceProfile(dims);
+        QCOMPARE(pts->size(), expected.size());
+        QVERIFY(pts->size() == 1000 || pts->size() == 1001);
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            if (!sameBits((*pts)[i].x, expected[i].x) || !sameBits((*pts)[i].y, expected[i].y))
+                QFAIL(qPrintable(QStringLiteral("point %1: (%2, %3) instead of (%4, %5)")
+                                     .arg(i)
+                                     .arg((*pts)[i].x, 0, 'g', 17)
+                                     .arg((*pts)[i].y, 0, 'g', 17)
+                                     .arg(expected[i].x, 0, 'g', 17)
+                                     .arg(expected[i].y, 0, 'g', 17)));
+        }
+        // No point at a bound and x strictly increasing.
+        for (std::size_t i = 1; i < pts->size(); ++i)
+            QVERIFY((*pts)[i].x > (*pts)[i - 1].x);
+        QVERIFY(pts->back().x < run.derived.T);
+    }
+
+    // Guards the precision requirement itself: on the default design a double
+    // evaluation lands on different last bits somewhere.
+    void doublePrecisionWouldDiffer() {
+        const TracerRun run = runTracer(RampDimensions{}, 761, 335);
+        const auto* pts = pointsOf(run);
+        QVERIFY(pts);
+        const std::vector<ProfilePoint> plain = doubleOnlyProfile(RampDimensions{});
+        bool differs = false;
+        for (std::size_t i = 0; i < plain.size() && i < pts->size(); ++i)
+            differs =
+                differs || !sameBits(plain[i].x, (*pts)[i].x) || !sameBits(plain[i].y, (*pts)[i].y);
+        QVERIFY(differs);
+    }
+
+    void repeatedRunsAreIdentical() {
+        const RampDimensions d = dimsOf({30, 183, 97, 211, 100, 77, 35, 12});
+        const TracerRun a = runTracer(d, 700, 300);
+        const TracerRun b = runTracer(d, 700, 300);
+        QCOMPARE(chartEffectsOf(a), chartEffectsOf(b));
+        QCOMPARE(*pointsOf(a), *pointsOf(b));
+        QCOMPARE(fieldNamesOf(a), fieldNamesOf(b));
+        // Each run starts the series afresh.
+        QCOMPARE(chartEffectsOf(a).count("clear"), 1);
+    }
+
+    void refusedDimensions_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::newRow("all zero") << dimsOf({0, 0, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("zero length, width set") << dimsOf({0, 0, 0, 0, 244, 0, 0, 0});
+        QTest::newRow("heights only") << dimsOf({0, 0, 70, 0, 244, 0, 70, 0});
+        QTest::newRow("all INT_MIN")
+            << dimsOf({INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN});
+        QTest::newRow("all INT_MAX")
+            << dimsOf({INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX});
+        QTest::newRow("mixed extremes")
+            << dimsOf({INT_MAX, INT_MIN, 0, INT_MAX, -1, INT_MIN, INT_MAX, 1});
+        QTest::newRow("one negative deck") << dimsOf({-1, 140, 70, 140, 244, 140, 70, 60});
+        QTest::newRow("negative width") << dimsOf({60, 140, 70, 140, -244, 140, 70, 60});
+        QTest::newRow("negative height") << dimsOf({60, 140, 70, 140, 244, 140, -70, 60});
+        QTest::newRow("just above the limit") << dimsOf({60, 140, 70, 140, 244, 46341, 70, 60});
+        QTest::newRow("width above the limit") << dimsOf({60, 140, 70, 140, 46341, 140, 70, 60});
+    }
+
+    void refusedDimensions() {
+        QFETCH(RampDimensions, dims);
+        const TracerRun run = runTracer(dims, 761, 335);
+        QCOMPARE(run.effects.size(), std::size_t(0));
+        QCOMPARE(run.error,
+                 QStringLiteral("Dimensions incorrectes : chaque longueur doit être comprise "
+                                "entre 0 et 46340 cm et la longueur totale doit être "
+                                "positive"));
+        QVERIFY(!run.completed());
+    }
+
+    // Every dimension at the limit: nothing can overflow, the run completes.
+    void limitsAccepted() {
+        const TracerRun run =
+            runTracer(dimsOf({46340, 46340, 1, 46340, 46340, 46340, 0, 46340}), 761, 335);
+        QVERIFY2(run.completed(), qPrintable(run.error));
+        QCOMPARE(run.derived.G1, 304); // round(sqrt(46340^2 - 46339^2)) = round(304.43)
+        QCOMPARE(run.derived.T, 46340 * 3 + 304);
+        QVERIFY(pointsOf(run)->size() >= 1000);
+    }
+
+    void plotSizeFailures_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("width 0") << 0 << 335 << "Division par zéro en virgule flottante";
+        QTest::newRow("0 x 0") << 0 << 0 << "Opération en virgule flottante incorrecte";
+    }
+
+    void plotSizeFailures() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QString, error);
+        const TracerRun run = runTracer(RampDimensions{}, width, height);
+        QCOMPARE(run.error, error);
+        // Everything up to the left axis' maximum happened; nothing after it.
+        const QStringList chart{"clear", "bottom.automatic=0", "bottom.maximum=502",
+                                "bottom.minimum=0", "left.automatic=0"};
+        QCOMPARE(chartEffectsOf(run), chart);
+        QCOMPARE(fieldNamesOf(run).size(), 18);
+    }
+
+    void leftAxisFollowsPlotShape_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("761x335") << 761 << 335;
+        QTest::newRow("square") << 400 << 400;
+        QTest::newRow("tall") << 3 << 1000;
+        QTest::newRow("height 0") << 500 << 0;
+    }
+
+    void leftAxisFollowsPlotShape() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const TracerRun run = runTracer(dimsOf({10, 100, 50, 77, 1, 90, 40, 3}), width, height);
+        QVERIFY(run.completed());
+        const long double t = run.derived.T;
+        const double expected = double((long double)height * t / (long double)width);
+        const QStringList chart = chartEffectsOf(run);
+        QCOMPARE(chart.at(5), QStringLiteral("left.maximum=%1").arg(expected, 0, 'g', 17));
+    }
+
+    // Status flags left raised by earlier work must not fail the run, and are
+    // still raised afterwards.
+    void callerFloatFlagsKept() {
+        feclearexcept(FE_ALL_EXCEPT);
+        feraiseexcept(FE_DIVBYZERO | FE_INVALID);
+        const TracerRun run = runTracer(RampDimensions{}, 761, 335);
+        const int after = fetestexcept(FE_ALL_EXCEPT);
+        feclearexcept(FE_ALL_EXCEPT);
+        QVERIFY2(run.completed(), qPrintable(run.error));
+        QCOMPARE(after & (FE_DIVBYZERO | FE_INVALID), FE_DIVBYZERO | FE_INVALID);
+        QCOMPARE(after & FE_OVERFLOW, 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTracer)
+#include "test_tracer.moc"
