@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(RampDimensions)
+
 #include <bit>
 #include <cfenv>
 #include <climits>

@@ -1,0 +1,310 @@
+#include "qvlfile.h"
+
+#include <QtTest>
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(RampDimensions)
+
+namespace {
+
+// Dimensions listed in file order: P1 R1 H1 F W H2 R2 P2.
+RampDimensions inFileOrder(std::initializer_list<qint32> v) {
+    auto it = v.begin();
+    RampDimensions d;
+    d.P1 = it[0];
+    d.R1 = it[1];
+    d.H1 = it[2];
+    d.F = it[3];
+    d.W = it[4];
+    d.H2 = it[5];
+    d.R2 = it[6];
+    d.P2 = it[7];
+    return d;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<unreadable>";
+    return f.readAll();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
+}
+
+// The code and message of the FileError f throws, or -1.
+template <class F> std::pair<int, QString> fileErrorOf(F&& f) {
+    try {
+        f();
+    } catch (const FileError& e) {
+        return {e.code(), e.message()};
+    }
+    return {-1, QString()};
+}
+
+} // namespace
+
+class TestQvlFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parse_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<RampDimensions>("dims");
+        const QByteArray z32(32, '0');
+        QTest::newRow("defaults") << QByteArray("60 140 70 140 244 70 140 60\r\n")
+                                  << RampDimensions{};
+        QTest::newRow("file order")
+            << QByteArray("1 2 3 4 5 6 7 8\r\n") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+        QTest::newRow("no line end")
+            << QByteArray("1 2 3 4 5 6 7 8") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+        QTest::newRow("spread over lines") << QByteArray("1\n2\r\n3\n\n4 5\r\n6\n7\n8\r\n")
+                                           << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+        QTest::newRow("tabs and runs of blanks")
+            << QByteArray("  1\t2   3\t\t4 \t 5 6 7 8") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+        QTest::newRow("control characters are blanks") << QByteArray("1\x01"
+                                                                     "2\x1f"
+                                                                     "3\x0b"
+                                                                     "4\x0c"
+                                                                     "5\x00"
+                                                                     "6\x7"
+                                                                     "7\x1b"
+                                                                     "8",
+                                                                     15)
+                                                       << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+        QTest::newRow("carriage return alone separates")
+            << QByteArray("1\r2\r3\r4\r5\r6\r7\r8\r") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+        QTest::newRow("signs") << QByteArray("-5 +5 -0 0 -2147483648 2147483647 7 8")
+                               << inFileOrder({-5, 5, 0, 0, INT_MIN, INT_MAX, 7, 8});
+        QTest::newRow("hexadecimal") << QByteArray("$10 0x10 x1f 0XFF $FFFFFFFF 6 7 8")
+                                     << inFileOrder({16, 16, 31, 255, -1, 6, 7, 8});
+        QTest::newRow("short file")
+            << QByteArray("60 140") << inFileOrder({60, 140, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("short file with line end")
+            << QByteArray("60 140\r\n") << inFileOrder({60, 140, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("empty") << QByteArray() << inFileOrder({0, 0, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("blanks only")
+            << QByteArray(" \r\n\t\r\n") << inFileOrder({0, 0, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("ctrl-z ends the data") << QByteArray("1 2 3\x1a"
+                                                            "4 5 6 7 8")
+                                              << inFileOrder({1, 2, 3, 0, 0, 0, 0, 0});
+        QTest::newRow("ctrl-z inside a token") << QByteArray("12\x1a"
+                                                             "34 5")
+                                               << inFileOrder({12, 0, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("ctrl-z hides a bad token") << QByteArray("1 2\x1a"
+                                                                "x y z")
+                                                  << inFileOrder({1, 2, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("33rd character starts the next token")
+            << (z32 + "5 6") << inFileOrder({0, 5, 6, 0, 0, 0, 0, 0});
+        QTest::newRow("32 characters are one token")
+            << (QByteArray(31, '0') + "9 6") << inFileOrder({9, 6, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("64 characters are two tokens")
+            << (z32 + QByteArray(31, '0') + "7" + " 3") << inFileOrder({0, 7, 3, 0, 0, 0, 0, 0});
+        QTest::newRow("rest of the line never read")
+            << QByteArray("1 2 3 4 5 6 7 8 junk ; x\r\nmore junk")
+            << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+        QTest::newRow("later lines never read") << QByteArray("1 2 3 4\n5 6 7 8\nx 9 9 9 9 9 9 9\n")
+                                                << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+        QTest::newRow("ninth number ignored")
+            << QByteArray("1 2 3 4 5 6 7 8 9") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+    }
+
+    void parse() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(RampDimensions, dims);
+        RampDimensions got;
+        const auto error = fileErrorOf([&] { got = parseQvl(bytes); });
+        QCOMPARE(error.first, -1);
+        QVERIFY(got == dims);
+    }
+
+    void badNumber_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("letter as third") << QByteArray("60 140 x 140 244 70 140 60\r\n");
+        QTest::newRow("semicolon joins") << QByteArray("60;140 70 140 244 70 140 60");
+        QTest::newRow("comma joins") << QByteArray("60,5 140");
+        QTest::newRow("decimal point") << QByteArray("60.5 140");
+        QTest::newRow("last number") << QByteArray("1 2 3 4 5 6 7 z");
+        QTest::newRow("too large") << QByteArray("2147483648");
+        QTest::newRow("hex with sign") << QByteArray("-$10");
+        QTest::newRow("33rd character bad") << (QByteArray(32, '0') + "x");
+        QTest::newRow("non-ascii") << QByteArray("1 2 \xe9");
+        QTest::newRow("bad first, good rest") << QByteArray("a 1 2 3 4 5 6 7");
+    }
+
+    void badNumber() {
+        QFETCH(QByteArray, bytes);
+        const auto error = fileErrorOf([&] { parseQvl(bytes); });
+        QCOMPARE(error.first, 106);
+        QCOMPARE(error.second, QStringLiteral("Saisie numérique incorrecte"));
+    }
+
+    void format_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("defaults") << RampDimensions{}
+                                  << QByteArray("60 140 70 140 244 70 140 60\r\n");
+        QTest::newRow("file order")
+            << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}) << QByteArray("1 2 3 4 5 6 7 8\r\n");
+        QTest::newRow("negative and extremes")
+            << inFileOrder({-5, 0, INT_MIN, INT_MAX, -1, 10, 100, 0})
+            << QByteArray("-5 0 -2147483648 2147483647 -1 10 100 0\r\n");
+    }
+
+    void format() {
+        QFETCH(RampDimensions, dims);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(formatQvl(dims), bytes);
+        QVERIFY(parseQvl(bytes) == dims);
+    }
+
+    void saveAndReopen_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::newRow("defaults") << RampDimensions{};
+        QTest::newRow("uneven") << inFileOrder({30, 183, 97, 211, 100, 35, 77, 12});
+        QTest::newRow("extremes") << inFileOrder(
+            {INT_MIN, INT_MAX, -1, 0, 46340, -46340, 1, INT_MIN});
+    }
+
+    void saveAndReopen() {
+        QFETCH(RampDimensions, dims);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.qvl");
+        writeQvlFile(path, dims);
+        QCOMPARE(readAll(path), formatQvl(dims));
+        QVERIFY(readQvlFile(path) == dims);
+        // Saving again over it replaces the content and leaves no other file.
+        writeQvlFile(path, RampDimensions{});
+        QVERIFY(readQvlFile(path) == RampDimensions{});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"design.qvl"});
+    }
+
+    void readErrors() {
+        QTemporaryDir dir;
+        auto missing = fileErrorOf([&] { readQvlFile(dir.filePath("missing.qvl")); });
+        QCOMPARE(missing.first, 2);
+        QCOMPARE(missing.second, QStringLiteral("Fichier introuvable"));
+        auto noFolder = fileErrorOf([&] { readQvlFile(dir.filePath("nofolder/design.qvl")); });
+        QCOMPARE(noFolder.first, 3);
+        QCOMPARE(noFolder.second, QStringLiteral("Nom de fichier incorrect"));
+        QVERIFY(writeBytes(dir.filePath("plain"), "1"));
+        auto throughFile = fileErrorOf([&] { readQvlFile(dir.filePath("plain/design.qvl")); });
+        QCOMPARE(throughFile.first, 3);
+        auto folder = fileErrorOf([&] { readQvlFile(dir.path()); });
+        QCOMPARE(folder.first, 5);
+        QCOMPARE(folder.second, QStringLiteral("Accès au fichier refusé"));
+        QVERIFY(writeBytes(dir.filePath("bad.qvl"), "60 140 x 140 244 70 140 60\r\n"));
+        QCOMPARE(fileErrorOf([&] { readQvlFile(dir.filePath("bad.qvl")); }).first, 106);
+    }
+
+    // The reader works a block at a time: a long run of blanks before the
+    // numbers, and a big tail after them, change nothing.
+    void readLongFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("long.qvl");
+        QByteArray bytes = QByteArray(5000, ' ') + "1 2 3\r\n" + QByteArray(3000, '\n') +
+                           "4 5 6 7 8 tail\r\n" + QByteArray(100000, 'x');
+        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(readQvlFile(path) == inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
+    }
+
+    void writeErrors() {
+        QTemporaryDir dir;
+        auto noFolder = fileErrorOf([&] { writeQvlFile(dir.filePath("nofolder/d.qvl"), {}); });
+        QCOMPARE(noFolder.first, 3);
+        QCOMPARE(noFolder.second, QStringLiteral("Nom de fichier incorrect"));
+        // A folder in the way is refused and stays a folder.
+        QVERIFY(QDir(dir.path()).mkdir("taken.qvl"));
+        auto folder = fileErrorOf([&] { writeQvlFile(dir.filePath("taken.qvl"), {}); });
+        QCOMPARE(folder.first, 5);
+        QVERIFY(QFileInfo(dir.filePath("taken.qvl")).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"taken.qvl"});
+    }
+
+    void fullDeviceReportsErrno() {
+        if (!QFileInfo::exists("/dev/full")) QSKIP("no /dev/full on this system");
+        const auto full = fileErrorOf([&] { writeQvlFile("/dev/full", {}); });
+        QCOMPARE(full.first, ENOSPC);
+        QCOMPARE(full.second, QStringLiteral("Erreur E/S %1").arg(ENOSPC));
+        QVERIFY(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
+    }
+
+    // A save that fails half-way (here: the process may not write files
+    // beyond 8 bytes) keeps the design that was there.
+    void failedSaveKeepsOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.qvl");
+        const QByteArray old = "1 2 3 4 5 6 7 8\r\n";
+        QVERIFY(writeBytes(path, old));
+
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct rlimit small = saved;
+        small.rlim_cur = 8;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const auto error = fileErrorOf([&] { writeQvlFile(path, RampDimensions{}); });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QCOMPARE(error.first, EFBIG);
+        QCOMPARE(error.second, QStringLiteral("Erreur E/S %1").arg(EFBIG));
+        QCOMPARE(readAll(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"design.qvl"});
+    }
+
+    void saveKeepsPermissionsAndLinks() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.qvl");
+        QVERIFY(writeBytes(path, "0\r\n"));
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), 0640), 0);
+        writeQvlFile(path, RampDimensions{});
+        struct stat st;
+        QCOMPARE(stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), 0640);
+
+        const QString link = dir.filePath("link.qvl");
+        QVERIFY(QFile::link(path, link));
+        writeQvlFile(link, inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readAll(path), QByteArray("1 2 3 4 5 6 7 8\r\n"));
+    }
+
+    void errnoMapping_data() {
+        QTest::addColumn<int>("errnoValue");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("EMFILE") << EMFILE << 4 << "Trop de fichiers ouverts";
+        QTest::newRow("ENFILE") << ENFILE << 4 << "Trop de fichiers ouverts";
+        QTest::newRow("EACCES") << EACCES << 5 << "Accès au fichier refusé";
+        QTest::newRow("EPERM") << EPERM << 5 << "Accès au fichier refusé";
+        QTest::newRow("EROFS") << EROFS << 5 << "Accès au fichier refusé";
+        QTest::newRow("ENOTDIR") << ENOTDIR << 3 << "Nom de fichier incorrect";
+        QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << 3 << "Nom de fichier incorrect";
+        // EIO is 5 on Linux, yet no access question: it keeps its own number.
+        QTest::newRow("EIO") << EIO << EIO << QStringLiteral("Erreur E/S %1").arg(EIO);
+        QTest::newRow("ENOSPC") << ENOSPC << ENOSPC << QStringLiteral("Erreur E/S %1").arg(ENOSPC);
+        QTest::newRow("EBUSY") << EBUSY << EBUSY << QStringLiteral("Erreur E/S %1").arg(EBUSY);
+    }
+
+    void errnoMapping() {
+        QFETCH(int, errnoValue);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        const FileError e = FileError::fromErrno(errnoValue, QDir::tempPath() + "/x.qvl");
+        QCOMPARE(e.code(), code);
+        QCOMPARE(e.message(), message);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestQvlFile)
+#include "test_qvlfile.moc"
