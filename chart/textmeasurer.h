@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Text measurement for axis layout. The chart measures with its labels font
+// (FontTextMeasurer); tests use fixed sizes.
+class TextMeasurer {
+public:
+    virtual ~TextMeasurer() = default;
+    virtual int textWidth(const QString& text) const = 0;
+    virtual int textHeight(const QString& text) const = 0;
+};
