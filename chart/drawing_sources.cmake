@@ -2,4 +2,8 @@
 list(APPEND CHART_SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/clipspans.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/pixelraster.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tchartbrush.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tview3doptions.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tzelcanvas.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tzelcanvas3d.cpp
 )
