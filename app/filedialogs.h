@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+
+class QWidget;
+
+// The three file dialogs of the main window, behind an interface so that the
+// window can be driven without real dialogs. Each returns the chosen path, or
+// nothing when the user cancels.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+
+    virtual std::optional<QString> openDesignPath(QWidget* parent) = 0;  // OpenDialog1
+    virtual std::optional<QString> saveDesignPath(QWidget* parent) = 0;  // SaveDialog1
+    virtual std::optional<QString> exportImagePath(QWidget* parent) = 0; // SaveDialog2
+};

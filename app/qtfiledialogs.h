@@ -1,0 +1,21 @@
+#pragma once
+
+#include "filedialogs.h"
+
+#include <memory>
+#include <QFileDialog>
+
+// The real dialogs: Qt's own (non-native) file dialogs with the filters and
+// default extensions of the layout, no overwrite prompt, the first filter
+// selected. A name typed without extension gets the default one.
+class QtFileDialogs : public FileDialogs {
+public:
+    std::optional<QString> openDesignPath(QWidget* parent) override;
+    std::optional<QString> saveDesignPath(QWidget* parent) override;
+    std::optional<QString> exportImagePath(QWidget* parent) override;
+
+    // The configured dialogs, not yet shown.
+    static std::unique_ptr<QFileDialog> makeOpenDialog1(QWidget* parent);
+    static std::unique_ptr<QFileDialog> makeSaveDialog1(QWidget* parent);
+    static std::unique_ptr<QFileDialog> makeSaveDialog2(QWidget* parent);
+};
