@@ -1,11 +1,9 @@
 # The data side of the chart: value lists, series data, axes, layout
 # mathematics and the zoom/pan logic.
 list(APPEND CHART_SOURCES
-    ${CMAKE_CURRENT_SOURCE_DIR}/axislabelformat.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/chartlayout.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/chartnavigator.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/fonttextmeasurer.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/profilechartsetup.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/savedaxesstate.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartaxes.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartaxis.cpp

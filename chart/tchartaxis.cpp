@@ -148,11 +148,12 @@ void TChartAxis::SetGridCentered(bool centered) {
     setProperty(m_gridCentered, centered);
 }
 
-void TChartAxis::setLabelSeparators(const AxisLabelSeparators& separators) {
-    if (m_separators.decimalSeparator == separators.decimalSeparator &&
-        m_separators.thousandsSeparator == separators.thousandsSeparator)
+void TChartAxis::setLabelFormatSettings(const NumberFormatSettings& settings) {
+    if (m_formatSettings.decimalSeparator == settings.decimalSeparator &&
+        m_formatSettings.thousandsSeparator == settings.thousandsSeparator &&
+        m_formatSettings.currencySymbol == settings.currencySymbol)
         return;
-    m_separators = separators;
+    m_formatSettings = settings;
     requestRepaint();
 }
 
@@ -226,7 +227,7 @@ double TChartAxis::PixelToValue(int pixel) const {
 }
 
 QString TChartAxis::labelText(double value) const {
-    return formatAxisLabel(value, m_axisValuesFormat, m_separators);
+    return formatNumberMask(value, m_axisValuesFormat, m_formatSettings);
 }
 
 namespace {

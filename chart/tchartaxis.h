@@ -1,8 +1,8 @@
 #pragma once
 
 #include "axisdrawplan.h"
-#include "axislabelformat.h"
 #include "chartrect.h"
+#include "numbermask.h"
 #include "tchartaxispen.h"
 #include "tchartaxistitle.h"
 #include "tcharthiddenpen.h"
@@ -73,8 +73,10 @@ public:
     void SetAxisValuesFormat(const QString& format);
     bool RoundFirstLabel() const { return m_roundFirstLabel; }
     void SetRoundFirstLabel(bool round);
-    const AxisLabelSeparators& labelSeparators() const { return m_separators; }
-    void setLabelSeparators(const AxisLabelSeparators& separators);
+    // The separators labels are written with (the user's regional settings
+    // at construction).
+    const NumberFormatSettings& labelFormatSettings() const { return m_formatSettings; }
+    void setLabelFormatSettings(const NumberFormatSettings& settings);
 
     // Placement.
     bool Inverted() const { return m_inverted; }
@@ -203,7 +205,7 @@ private:
     TZelFont m_labelsFont;
     QString m_axisValuesFormat = QStringLiteral("#,##0.###");
     bool m_roundFirstLabel = true;
-    AxisLabelSeparators m_separators;
+    NumberFormatSettings m_formatSettings = NumberFormatSettings::system();
 
     bool m_inverted = false;
     double m_startPosition = 0;

@@ -1,0 +1,3 @@
+quarvel_add_test(test_chartvaluelist
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_chartvaluelist.cpp
+    LIBS quarvel_chart)
