@@ -1,3 +1,6 @@
 quarvel_add_test(test_chartvaluelist
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_chartvaluelist.cpp
     LIBS quarvel_chart)
+quarvel_add_test(test_chartseries
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_chartseries.cpp
+    LIBS quarvel_chart)
