@@ -240,30 +240,38 @@ private:
         e.emplace_back(AxisMinimum{TracerAxis::Left, 0.0});
     }
 
-    // t advances by s, the sum rounded to a double after each addition.
+    // t advances by s: the sum in extended precision, rounded to a double.
     static double advance(double t, double s) {
         const double next = static_cast<double>(static_cast<long double>(t) + s);
         if (!std::isfinite(next)) failFloat();
         return next;
     }
 
-    static double deckPoints(std::vector<ProfilePoint>& points, qint32 bound, qint32 height,
-                             double t, double s) {
+    // The same sum, faster where it cannot differ. t is always a multiple of
+    // the last bit of s, so while t <= 1023 s the exact sum has at most 63
+    // significant bits: the extended sum is exact, and rounding it to a double
+    // gives the plain double sum. Past that (never within a run) the extended
+    // evaluation is done.
+    static double advanceFast(double t, double s, double exactSumLimit) {
+        if (t > exactSumLimit) return advance(t, s);
+        const double next = t + s;
+        if (!std::isfinite(next)) failFloat();
+        return next;
+    }
+
+    double deckPoints(std::vector<ProfilePoint>& points, qint32 bound, qint32 height,
+                      double t) const {
         const double y = height;
         while (static_cast<long double>(bound) > t) {
             points.push_back({t, y});
-            t = advance(t, s);
+            t = advanceFast(t, m_s, m_exactSumLimit);
         }
         return t;
     }
 
-    static double flatPoints(std::vector<ProfilePoint>& points, qint32 bound, double t, double s) {
-        return deckPoints(points, bound, 0, t, s);
-    }
-
     // The lower arc of the circle of radius r centred at (centreX, r).
-    static double curvePoints(std::vector<ProfilePoint>& points, qint32 bound, qint32 centreX,
-                              qint32 r, double t, double s) {
+    double curvePoints(std::vector<ProfilePoint>& points, qint32 bound, qint32 centreX, qint32 r,
+                       double t) const {
         const long double rr = r;
         const long double rSquared = square(r);
         const long double cx = centreX;
@@ -272,7 +280,7 @@ private:
             const double y = static_cast<double>(rr - sqrtl(rSquared - dx * dx));
             if (!std::isfinite(y)) failFloat();
             points.push_back({t, y});
-            t = advance(t, s);
+            t = advance(t, m_s); // dx needs t in extended precision anyway
         }
         return t;
     }
@@ -282,8 +290,9 @@ private:
         long double step = static_cast<long double>(v.T) / 1000.0L;
         materialise(step);
         checkFloat();
-        const double s = static_cast<double>(step);
-        v.s = s;
+        m_s = static_cast<double>(step);
+        m_exactSumLimit = 1023.0 * m_s;
+        v.s = m_s;
         const qint32 b1 = m_d.P1;
         const qint32 b2 = add(b1, v.G1);
         const qint32 b3 = add(b2, m_d.F);
@@ -294,11 +303,11 @@ private:
         added.points.reserve(tracerSampleCount + 2);
         try {
             double t = 0.0;
-            t = deckPoints(added.points, b1, m_d.H1, t, s);
-            t = curvePoints(added.points, b2, b2, m_d.R1, t, s);
-            t = flatPoints(added.points, b3, t, s);
-            t = curvePoints(added.points, b4, b3, m_d.R2, t, s);
-            deckPoints(added.points, b5, m_d.H2, t, s);
+            t = deckPoints(added.points, b1, m_d.H1, t);
+            t = curvePoints(added.points, b2, b2, m_d.R1, t);
+            t = deckPoints(added.points, b3, 0, t); // the flat
+            t = curvePoints(added.points, b4, b3, m_d.R2, t);
+            deckPoints(added.points, b5, m_d.H2, t);
         } catch (const Abandon&) {
             m_run.effects.emplace_back(std::move(added));
             throw;
@@ -310,6 +319,8 @@ private:
     const RampDimensions m_d;
     const int m_plotWidth;
     const int m_plotHeight;
+    double m_s = 0.0; // sampling step
+    double m_exactSumLimit = 0.0;
 };
 
 // Refused before anything happens: a dimension outside 0..maxRampDimension,

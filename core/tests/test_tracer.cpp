@@ -373,6 +373,30 @@ private slots:
         QVERIFY(pts->back().x < run.derived.T);
     }
 
+    // Many totals, so that the running sum meets every rounding case of its
+    // step: deck and flat points only, checked bit for bit.
+    void runningSumSweep() {
+        for (qint32 total = 1; total <= 3000; ++total) {
+            const RampDimensions d =
+                dimsOf({total / 3, 0, 0, total - total / 3 - total / 7, 0, 0, 0, total / 7});
+            const TracerRun run = runTracer(d, 761, 335);
+            QVERIFY(run.completed());
+            const std::vector<ProfilePoint> expected = referenceProfile(d);
+            const auto& got = *pointsOf(run);
+            QCOMPARE(got.size(), expected.size());
+            for (std::size_t i = 0; i < got.size(); ++i)
+                if (!sameBits(got[i].x, expected[i].x) || !sameBits(got[i].y, expected[i].y))
+                    QFAIL(qPrintable(QStringLiteral("total %1, point %2").arg(total).arg(i)));
+        }
+        for (qint32 total : {46340, 92679, 123457, 139018}) {
+            const RampDimensions d =
+                dimsOf({total / 3, 0, 0, total / 3, 0, 0, 0, total - 2 * (total / 3)});
+            const TracerRun run = runTracer(d, 761, 335);
+            QVERIFY2(run.completed(), qPrintable(run.error));
+            QCOMPARE(*pointsOf(run), referenceProfile(d));
+        }
+    }
+
     // Guards the precision requirement itself: on the default design a double
     // evaluation lands on different last bits somewhere.
     void doublePrecisionWouldDiffer() {
