@@ -362,7 +362,12 @@ QList<double> TChartAxis::labelValues(double step) const {
         values.append(v);
         return values;
     }
-    const double limit = (m_workingMinimum - MinLabelStep) / (1 + MinLabelStep);
+    // A little below the minimum, so that a label on it survives rounding.
+    // Dividing by 1 + 1e-12 lowers a positive bound but raises a negative one
+    // (losing a label on a negative minimum), so a negative bound is widened
+    // by multiplying instead.
+    const double below = m_workingMinimum - MinLabelStep;
+    const double limit = below >= 0 ? below / (1 + MinLabelStep) : below * (1 + MinLabelStep);
     while (v >= limit && values.size() < MaxLabelValues) {
         values.append(v);
         v -= step;

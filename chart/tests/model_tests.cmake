@@ -4,3 +4,6 @@ quarvel_add_test(test_chartvaluelist
 quarvel_add_test(test_chartseries
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_chartseries.cpp
     LIBS quarvel_chart)
+quarvel_add_test(test_chartaxis
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_chartaxis.cpp
+    LIBS quarvel_chart)
