@@ -25,19 +25,26 @@ struct Abandon {
 constexpr int watchedFloatFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
 // The caller's floating-point status flags are kept aside during a run, so
-// that only the run's own operations are tested, and put back afterwards.
-class FloatFlagsScope {
+// that only the run's own operations are tested, and put back afterwards; the
+// run always rounds to nearest, whatever mode the caller left.
+class FloatEnvironmentScope {
 public:
-    FloatFlagsScope() {
+    FloatEnvironmentScope() {
         fegetexceptflag(&m_saved, FE_ALL_EXCEPT);
         feclearexcept(FE_ALL_EXCEPT);
+        m_rounding = fegetround();
+        if (m_rounding != FE_TONEAREST) fesetround(FE_TONEAREST);
     }
-    ~FloatFlagsScope() { fesetexceptflag(&m_saved, FE_ALL_EXCEPT); }
-    FloatFlagsScope(const FloatFlagsScope&) = delete;
-    FloatFlagsScope& operator=(const FloatFlagsScope&) = delete;
+    ~FloatEnvironmentScope() {
+        if (m_rounding != FE_TONEAREST) fesetround(m_rounding);
+        fesetexceptflag(&m_saved, FE_ALL_EXCEPT);
+    }
+    FloatEnvironmentScope(const FloatEnvironmentScope&) = delete;
+    FloatEnvironmentScope& operator=(const FloatEnvironmentScope&) = delete;
 
 private:
     fexcept_t m_saved;
+    int m_rounding;
 };
 
 // The compiler knows nothing of the status flags: this makes sure a value is
@@ -346,7 +353,7 @@ QString invalidDimensionsMessage() {
 
 TracerRun runTracer(const RampDimensions& dims, int plotWidth, int plotHeight) {
     TracerRun run;
-    FloatFlagsScope flags;
+    FloatEnvironmentScope environment;
     if (!dimensionsAcceptable(dims)) {
         run.error = invalidDimensionsMessage();
         return run;

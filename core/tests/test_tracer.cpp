@@ -502,6 +502,21 @@ private slots:
         QCOMPARE(chart.at(5), QStringLiteral("left.maximum=%1").arg(expected, 0, 'g', 17));
     }
 
+    // A rounding mode left by other code changes nothing, and is kept.
+    void callerRoundingModeKept() {
+        const RampDimensions d = dimsOf({30, 183, 97, 211, 100, 77, 35, 12});
+        const TracerRun nearest = runTracer(d, 761, 335);
+        for (int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+            fesetround(mode);
+            const TracerRun run = runTracer(d, 761, 335);
+            const int after = fegetround();
+            fesetround(FE_TONEAREST);
+            QCOMPARE(after, mode);
+            QCOMPARE(run.derived.A1, nearest.derived.A1);
+            QCOMPARE(*pointsOf(run), *pointsOf(nearest));
+        }
+    }
+
     // Status flags left raised by earlier work must not fail the run, and are
     // still raised afterwards.
     void callerFloatFlagsKept() {
