@@ -1,0 +1,47 @@
+#include "keychar.h"
+
+#include <QKeyEvent>
+
+QString typedCharacters(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers m = event->modifiers();
+    const bool ctrl = m & Qt::ControlModifier;
+    const bool alt = m & Qt::AltModifier;
+    if ((m & Qt::MetaModifier) || ctrl != alt) return QString();
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        return QString(QChar(8));
+    case Qt::Key_Tab:
+        return QString(QChar(9));
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QString(QChar(13));
+    case Qt::Key_Escape:
+        return QString(QChar(27));
+    default:
+        break;
+    }
+    QString text;
+    for (const QChar c : event->text())
+        if (c.unicode() >= 32 && c.unicode() != 127) text += c;
+    return text;
+}
+
+Qt::Key keyOfCharacter(QChar c) {
+    switch (c.unicode()) {
+    case 8:
+        return Qt::Key_Backspace;
+    case 9:
+        return Qt::Key_Tab;
+    case 13:
+        return Qt::Key_Return;
+    case 27:
+        return Qt::Key_Escape;
+    default:
+        break;
+    }
+    if (c >= u'0' && c <= u'9') return Qt::Key(Qt::Key_0 + (c.unicode() - '0'));
+    if (c >= u'a' && c <= u'z') return Qt::Key(Qt::Key_A + (c.unicode() - 'a'));
+    if (c >= u'A' && c <= u'Z') return Qt::Key(Qt::Key_A + (c.unicode() - 'A'));
+    if (c.unicode() >= 32 && c.unicode() < 127) return Qt::Key(c.unicode());
+    return Qt::Key_unknown;
+}
