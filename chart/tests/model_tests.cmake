@@ -7,3 +7,6 @@ quarvel_add_test(test_chartseries
 quarvel_add_test(test_chartaxis
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_chartaxis.cpp
     LIBS quarvel_chart)
+quarvel_add_test(test_chartlayout
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_chartlayout.cpp
+    LIBS quarvel_chart)
