@@ -133,7 +133,7 @@ void TZelCanvas::Reset() {
     m_fontColor = clBlack;
     m_backColor = clWhite;
     m_backMode = cbmTransparent;
-    m_textAlign = taLeftJustify | taTop;
+    m_textAlign = ctaLeft | ctaTop;
 }
 
 QRgb TZelCanvas::resolve(TColor colour, QRgb whenDefault) const {
@@ -247,14 +247,14 @@ void TZelCanvas::TextOut(int x, int y, const QString& text) {
     if (m_image == nullptr || m_image->isNull() || text.isEmpty()) return;
     const int width = m_metrics->horizontalAdvance(text);
     int left = x;
-    if ((m_textAlign & taCenter) == taCenter)
+    if ((m_textAlign & ctaCenter) == ctaCenter)
         left = x - width / 2;
-    else if (m_textAlign & taRightJustify)
+    else if (m_textAlign & ctaRight)
         left = x - width;
     int top = y;
-    if ((m_textAlign & taBaseline) == taBaseline)
+    if ((m_textAlign & ctaBaseline) == ctaBaseline)
         top = y - m_metrics->ascent();
-    else if (m_textAlign & taBottom)
+    else if (m_textAlign & ctaBottom)
         top = y - m_metrics->height();
 
     if (m_backMode == cbmOpaque && m_backColor != clNone) {

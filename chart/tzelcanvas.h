@@ -23,13 +23,13 @@ class TZelFont;
 enum TCanvasBackMode { cbmTransparent, cbmOpaque };
 
 // Text alignment flags: one horizontal and one vertical choice, or-ed.
-enum TTextAlign {
-    taLeftJustify = 0,
-    taRightJustify = 2,
-    taCenter = 6,
-    taTop = 0,
-    taBottom = 8,
-    taBaseline = 24
+enum TCanvasTextAlign {
+    ctaLeft = 0,
+    ctaRight = 2,
+    ctaCenter = 6,
+    ctaTop = 0,
+    ctaBottom = 8,
+    ctaBaseline = 24
 };
 
 // The chart's canvas: a current pen, brush, font and background mode, and
@@ -94,6 +94,7 @@ public:
 
     // System colours resolve through this palette.
     void setPalette(const QPalette& palette) { m_palette = palette; }
+    const QPalette& palette() const { return m_palette; }
     // What a background colour of clDefault paints (hatch gaps, opaque text).
     void setDefaultBackColor(TColor colour) { m_defaultBackColor = colour; }
 
@@ -152,7 +153,7 @@ private:
     TColor m_fontColor = clBlack;
     TColor m_backColor = clWhite;
     TCanvasBackMode m_backMode = cbmTransparent;
-    int m_textAlign = taLeftJustify | taTop;
+    int m_textAlign = ctaLeft | ctaTop;
     QPoint m_penPos;
 
     QPalette m_palette;

@@ -122,6 +122,12 @@ void TZelCanvas3D::FinishDrawing(QPainter* target) {
     if (target && !m_buffer.isNull()) target->drawImage(m_origin, m_buffer);
 }
 
+void TZelCanvas3D::abandonDrawing() {
+    attachImage(nullptr);
+    m_drawing = false;
+    m_bufferStale = true;
+}
+
 bool TZelCanvas3D::CopyKeptImage(QPainter* target, const QSize& windowSize) {
     if (m_bufferStale || m_buffer.size() != windowSize) return false;
     if (target == nullptr || m_buffer.isNull()) return true;

@@ -47,6 +47,8 @@ public:
     // Copies the buffer to the target at the painted rectangle's origin and
     // marks it fresh.
     void FinishDrawing(QPainter* target);
+    // Ends a paint that failed half-way: nothing is copied, the buffer stays stale.
+    void abandonDrawing();
     // When the buffer is fresh (and of the window's size), copies it to the
     // target and returns true: nothing needs drawing.
     bool CopyKeptImage(QPainter* target, const QSize& windowSize);

@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(s.canvas.BackMode(), cbmTransparent);
         QCOMPARE(s.canvas.FontColor(), clBlack);
         QCOMPARE(s.canvas.Font().pixelSize(), 13); // 10 points at 96 per inch
-        QCOMPARE(s.canvas.TextAlign(), int(taLeftJustify | taTop));
+        QCOMPARE(s.canvas.TextAlign(), int(ctaLeft | ctaTop));
     }
 };
 
