@@ -100,7 +100,8 @@ QImage TTimerSpeedButton::glyphForState() const {
 void TTimerSpeedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool down = isDown();
-    qDrawWinButton(&painter, rect(), palette(), down);
+    const QBrush face = palette().brush(QPalette::Button);
+    qDrawWinButton(&painter, rect(), palette(), down, &face);
     const QImage glyph = glyphForState();
     const int shift = down ? 1 : 0;
     if (!glyph.isNull()) {

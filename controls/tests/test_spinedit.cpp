@@ -502,6 +502,40 @@ private slots:
         QCOMPARE(qAlpha(g.pixel(0, up ? 4 : 1)), 0);
     }
 
+    void arrowShowsItsTriangle_data() {
+        QTest::addColumn<bool>("pressed");
+        QTest::newRow("up") << false;
+        QTest::newRow("pressed") << true;
+    }
+    void arrowShowsItsTriangle() {
+        QFETCH(bool, pressed);
+        TSpinButton pair;
+        pair.resize(15, 18);
+        pair.layoutArrows();
+        TTimerSpeedButton* up = pair.upButton();
+        up->setDown(pressed);
+        QPalette pal = up->palette();
+        pal.setColor(QPalette::Shadow, QColor(64, 64, 64)); // no black in the bevel
+        up->setPalette(pal);
+        QImage image(up->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        up->render(&image);
+        QRect ink;
+        int black = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == qRgb(0, 0, 0)) {
+                    ++black;
+                    ink |= QRect(x, y, 1, 1);
+                }
+        // 1 + 3 + 5 + 7 pixels, centred in 15 x 9, one pixel lower and to the
+        // right while pressed; the face around it is the button colour.
+        QCOMPARE(black, 16);
+        const int shift = pressed ? 1 : 0;
+        QCOMPARE(ink, QRect(4 + shift, 2 + shift, 7, 4));
+        QCOMPARE(image.pixel(7, 1 + shift), up->palette().color(QPalette::Button).rgb());
+    }
+
     void clickTiming_data() {
         // Each step: milliseconds to wait, then an action: p press, r release,
         // o move off the arrow, i move back in, R release off the arrow.
