@@ -7,6 +7,7 @@ list(APPEND CHART_SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/savedaxesstate.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartaxes.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartaxis.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/tchartaxistitle.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartdepthaxis.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartpen.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartseries.cpp

@@ -1,13 +1,14 @@
 #include "tchartaxes.h"
 
 TChartAxes::TChartAxes(ChartRepaintRequester* requester)
-    : m_bottom(true, false, requester)
-    , m_top(true, true, requester)
-    , m_left(false, false, requester)
-    , m_right(false, true, requester)
-    , m_depth(requester) {
+    : m_bottom(true, false)
+    , m_top(true, true)
+    , m_left(false, false)
+    , m_right(false, true) {
     m_left.Title().SetAngle(90);
     m_right.Title().SetAngle(270);
+    // Only now: the defaults above are no change the chart must hear of.
+    setRepaintRequester(requester);
 }
 
 TChartAxis* TChartAxes::at(int index) {

@@ -43,6 +43,7 @@ void TChartAxis::setRepaintRequester(ChartRepaintRequester* requester) {
           static_cast<TChartPen*>(&m_grid), static_cast<TChartPen*>(&m_minorGrid)})
         pen->setRepaintRequester(requester);
     m_labelsFont.setRepaintRequester(requester);
+    m_title.setRepaintRequester(requester);
 }
 
 void TChartAxis::requestRepaint() const {

@@ -1,5 +1,6 @@
 #include "axisexception.h"
 #include "modeltestsupport.h"
+#include "tchartaxes.h"
 #include "tchartaxis.h"
 #include "tchartseries.h"
 
@@ -463,27 +464,6 @@ private slots:
         QCOMPARE(axis.lineAndTickSpace(), 7);
     }
 
-    void lineAndTickSpace_data() {
-        QTest::addColumn<bool>("lineVisible");
-        QTest::addColumn<bool>("ticksVisible");
-        QTest::addColumn<int>("minorLength");
-        QTest::addColumn<int>("space");
-        QTest::newRow("defaults: 2 + 1 + 4") << true << true << 2 << 7;
-        QTest::newRow("longer minor ticks") << true << true << 6 << 9;
-        QTest::newRow("no ticks: minor ticks") << true << false << 2 << 5;
-        QTest::newRow("no line") << false << true << 2 << 4;
-    }
-    void lineAndTickSpace() {
-        QFETCH(bool, lineVisible);
-        QFETCH(bool, ticksVisible);
-        QFETCH(int, minorLength);
-        TChartAxis axis(false, false);
-        axis.Axis().SetVisible(lineVisible);
-        axis.Ticks().SetVisible(ticksVisible);
-        axis.SetMinorTickLength(minorLength);
-        QTEST(axis.lineAndTickSpace(), "space");
-    }
-
     void takeSpaceFromItsOwnSide_data() {
         QTest::addColumn<bool>("horizontal");
         QTest::addColumn<bool>("otherSide");
@@ -514,7 +494,21 @@ private slots:
         axis.SetLabels(false);
         axis.Grid().SetColor(clRed);
         axis.LabelsFont().SetSize(10);
-        QCOMPARE(chart.requests, 3);
+        axis.Title().SetCaption(QStringLiteral("cm"));
+        QCOMPARE(chart.requests, 4);
+    }
+
+    void axesAreBuiltWithoutRepaintRequests() {
+        CountingRequester chart;
+        TChartAxes axes(&chart);
+        QCOMPARE(chart.requests, 0);
+        QCOMPARE(axes.Left()->Title().Angle(), 90);
+        QCOMPARE(axes.Right()->Title().Angle(), 270);
+        QVERIFY(!axes.Depth()->Visible());
+        // ...but they are attached to the chart.
+        axes.Depth()->Grid().SetColor(clRed);
+        axes.Right()->Title().SetAngle(0);
+        QCOMPARE(chart.requests, 2);
     }
 };
 

@@ -243,17 +243,6 @@ private slots:
         QCOMPARE(second.EndZ(), 85);
     }
 
-    void wallsAndRightWallReduceTheBox() {
-        TChartAxes axes;
-        TChartSeries series;
-        ChartLayoutSettings s = programChart(true);
-        s.backWallSize = 4;
-        s.rightWallVisible = true;
-        s.rightWallSize = 2;
-        const ChartLayoutResult r = layoutChart(s, axes, {&series}, FakeTextMeasurer());
-        QCOMPARE(r.beforeAxes, (ChartRect{27, 19 + 85 + 4, 873 - 85 - 4 - 3, 446}));
-    }
-
     void tinyChartStaysAtLeastOnePixel() {
         TChartAxes axes;
         TChartSeries series;

@@ -109,16 +109,6 @@ private slots:
         QTEST(s.PointColor(index), "expected");
     }
 
-    void paletteEntries() {
-        QCOMPARE(TChartSeries::DefaultPalette.size(), size_t(20));
-        QCOMPARE(TChartSeries::DefaultPalette[16], rgbColor(192, 220, 192));
-        QCOMPARE(TChartSeries::DefaultPalette[17], rgbColor(166, 202, 240));
-        QCOMPARE(TChartSeries::DefaultPalette[18], rgbColor(255, 251, 240));
-        QCOMPARE(TChartSeries::DefaultPalette[19], rgbColor(160, 160, 164));
-        QCOMPARE(TChartSeries::DefaultPalette[2], rgbColor(255, 255, 0));
-        QCOMPARE(TChartSeries::DefaultPalette[7], rgbColor(0, 128, 128));
-    }
-
     void clearValuesStartsAfresh() {
         CountingRequester chart;
         TChartSeries s;
@@ -239,21 +229,6 @@ private slots:
         QVERIFY(source.linkedSeries().isEmpty());
         source.AddPoint(1, 1, QString(), clBlack); // must not reach the destroyed series
         QCOMPARE(source.PointCount(), 1);
-    }
-
-    void associatedAxes() {
-        TChartAxes axes;
-        TChartSeries s;
-        QVERIFY(s.associatedToAxis(*axes.Bottom()));
-        QVERIFY(s.associatedToAxis(*axes.Left()));
-        QVERIFY(!s.associatedToAxis(*axes.Top()));
-        QVERIFY(!s.associatedToAxis(*axes.Right()));
-        QVERIFY(!s.associatedToAxis(*axes.Depth()));
-        s.SetHorizAxis(aBothHorizAxis);
-        s.SetVertAxis(aRightAxis);
-        QVERIFY(s.associatedToAxis(*axes.Top()));
-        QVERIFY(s.associatedToAxis(*axes.Right()));
-        QVERIFY(!s.associatedToAxis(*axes.Left()));
     }
 };
 
