@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// Pictures of a design without a window on screen: the program's windows are
+// built off screen, laid out as at start-up, the design is opened (which runs
+// Tracer), and the chart area is captured as the export command does. Needs a
+// QApplication. Failures throw QuarvelError (file errors, Tracer errors).
+
+struct DesignRenderOptions {
+    bool view3D = true;           // false: as after ticking "Afficher uniquement le profil"
+    bool showData = false;        // true: as after ticking "Afficher les données"
+    std::optional<QString> title; // the title as typed; the layout's own when absent
+};
+
+QImage renderDesign(const QString& designPath, const DesignRenderOptions& options = {});
+
+// renderDesign, written as the export command writes it (24-bit BMP).
+void renderDesignToBmp(const QString& designPath, const QString& bmpPath,
+                       const DesignRenderOptions& options = {});
+
+// The chart's plotting rectangle size as the main window lays it out at
+// start-up (3D, empty chart): what Tracer runs with before any change.
+QSize startupPlotSize();

@@ -1,0 +1,461 @@
+#include "rampe.h"
+
+#include "aide.h"
+#include "bmpfile.h"
+#include "commandrunner.h"
+#include "credits.h"
+#include "erreurplat.h"
+#include "erreurrayon.h"
+#include "erreurrayon2.h"
+#include "filedialogs.h"
+#include "qvlfile.h"
+#include "tchart.h"
+#include "tcolorpalette.h"
+#include "tlabel.h"
+#include "tnumlabel.h"
+#include "tpanel.h"
+#include "tspinedit.h"
+#include "uifont.h"
+#include "wall.h"
+#include "wall2.h"
+#include "windowgeometry.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+// The client area under the menu bar: the 923 x 736 outer size less the frame
+// and a one-line menu.
+constexpr int menuBarHeight = 19;
+const QSize clientSize = clientSizeForOuter(QSize(923, 736)) - QSize(0, menuBarHeight);
+
+struct LabelSpec {
+    const char* name;
+    int x, y;
+    const char* caption;
+    int style = fsPlain;
+    int height = 13;
+};
+
+struct SpinSpec {
+    const char* name;
+    TSpinEdit* TQvl::*member;
+    int x, y;
+    qint32 value;
+};
+
+struct FieldSpec {
+    const char* name;
+    TNumLabel* TQvl::*member;
+    int x, y, width, height;
+};
+
+// Input area `global`.
+const LabelSpec inputLabels[] = {
+    {"Label9", 33, 9, "Plate-forme gauche", fsBoldUnderline},
+    {"Label1", 217, 9, "Courbe  gauche", fsBoldUnderline},
+    {"Label7", 425, 9, "Plat", fsBoldUnderline},
+    {"Label4", 593, 9, "Courbe droite", fsBoldUnderline},
+    {"Label11", 753, 9, "Plate-forme droite", fsBoldUnderline},
+    {"Label10", 9, 42, "Longueur"},
+    {"Label2", 201, 42, "Rayon"},
+    {"Label5", 193, 73, "Hauteur"},
+    {"Label8", 369, 42, "Longueur"},
+    {"Label38", 336, 73, "Largeur (rampe)"},
+    {"Label3", 601, 42, "Rayon"},
+    {"Label6", 593, 73, "Hauteur"},
+    {"Label12", 745, 42, "Longueur"},
+    {"Label13", 17, 122, "Longueur courbe gauche au sol"},
+    {"Label16", 49, 153, "Longueur arc de la courbe"},
+    {"Label15", 345, 161, "Longueur totale"},
+    {"Label14", 609, 122, "Longueur courbe droite au sol"},
+    {"Label17", 633, 153, "Longueur arc de la courbe"},
+    {"Label18", 16, 184, "Toutes les longueurs sont en centimètres et doivent être entières.",
+     fsBoldUnderline, 12},
+};
+
+const SpinSpec inputSpins[] = {
+    {"selpf", &TQvl::selpf, 81, 40, 60}, {"ser", &TQvl::ser, 249, 40, 140},
+    {"seh", &TQvl::seh, 249, 70, 70},    {"selp", &TQvl::selp, 441, 40, 140},
+    {"sel", &TQvl::sel, 441, 72, 244},   {"ser2", &TQvl::ser2, 649, 40, 140},
+    {"seh2", &TQvl::seh2, 649, 70, 70},  {"selpf2", &TQvl::selpf2, 809, 40, 60},
+};
+
+const FieldSpec inputFields[] = {
+    {"nllc", &TQvl::nllc, 225, 120, 60, 22},     {"nllsc", &TQvl::nllsc, 225, 150, 60, 22},
+    {"nllt", &TQvl::nllt, 456, 160, 60, 22},     {"nllc2", &TQvl::nllc2, 800, 120, 60, 22},
+    {"nllsc2", &TQvl::nllsc2, 800, 150, 60, 22},
+};
+
+// Data panel `donnees`, row by row.
+const LabelSpec dataLabels[] = {
+    {"Label22", 1, 1, "Plate-forme gauche:", fsBoldUnderline},
+    {"Label19", 145, 2, "Longueur"},
+    {"Label23", 257, 1, "Plat:", fsBoldUnderline},
+    {"Label24", 297, 2, "Longueur"},
+    {"Label25", 436, 1, "Plate-forme droite:", fsBoldUnderline},
+    {"Label26", 569, 2, "Longueur"},
+    {"Label20", 1, 33, "Courbe  gauche:", fsBoldUnderline},
+    {"Label28", 129, 33, "Hauteur"},
+    {"Label29", 217, 34, "Rayon"},
+    {"Label27", 313, 33, "Longueur au sol"},
+    {"Label30", 489, 33, "Longueur arc de la courbe"},
+    {"Label21", 1, 65, "Courbe droite:", fsBoldUnderline},
+    {"Label31", 129, 65, "Hauteur"},
+    {"Label32", 217, 66, "Rayon"},
+    {"Label33", 313, 65, "Longueur au sol"},
+    {"Label34", 489, 65, "Longueur arc de la courbe"},
+    {"Label36", 0, 88, "Largeur:", fsBoldUnderline},
+    {"Label35", 217, 89, "Longueur totale:", fsBoldUnderline},
+    {"Label39", 488, 88, "(longueurs en centimètres)", fsBold},
+};
+
+const FieldSpec dataFields[] = {
+    {"nlpf", &TQvl::nlpf, 208, 5, 25, 16},    {"nlp", &TQvl::nlp, 360, 5, 25, 12},
+    {"nlpf2", &TQvl::nlpf2, 632, 5, 30, 12},  {"nlh", &TQvl::nlh, 184, 35, 22, 17},
+    {"nlr", &TQvl::nlr, 264, 35, 30, 17},     {"nllc3", &TQvl::nllc3, 416, 35, 30, 21},
+    {"nlsc3", &TQvl::nlsc3, 664, 35, 22, 14}, {"nlh2", &TQvl::nlh2, 184, 67, 22, 21},
+    {"nlr2", &TQvl::nlr2, 272, 67, 22, 14},   {"nllc4", &TQvl::nllc4, 424, 67, 22, 14},
+    {"nlsc4", &TQvl::nlsc4, 664, 67, 22, 14}, {"nll", &TQvl::nll, 80, 92, 22, 13},
+    {"nlt2", &TQvl::nlt2, 344, 92, 25, 13},
+};
+
+void addLabels(QWidget* parent, const LabelSpec* begin, const LabelSpec* end) {
+    for (const LabelSpec* s = begin; s != end; ++s) {
+        auto* label = new TLabel(parent);
+        label->setObjectName(QLatin1String(s->name));
+        label->setFont(uiFont(s->height, s->style));
+        label->SetCaption(QString::fromUtf8(s->caption));
+        label->move(s->x, s->y);
+    }
+}
+
+void setBackground(QWidget* widget, TColor colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, toQColor(colour, p));
+    p.setColor(QPalette::Base, toQColor(colour, p));
+    p.setColor(QPalette::Button, toQColor(colour, p));
+    widget->setPalette(p);
+}
+
+// The character a key press types, as the layout's key handlers see it:
+// control keys count as their control characters.
+QChar typedCharacter(const QKeyEvent& event) {
+    if (!event.text().isEmpty()) return event.text().front();
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return QChar(8);
+    case Qt::Key_Tab:
+        return QChar(9);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QChar(13);
+    case Qt::Key_Escape:
+        return QChar(27);
+    default:
+        return QChar();
+    }
+}
+} // namespace
+
+TQvl::TQvl(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
+    : QMainWindow(parent)
+    , m_dialogs(std::move(dialogs)) {
+    setObjectName(QStringLiteral("Qvl"));
+    setWindowTitle(QStringLiteral("Quarvel "));
+    setFont(uiFont(11, fsPlain, missingFace));
+    setBackground(this, clSilver);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAutoFillBackground(true);
+    client->setFixedSize(clientSize);
+    setCentralWidget(client);
+
+    buildInputArea();
+    buildChartArea();
+    buildDataPanel();
+    buildCheckBoxes();
+    buildMenu();
+    setTabOrderOfInputs();
+
+    move(65, 1);
+    resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
+
+    m_applier.setFieldsRoot(this);
+    m_applier.setChart(profil);
+}
+
+TQvl::~TQvl() = default;
+
+void TQvl::buildInputArea() {
+    global = new TPanel(centralWidget());
+    global->setObjectName(QStringLiteral("global"));
+    global->SetColor(clSilver);
+    global->setGeometry(0, -8, 900, 200);
+
+    addLabels(global, std::begin(inputLabels), std::end(inputLabels));
+
+    for (const SpinSpec& s : inputSpins) {
+        auto* spin = new TSpinEdit(global);
+        spin->setObjectName(QLatin1String(s.name));
+        spin->setFont(uiFont(13));
+        spin->setGeometry(s.x, s.y, 60, 23);
+        // Equal limits: no limits at all.
+        spin->SetMaxValue(0);
+        spin->SetMinValue(0);
+        spin->SetValue(s.value);
+        spin->SetOnKeyPress([this](QObject* sender, QChar& key) { SpinEditKeyPress(sender, key); });
+        this->*s.member = spin;
+    }
+
+    tracer = new QPushButton(QStringLiteral("Tracer"), global);
+    tracer->setObjectName(QStringLiteral("tracer"));
+    tracer->setFont(uiFont(16));
+    tracer->setGeometry(393, 105, 121, 33);
+    connect(tracer, &QPushButton::clicked, this, &TQvl::tracerClick);
+
+    for (const FieldSpec& s : inputFields) {
+        auto* field = new TNumLabel(global);
+        field->setObjectName(QLatin1String(s.name));
+        field->setFont(uiFont(13));
+        field->setGeometry(s.x, s.y, s.width, s.height);
+        field->SetBorderStyle(bsSingle);
+        field->SetColor(clBtnFace);
+        field->applyProgramFieldSettings();
+        this->*s.member = field;
+    }
+
+    Label40 = new TLabel(global);
+    Label40->setObjectName(QStringLiteral("Label40"));
+    Label40->setFont(uiFont(19, fsBold));
+    Label40->move(536, 168);
+    Label40->hide();
+}
+
+void TQvl::buildChartArea() {
+    graph = new TPanel(centralWidget());
+    graph->setObjectName(QStringLiteral("graph"));
+    graph->setGeometry(0, 192, 900, 465);
+
+    profil = new TChart(graph);
+    profil->setObjectName(QStringLiteral("profil"));
+    profil->setGeometry(0, 0, 900, 465);
+
+    titre = new QLineEdit(profil);
+    titre->setObjectName(QStringLiteral("titre"));
+    titre->setFrame(false);
+    titre->setFont(uiFont(19, fsBold));
+    setBackground(titre, clSilver);
+    titre->setGeometry(232, 0, 209, 25);
+    titre->setText(QStringLiteral("Ecrivez votre titre ici."));
+    titre->installEventFilter(this);
+
+    // The watermark paints its box in the chart's colour, as a label does on
+    // its parent.
+    Label37 = new TLabel(profil);
+    Label37->setObjectName(QStringLiteral("Label37"));
+    Label37->setFont(uiFont(19, fsPlain, missingFace));
+    Label37->setAutoFillBackground(true);
+    setBackground(Label37, profil->Color());
+    Label37->SetCaption(QStringLiteral("Quarvel 2026"));
+    Label37->move(336, 135);
+}
+
+void TQvl::buildDataPanel() {
+    donnees = new TPanel(graph);
+    donnees->setObjectName(QStringLiteral("donnees"));
+    donnees->SetColor(clSilver);
+    donnees->setGeometry(160, 24, 713, 113);
+
+    addLabels(donnees, std::begin(dataLabels), std::end(dataLabels));
+
+    for (const FieldSpec& s : dataFields) {
+        auto* field = new TNumLabel(donnees);
+        field->setObjectName(QLatin1String(s.name));
+        field->setFont(uiFont(13));
+        field->setGeometry(s.x, s.y, s.width, s.height);
+        field->SetBorderStyle(bsNone);
+        field->SetColor(clSilver);
+        field->applyProgramFieldSettings();
+        this->*s.member = field;
+    }
+    donnees->hide();
+}
+
+void TQvl::buildCheckBoxes() {
+    cb3D =
+        new QCheckBox(QStringLiteral("Afficher uniquement le profil de la rampe"), centralWidget());
+    cb3D->setObjectName(QStringLiteral("cb3D"));
+    cb3D->setFont(uiFont(16));
+    cb3D->setGeometry(25, 665, 312, 17);
+    connect(cb3D, &QCheckBox::clicked, this, &TQvl::cb3DClick);
+
+    cbdonnees =
+        new QCheckBox(QStringLiteral("Afficher les données sur le graphique"), centralWidget());
+    cbdonnees->setObjectName(QStringLiteral("cbdonnees"));
+    cbdonnees->setFont(uiFont(16));
+    cbdonnees->setGeometry(553, 664, 289, 25);
+    connect(cbdonnees, &QCheckBox::clicked, this, &TQvl::cbdonneesClick);
+}
+
+void TQvl::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    Fichier1 = bar->addMenu(QStringLiteral("Fichier"));
+    Fichier1->setObjectName(QStringLiteral("Fichier1"));
+    Ouvrir1 = Fichier1->addAction(QStringLiteral("Ouvrir"), this, &TQvl::Ouvrir1Click);
+    Ouvrir1->setObjectName(QStringLiteral("Ouvrir1"));
+    Enregistrersous1 =
+        Fichier1->addAction(QStringLiteral("Enregistrer sous"), this, &TQvl::Enregistrersous1Click);
+    Enregistrersous1->setObjectName(QStringLiteral("Enregistrersous1"));
+    Exporterimage1 =
+        Fichier1->addAction(QStringLiteral("Exporter image"), this, &TQvl::Exporterimage1Click);
+    Exporterimage1->setObjectName(QStringLiteral("Exporterimage1"));
+    Quitter1 = Fichier1->addAction(QStringLiteral("Quitter"), this, &TQvl::Quitter1Click);
+    Quitter1->setObjectName(QStringLiteral("Quitter1"));
+
+    Aide1 = bar->addMenu(QStringLiteral("Aide"));
+    Aide1->setObjectName(QStringLiteral("Aide1"));
+    Utilisationdulogiciel1 = Aide1->addAction(QStringLiteral("Utilisation du logiciel"), this,
+                                              &TQvl::Utilisationdulogiciel1Click);
+    Utilisationdulogiciel1->setObjectName(QStringLiteral("Utilisationdulogiciel1"));
+    Crdit1 = Aide1->addAction(QStringLiteral("Crédits"), this, &TQvl::Crdit1Click);
+    Crdit1->setObjectName(QStringLiteral("Crdit1"));
+}
+
+void TQvl::setTabOrderOfInputs() {
+    QWidget* const order[] = {selpf,  ser,    seh,  selp,  sel,   ser2,   seh2,
+                              selpf2, tracer, nllc, nllc2, nllsc, nllsc2, nllt};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TQvl::attachSecondaryWindows(Tfer* fer, Tfer2* fer2, TCredit* credit, Taidefiche* aidefiche,
+                                  Terrrayon* errrayon, Terrplat* errplat, Terrrayon2* errrayon2) {
+    for (TSecondaryWindow* w : std::initializer_list<TSecondaryWindow*>{
+             fer, fer2, credit, aidefiche, errrayon, errplat, errrayon2})
+        m_applier.addWindow(w);
+    m_credit = credit;
+    m_aidefiche = aidefiche;
+}
+
+RampDimensions TQvl::dimensions() const {
+    RampDimensions d;
+    d.P1 = selpf->Value();
+    d.R1 = ser->Value();
+    d.H1 = seh->Value();
+    d.F = selp->Value();
+    d.W = sel->Value();
+    d.R2 = ser2->Value();
+    d.H2 = seh2->Value();
+    d.P2 = selpf2->Value();
+    return d;
+}
+
+void TQvl::setDimensions(const RampDimensions& d) {
+    selpf->SetValue(d.P1);
+    ser->SetValue(d.R1);
+    seh->SetValue(d.H1);
+    selp->SetValue(d.F);
+    sel->SetValue(d.W);
+    seh2->SetValue(d.H2);
+    ser2->SetValue(d.R2);
+    selpf2->SetValue(d.P2);
+}
+
+void TQvl::runTracerCommand() {
+    m_applier.apply(runTracer(dimensions(), profil->PlotWidth(), profil->PlotHeight()));
+}
+
+void TQvl::openDesign(const QString& path) {
+    // The reader has checked everything before a field changes.
+    setDimensions(readQvlFile(path));
+    runTracerCommand();
+}
+
+void TQvl::saveDesign(const QString& path) const {
+    writeQvlFile(path, dimensions());
+}
+
+QImage TQvl::captureGraph() const {
+    QImage image(graph->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    graph->render(&image);
+    return image;
+}
+
+void TQvl::setTitle(const QString& text) {
+    titre->setText(text);
+    Label40->SetCaption(text);
+    titre->resize(Label40->width(), titre->height());
+}
+
+void TQvl::tracerClick() {
+    runCommand([&] { runTracerCommand(); });
+}
+
+void TQvl::SpinEditKeyPress(QObject*, QChar& key) {
+    if (key != QChar(8) && !(key >= QLatin1Char('0') && key <= QLatin1Char('9'))) key = QChar();
+}
+
+void TQvl::titreKeyPress(QChar key) {
+    Label40->SetCaption(titre->text() + key);
+    titre->resize(Label40->width(), titre->height());
+}
+
+void TQvl::cb3DClick() {
+    runCommand([&] { profil->SetView3D(!profil->View3D()); });
+}
+
+void TQvl::cbdonneesClick() {
+    runCommand([&] { donnees->setHidden(!donnees->isHidden()); });
+}
+
+void TQvl::Ouvrir1Click() {
+    runCommand([&] {
+        if (const auto path = m_dialogs->openDesignPath(this)) openDesign(*path);
+    });
+}
+
+void TQvl::Enregistrersous1Click() {
+    runCommand([&] {
+        if (const auto path = m_dialogs->saveDesignPath(this)) saveDesign(*path);
+    });
+}
+
+void TQvl::Exporterimage1Click() {
+    runCommand([&] {
+        // The picture is taken before the dialog opens, so the dialog is never in it.
+        const QImage picture = captureGraph();
+        if (const auto path = m_dialogs->exportImagePath(this)) writeBmpFile(*path, picture);
+    });
+}
+
+void TQvl::Quitter1Click() {
+    runCommand([&] { close(); });
+}
+
+void TQvl::Utilisationdulogiciel1Click() {
+    runCommand([&] {
+        if (m_aidefiche) m_aidefiche->showNonModal();
+    });
+}
+
+void TQvl::Crdit1Click() {
+    runCommand([&] {
+        if (m_credit) m_credit->showNonModal();
+    });
+}
+
+bool TQvl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == titre && event->type() == QEvent::KeyPress) {
+        const QChar key = typedCharacter(*static_cast<QKeyEvent*>(event));
+        if (!key.isNull()) runCommand([&] { titreKeyPress(key); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "rampdimensions.h"
+#include "tracerapplier.h"
+
+#include <memory>
+#include <QChar>
+#include <QImage>
+#include <QMainWindow>
+
+class FileDialogs;
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class TChart;
+class TCredit;
+class Taidefiche;
+class Terrplat;
+class Terrrayon;
+class Terrrayon2;
+class Tfer;
+class Tfer2;
+class TLabel;
+class TNumLabel;
+class TPanel;
+class TSpinEdit;
+
+// The main window `Qvl`: the eight dimension fields, the Tracer button, the
+// derived-length fields, the chart with its title, watermark and data panel,
+// the two check boxes and the main menu. Every control sits at its fixed
+// layout position; nothing moves when the window is resized. The controls keep
+// the names of the layout, both as members and as object names.
+class TQvl : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TQvl(std::unique_ptr<FileDialogs> dialogs, QWidget* parent = nullptr);
+    ~TQvl() override;
+
+    // The windows Tracer fills and the menu shows, created after this one.
+    void attachSecondaryWindows(Tfer* fer, Tfer2* fer2, TCredit* credit, Taidefiche* aidefiche,
+                                Terrrayon* errrayon, Terrplat* errplat, Terrrayon2* errrayon2);
+
+    // The eight spin fields' values, and writing them (in the file's order).
+    RampDimensions dimensions() const;
+    void setDimensions(const RampDimensions& dims);
+
+    // The commands without their dialogs; they throw on failure.
+    void runTracerCommand();
+    void openDesign(const QString& path);
+    void saveDesign(const QString& path) const;
+    // The panel `graph` as displayed, rendered off screen onto white.
+    QImage captureGraph() const;
+
+    // The title as typed: the field takes the width its text needs.
+    void setTitle(const QString& text);
+
+    // Event handlers of the layout.
+    void tracerClick();
+    void SpinEditKeyPress(QObject* sender, QChar& key);
+    void titreKeyPress(QChar key);
+    void cb3DClick();
+    void cbdonneesClick();
+    void Ouvrir1Click();
+    void Enregistrersous1Click();
+    void Exporterimage1Click();
+    void Quitter1Click();
+    void Utilisationdulogiciel1Click();
+    void Crdit1Click();
+
+    // Input area.
+    TPanel* global;
+    TSpinEdit* selpf;
+    TSpinEdit* ser;
+    TSpinEdit* seh;
+    TSpinEdit* selp;
+    TSpinEdit* sel;
+    TSpinEdit* ser2;
+    TSpinEdit* seh2;
+    TSpinEdit* selpf2;
+    QPushButton* tracer;
+    TNumLabel* nllc;
+    TNumLabel* nllsc;
+    TNumLabel* nllt;
+    TNumLabel* nllc2;
+    TNumLabel* nllsc2;
+    TLabel* Label40;
+
+    // Chart area.
+    TPanel* graph;
+    TChart* profil;
+    QLineEdit* titre;
+    TLabel* Label37;
+    TPanel* donnees;
+    TNumLabel* nlpf;
+    TNumLabel* nlp;
+    TNumLabel* nlpf2;
+    TNumLabel* nlh;
+    TNumLabel* nlr;
+    TNumLabel* nllc3;
+    TNumLabel* nlsc3;
+    TNumLabel* nlh2;
+    TNumLabel* nlr2;
+    TNumLabel* nllc4;
+    TNumLabel* nlsc4;
+    TNumLabel* nll;
+    TNumLabel* nlt2;
+
+    QCheckBox* cb3D;
+    QCheckBox* cbdonnees;
+
+    // Main menu MainMenu1.
+    QMenu* Fichier1;
+    QAction* Ouvrir1;
+    QAction* Enregistrersous1;
+    QAction* Exporterimage1;
+    QAction* Quitter1;
+    QMenu* Aide1;
+    QAction* Utilisationdulogiciel1;
+    QAction* Crdit1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildInputArea();
+    void buildChartArea();
+    void buildDataPanel();
+    void buildCheckBoxes();
+    void buildMenu();
+    void setTabOrderOfInputs();
+
+    std::unique_ptr<FileDialogs> m_dialogs;
+    TracerApplier m_applier;
+    Taidefiche* m_aidefiche = nullptr;
+    TCredit* m_credit = nullptr;
+};
