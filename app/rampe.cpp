@@ -252,6 +252,8 @@ void TQvl::buildChartArea() {
     setBackground(titre, clSilver);
     titre->setGeometry(232, 0, 209, 25);
     titre->setText(QStringLiteral("Ecrivez votre titre ici."));
+    // Shown from its start, as an edit field that has not been entered yet.
+    titre->setCursorPosition(0);
     titre->installEventFilter(this);
 
     // The watermark paints its box in the chart's colour, as a label does on
@@ -391,6 +393,7 @@ QImage TQvl::captureGraph() const {
 
 void TQvl::setTitle(const QString& text) {
     titre->setText(text);
+    titre->setCursorPosition(0);
     Label40->SetCaption(text);
     titre->resize(Label40->width(), titre->height());
 }
