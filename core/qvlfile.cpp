@@ -222,12 +222,12 @@ void writeInPlace(const QString& path, const QByteArray& bytes) {
 }
 
 // A new file next to the target with a name nobody uses; 0666 less the umask,
-// like any new file.
-int createTemporary(const QString& folder, const QString& baseName, QByteArray& tempPath) {
+// like any new file. The name is short whatever the target's, so that a
+// target named at the system's length limit can still be saved.
+int createTemporary(const QString& folder, QByteArray& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString name =
-            QStringLiteral(".%1.%2.tmp")
-                .arg(baseName)
+            QStringLiteral(".quarvel-%1.tmp")
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         tempPath = encodedPath(QDir(folder).filePath(name));
         const int fd = ::open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -241,7 +241,7 @@ void writeReplacing(const QString& path, const QString& target, const QByteArray
                     const struct stat* existing) {
     const QFileInfo info(target);
     QByteArray tempPath;
-    Descriptor fd(createTemporary(info.absolutePath(), info.fileName(), tempPath));
+    Descriptor fd(createTemporary(info.absolutePath(), tempPath));
     if (fd.get() < 0) throw FileError::fromErrno(errno, path);
 
     int err = writeAll(fd.get(), bytes);
@@ -317,5 +317,10 @@ void writeQvlFile(const QString& path, const RampDimensions& dims) {
         writeInPlace(path, bytes);
         return;
     }
+    // Renaming would replace even a design the user may not write to: refuse
+    // it, as opening it for writing would.
+    if (exists && S_ISREG(st.st_mode) &&
+        ::faccessat(AT_FDCWD, encodedPath(target).constData(), W_OK, AT_EACCESS) != 0)
+        throw FileError::fromErrno(errno, path);
     writeReplacing(path, target, bytes, exists && S_ISREG(st.st_mode) ? &st : nullptr);
 }

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(RampDimensions)
 
@@ -277,6 +278,43 @@ private slots:
         writeQvlFile(link, inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(readAll(path), QByteArray("1 2 3 4 5 6 7 8\r\n"));
+    }
+
+    // The longest name the system allows is saved too: the temporary file
+    // next to it must not need a longer one.
+    void saveUnderLongestName() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString(251, u'd') + ".qvl");
+        const auto error = fileErrorOf([&] { writeQvlFile(path, RampDimensions{}); });
+        QCOMPARE(error.first, -1);
+        QCOMPARE(readAll(path), formatQvl(RampDimensions{}));
+    }
+
+    // A design the user may not write to is refused, not replaced by renaming
+    // the new content over it. Run as an ordinary user (root may write to it).
+    void saveRefusesWriteProtectedDesign() {
+        QTemporaryDir dir;
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+        const QString path = dir.filePath("design.qvl");
+        const QByteArray old = "1 2 3 4 5 6 7 8\r\n";
+        QVERIFY(writeBytes(path, old));
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), 0444), 0);
+
+        const bool asRoot = geteuid() == 0;
+        if (asRoot && (setresgid(65534, 65534, 0) != 0 || setresuid(65534, 65534, 0) != 0)) {
+            setresgid(0, 0, 0);
+            QSKIP("cannot act as an ordinary user here");
+        }
+        const auto error = fileErrorOf([&] { writeQvlFile(path, RampDimensions{}); });
+        if (asRoot) {
+            QCOMPARE(setresuid(0, 0, 0), 0);
+            QCOMPARE(setresgid(0, 0, 0), 0);
+        }
+        QCOMPARE(error.first, 5);
+        QCOMPARE(error.second, QStringLiteral("Accès au fichier refusé"));
+        QCOMPARE(readAll(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"design.qvl"});
     }
 
     void errnoMapping_data() {
