@@ -96,7 +96,12 @@ private:
     qsizetype m_pos = 0;
 };
 
-// Reads the file a block at a time, only as far as the reader asks.
+// Reads the file a block at a time, only as far as the reader asks. A design
+// is one short line; past maxReadBytes the data counts as ended, so that an
+// endless source (a device such as /dev/zero, a never-ending pipe) cannot
+// hang the program in the blank-skipping loop.
+constexpr qint64 maxReadBytes = qint64(16) * 1024 * 1024;
+
 class FileSource {
 public:
     explicit FileSource(int fd)
@@ -111,7 +116,7 @@ public:
 
 private:
     bool fill() {
-        if (m_ended) return false;
+        if (m_ended || m_total >= maxReadBytes) return false;
         ssize_t n;
         do {
             n = ::read(m_fd, m_buffer, sizeof m_buffer);
@@ -123,6 +128,7 @@ private:
         }
         m_pos = 0;
         m_size = n;
+        m_total += n;
         return true;
     }
 
@@ -132,6 +138,7 @@ private:
     ssize_t m_size = 0;
     bool m_ended = false;
     int m_error = 0;
+    qint64 m_total = 0;
 };
 
 struct ParseResult {

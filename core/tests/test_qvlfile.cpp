@@ -216,6 +216,13 @@ private slots:
         QVERIFY(readQvlFile(path) == inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
     }
 
+    // An endless source of blanks ends like an empty file instead of
+    // keeping the program in the blank-skipping loop for ever.
+    void endlessBlanksEndAsEmpty() {
+        if (!QFileInfo::exists("/dev/zero")) QSKIP("no /dev/zero here");
+        QVERIFY(readQvlFile("/dev/zero") == inFileOrder({0, 0, 0, 0, 0, 0, 0, 0}));
+    }
+
     void writeErrors() {
         QTemporaryDir dir;
         auto noFolder = fileErrorOf([&] { writeQvlFile(dir.filePath("nofolder/d.qvl"), {}); });
