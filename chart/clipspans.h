@@ -30,6 +30,9 @@ public:
     // Valid for top() <= y < bottom(); right is exclusive, left >= right for an empty row.
     int left(int y) const { return m_left[size_t(y - m_top)]; }
     int right(int y) const { return m_right[size_t(y - m_top)]; }
+    // The per-row arrays, indexed by y - top().
+    const int* leftData() const { return m_left.data(); }
+    const int* rightData() const { return m_right.data(); }
     bool contains(int x, int y) const {
         return y >= top() && y < bottom() && x >= left(y) && x < right(y);
     }

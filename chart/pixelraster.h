@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QRgb>
 
+#include <algorithm>
 #include <cstdint>
 
 // The pixel layer under the chart's drawing surface: fills and 1-pixel
@@ -61,13 +62,40 @@ public:
     void drawLine(QPoint a, QPoint b, const Stroke& stroke, bool includeLast = false);
     // The closed outline through all corners.
     void strokePolygon(const QPoint* points, int count, const Stroke& stroke);
+    // colour blended in by an 8-bit coverage mask (Format_Alpha8) placed at topLeft.
+    void blendMask(const QImage& coverage, QPoint topLeft, QRgb colour);
 
     QRgb pixel(int x, int y) const { return m_bits[size_t(y) * m_stride + size_t(x)]; }
 
 private:
-    bool clipRow(int y, int& x0, int& x1) const;
-    void fillSpan(int y, int x0, int x1, const Fill& fill);
-    void plot(int x, int y, const Stroke& stroke);
+    // One Bresenham walk: the steps [first, last) of the longer axis, with
+    // the minor-axis offset k and its remainder t over den at step first.
+    struct Walk {
+        std::int64_t major0, minor0;
+        int sMajor, sMinor;
+        bool xMajor;
+        std::int64_t first, last, k, t, den, minorStep;
+        int dashRun;           // index into the dash pattern at step first
+        std::int64_t dashLeft; // steps left in that run
+    };
+    template <Mix M, bool Dashed> void walkLine(const Walk& walk, QRgb colour, Dash dash);
+    void walkWideLine(const Walk& walk, const Stroke& stroke);
+
+    // A fill with its hatch worked out for the eight rows of the pattern.
+    struct PreparedFill {
+        const Fill* fill = nullptr;
+        quint8 masks[8] = {};
+        quint32 colours[8][8] = {};
+    };
+    static PreparedFill prepare(const Fill& fill);
+
+    bool clipRow(int y, int& x0, int& x1) const {
+        if (y < m_clip.top() || y >= m_clip.bottom()) return false;
+        x0 = std::max(x0, m_clip.left(y));
+        x1 = std::min(x1, m_clip.right(y));
+        return x0 < x1;
+    }
+    void fillSpan(int y, int x0, int x1, const PreparedFill& prepared);
     void plotUnclipped(int x, int y, QRgb colour, Mix mix) {
         quint32& p = m_bits[size_t(y) * m_stride + size_t(x)];
         switch (mix) {

@@ -22,10 +22,7 @@ int TCustomAxisPanel::AddSeries(std::unique_ptr<TChartSeries> series) {
 
 const TextMeasurer& TCustomAxisPanel::labelsMeasurer() {
     const QFont font = TZelCanvas::fontFor(m_axes.Bottom()->LabelsFont());
-    if (!m_measurer || font != m_measurerFont) {
-        m_measurerFont = font;
-        m_measurer.emplace(font);
-    }
+    if (!m_measurer || font != m_measurer->font()) m_measurer.emplace(font);
     return *m_measurer;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "cachedtextmeasurer.h"
 #include "chartlayout.h"
-#include "fonttextmeasurer.h"
 #include "tchartaxes.h"
 #include "tchartserieslist.h"
 #include "tcustomzelpanelextended.h"
@@ -63,6 +63,5 @@ private:
     bool m_axisBehind = true;
     bool m_clipPoints = true;
     ChartLayoutResult m_layout;
-    std::optional<FontTextMeasurer> m_measurer;
-    QFont m_measurerFont;
+    std::optional<CachedTextMeasurer> m_measurer;
 };

@@ -57,18 +57,20 @@ void TCustomSeries::DrawAllValues(TZelCanvas3D& canvas, const SeriesPaintContext
     if (context.clipPoints)
         canvas.ClipBox(r.left, r.top, r.right, r.bottom + 1, 0, context.totalDepth);
     m_previousColor = clBlack;
+    const AxisPixelMap horizontal(*context.horizAxis);
+    const AxisPixelMap vertical(*context.vertAxis);
     for (int i = range->first; i <= range->second; ++i)
-        drawPoint(canvas, context, i, range->first);
+        drawPoint(canvas, context, horizontal, vertical, i, range->first);
     if (context.clipPoints) canvas.Unclip();
 }
 
-void TCustomSeries::drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& context, int index,
-                              int first) {
-    const TChartAxis& horizontal = *context.horizAxis;
-    const TChartAxis& vertical = *context.vertAxis;
+void TCustomSeries::drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& context,
+                              const AxisPixelMap& horizontal, const AxisPixelMap& vertical,
+                              int index, int first) {
+    const TChartAxis& horizontalAxis = *context.horizAxis;
     const double* xs = XValues().data();
     const double* ys = YValues().data();
-    const QPoint point(horizontal.ValueToPixel(xs[index]), vertical.ValueToPixel(ys[index]));
+    const QPoint point(horizontal.toPixel(xs[index]), vertical.toPixel(ys[index]));
     const TColor colour = PointColor(index);
 
     canvas.SetPenColor(clBlack);
@@ -84,13 +86,13 @@ void TCustomSeries::drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& co
             // Points lie left of the plot: start at its edge, at the height
             // the line through the two points has there.
             const ChartRect& r = context.plotRect;
-            const int edge = horizontal.Inverted() ? r.right : r.left;
-            const double x = horizontal.PixelToValue(edge);
+            const int edge = horizontalAxis.Inverted() ? r.right : r.left;
+            const double x = horizontalAxis.PixelToValue(edge);
             const double x0 = xs[index - 1];
             const double y0 = ys[index - 1];
             const double y =
                 xs[index] == x0 ? y0 : y0 + (ys[index] - y0) * (x - x0) / (xs[index] - x0);
-            m_previous = QPoint(edge, vertical.ValueToPixel(y));
+            m_previous = QPoint(edge, vertical.toPixel(y));
             if (PointColor(index - 1) != clNone) drawSegment(canvas, context, point, colour);
         }
     } else {

@@ -3,8 +3,6 @@
 #include "tcolorpalette.h"
 #include "tzelfont.h"
 
-#include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -73,15 +71,14 @@ TZelCanvas::TZelCanvas() {
     Reset();
 }
 
-TZelCanvas::~TZelCanvas() {
-    endText();
-}
+TZelCanvas::~TZelCanvas() = default;
 
 void TZelCanvas::SetFont(const QFont& font) {
-    if (m_metrics && m_font == font) return;
+    if (m_measurer && m_font == font) return;
     m_font = font;
-    m_metrics.emplace(m_font);
-    if (m_textPainter) m_textPainter->setFont(m_font);
+    auto& measurer = m_measurers[font.key()];
+    if (!measurer) measurer = std::make_shared<CachedTextMeasurer>(font);
+    m_measurer = measurer;
 }
 
 QFont TZelCanvas::fontFor(const QString& name, int points, bool bold, bool italic) {
@@ -128,7 +125,7 @@ void TZelCanvas::Reset() {
     m_brushColor = clWhite;
     m_brushStyle = bsSolid;
     m_brushImage = QImage();
-    const QString face = m_metrics ? m_font.family() : QStringLiteral("Arial");
+    const QString face = m_measurer ? m_font.family() : QStringLiteral("Arial");
     SetFont(fontFor(face, 10));
     m_fontColor = clBlack;
     m_backColor = clWhite;
@@ -167,7 +164,6 @@ bool TZelCanvas::fillFor(PixelRaster::Fill& fill) const {
 }
 
 void TZelCanvas::attachImage(QImage* image) {
-    endText();
     m_image = image;
     m_raster.attach(image);
     m_clipStack.clear();
@@ -212,40 +208,19 @@ void TZelCanvas::Polyline(const QPoint* points, int count) {
 }
 
 int TZelCanvas::TextWidth(const QString& text) const {
-    return m_metrics->horizontalAdvance(text);
+    return m_measurer->textWidth(text);
 }
 
 int TZelCanvas::TextHeight(const QString& text) const {
-    Q_UNUSED(text);
-    return m_metrics->height();
-}
-
-QPainter& TZelCanvas::textPainter() {
-    if (!m_textPainter) {
-        m_textPainter = std::make_unique<QPainter>(m_image);
-        m_textPainter->setFont(m_font);
-        m_textClipValid = false;
-    }
-    if (!m_textClipValid) {
-        const ClipSpans* clip = currentClip();
-        if (clip)
-            m_textPainter->setClipRegion(clip->toRegion());
-        else
-            m_textPainter->setClipping(false);
-        m_textClipValid = true;
-    }
-    return *m_textPainter;
-}
-
-void TZelCanvas::endText() {
-    if (m_textPainter) m_textPainter->end();
-    m_textPainter.reset();
+    return m_measurer->textHeight(text);
 }
 
 void TZelCanvas::TextOut(int x, int y, const QString& text) {
     ++m_drawCount;
     if (m_image == nullptr || m_image->isNull() || text.isEmpty()) return;
-    const int width = m_metrics->horizontalAdvance(text);
+    const int width = m_measurer->textWidth(text);
+    const int height = m_measurer->textHeight(text);
+    const int ascent = m_measurer->ascent();
     int left = x;
     if ((m_textAlign & ctaCenter) == ctaCenter)
         left = x - width / 2;
@@ -253,19 +228,19 @@ void TZelCanvas::TextOut(int x, int y, const QString& text) {
         left = x - width;
     int top = y;
     if ((m_textAlign & ctaBaseline) == ctaBaseline)
-        top = y - m_metrics->ascent();
+        top = y - ascent;
     else if (m_textAlign & ctaBottom)
-        top = y - m_metrics->height();
+        top = y - height;
 
     if (m_backMode == cbmOpaque && m_backColor != clNone) {
         PixelRaster::Fill fill;
         fill.colour = resolve(m_backColor, resolve(m_defaultBackColor, 0xFFFFFFFF));
-        m_raster.fillRect(QRect(left, top, width, m_metrics->height()), fill);
+        m_raster.fillRect(QRect(left, top, width, height), fill);
     }
     if (m_fontColor == clNone) return;
-    QPainter& painter = textPainter();
-    painter.setPen(QColor::fromRgb(resolve(m_fontColor, 0xFF000000)));
-    painter.drawText(QPoint(left, top + m_metrics->ascent()), text);
+    const TextMaskCache::Mask& mask = m_textMasks.mask(m_font, text, width, height, ascent);
+    m_raster.blendMask(mask.coverage, QPoint(left, top) + mask.offset,
+                       resolve(m_fontColor, 0xFF000000));
 }
 
 void TZelCanvas::pushClip(const ClipSpans& region) {
@@ -273,12 +248,10 @@ void TZelCanvas::pushClip(const ClipSpans& region) {
     if (!m_clipStack.empty()) combined.intersect(m_clipStack.back());
     m_clipStack.push_back(std::move(combined));
     m_raster.setClip(&m_clipStack.back());
-    m_textClipValid = false;
 }
 
 void TZelCanvas::popClip() {
     if (m_clipStack.empty()) return;
     m_clipStack.pop_back();
     m_raster.setClip(currentClip());
-    m_textClipValid = false;
 }

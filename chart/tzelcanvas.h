@@ -1,20 +1,21 @@
 #pragma once
 
+#include "cachedtextmeasurer.h"
 #include "clipspans.h"
 #include "pixelraster.h"
 #include "tchartbrush.h"
 #include "tchartpen.h"
 #include "tcolor.h"
+#include "textmaskcache.h"
 
 #include <QFont>
-#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPalette>
 #include <QPoint>
 #include <QString>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 class QPainter;
@@ -36,8 +37,8 @@ enum TCanvasTextAlign {
 // drawing operations in the manner of a window-system canvas. Rectangles are
 // given by their edges, right and bottom being the first column and row
 // outside; lines leave out their last pixel; a polygon's outline runs through
-// all its corners. Shapes and lines go to the pixel layer, text to a QPainter
-// opened on the same image when the first text is drawn.
+// all its corners. Everything goes to the pixel layer; texts are rendered by
+// the font engine once and then blended from a kept mask.
 class TZelCanvas {
 public:
     TZelCanvas();
@@ -138,8 +139,7 @@ protected:
 private:
     bool strokeFor(PixelRaster::Stroke& stroke) const;
     bool fillFor(PixelRaster::Fill& fill) const;
-    QPainter& textPainter();
-    void endText();
+    const CachedTextMeasurer& measurer() const { return *m_measurer; }
 
     TColor m_penColor = clBlack;
     int m_penWidth = 1;
@@ -149,7 +149,8 @@ private:
     TBrushStyle m_brushStyle = bsSolid;
     QImage m_brushImage;
     QFont m_font;
-    std::optional<QFontMetrics> m_metrics;
+    std::shared_ptr<CachedTextMeasurer> m_measurer;
+    QHash<QString, std::shared_ptr<CachedTextMeasurer>> m_measurers; // by font key
     TColor m_fontColor = clBlack;
     TColor m_backColor = clWhite;
     TCanvasBackMode m_backMode = cbmTransparent;
@@ -162,7 +163,6 @@ private:
     QImage* m_image = nullptr;
     PixelRaster m_raster;
     std::vector<ClipSpans> m_clipStack;
-    std::unique_ptr<QPainter> m_textPainter;
-    bool m_textClipValid = false;
+    TextMaskCache m_textMasks;
     int m_drawCount = 0;
 };

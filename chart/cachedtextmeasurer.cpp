@@ -1,0 +1,24 @@
+#include "cachedtextmeasurer.h"
+
+namespace {
+constexpr qsizetype MaxRememberedWidths = 4096;
+}
+
+CachedTextMeasurer::CachedTextMeasurer(const QFont& font)
+    : m_font(font)
+    , m_metrics(font)
+    , m_height(m_metrics.height())
+    , m_ascent(m_metrics.ascent()) {}
+
+int CachedTextMeasurer::textWidth(const QString& text) const {
+    const auto found = m_widths.constFind(text);
+    if (found != m_widths.constEnd()) return *found;
+    if (m_widths.size() >= MaxRememberedWidths) m_widths.clear();
+    const int width = m_metrics.horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
+}
+
+int CachedTextMeasurer::textHeight(const QString&) const {
+    return m_height;
+}

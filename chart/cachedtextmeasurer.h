@@ -1,0 +1,28 @@
+#pragma once
+
+#include "textmeasurer.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
+#include <QString>
+
+// Text measurement with a real font, remembering each text's width: the
+// chart measures the same few labels at every paint, and asking the font
+// engine each time cost more than drawing them.
+class CachedTextMeasurer : public TextMeasurer {
+public:
+    explicit CachedTextMeasurer(const QFont& font);
+
+    int textWidth(const QString& text) const override;
+    int textHeight(const QString& text) const override;
+    int ascent() const { return m_ascent; }
+    const QFont& font() const { return m_font; }
+
+private:
+    QFont m_font;
+    QFontMetrics m_metrics;
+    int m_height;
+    int m_ascent;
+    mutable QHash<QString, int> m_widths;
+};
