@@ -174,7 +174,12 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
                 event->accept();
                 return;
             }
-            QLineEdit::keyPressEvent(event);
+            // The edit would insert the text of an Alt or Meta chord; without
+            // its text the key still reaches the edit's own shortcuts.
+            QKeyEvent untyped(event->type(), event->key(), event->modifiers(), QString(),
+                              event->isAutoRepeat(), event->count());
+            QLineEdit::keyPressEvent(&untyped);
+            event->setAccepted(untyped.isAccepted());
             return;
         }
         typeCharacters(event, typed);

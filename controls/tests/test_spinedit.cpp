@@ -307,6 +307,33 @@ private slots:
         QCOMPARE(m_beeps, beeps);
     }
 
+    // Chords that type no character never put their key's text into the field.
+    void chordsTypeNothing_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("alt letter") << int(Qt::Key_A) << int(Qt::AltModifier) << "12";
+        QTest::newRow("alt digit") << int(Qt::Key_5) << int(Qt::AltModifier) << "12";
+        QTest::newRow("meta letter") << int(Qt::Key_A) << int(Qt::MetaModifier) << "12";
+        QTest::newRow("alt shift letter")
+            << int(Qt::Key_A) << int(Qt::AltModifier | Qt::ShiftModifier) << "12";
+        QTest::newRow("ctrl shortcut still works")
+            << int(Qt::Key_A) << int(Qt::ControlModifier) << "12";
+    }
+    void chordsTypeNothing() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, shown);
+        TSpinEdit e(nullptr, comma);
+        e.setText(QStringLiteral("12"));
+        e.end(false);
+        QTest::keyClick(&e, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(e.text(), shown);
+        QCOMPARE(m_beeps, 0);
+        if (key == Qt::Key_A && modifiers == Qt::ControlModifier)
+            QCOMPARE(e.selectedText(), QStringLiteral("12"));
+    }
+
     void hostMayReplaceACharacter() {
         TSpinEdit e(nullptr, comma);
         e.setText(QString());
