@@ -634,13 +634,19 @@ private slots:
 
     void failingRepeatStopsAndReportsOnce() {
         QStringList reported;
-        auto previous = setCommandErrorHandler([&](const QString& m) { reported << m; });
+        QList<bool> activeWhileShown;
         FailingSpinEdit e(nullptr, comma);
-        e.show();
         TTimerSpeedButton* up = e.Button()->upButton();
+        auto previous = setCommandErrorHandler([&](const QString& m) {
+            reported << m;
+            activeWhileShown << up->repeatTimer()->isActive();
+        });
+        e.show();
         sendMouse(up, QEvent::MouseButtonPress, QPoint(7, 4), Qt::LeftButton, Qt::LeftButton);
         m_clock->advance(400);
         QCOMPARE(reported, QStringList{QStringLiteral("Débordement d'entier")});
+        // Stopped before the message is up, not after.
+        QCOMPARE(activeWhileShown, QList<bool>{false});
         QVERIFY(!up->repeatTimer()->isActive());
         m_clock->advance(2000);
         QCOMPARE(reported.size(), 1);
