@@ -118,6 +118,8 @@ private slots:
                                                     << "#,##0,00" << 2 << 1234.5L << "1 234,50";
         QTest::newRow("empty mask") << ""
                                     << "" << 0 << 2.5L << "2,5";
+        QTest::newRow("quoted E before the point") << "'E'0.00"
+                                                   << "'E'0,00" << 2 << 1.5L << "E1,50";
         QTest::newRow("only the first point") << "0.0.0"
                                               << "0,0.0" << 3 << 1.25L << "1,25";
     }
@@ -145,6 +147,9 @@ private slots:
         QTest::newRow("keeps the exponent") << "0.00E+00" << 3 << "0,000E+00" << 3;
         QTest::newRow("20 gives 18 zeros") << "0.00" << 20 << "0," + QString(18, u'0') << 18;
         QTest::newRow("21 refused") << "0.00" << 21 << "0,00" << 2;
+        QTest::newRow("19 on 18 zeros reads back 18")
+            << "0." + QString(18, u'0') << 19 << "0," + QString(18, u'0') << 18;
+        QTest::newRow("quoted E before the point") << "'E'0.00" << 3 << "'E'0,000" << 3;
         QTest::newRow("no separator keeps the mask") << "0" << 4 << "0" << 4;
         QTest::newRow("text after the decimals dropped") << "0.00 cm" << 1 << "0,0" << 1;
         QTest::newRow("grouping kept") << "#,##0.00" << 1 << "#,##0,0" << 1;
