@@ -216,6 +216,8 @@ void TSpinEdit::resizeEvent(QResizeEvent* event) {
 
 void TSpinEdit::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
+    // QLineEdit turns input methods back on when ReadOnly changes.
+    if (event->type() == QEvent::ReadOnlyChange) setAttribute(Qt::WA_InputMethodEnabled, false);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         updateMinimumHeight();
         layoutArrows();

@@ -334,6 +334,15 @@ private slots:
             QCOMPARE(e.selectedText(), QStringLiteral("12"));
     }
 
+    // Input-method text would reach the edit without passing the filter.
+    void noInputMethodAfterReadOnly() {
+        TSpinEdit e(nullptr, comma);
+        QVERIFY(!e.testAttribute(Qt::WA_InputMethodEnabled));
+        e.setReadOnly(true);
+        e.setReadOnly(false);
+        QVERIFY(!e.testAttribute(Qt::WA_InputMethodEnabled));
+    }
+
     void hostMayReplaceACharacter() {
         TSpinEdit e(nullptr, comma);
         e.setText(QString());
