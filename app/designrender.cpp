@@ -3,6 +3,8 @@
 #include "bmpfile.h"
 #include "filedialogs.h"
 #include "programwindows.h"
+#include "quarvelerror.h"
+#include "qvlfile.h"
 #include "tchart.h"
 
 #include "tpanel.h"
@@ -27,7 +29,10 @@ std::unique_ptr<ProgramWindows> startUpOffScreen() {
 }
 } // namespace
 
-QImage renderDesign(const QString& designPath, const DesignRenderOptions& options) {
+DesignPicture renderDesign(const QString& designPath, const DesignRenderOptions& options) {
+    // Read first: a file error leaves nothing to draw, as opening changes
+    // nothing then.
+    const RampDimensions dims = readQvlFile(designPath);
     const auto windows = startUpOffScreen();
     TQvl& qvl = windows->Qvl;
     // The boxes are ticked before the design is opened, and the chart is drawn
@@ -42,13 +47,23 @@ QImage renderDesign(const QString& designPath, const DesignRenderOptions& option
     }
     if (options.title) qvl.setTitle(*options.title);
     qvl.captureGraph();
-    qvl.openDesign(designPath);
-    return qvl.captureGraph();
+
+    DesignPicture picture;
+    qvl.setDimensions(dims);
+    try {
+        qvl.runTracerCommand();
+    } catch (const QuarvelError& error) {
+        picture.tracerError = error.message();
+    }
+    picture.image = qvl.captureGraph();
+    return picture;
 }
 
-void renderDesignToBmp(const QString& designPath, const QString& bmpPath,
-                       const DesignRenderOptions& options) {
-    writeBmpFile(bmpPath, renderDesign(designPath, options));
+QString renderDesignToBmp(const QString& designPath, const QString& bmpPath,
+                          const DesignRenderOptions& options) {
+    const DesignPicture picture = renderDesign(designPath, options);
+    writeBmpFile(bmpPath, picture.image);
+    return picture.tracerError;
 }
 
 QSize startupPlotSize() {

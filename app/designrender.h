@@ -8,7 +8,7 @@
 // Pictures of a design without a window on screen: the program's windows are
 // built off screen, laid out as at start-up, the design is opened (which runs
 // Tracer), and the chart area is captured as the export command does. Needs a
-// QApplication. Failures throw QuarvelError (file errors, Tracer errors).
+// QApplication. A file error throws (FileError) before anything is drawn.
 
 struct DesignRenderOptions {
     bool view3D = true;           // false: as after ticking "Afficher uniquement le profil"
@@ -16,11 +16,20 @@ struct DesignRenderOptions {
     std::optional<QString> title; // the title as typed; the layout's own when absent
 };
 
-QImage renderDesign(const QString& designPath, const DesignRenderOptions& options = {});
+struct DesignPicture {
+    QImage image;
+    // Empty when Tracer completed; otherwise its error message (without the
+    // final period). The picture then shows the state the run reached, as the
+    // window would.
+    QString tracerError;
+};
 
-// renderDesign, written as the export command writes it (24-bit BMP).
-void renderDesignToBmp(const QString& designPath, const QString& bmpPath,
-                       const DesignRenderOptions& options = {});
+DesignPicture renderDesign(const QString& designPath, const DesignRenderOptions& options = {});
+
+// renderDesign, written as the export command writes it (24-bit BMP); returns
+// Tracer's error, if any. Throws the file and write errors.
+QString renderDesignToBmp(const QString& designPath, const QString& bmpPath,
+                          const DesignRenderOptions& options = {});
 
 // The chart's plotting rectangle size as the main window lays it out at
 // start-up (3D, empty chart): what Tracer runs with before any change.

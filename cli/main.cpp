@@ -1,6 +1,8 @@
+#include "designrender.h"
+#include "rendercommand.h"
 #include "tracecommand.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QStringList>
 
 #include <cerrno>
@@ -17,8 +19,27 @@ struct Subcommand {
     CommandResult (*run)(const QStringList& args);
 };
 
+// trace's default plotting rectangle: the one the main window's chart lays
+// out at start-up, measured on the real chart (once, when first needed).
+PlotSize chartPlotSize() {
+    static const PlotSize size = [] {
+        const QSize s = startupPlotSize();
+        return PlotSize{s.width(), s.height()};
+    }();
+    return size;
+}
+
+QByteArray traceUsageWithChart() {
+    return traceUsage(chartPlotSize());
+}
+
+CommandResult traceWithChart(const QStringList& args) {
+    return traceCommand(args, chartPlotSize());
+}
+
 const Subcommand subcommands[] = {
-    {"trace", traceUsage, traceCommand},
+    {"trace", traceUsageWithChart, traceWithChart},
+    {"render", renderUsage, renderCommand},
 };
 
 QByteArray usageText() {
@@ -37,10 +58,22 @@ bool writeAll(std::FILE* stream, const QByteArray& bytes) {
            std::fflush(stream) == 0;
 }
 
+// The output streams carry only the program's own texts: Qt's notes about
+// the off-screen platform (no runtime folder, no window raising...) are
+// dropped; its critical and fatal messages still reach standard error.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(quietQtMessages);
+    // The chart and the pictures are drawn off screen: no display is needed,
+    // and none is used unless a platform is chosen explicitly.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 

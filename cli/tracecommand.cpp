@@ -12,12 +12,11 @@
 #include <cerrno>
 #include <cstdio>
 
-QByteArray traceUsage() {
+QByteArray traceUsage(PlotSize defaultPlot) {
     return "quarvel-cli trace [--plot WIDTHxHEIGHT] FILE\n"
            "    Reads the design FILE (\"-\" for standard input), runs Tracer on a\n"
            "    plotting rectangle of WIDTHxHEIGHT pixels (default " +
-           QByteArray::number(defaultTracePlotSize.width) + 'x' +
-           QByteArray::number(defaultTracePlotSize.height) +
+           QByteArray::number(defaultPlot.width) + 'x' + QByteArray::number(defaultPlot.height) +
            ") and prints\n"
            "    the notices, fields, axis ranges and points as JSON.\n"
            "    Exit status: 0 completed, 1 abandoned (the JSON holds the error),\n"
@@ -66,10 +65,10 @@ QByteArray readStandardInput() {
     return bytes;
 }
 
-CommandResult usageError(const QString& problem) {
+CommandResult usageError(const QString& problem, PlotSize defaultPlot) {
     CommandResult result;
     result.status = 2;
-    result.err = problem.toUtf8() + "\nusage: " + traceUsage();
+    result.err = problem.toUtf8() + "\nusage: " + traceUsage(defaultPlot);
     return result;
 }
 
@@ -150,36 +149,37 @@ QByteArray traceJson(const RampDimensions& d, PlotSize plot, const TracerRun& ru
     return out;
 }
 
-CommandResult traceCommand(const QStringList& args) {
-    PlotSize plot = defaultTracePlotSize;
+CommandResult traceCommand(const QStringList& args, PlotSize defaultPlot) {
+    PlotSize plot = defaultPlot;
     std::optional<QString> file;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (!optionsEnded && (arg == u"--help" || arg == u"-h"))
-            return CommandResult{0, "usage: " + traceUsage(), {}};
+            return CommandResult{0, "usage: " + traceUsage(defaultPlot), {}};
         if (!optionsEnded && (arg == u"--plot" || arg.startsWith(u"--plot="))) {
             QString value;
             if (arg == u"--plot") {
-                if (i + 1 >= args.size()) return usageError(QStringLiteral("--plot needs a size"));
+                if (i + 1 >= args.size())
+                    return usageError(QStringLiteral("--plot needs a size"), defaultPlot);
                 value = args[++i];
             } else {
                 value = arg.mid(7);
             }
             const std::optional<PlotSize> size = parsePlotSize(value);
-            if (!size) return usageError(QStringLiteral("bad plot size: ") + value);
+            if (!size) return usageError(QStringLiteral("bad plot size: ") + value, defaultPlot);
             plot = *size;
         } else if (!optionsEnded && arg == u"--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.startsWith(u'-') && arg != u"-") {
-            return usageError(QStringLiteral("unknown option: ") + arg);
+            return usageError(QStringLiteral("unknown option: ") + arg, defaultPlot);
         } else if (file) {
-            return usageError(QStringLiteral("only one FILE may be given"));
+            return usageError(QStringLiteral("only one FILE may be given"), defaultPlot);
         } else {
             file = arg;
         }
     }
-    if (!file) return usageError(QStringLiteral("FILE missing"));
+    if (!file) return usageError(QStringLiteral("FILE missing"), defaultPlot);
 
     RampDimensions dims;
     try {

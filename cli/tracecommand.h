@@ -16,11 +16,13 @@ struct PlotSize {
     int height;
 };
 
-// The plotting rectangle assumed when --plot is not given.
+// The plotting rectangle assumed when --plot is not given and no chart is at
+// hand. quarvel-cli itself passes the one the main window's chart lays out at
+// start-up.
 constexpr PlotSize defaultTracePlotSize{761, 335};
 
 // The usage lines of the subcommand.
-QByteArray traceUsage();
+QByteArray traceUsage(PlotSize defaultPlot = defaultTracePlotSize);
 
 // "WIDTHxHEIGHT", two whole numbers from 0 to 100000.
 std::optional<PlotSize> parsePlotSize(QStringView text);
@@ -37,4 +39,4 @@ struct CommandResult {
 };
 
 // args: what follows "trace" on the command line. FILE "-" is standard input.
-CommandResult traceCommand(const QStringList& args);
+CommandResult traceCommand(const QStringList& args, PlotSize defaultPlot = defaultTracePlotSize);

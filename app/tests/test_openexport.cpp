@@ -211,27 +211,47 @@ private slots:
         qvl->Ouvrir1->trigger();
         qvl->Exporterimage1->trigger();
         const QImage exported = readBmp(path("wall.bmp"));
-        QCOMPARE(renderDesign(path("wall.qvl")).convertToFormat(QImage::Format_RGB32), exported);
+        QCOMPARE(renderDesign(path("wall.qvl")).image.convertToFormat(QImage::Format_RGB32),
+                 exported);
 
-        renderDesignToBmp(path("wall.qvl"), path("rendered.bmp"));
+        QCOMPARE(renderDesignToBmp(path("wall.qvl"), path("rendered.bmp")), QString());
         QCOMPARE(readFile(path("rendered.bmp")), readFile(path("wall.bmp")));
+    }
+
+    // A refused design still gives the picture of the state reached (here the
+    // empty chart), with the error beside it; a file error gives nothing.
+    void renderReportsTracerAndFileErrors() {
+        writeFile(path("zero.qvl"), "0 0 0 0 0 0 0 0\r\n");
+        const DesignPicture refused = renderDesign(path("zero.qvl"));
+        QCOMPARE(refused.tracerError, invalidDimensionsMessage());
+        QCOMPARE(refused.image.convertToFormat(QImage::Format_RGB32),
+                 qvl->captureGraph().convertToFormat(QImage::Format_RGB32));
+
+        writeFile(path("bad.qvl"), "60 x\r\n");
+        QString message;
+        try {
+            renderDesign(path("bad.qvl"));
+        } catch (const QuarvelError& e) {
+            message = e.message();
+        }
+        QCOMPARE(message, QStringLiteral("Saisie numérique incorrecte"));
     }
 
     void renderOptionsChangeThePicture() {
         writeFile(path("d.qvl"), "60 140 70 140 244 70 140 60\r\n");
-        const QImage plain = renderDesign(path("d.qvl"));
+        const QImage plain = renderDesign(path("d.qvl")).image;
         DesignRenderOptions flat;
         flat.view3D = false;
         DesignRenderOptions data;
         data.showData = true;
         DesignRenderOptions titled;
         titled.title = QStringLiteral("Rampe du jardin, version longue");
-        const QImage withData = renderDesign(path("d.qvl"), data);
+        const QImage withData = renderDesign(path("d.qvl"), data).image;
         const auto [inside, outside] = differences(withData, plain, QRect(160, 24, 713, 113));
         QCOMPARE(outside, 0);
         QVERIFY(inside > 0);
-        QVERIFY(renderDesign(path("d.qvl"), flat) != plain);
-        const QImage withTitle = renderDesign(path("d.qvl"), titled);
+        QVERIFY(renderDesign(path("d.qvl"), flat).image != plain);
+        const QImage withTitle = renderDesign(path("d.qvl"), titled).image;
         QVERIFY(withTitle != plain);
         QCOMPARE(withTitle.size(), QSize(900, 465));
     }
