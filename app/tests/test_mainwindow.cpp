@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace {
 QWidget* findIn(QWidget* root, const QString& name) {
@@ -496,8 +497,30 @@ private slots:
         QCOMPARE(items, (QStringList{"Utilisation du logiciel", "Crédits"}));
     }
 
+    // Closing the main window ends the program even while secondary windows
+    // are open: they never count as windows that keep it running.
+    void quitClosesTheMainWindow_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("menu Quitter") << true;
+        QTest::newRow("close box") << false;
+    }
     void quitClosesTheMainWindow() {
-        qvl->Quitter1->trigger();
+        QFETCH(bool, byMenu);
+        qvl->Utilisationdulogiciel1->trigger();
+        qvl->ser->SetValue(160);
+        qvl->tracerClick();
+        QVERIFY(program->windows->errrayon.isVisible());
+        // The event loop runs as in the program; a stuck one is ended after 10 s
+        // with another code.
+        QTimer::singleShot(0, qvl, [&] {
+            if (byMenu)
+                qvl->Quitter1->trigger();
+            else
+                qvl->close();
+        });
+        QTimer::singleShot(10000, qApp, [] { QApplication::exit(99); });
+        QVERIFY(program->windows->aidefiche.isVisible());
+        QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!qvl->isVisible());
     }
 };
