@@ -284,8 +284,11 @@ void PixelRaster::drawLine(QPoint a, QPoint b, const Stroke& stroke, bool includ
         first = std::max(first, std::int64_t(std::floor(i0)) - 1);
         last = std::min(last, std::int64_t(std::ceil(i1)) + 2);
     };
-    limitBy(w.major0, w.sMajor, majLo, majHi, 1.0);
-    limitBy(w.minor0, w.sMinor, minLo, minHi, dMajor == 0 ? 0.0 : double(dMinor) / double(dMajor));
+    if (!box.contains(a) || !box.contains(b)) {
+        limitBy(w.major0, w.sMajor, majLo, majHi, 1.0);
+        limitBy(w.minor0, w.sMinor, minLo, minHi,
+                dMajor == 0 ? 0.0 : double(dMinor) / double(dMajor));
+    }
     w.first = std::max<std::int64_t>(first, 0);
     w.last = std::min(last, steps);
     if (w.first >= w.last) return;

@@ -84,8 +84,8 @@ private:
     // A fill with its hatch worked out for the eight rows of the pattern.
     struct PreparedFill {
         const Fill* fill = nullptr;
-        quint8 masks[8] = {};
-        quint32 colours[8][8] = {};
+        quint8 masks[8]; // filled for hatches only
+        quint32 colours[8][8];
     };
     static PreparedFill prepare(const Fill& fill);
 
