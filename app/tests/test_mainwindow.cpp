@@ -98,57 +98,32 @@ private slots:
         row("Qvl", "cb3D", 25, 665, 312, 17);
         row("Qvl", "cbdonnees", 553, 664, 289, 25);
         row("Qvl", "Label9", 33, 9);
-        row("Qvl", "Label11", 753, 9);
-        row("Qvl", "Label38", 336, 73);
         row("Qvl", "Label18", 16, 184);
         row("Qvl", "selpf", 81, 40, 60, 23);
         row("Qvl", "ser", 249, 40, 60, 23);
-        row("Qvl", "seh", 249, 70, 60, 23);
-        row("Qvl", "selp", 441, 40, 60, 23);
-        row("Qvl", "sel", 441, 72, 60, 23);
-        row("Qvl", "ser2", 649, 40, 60, 23);
-        row("Qvl", "seh2", 649, 70, 60, 23);
         row("Qvl", "selpf2", 809, 40, 60, 23);
         row("Qvl", "tracer", 393, 105, 121, 33);
         row("Qvl", "nllc", 225, 120, 60, 22);
-        row("Qvl", "nllsc", 225, 150, 60, 22);
         row("Qvl", "nllt", 456, 160, 60, 22);
-        row("Qvl", "nllc2", 800, 120, 60, 22);
         row("Qvl", "nllsc2", 800, 150, 60, 22);
         row("Qvl", "Label40", 536, 168);
         row("Qvl", "titre", 232, 0, 209, 25);
         row("Qvl", "Label37", 336, 135);
         row("Qvl", "donnees", 160, 24, 713, 113);
         row("Qvl", "nlpf", 208, 5, 25, 16);
-        row("Qvl", "nlp", 360, 5, 25, 12);
-        row("Qvl", "nlpf2", 632, 5, 30, 12);
-        row("Qvl", "nlh", 184, 35, 22, 17);
-        row("Qvl", "nlr", 264, 35, 30, 17);
         row("Qvl", "nllc3", 416, 35, 30, 21);
         row("Qvl", "nlsc3", 664, 35, 22, 14);
-        row("Qvl", "nlh2", 184, 67, 22, 21);
-        row("Qvl", "nlr2", 272, 67, 22, 14);
-        row("Qvl", "nllc4", 424, 67, 22, 14);
-        row("Qvl", "nlsc4", 664, 67, 22, 14);
-        row("Qvl", "nll", 80, 92, 22, 13);
         row("Qvl", "nlt2", 344, 92, 25, 13);
-        row("Qvl", "Label36", 0, 88);
         row("Qvl", "Label39", 488, 88);
         row("errplat", "lplat", 80, 16);
         row("errrayon", "lrayon", 80, 24);
         row("errrayon2", "lrayon2", 68, 24);
-        row("errrayon2", "bfermer3", 350, 50, 75, 25);
         row("fer", "Label1", 8, 16);
         row("fer", "nlw", 592, 17, 49, 17);
-        row("fer2", "nlw2", 592, 17, 49, 17);
-        row("fer2", "Label2", 648, 16);
         row("fer", "bfermer", 350, 50, 75, 25);
-        row("fer2", "bfermer2", 350, 50, 75, 25);
-        row("aidefiche", "Label1", 312, 8);
         row("aidefiche", "RichEdit1", 24, 72, 705, 257);
         row("aidefiche", "Button1", 304, 344, 129, 41);
         row("Credit", "Label1", 72, 8);
-        row("Credit", "Label4", 152, 96);
         row("Credit", "bnfermer", 152, 120, 113, 25);
     }
     void layoutPositions() {
@@ -181,7 +156,6 @@ private slots:
         row("Qvl", "Label1", "Courbe  gauche");
         row("Qvl", "Label18", "Toutes les longueurs sont en centimètres et doivent être entières.");
         row("Qvl", "Label13", "Longueur courbe gauche au sol");
-        row("Qvl", "Label38", "Largeur (rampe)");
         row("Qvl", "Label20", "Courbe  gauche:");
         row("Qvl", "Label39", "(longueurs en centimètres)");
         row("Qvl", "tracer", "Tracer");
@@ -191,10 +165,8 @@ private slots:
         row("fer", "Label1",
             "Votre hauteur de courbe étant supérieure à son rayon vous allez obtenir un wall de");
         row("fer", "Label2", "cm de verticale à gauche.");
-        row("fer2", "Label2", "cm de verticale à droite.");
         row("errplat", "lplat", "");
         row("errplat", "bfermer3", "Fermer");
-        row("aidefiche", "Label1", "Aide.");
         row("Credit", "Label1", "Quarvel ramp designer V1.0");
     }
     void texts() {
