@@ -20,11 +20,19 @@ int mulDiv(int a, int b, int c) {
     return int(quotient);
 }
 
-int roundHalfEven(double value) {
-    const double r = std::nearbyint(value);
+namespace {
+
+int roundHalfEvenExtended(long double value) {
+    const long double r = std::nearbyint(value);
     if (!(r >= std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
     if (r > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
     return int(r);
+}
+
+} // namespace
+
+int roundHalfEven(double value) {
+    return roundHalfEvenExtended(value);
 }
 
 ChartRect marginRect(int width, int height, int borderWidth, const ChartMargins& margins) {
@@ -52,17 +60,19 @@ ChartDepth computeDepth(int plotWidth, bool view3D, int chart3DPercent, bool ort
     ChartDepth depth;
     depth.depthSlots = std::max(1, depthSlots);
     if (!view3D) return depth;
-    double factor = chart3DPercent * 0.001;
+    // Extended precision throughout: 0.001 is not exact, so a width whose
+    // depth looks like an exact half lands just below it.
+    long double factor = chart3DPercent * 0.001L;
     if (!orthogonal) factor *= 2;
-    int seriesDepth = roundHalfEven(plotWidth * factor);
-    double tangent = 1.0;
+    int seriesDepth = roundHalfEvenExtended(plotWidth * factor);
+    long double tangent = 1.0L;
     if (orthogonal) {
         const long double angle = orthoAngle * (long double)0.017453292519943295;
-        tangent = double(std::sin(angle) / std::cos(angle));
+        tangent = std::sin(angle) / std::cos(angle);
     }
-    if (tangent > 1.0) seriesDepth = roundHalfEven(seriesDepth / tangent);
+    if (tangent > 1.0L) seriesDepth = roundHalfEvenExtended(seriesDepth / tangent);
     depth.seriesDepth = seriesDepth;
-    depth.seriesDepthRise = roundHalfEven(seriesDepth * tangent);
+    depth.seriesDepthRise = roundHalfEvenExtended(seriesDepth * tangent);
     depth.totalDepth = depth.depthSlots * depth.seriesDepth;
     depth.totalDepthRise = depth.depthSlots * depth.seriesDepthRise;
     return depth;

@@ -263,6 +263,9 @@ private slots:
         QTest::newRow("no separation: 800 / 20") << 0 << 20 << 40;
         QTest::newRow("negative separation: 800 / 20") << -5 << 20 << 40;
         QTest::newRow("50 %: 800 / 30, to even") << 50 << 20 << 27;
+        QTest::newRow("800 / 64 = 12.5 goes to even") << 0 << 64 << 12;
+        // 10 × 0.01 × 15 is a hair below 1.5 in extended precision: gap 16.
+        QTest::newRow("10 % of 15 px rounds down") << 10 << 15 << 50;
         QTest::newRow("no label size") << 10 << 0 << 1;
     }
     void maxLabelCount() {

@@ -92,6 +92,9 @@ private slots:
             << 846 << true << 100 << true << 45 << 1 << 85 << 85 << 85;
         QTest::newRow("84.5 goes to even")
             << 845 << true << 100 << true << 45 << 1 << 84 << 84 << 84;
+        // 855 × (100 × 0.001) is a hair below 85.5 in extended precision.
+        QTest::newRow("85.5 in extended stays below the half")
+            << 855 << true << 100 << true << 45 << 1 << 85 << 85 << 85;
         QTest::newRow("2D: none") << 846 << false << 100 << true << 45 << 1 << 0 << 0 << 0;
         QTest::newRow("15 %") << 846 << true << 15 << true << 45 << 1 << 13 << 13 << 13;
         QTest::newRow("steep angle shortens the depth")
