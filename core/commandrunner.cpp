@@ -3,20 +3,17 @@
 #include <cstdio>
 
 namespace {
-CommandErrorHandler& installedHandler()
-{
+CommandErrorHandler& installedHandler() {
     static CommandErrorHandler handler;
     return handler;
 }
 } // namespace
 
-CommandErrorHandler setCommandErrorHandler(CommandErrorHandler handler)
-{
+CommandErrorHandler setCommandErrorHandler(CommandErrorHandler handler) {
     return std::exchange(installedHandler(), std::move(handler));
 }
 
-void reportCommandError(const QString& message)
-{
+void reportCommandError(const QString& message) {
     if (const auto& handler = installedHandler()) {
         handler(message);
         return;

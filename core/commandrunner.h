@@ -2,10 +2,10 @@
 
 #include "quarvelerror.h"
 
-#include <QString>
 #include <exception>
 #include <functional>
 #include <new>
+#include <QString>
 #include <utility>
 
 // Every user command runs through runCommand(): a failure abandons the command
@@ -23,8 +23,7 @@ void reportCommandError(const QString& message);
 
 // Runs f; returns true when it completed, false when it failed (the failure
 // has then been reported).
-template <class F> bool runCommand(F&& f)
-{
+template <class F> bool runCommand(F&& f) {
     try {
         std::forward<F>(f)();
         return true;

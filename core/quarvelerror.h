@@ -1,8 +1,8 @@
 #pragma once
 
+#include <exception>
 #include <QByteArray>
 #include <QString>
-#include <exception>
 
 // The failure of a command: it abandons the command and travels up to the one
 // top-level handler that shows the message box. Messages are the program's own

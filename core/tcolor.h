@@ -40,11 +40,18 @@ constexpr TColor clBtnFace = systemColorFlag | 15;
 constexpr TColor clBtnShadow = systemColorFlag | 16;
 constexpr TColor clBtnHighlight = systemColorFlag | 20;
 
-constexpr bool isSystemColor(TColor c) { return (c & systemColorFlag) != 0; }
-constexpr int redOf(TColor c) { return int(c & 0xFF); }
-constexpr int greenOf(TColor c) { return int((c >> 8) & 0xFF); }
-constexpr int blueOf(TColor c) { return int((c >> 16) & 0xFF); }
-constexpr TColor rgbColor(int red, int green, int blue)
-{
+constexpr bool isSystemColor(TColor c) {
+    return (c & systemColorFlag) != 0;
+}
+constexpr int redOf(TColor c) {
+    return int(c & 0xFF);
+}
+constexpr int greenOf(TColor c) {
+    return int((c >> 8) & 0xFF);
+}
+constexpr int blueOf(TColor c) {
+    return int((c >> 16) & 0xFF);
+}
+constexpr TColor rgbColor(int red, int green, int blue) {
     return TColor(red & 0xFF) | (TColor(green & 0xFF) << 8) | (TColor(blue & 0xFF) << 16);
 }

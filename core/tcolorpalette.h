@@ -9,23 +9,27 @@
 #include <QPalette>
 
 // The palette role a system colour stands for.
-inline QPalette::ColorRole paletteRoleOf(TColor c)
-{
+inline QPalette::ColorRole paletteRoleOf(TColor c) {
     switch (c) {
-    case clWindow: return QPalette::Base;
-    case clWindowFrame: return QPalette::Shadow;
-    case clWindowText: return QPalette::WindowText;
-    case clBtnShadow: return QPalette::Dark;
-    case clBtnHighlight: return QPalette::Light;
+    case clWindow:
+        return QPalette::Base;
+    case clWindowFrame:
+        return QPalette::Shadow;
+    case clWindowText:
+        return QPalette::WindowText;
+    case clBtnShadow:
+        return QPalette::Dark;
+    case clBtnHighlight:
+        return QPalette::Light;
     case clBtnFace:
-    default: return QPalette::Button;
+    default:
+        return QPalette::Button;
     }
 }
 
 // A colour value as a QColor; system colours come from the palette. The two
 // markers (clNone, clDefault) give an invalid QColor: the caller decides.
-inline QColor toQColor(TColor c, const QPalette& palette = QPalette())
-{
+inline QColor toQColor(TColor c, const QPalette& palette = QPalette()) {
     if (c == clNone || c == clDefault) return QColor();
     if (isSystemColor(c)) return palette.color(QPalette::Active, paletteRoleOf(c));
     return QColor(redOf(c), greenOf(c), blueOf(c));
