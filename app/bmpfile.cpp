@@ -2,6 +2,8 @@
 
 #include "quarvelerror.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSaveFile>
 
@@ -74,6 +76,20 @@ void writeAllToDevice(QIODevice& device, const QByteArray& data) {
 
 void writeBmpFile(const QString& path, const QImage& image) {
     const QByteArray bytes = encodeBmp24(image);
+    const QFileInfo target(path);
+    // A pipe or device is written to: renaming a new file over it would
+    // replace the device itself.
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly)) throw createError(path);
+        writeAllToDevice(device, bytes);
+        if (!device.flush()) throw writeError();
+        device.close();
+        if (device.error() != QFileDevice::NoError) throw writeError();
+        return;
+    }
+    // Renaming would also replace a picture the user may not write to.
+    if (target.isFile() && !target.isWritable()) throw createError(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) throw createError(path);
     writeAllToDevice(file, bytes);

@@ -15,8 +15,9 @@ QByteArray encodeBmp24(const QImage& image);
 // "Erreur d'écriture dans le flux".
 void writeAllToDevice(QIODevice& device, const QByteArray& data);
 
-// Writes the image as a BMP file at path. The file is replaced atomically: a
-// failure leaves whatever was there before. Throws "Impossible de créer le
-// fichier <path>" when the file cannot be created, and the write error above
-// when its contents cannot be written.
+// Writes the image as a BMP file at path. A file is replaced atomically: a
+// failure leaves whatever was there before; a pipe or device is written to in
+// place. Throws "Impossible de créer le fichier <path>" when the file cannot be
+// created (a write-protected one included), and the write error above when its
+// contents cannot be written.
 void writeBmpFile(const QString& path, const QImage& image);

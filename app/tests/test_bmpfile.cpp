@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 namespace {
 quint32 u32(const QByteArray& b, int at) {
     quint32 v = 0;
@@ -177,6 +182,50 @@ private slots:
                  QStringLiteral("Impossible de créer le fichier ") + path);
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+    // A pipe or device named as the target is written to, not replaced by a
+    // regular file.
+    void specialFileIsWrittenInPlace() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("pipe.bmp"));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QImage image(3, 2, QImage::Format_RGB32);
+        image.fill(qRgb(1, 2, 3));
+        // Shared with the reader, which may outlive this test if the pipe is lost.
+        const auto received = std::make_shared<QByteArray>();
+        std::thread reader([path, received] {
+            QFile pipe(path);
+            if (pipe.open(QIODevice::ReadOnly)) *received = pipe.readAll();
+        });
+        const QString message = messageOf([&] { writeBmpFile(path, image); });
+        if (!QFileInfo(path).isFile()) {
+            reader.join();
+        } else {
+            // The pipe was replaced: free the reader still waiting on it.
+            reader.detach();
+        }
+        QCOMPARE(message, QString());
+        QVERIFY(!QFileInfo(path).isFile());
+        QCOMPARE(*received, encodeBmp24(image));
+    }
+
+    // A write-protected picture is refused, as opening it for writing would be.
+    void writeProtectedFileIsRefused() {
+        if (::geteuid() == 0) QSKIP("the superuser may write to any file");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("kept");
+        }
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        QImage image(2, 2, QImage::Format_RGB32);
+        QCOMPARE(messageOf([&] { writeBmpFile(path, image); }),
+                 QStringLiteral("Impossible de créer le fichier ") + path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("kept"));
     }
 };
 
