@@ -142,14 +142,14 @@ void setBackground(QWidget* widget, TColor colour) {
 }
 
 // The character a key press types, as the layout's key handlers see it:
-// control keys count as their control characters.
+// control keys count as their control characters. Tab and Shift+Tab move the
+// focus and type nothing.
 QChar typedCharacter(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return QChar();
     if (!event.text().isEmpty()) return event.text().front();
     switch (event.key()) {
     case Qt::Key_Backspace:
         return QChar(8);
-    case Qt::Key_Tab:
-        return QChar(9);
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return QChar(13);

@@ -407,6 +407,25 @@ private slots:
         QVERIFY(qvl->Label40->isHidden());
     }
 
+    // Leaving the field types nothing, so it does not widen it.
+    void leavingTheTitleKeepsItsWidth_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier);
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier);
+    }
+    void leavingTheTitleKeepsItsWidth() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QLineEdit* title = qvl->titre;
+        title->setFocus();
+        title->setCursorPosition(title->text().size());
+        QTest::keyClicks(title, QStringLiteral("WWW"));
+        const int wide = title->width();
+        QTest::keyClick(title, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(title->width(), wide);
+    }
+
     void tabOrder() {
         qvl->activateWindow();
         qvl->selpf->setFocus();
