@@ -172,7 +172,8 @@ TQvl::TQvl(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setAutoFillBackground(true);
-    client->setFixedSize(clientSize);
+    // No layout and no minimum size: the window can be made larger or smaller
+    // while every control keeps its place and size (a smaller window clips).
     setCentralWidget(client);
 
     buildInputArea();

@@ -53,6 +53,22 @@ private slots:
         program.reset();
     }
 
+    // The frame is size-able both ways; the controls neither move nor stretch.
+    void resizingKeepsTheControlsInPlace() {
+        QWidget* graph = findIn(qvl, QStringLiteral("graph"));
+        QWidget* tracer = findIn(qvl, QStringLiteral("tracer"));
+        QVERIFY(graph && tracer);
+        const QRect graphBefore = graph->geometry();
+        const QRect tracerBefore = tracer->geometry();
+        for (const QSize size : {QSize(500, 300), QSize(1200, 900)}) {
+            qvl->resize(size);
+            QCoreApplication::processEvents();
+            QCOMPARE(qvl->size(), size);
+            QCOMPARE(graph->geometry(), graphBefore);
+            QCOMPARE(tracer->geometry(), tracerBefore);
+        }
+    }
+
     void onlyTheMainWindowShowsAtStart_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
