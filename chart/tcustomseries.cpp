@@ -57,20 +57,18 @@ void TCustomSeries::DrawAllValues(TZelCanvas3D& canvas, const SeriesPaintContext
     if (context.clipPoints)
         canvas.ClipBox(r.left, r.top, r.right, r.bottom + 1, 0, context.totalDepth);
     m_previousColor = clBlack;
-    const AxisPixelMap horizontal(*context.horizAxis);
-    const AxisPixelMap vertical(*context.vertAxis);
     for (int i = range->first; i <= range->second; ++i)
-        drawPoint(canvas, context, horizontal, vertical, i, range->first);
+        drawPoint(canvas, context, i, range->first);
     if (context.clipPoints) canvas.Unclip();
 }
 
-void TCustomSeries::drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& context,
-                              const AxisPixelMap& horizontal, const AxisPixelMap& vertical,
-                              int index, int first) {
+void TCustomSeries::drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& context, int index,
+                              int first) {
     const TChartAxis& horizontalAxis = *context.horizAxis;
     const double* xs = XValues().data();
     const double* ys = YValues().data();
-    const QPoint point(horizontal.toPixel(xs[index]), vertical.toPixel(ys[index]));
+    const QPoint point(horizontalAxis.ValueToPixel(xs[index]),
+                       context.vertAxis->ValueToPixel(ys[index]));
     const TColor colour = PointColor(index);
 
     canvas.SetPenColor(clBlack);
@@ -92,7 +90,7 @@ void TCustomSeries::drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& co
             const double y0 = ys[index - 1];
             const double y =
                 xs[index] == x0 ? y0 : y0 + (ys[index] - y0) * (x - x0) / (xs[index] - x0);
-            m_previous = QPoint(edge, vertical.toPixel(y));
+            m_previous = QPoint(edge, context.vertAxis->ValueToPixel(y));
             if (PointColor(index - 1) != clNone) drawSegment(canvas, context, point, colour);
         }
     } else {

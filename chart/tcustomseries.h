@@ -1,6 +1,6 @@
 #pragma once
 
-#include "axispixelmap.h"
+#include "tchartaxis.h"
 #include "tchartbrush.h"
 #include "tchartpen.h"
 #include "tcustomlineseries.h"
@@ -49,9 +49,7 @@ public:
     int segmentsDrawn() const { return m_segmentsDrawn; }
 
 private:
-    void drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& context,
-                   const AxisPixelMap& horizontal, const AxisPixelMap& vertical, int index,
-                   int first);
+    void drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& context, int index, int first);
     void drawSegment(TZelCanvas3D& canvas, const SeriesPaintContext& context, QPoint to,
                      TColor colour);
 

@@ -8,6 +8,3 @@ quarvel_add_test(test_chartpaint
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_chartpaint.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/chartfixture.h
     LIBS quarvel_chart)
-quarvel_add_test(test_axispixelmap
-    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_axispixelmap.cpp
-    LIBS quarvel_chart)
