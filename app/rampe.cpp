@@ -133,6 +133,23 @@ void addLabels(QWidget* parent, const LabelSpec* begin, const LabelSpec* end) {
     }
 }
 
+// The numeric fields of one area: all show whole numbers in the 13-pixel font,
+// and differ only in their frame and colour.
+template <std::size_t N>
+void addNumericFields(TQvl& window, QWidget* parent, const FieldSpec (&specs)[N],
+                      TBorderStyle border, TColor colour) {
+    for (const FieldSpec& s : specs) {
+        auto* field = new TNumLabel(parent);
+        field->setObjectName(QLatin1String(s.name));
+        field->setFont(uiFont(13));
+        field->setGeometry(s.x, s.y, s.width, s.height);
+        field->SetBorderStyle(border);
+        field->SetColor(colour);
+        field->applyProgramFieldSettings();
+        window.*s.member = field;
+    }
+}
+
 void setBackground(QWidget* widget, TColor colour) {
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, toQColor(colour, p));
@@ -219,16 +236,7 @@ void TQvl::buildInputArea() {
     tracer->setGeometry(393, 105, 121, 33);
     connect(tracer, &QPushButton::clicked, this, &TQvl::tracerClick);
 
-    for (const FieldSpec& s : inputFields) {
-        auto* field = new TNumLabel(global);
-        field->setObjectName(QLatin1String(s.name));
-        field->setFont(uiFont(13));
-        field->setGeometry(s.x, s.y, s.width, s.height);
-        field->SetBorderStyle(bsSingle);
-        field->SetColor(clBtnFace);
-        field->applyProgramFieldSettings();
-        this->*s.member = field;
-    }
+    addNumericFields(*this, global, inputFields, bsSingle, clBtnFace);
 
     Label40 = new TLabel(global);
     Label40->setObjectName(QStringLiteral("Label40"));
@@ -276,16 +284,7 @@ void TQvl::buildDataPanel() {
 
     addLabels(donnees, std::begin(dataLabels), std::end(dataLabels));
 
-    for (const FieldSpec& s : dataFields) {
-        auto* field = new TNumLabel(donnees);
-        field->setObjectName(QLatin1String(s.name));
-        field->setFont(uiFont(13));
-        field->setGeometry(s.x, s.y, s.width, s.height);
-        field->SetBorderStyle(bsNone);
-        field->SetColor(clSilver);
-        field->applyProgramFieldSettings();
-        this->*s.member = field;
-    }
+    addNumericFields(*this, donnees, dataFields, bsNone, clSilver);
     donnees->hide();
 }
 
