@@ -330,6 +330,8 @@ private:
     double m_exactSumLimit = 0.0;
 };
 
+} // namespace
+
 // Refused before anything happens: a dimension outside 0..maxRampDimension,
 // or a total length that is not positive (the sampling step would be zero).
 bool dimensionsAcceptable(const RampDimensions& d) {
@@ -343,8 +345,6 @@ bool dimensionsAcceptable(const RampDimensions& d) {
         return false;
     }
 }
-
-} // namespace
 
 QString invalidDimensionsMessage() {
     return QStringLiteral("Dimensions incorrectes : chaque longueur doit être comprise entre 0 et "

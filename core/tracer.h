@@ -81,6 +81,10 @@ struct TracerRun {
     bool completed() const { return error.isEmpty(); }
 };
 
+// Whether Tracer accepts the dimensions: each within 0..maxRampDimension and a
+// positive total length.
+bool dimensionsAcceptable(const RampDimensions& dims);
+
 // The error of a run refused because of its dimensions (no effect at all).
 QString invalidDimensionsMessage();
 
