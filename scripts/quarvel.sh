@@ -19,6 +19,8 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
+    libdxflib-dev
+    python3-ezdxf poppler-utils
     fonts-dejavu-core fonts-liberation
 )
 
