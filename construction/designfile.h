@@ -1,0 +1,32 @@
+#pragma once
+
+#include "constructionsettings.h"
+#include "rampdimensions.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// A design with its construction settings. The file's first line holds the
+// eight dimensions exactly as ever; the settings ride on an optional second
+// line "construction: key=value ...", written only when a setting differs
+// from its default, so a design with default settings is the old file byte
+// for byte and old readers never see anything new.
+struct Design {
+    RampDimensions dims;
+    ConstructionSettings settings;
+    friend bool operator==(const Design&, const Design&) = default;
+};
+
+QByteArray formatDesign(const Design& design);
+
+// Throws FileError for a bad number, ConstructionSettingError for a bad
+// construction line (nothing is returned then).
+Design parseDesign(QByteArrayView bytes);
+
+// Throws FileError or ConstructionSettingError.
+Design readDesignFile(const QString& path);
+
+// Replaces the file only once the new content is entirely on disk, like the
+// design save always has. Throws FileError.
+void writeDesignFile(const QString& path, const Design& design);
