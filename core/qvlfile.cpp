@@ -143,6 +143,7 @@ private:
 
 struct ParseResult {
     RampDimensions dims;
+    QByteArray secondLine; // without its line end
     // The first failure met, checked only once everything is read: an errno
     // value from reading the file, or FileError::invalidNumber.
     int errnoValue = 0;
@@ -180,6 +181,17 @@ template <class Source> void skipLine(Source& source) {
     }
 }
 
+// The next line, without its CR LF; a line longer than any setting line
+// could be is cut short (the reader of the line refuses it then).
+constexpr qsizetype maxSecondLine = 4096;
+template <class Source> void readLine(Source& source, QByteArray& line) {
+    for (int c = source.peek(); c != endOfData && c != '\n'; c = source.peek()) {
+        source.next();
+        if (line.size() <= maxSecondLine) line.append(char(c));
+    }
+    if (line.endsWith('\r')) line.chop(1);
+}
+
 template <class Source> ParseResult parse(Source& source) {
     ParseResult result;
     RampDimensions& d = result.dims;
@@ -196,6 +208,7 @@ template <class Source> ParseResult parse(Source& source) {
         noteFailures(bad);
     }
     skipLine(source);
+    readLine(source, result.secondLine);
     noteFailures(false);
     return result;
 }
@@ -288,13 +301,21 @@ QByteArray formatQvl(const RampDimensions& d) {
 }
 
 RampDimensions parseQvl(QByteArrayView bytes) {
+    return parseQvlContent(bytes).dims;
+}
+
+QvlContent parseQvlContent(QByteArrayView bytes) {
     BytesSource source(bytes);
     const ParseResult result = parse(source);
     if (result.badNumber) throw FileError(FileError::invalidNumber);
-    return result.dims;
+    return {result.dims, result.secondLine};
 }
 
 RampDimensions readQvlFile(const QString& path) {
+    return readQvlContent(path).dims;
+}
+
+QvlContent readQvlContent(const QString& path) {
     int fdValue;
     do {
         fdValue = ::open(encodedPath(path).constData(), O_RDONLY | O_CLOEXEC);
@@ -306,11 +327,14 @@ RampDimensions readQvlFile(const QString& path) {
     if (result.errnoValue) throw FileError::fromErrno(result.errnoValue, path);
     if (result.badNumber) throw FileError(FileError::invalidNumber);
     if (const int err = fd.close()) throw FileError::fromErrno(err, path);
-    return result.dims;
+    return {result.dims, result.secondLine};
 }
 
 void writeQvlFile(const QString& path, const RampDimensions& dims) {
-    const QByteArray bytes = formatQvl(dims);
+    writeDesignBytes(path, formatQvl(dims));
+}
+
+void writeDesignBytes(const QString& path, const QByteArray& bytes) {
     // A link is followed, so that the design it points to is the one replaced.
     QString target = path;
     const QFileInfo info(path);

@@ -20,11 +20,24 @@ QByteArray formatQvl(const RampDimensions& dims);
 // with nothing returned.
 RampDimensions parseQvl(QByteArrayView bytes);
 
-// Opens path and reads the design as parseQvl does; only the first line is
-// ever read. Throws FileError.
+// The dimensions and the line after the one holding the eighth number
+// (without its line end; empty when there is none), which may carry
+// construction settings.
+struct QvlContent {
+    RampDimensions dims;
+    QByteArray secondLine;
+};
+QvlContent parseQvlContent(QByteArrayView bytes);
+QvlContent readQvlContent(const QString& path);
+
+// Opens path and reads the design as parseQvl does; nothing past the second
+// line is ever read. Throws FileError.
 RampDimensions readQvlFile(const QString& path);
 
 // Writes the design to path. The old file, if any, is replaced only once the
 // new content is entirely on disk, so a failed save leaves it untouched.
 // Throws FileError.
 void writeQvlFile(const QString& path, const RampDimensions& dims);
+
+// Writes a design's bytes the same way.
+void writeDesignBytes(const QString& path, const QByteArray& bytes);

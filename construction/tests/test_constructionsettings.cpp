@@ -1,0 +1,283 @@
+#include "constructionsettings.h"
+#include "designfile.h"
+#include "fileerror.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestConstructionSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void acceptedValues_data();
+    void acceptedValues();
+    void refusedValues_data();
+    void refusedValues();
+    void lineRoundTrip_data();
+    void lineRoundTrip();
+    void defaultsWriteNoLine();
+    void lineErrors_data();
+    void lineErrors();
+    void flatBelowRibDepth();
+    void designFileKeepsTheFirstLine();
+    void designFileRefusesBadLineAndKeepsNothing();
+    void otherSecondLinesAreIgnored_data();
+    void otherSecondLinesAreIgnored();
+};
+
+void TestConstructionSettings::acceptedValues_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("stored"); // as the file line writes it back
+    QTest::newRow("three layers") << "surface"
+                                  << "6,6,6"
+                                  << "6,6,6";
+    QTest::newRow("layer bounds") << "surface"
+                                  << "3,25"
+                                  << "3,25";
+    QTest::newRow("four layers") << "surface"
+                                 << "3,3,3,3"
+                                 << "3,3,3,3";
+    QTest::newRow("one decimal kept") << "panel"
+                                      << "18.25"
+                                      << "18.3";
+    QTest::newRow("trailing zero dropped") << "panel"
+                                           << "19.0"
+                                           << "19";
+    QTest::newRow("back both") << "back"
+                               << "300,450.5"
+                               << "300,450.5";
+    QTest::newRow("back one side") << "back"
+                                   << "-,200"
+                                   << "-,200";
+    QTest::newRow("rib") << "rib"
+                         << "38x89"
+                         << "38x89";
+    QTest::newRow("rib upper case X") << "rib"
+                                      << "150X200"
+                                      << "150x200";
+    QTest::newRow("no coping") << "coping"
+                               << "0"
+                               << "0";
+    QTest::newRow("coping low") << "coping"
+                                << "25"
+                                << "25";
+    QTest::newRow("sheet") << "sheet"
+                           << "1250x2500"
+                           << "1250x2500";
+    QTest::newRow("kerf zero") << "kerf"
+                               << "0"
+                               << "0";
+    QTest::newRow("reveal max") << "reveal"
+                                << "15"
+                                << "15";
+    QTest::newRow("spacing") << "spacing"
+                             << "1220"
+                             << "1220";
+    QTest::newRow("joistspacing") << "joistspacing"
+                                  << "200"
+                                  << "200";
+    QTest::newRow("ribspacing") << "ribspacing"
+                                << "100"
+                                << "100";
+}
+
+void TestConstructionSettings::acceptedValues() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QString, stored);
+    ConstructionSettings s;
+    setConstructionSetting(s, key, value);
+    QCOMPARE(constructionSettingText(s, key), stored);
+}
+
+void TestConstructionSettings::refusedValues_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("panel high") << "panel"
+                                << "50"
+                                << "Réglage de construction incorrect : panel=50 (9 à 40)";
+    QTest::newRow("panel low") << "panel"
+                               << "8.9"
+                               << "Réglage de construction incorrect : panel=8.9 (9 à 40)";
+    QTest::newRow("five layers")
+        << "surface"
+        << "3,3,3,3,3"
+        << "Réglage de construction incorrect : surface=3,3,3,3,3 (1 à 4 couches, chacune de 3 à "
+           "25)";
+    QTest::newRow("thin layer") << "surface"
+                                << "9,2"
+                                << "";
+    QTest::newRow("empty layer") << "surface"
+                                 << "9,,9"
+                                 << "";
+    QTest::newRow("coping between") << "coping"
+                                    << "10"
+                                    << "Réglage de construction incorrect : coping=10 (0, ou 25 "
+                                       "à 120)";
+    QTest::newRow("negative") << "kerf"
+                              << "-1"
+                              << "";
+    QTest::newRow("exponent") << "spacing"
+                              << "6e2"
+                              << "";
+    QTest::newRow("comma decimal") << "panel"
+                                   << "18,5"
+                                   << "";
+    QTest::newRow("empty") << "panel"
+                           << ""
+                           << "";
+    QTest::newRow("nan") << "panel"
+                         << "nan"
+                         << "";
+    QTest::newRow("bare point") << "panel"
+                                << "18."
+                                << "";
+    QTest::newRow("sheet short above long") << "sheet"
+                                            << "2000x1500"
+                                            << "";
+    QTest::newRow("rib without x") << "rib"
+                                   << "89"
+                                   << "";
+    QTest::newRow("back one value") << "back"
+                                    << "300"
+                                    << "";
+    QTest::newRow("unknown key") << "colour"
+                                 << "red"
+                                 << "Réglage de construction incorrect : colour=red (réglage "
+                                    "inconnu)";
+}
+
+void TestConstructionSettings::refusedValues() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    ConstructionSettings s;
+    try {
+        setConstructionSetting(s, key, value);
+        QFAIL("accepted");
+    } catch (const ConstructionSettingError& e) {
+        if (!message.isEmpty()) QCOMPARE(e.message(), message);
+        QVERIFY(e.message().startsWith("Réglage de construction incorrect : " + key + "=" + value +
+                                       " ("));
+    }
+    QCOMPARE(s, ConstructionSettings{}); // nothing half-applied
+}
+
+void TestConstructionSettings::lineRoundTrip_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("two keys") << QByteArray("construction: surface=6,6,6 panel=19\r\n");
+    QTest::newRow("every key") << QByteArray(
+        "construction: surface=12,9.5 panel=19 flat=140 back=300,- spacing=400 rib=38x89 "
+        "ribspacing=150 joistspacing=300 coping=48.3 reveal=3 sheet=1250x2500 kerf=6.4\r\n");
+    QTest::newRow("no coping") << QByteArray("construction: coping=0\r\n");
+}
+
+void TestConstructionSettings::lineRoundTrip() {
+    QFETCH(QByteArray, line);
+    const ConstructionSettings s = parseConstructionLine(line.chopped(2));
+    QVERIFY(s != ConstructionSettings{});
+    QCOMPARE(formatConstructionLine(s), line);
+}
+
+void TestConstructionSettings::defaultsWriteNoLine() {
+    QCOMPARE(formatConstructionLine(ConstructionSettings{}), QByteArray());
+    // Written in a non-default order, or set to the default explicitly, still
+    // comes back in the table's order with only what differs.
+    const ConstructionSettings s =
+        parseConstructionLine("construction: kerf=3 panel=18 surface=9,9 coping=60.3 back=-,-");
+    QCOMPARE(formatConstructionLine(s), QByteArray("construction: kerf=3\r\n"));
+}
+
+void TestConstructionSettings::lineErrors_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown key") << QByteArray("construction: panel=18 legs=4")
+                                 << "Réglage de construction incorrect : legs=4 (réglage inconnu)";
+    QTest::newRow("no value") << QByteArray("construction: panel")
+                              << "Réglage de construction incorrect : panel= (réglage inconnu)";
+    QTest::newRow("out of range") << QByteArray("construction: kerf=13")
+                                  << "Réglage de construction incorrect : kerf=13 (0 à 12)";
+    QTest::newRow("garbage bytes") << QByteArray("construction: \xff\xfe")
+                                   << "Réglage de construction incorrect : \u00ff\u00fe= (réglage "
+                                      "inconnu)";
+}
+
+void TestConstructionSettings::lineErrors() {
+    QFETCH(QByteArray, line);
+    QFETCH(QString, message);
+    try {
+        parseConstructionLine(line);
+        QFAIL("accepted");
+    } catch (const ConstructionSettingError& e) {
+        QCOMPARE(e.message(), message);
+    }
+}
+
+void TestConstructionSettings::flatBelowRibDepth() {
+    // Each value alone is in range; together the ribs would not fit the flat.
+    try {
+        parseConstructionLine("construction: flat=60 rib=89x70");
+        QFAIL("accepted");
+    } catch (const ConstructionSettingError& e) {
+        QCOMPARE(e.message(), "Réglage de construction incorrect : flat=60 (70 à 300)");
+    }
+    QCOMPARE(parseConstructionLine("construction: flat=70 rib=89x70").flat, 70.0);
+}
+
+void TestConstructionSettings::designFileKeepsTheFirstLine() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.qvl");
+    Design design;
+    writeDesignFile(path, design);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("60 140 70 140 244 70 140 60\r\n"));
+    file.close();
+
+    design.dims.W = 488;
+    setConstructionSetting(design.settings, u"surface", u"6,6,6");
+    writeDesignFile(path, design);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(),
+             QByteArray("60 140 70 140 488 70 140 60\r\nconstruction: surface=6,6,6\r\n"));
+    file.close();
+    QCOMPARE(readDesignFile(path), design);
+}
+
+void TestConstructionSettings::designFileRefusesBadLineAndKeepsNothing() {
+    QVERIFY_THROWS_EXCEPTION(ConstructionSettingError,
+                             parseDesign("1 2 3 4 5 6 7 8\r\nconstruction: panel=99\r\n"));
+    // A bad number in the first line is reported first, as it always was.
+    try {
+        parseDesign("1 2 x 4 5 6 7 8\r\nconstruction: panel=99\r\n");
+        QFAIL("accepted");
+    } catch (const FileError& e) {
+        QCOMPARE(e.code(), FileError::invalidNumber);
+    }
+}
+
+void TestConstructionSettings::otherSecondLinesAreIgnored_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("panel");
+    QTest::newRow("comment") << QByteArray("1 2 3 4 5 6 7 8\r\nmade by hand\r\n") << 18;
+    QTest::newRow("third line") << QByteArray("1 2 3 4 5 6 7 8\r\n\r\nconstruction: panel=12\r\n")
+                                << 18;
+    QTest::newRow("lf only") << QByteArray("1 2 3 4 5 6 7 8\nconstruction: panel=12\n") << 12;
+    QTest::newRow("numbers over lines")
+        << QByteArray("1 2 3 4\r\n5 6 7 8\r\nconstruction: panel=12") << 12;
+    QTest::newRow("no line end") << QByteArray("1 2 3 4 5 6 7 8") << 18;
+    QTest::newRow("capitalised") << QByteArray("1 2 3 4 5 6 7 8\r\nConstruction: panel=12\r\n")
+                                 << 18;
+}
+
+void TestConstructionSettings::otherSecondLinesAreIgnored() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, panel);
+    const Design d = parseDesign(bytes);
+    QCOMPARE(d.dims.P2, 8);
+    QCOMPARE(d.settings.panel, double(panel));
+}
+
+QTEST_GUILESS_MAIN(TestConstructionSettings)
+#include "test_constructionsettings.moc"
