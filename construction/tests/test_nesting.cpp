@@ -1,0 +1,243 @@
+#include "nesting.h"
+#include "quarvelerror.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <QtTest>
+
+namespace {
+
+using Items = std::vector<NestItem>;
+
+// The default side panel (R 140, H 70, deck 60, coping 60.3 with a 6 mm
+// reveal, flat 89, surface 18), built here from its own formulas.
+Outline defaultPanel() {
+    const double flat = 89, t = 18, r = 1400, h = 700, back = 600, d = 60.3, reveal = 6;
+    const double uc = back + std::sqrt(r * r - (r - h) * (r - h));
+    const double vc = flat + t + r, rf = r + t, vd = flat + h;
+    const double vp = flat + t + h + reveal - d / 2;
+    const double up = uc - std::sqrt(std::pow(r - reveal + d / 2, 2) - std::pow(vc - vp, 2));
+    const double vn = vp - d / 2;
+    const double phi = std::acos((vc - vn) / rf); // from the toe up to the notch floor
+    const Segment arc = Segment::arc({uc, vc}, rf, 3 * std::numbers::pi / 2, -phi);
+    return {Segment::line({0, 0}, {uc, 0}),
+            Segment::line({uc, 0}, {uc, flat}),
+            arc,
+            Segment::line(arc.to, {up - d / 2, vn}),
+            Segment::line({up - d / 2, vn}, {up - d / 2, vd}),
+            Segment::line({up - d / 2, vd}, {0, vd}),
+            Segment::line({0, vd}, {0, 0})};
+}
+
+Outline polygon(const std::vector<Point>& points) {
+    Outline outline;
+    for (size_t i = 0; i < points.size(); ++i)
+        outline.push_back(Segment::line(points[i], points[(i + 1) % points.size()]));
+    return outline;
+}
+
+Outline rectangle(double width, double height) {
+    return polygon({{0, 0}, {width, 0}, {width, height}, {0, height}});
+}
+
+// A right triangle: two of them make a rectangle when one is turned.
+Outline wedge(double width, double height) {
+    return polygon({{0, 0}, {width, 0}, {0, height}});
+}
+
+NestItem item(int curve, int piece, Outline outline, int count) {
+    return {curve, piece, std::move(outline), count};
+}
+
+Outline placed(const Outline& outline, const PlacedPart& part) {
+    Outline o = part.mirrored ? mirrored(outline, 123.0) : outline;
+    if (part.turned) {
+        const Rect r = boundingBox(o);
+        o = turned(o, (r.left + r.right) / 2, (r.bottom + r.top) / 2);
+    }
+    const Rect r = boundingBox(o);
+    return translated(o, part.x - r.left, part.y - r.bottom);
+}
+
+double pointSegmentDistance(Point p, Point a, Point b) {
+    const double du = b.u - a.u, dv = b.v - a.v;
+    const double len2 = du * du + dv * dv;
+    double s = len2 > 0 ? ((p.u - a.u) * du + (p.v - a.v) * dv) / len2 : 0;
+    s = std::clamp(s, 0.0, 1.0);
+    return std::hypot(p.u - a.u - s * du, p.v - a.v - s * dv);
+}
+
+bool segmentsCross(Point a, Point b, Point c, Point d) {
+    auto side = [](Point p, Point q, Point r) {
+        return (q.u - p.u) * (r.v - p.v) - (q.v - p.v) * (r.u - p.u);
+    };
+    return side(a, b, c) * side(a, b, d) < 0 && side(c, d, a) * side(c, d, b) < 0;
+}
+
+bool inside(Point p, const std::vector<Point>& polygon) {
+    bool in = false;
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const Point a = polygon[i], b = polygon[j];
+        if ((a.v > p.v) != (b.v > p.v) && p.u < a.u + (p.v - a.v) * (b.u - a.u) / (b.v - a.v))
+            in = !in;
+    }
+    return in;
+}
+
+// Distance between two flattened outlines, 0 when they overlap.
+double distance(const std::vector<Point>& a, const std::vector<Point>& b) {
+    if (inside(a[0], b) || inside(b[0], a)) return 0;
+    double best = INFINITY;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const Point a0 = a[i], a1 = a[(i + 1) % a.size()];
+        for (size_t j = 0; j < b.size(); ++j) {
+            const Point b0 = b[j], b1 = b[(j + 1) % b.size()];
+            if (segmentsCross(a0, a1, b0, b1)) return 0;
+            best = std::min(
+                {best, pointSegmentDistance(a0, b0, b1), pointSegmentDistance(b0, a0, a1)});
+        }
+    }
+    return best;
+}
+
+// The fine chords stray at most this far from the true arcs.
+constexpr double checkTolerance = 0.001;
+constexpr double roundingSlack = 1e-6;
+
+// Every copy placed once, inside the sheet by kerf, true shapes kerf apart.
+void checkLayout(const std::vector<SheetLayout>& sheets, const Items& items, double sheetLong,
+                 double sheetShort, double kerf) {
+    std::map<std::pair<int, int>, int> expected, found;
+    std::map<std::pair<int, int>, const Outline*> outlines;
+    for (const NestItem& i : items) {
+        expected[{i.curve, i.piece}] += i.count;
+        outlines[{i.curve, i.piece}] = &i.outline;
+    }
+    for (const SheetLayout& sheet : sheets) {
+        QVERIFY(!sheet.parts.empty());
+        std::vector<Outline> shapes;
+        std::vector<Rect> boxes;
+        for (const PlacedPart& part : sheet.parts) {
+            ++found[{part.curve, part.piece}];
+            QVERIFY(outlines.count({part.curve, part.piece}));
+            shapes.push_back(placed(*outlines[{part.curve, part.piece}], part));
+            const Rect r = boundingBox(shapes.back());
+            QVERIFY2(r.left >= kerf - roundingSlack && r.bottom >= kerf - roundingSlack &&
+                         r.right <= sheetLong - kerf + roundingSlack &&
+                         r.top <= sheetShort - kerf + roundingSlack,
+                     "a part within kerf of the sheet's edge");
+            boxes.push_back(r);
+        }
+        for (size_t i = 0; i < shapes.size(); ++i)
+            for (size_t j = i + 1; j < shapes.size(); ++j) {
+                const Rect a = boxes[i], b = boxes[j];
+                const double gapU = std::max(a.left - b.right, b.left - a.right);
+                const double gapV = std::max(a.bottom - b.top, b.bottom - a.top);
+                if (std::max(gapU, gapV) >= kerf - roundingSlack) continue;
+                const double d = distance(flatten(shapes[i], checkTolerance),
+                                          flatten(shapes[j], checkTolerance));
+                QVERIFY2(d >= kerf - 2 * checkTolerance - roundingSlack,
+                         qPrintable(QStringLiteral("parts %1 mm apart").arg(d)));
+            }
+    }
+    QCOMPARE(found, expected);
+}
+
+// Sheets that the parts' bounding boxes take in rows, tallest first.
+int rowSheets(const Items& items, double sheetLong, double sheetShort, double kerf) {
+    std::vector<Rect> boxes;
+    for (const NestItem& i : items)
+        for (int k = 0; k < i.count; ++k)
+            boxes.push_back(boundingBox(i.outline));
+    std::stable_sort(boxes.begin(), boxes.end(),
+                     [](Rect a, Rect b) { return a.height() > b.height(); });
+    int sheets = 0;
+    double x = 0, y = 0, row = 0;
+    for (const Rect& r : boxes) {
+        if (sheets && x + r.width() > sheetLong - kerf + 1e-9) {
+            x = kerf;
+            y += row + kerf;
+            row = 0;
+        }
+        if (!sheets || y + r.height() > sheetShort - kerf + 1e-9) {
+            ++sheets;
+            x = y = kerf;
+            row = 0;
+        }
+        x += r.width() + kerf;
+        row = std::max(row, r.height());
+    }
+    return sheets;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Items)
+
+class TestNesting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layouts_data() {
+        QTest::addColumn<Items>("items");
+        QTest::addColumn<double>("sheetLong");
+        QTest::addColumn<double>("sheetShort");
+        QTest::addColumn<double>("kerf");
+        QTest::addColumn<int>("sheets"); // 0: only no more than in rows
+
+        QTest::newRow("one default panel")
+            << Items{item(0, 0, defaultPanel(), 1)} << 2440.0 << 1220.0 << 4.0 << 1;
+        QTest::newRow("rectangles in a grid")
+            << Items{item(0, 0, rectangle(600, 400), 20)} << 2440.0 << 1220.0 << 4.0 << 2;
+        QTest::newRow("rectangle the sheet's inner size")
+            << Items{item(0, 0, rectangle(2432, 1212), 3)} << 2440.0 << 1220.0 << 4.0 << 3;
+        QTest::newRow("kerf 0, rectangles touching")
+            << Items{item(0, 0, rectangle(610, 305), 32)} << 2440.0 << 1220.0 << 0.0 << 2;
+        QTest::newRow("mixed rectangles")
+            << Items{item(0, 0, rectangle(1000, 500), 3), item(1, 0, rectangle(300, 200), 7),
+                     item(1, 1, rectangle(2000, 150), 2)}
+            << 2440.0 << 1220.0 << 4.0 << 0;
+        QTest::newRow("wedges") << Items{item(0, 0, wedge(1500, 1000), 3)} << 2440.0 << 1220.0
+                                << 4.0 << 0;
+    }
+
+    void layouts() {
+        QFETCH(Items, items);
+        QFETCH(double, sheetLong);
+        QFETCH(double, sheetShort);
+        QFETCH(double, kerf);
+        QFETCH(int, sheets);
+        const std::vector<SheetLayout> layout = nestParts(items, sheetLong, sheetShort, kerf);
+        checkLayout(layout, items, sheetLong, sheetShort, kerf);
+        QVERIFY(int(layout.size()) <= rowSheets(items, sheetLong, sheetShort, kerf));
+        if (sheets) QCOMPARE(int(layout.size()), sheets);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<Items>("items");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("too many parts")
+            << Items{item(0, 0, rectangle(100, 100), 60000), item(1, 0, rectangle(50, 50), 40001)}
+            << "Trop de pièces à placer : 100001 (100000 au plus)";
+        QTest::newRow("longer than the sheet")
+            << Items{item(0, 0, rectangle(2432.5, 100), 1)} << "Flanc trop grand pour les panneaux";
+        QTest::newRow("taller than the sheet with kerf")
+            << Items{item(0, 0, rectangle(100, 1213), 1)} << "Flanc trop grand pour les panneaux";
+    }
+
+    void refusals() {
+        QFETCH(Items, items);
+        QFETCH(QString, message);
+        try {
+            nestParts(items, 2440, 1220, 4);
+            QFAIL("no error");
+        } catch (const QuarvelError& e) {
+            QCOMPARE(e.message(), message);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNesting)
+#include "test_nesting.moc"
