@@ -69,14 +69,17 @@ struct CurvePlan {
 // the top), and the unit normal there pointing into the panel's material
 // (away from the riding side: toward the pivot's opposite).
 Point frameCurvePoint(const CurvePlan& curve, double s);
+// The unit normal at station s pointing into the panel's material: away from
+// the pivot on the arc, toward the back end on the wall edge.
+Point frameCurveNormal(const CurvePlan& curve, double s);
 
 struct SurfaceLayerPlan {
     double thickness = 0;
-    double riding = 0;                       // its riding run, lip to lip
-    std::array<double, 2> decks{};           // left, right deck runs
-    std::vector<double> seams;               // along the riding run from the left lip
+    double riding = 0;                            // its riding run, lip to lip
+    std::array<double, 2> decks{};                // left, right deck runs
+    std::vector<double> seams;                    // along the riding run from the left lip
     std::array<std::vector<double>, 2> deckSeams; // along each deck from its back end
-    std::vector<double> pieces;              // every piece's length, all runs
+    std::vector<double> pieces;                   // every piece's length, all runs
     int sheets = 0;
 };
 

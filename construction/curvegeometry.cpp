@@ -1,0 +1,136 @@
+#include "curvegeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+// Shorter edges than this are left out of an outline (a corner where two
+// edges meet exactly).
+constexpr double edgeSlack = 1e-9;
+
+void addLine(Outline& outline, Point to) {
+    const Point from = outline.back().to;
+    if (std::abs(to.u - from.u) + std::abs(to.v - from.v) > edgeSlack)
+        outline.push_back(Segment::line(from, to));
+}
+
+} // namespace
+
+CurvePlan curveGeometry(double deck, double radius, double height, double back,
+                        const ConstructionSettings& settings) {
+    CurvePlan c;
+    c.deck = deck;
+    c.radius = radius;
+    c.height = height;
+    c.back = back;
+    const double t = settings.surfaceThickness();
+    const double flat = settings.flat;
+    const double pipe = settings.coping;
+    const double reveal = settings.reveal;
+
+    c.ground = height > radius ? radius
+                               : std::sqrt(radius * radius - (radius - height) * (radius - height));
+    c.pivot = {back + c.ground, flat + t + radius};
+    c.frameRadius = radius + t;
+    c.deckFrameTop = flat + height;
+    const Point centre = c.pivot;
+    const double rf = c.frameRadius;
+
+    double top = c.deckFrameTop; // v_n: where the frame curve ends
+    double notchWall = 0;
+    bool notch = false;
+    if (pipe > 0) {
+        // The pipe's top stands `reveal` proud of the deck and of the riding surface.
+        const double vp = flat + t + height + reveal - pipe / 2;
+        double up;
+        if (height > radius) {
+            up = back + reveal - pipe / 2;
+        } else {
+            const double r = radius - reveal + pipe / 2;
+            const double dv = centre.v - vp;
+            up = centre.u - std::sqrt(std::max(0.0, r * r - dv * dv));
+        }
+        c.pipe = Point{up, vp};
+        // A pipe thinner than the surface and its reveal sits on the deck frame.
+        if (pipe > t + reveal) {
+            notch = true;
+            top = vp - pipe / 2;
+            // A deck shorter than the pipe: the notch runs out at the back end.
+            notchWall = std::max(0.0, up - pipe / 2);
+        }
+    }
+    c.notchFloor = top;
+
+    double phi = pi / 2;
+    double wall = 0;
+    if (top < centre.v)
+        phi = std::acos((centre.v - top) / rf);
+    else
+        wall = top - centre.v;
+    // A lip almost at the back end (a very short deck under a steep curve): the
+    // frame curve would run behind the panel, so it ends at the back end and
+    // the notch, which would lie wholly behind the panel, is left out.
+    bool endsAtBack = false;
+    if (centre.u - rf * std::sin(phi) < 0) {
+        phi = std::asin(centre.u / rf);
+        wall = 0;
+        endsAtBack = true;
+        notch = false;
+    }
+
+    Outline& o = c.outline;
+    o.push_back(Segment::line({0, 0}, {centre.u, 0}));
+    addLine(o, {centre.u, flat}); // the toe riser
+    Segment arc = Segment::arc(centre, rf, 3 * pi / 2, -phi);
+    arc.from = o.back().to; // the same point, without the rounding of the cosine
+    o.push_back(arc);
+    if (wall > 0) addLine(o, {centre.u - rf, top});
+    c.top = o.back().to;
+    if (endsAtBack) {
+        o.back().to.u = 0; // exactly on the back end
+        c.top = o.back().to;
+    } else if (notch) {
+        notchWall = std::min(notchWall, c.top.u);
+        c.notch = Point{notchWall, top};
+        addLine(o, {notchWall, c.top.v});
+        if (notchWall > 0) {
+            addLine(o, {notchWall, c.deckFrameTop});
+            addLine(o, {0, c.deckFrameTop});
+        }
+    } else {
+        addLine(o, {0, c.deckFrameTop});
+    }
+    addLine(o, {0, 0});
+
+    c.wall = wall;
+    c.curveLength = rf * phi + wall;
+    c.panelLength = centre.u;
+    // v_d, or lower when the curve ends at the back end before reaching it.
+    c.panelHeight = boundingBox(o).top;
+    c.pieces = {PanelPiece{o}};
+    return c;
+}
+
+double frameArcAngle(const CurvePlan& curve) {
+    return (curve.curveLength - curve.wall) / curve.frameRadius;
+}
+
+Point frameCurvePoint(const CurvePlan& curve, double s) {
+    s = std::clamp(s, 0.0, curve.curveLength);
+    const double arc = curve.curveLength - curve.wall;
+    const Point c = curve.pivot;
+    const double rf = curve.frameRadius;
+    if (s > arc) return {c.u - rf, c.v + (s - arc)};
+    const double a = 3 * pi / 2 - s / rf;
+    return {c.u + rf * std::cos(a), c.v + rf * std::sin(a)};
+}
+
+Point frameCurveNormal(const CurvePlan& curve, double s) {
+    s = std::clamp(s, 0.0, curve.curveLength);
+    if (s > curve.curveLength - curve.wall) return {-1, 0};
+    const double a = 3 * pi / 2 - s / curve.frameRadius;
+    return {std::cos(a), std::sin(a)};
+}
