@@ -1,0 +1,36 @@
+#pragma once
+
+#include "outline.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+// What a cut file draws, layer by layer, in millimetres with y up. The DXF and
+// the SVG writer draw the same drawing, so both files always agree.
+
+struct DrawingLine {
+    Point from;
+    Point to;
+};
+
+struct DrawingText {
+    Point at; // left end of the baseline
+    double height = 0;
+    QString text;
+};
+
+struct CutDrawing {
+    std::vector<Outline> cut;       // closed part outlines, layer CUT
+    std::vector<DrawingLine> marks; // rib stations and pivots, layer MARK
+    std::vector<DrawingText> texts; // labels, layer TEXT
+    std::vector<Outline> sheets;    // closed sheet outlines, layer SHEET
+
+    // Everything drawn; a text by an estimate of its width (0.6 of its
+    // height per character), enough for a page size.
+    Rect extent() const;
+};
+
+// A number for a file: at most decimals places, no trailing zeros, '.' as
+// decimal point whatever the locale, never "-0".
+QByteArray decimalText(double value, int decimals);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "constructionplan.h"
+#include "cutdrawing.h"
+
+// Gap between the parts laid side by side, and between nested sheets.
+constexpr double partGap = 20;
+constexpr double sheetGap = 100;
+
+// The side panels of a plan laid out for cutting.
+//
+// sheets false: every distinct part once, side by side partGap apart along
+// x, bottoms on y = 0, left curve first, then the right (listed on its own even
+// when it equals the left, since the builder cuts both sets), pieces of a
+// split panel in order; each labelled with its curve, its piece and the count
+// to cut, with its rib stations and, on the piece holding the toe, the pivot
+// (a cross and the line down to the toe: the string of the string method).
+//
+// sheets true: the nested sheets, sheet k at x = k * (long side + sheetGap),
+// each sheet's outline and its parts where the nesting placed them, labelled,
+// with their rib stations. No pivot there: it lies off its panel, over the
+// sheet or a neighbouring part, where a marking pass would scar wood.
+//
+// Throws QuarvelError when the plan has no side panel to cut.
+CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets);
+
+// The name a label gives a curve ("Courbe gauche", "Courbe droite").
+QString curveName(int curve);

@@ -1,0 +1,153 @@
+#include "cutfile.h"
+#include "cutlayout.h"
+#include "quarvelerror.h"
+#include "sampleplan.h"
+
+#include <cmath>
+#include <QtTest>
+
+class TestCutLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formatFromPath_data();
+    void formatFromPath();
+    void decimals_data();
+    void decimals();
+    void partsSideBySide_data();
+    void partsSideBySide();
+    void stationMarksCrossTheFrameEdge();
+    void pivotAboveTheToe();
+    void labelsInsideTheirParts();
+    void noPanelIsRefused_data();
+    void noPanelIsRefused();
+};
+
+void TestCutLayout::formatFromPath_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("format"); // -1: none
+    QTest::newRow("dxf") << "ramp.dxf" << int(CutFormat::Dxf);
+    QTest::newRow("DXF capitals") << "/tmp/RAMP.DXF" << int(CutFormat::Dxf);
+    QTest::newRow("svg mixed case") << "plan.Svg" << int(CutFormat::Svg);
+    QTest::newRow("pdf") << "plan.pdf" << -1;
+    QTest::newRow("no dot") << "plandxf" << -1;
+    QTest::newRow("dxf not last") << "plan.dxf.txt" << -1;
+}
+
+void TestCutLayout::formatFromPath() {
+    QFETCH(QString, path);
+    QFETCH(int, format);
+    const std::optional<CutFormat> found = cutFormatForPath(path);
+    QCOMPARE(found ? int(*found) : -1, format);
+}
+
+void TestCutLayout::decimals_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("rounded up") << 1812.4355652982 << 4 << QByteArray("1812.4356");
+    QTest::newRow("trailing zeros") << 2.5 << 4 << QByteArray("2.5");
+    QTest::newRow("whole") << 100.0 << 6 << QByteArray("100");
+    QTest::newRow("negative") << -3.14159 << 2 << QByteArray("-3.14");
+    QTest::newRow("tiny negative is zero") << -0.00001 << 4 << QByteArray("0");
+    QTest::newRow("bulge places") << -0.25804123456 << 10 << QByteArray("-0.2580412346");
+}
+
+void TestCutLayout::decimals() {
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(QByteArray, text);
+    QCOMPARE(decimalText(value, decimals), text);
+}
+
+void TestCutLayout::partsSideBySide_data() {
+    QTest::addColumn<bool>("left");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("both curves") << true << true
+                                 << QStringList{"Courbe gauche × 5", "Courbe droite × 5"};
+    QTest::newRow("left only") << true << false << QStringList{"Courbe gauche × 5"};
+    QTest::newRow("right only") << false << true << QStringList{"Courbe droite × 5"};
+}
+
+void TestCutLayout::partsSideBySide() {
+    QFETCH(bool, left);
+    QFETCH(bool, right);
+    QFETCH(QStringList, labels);
+    const CutDrawing drawing = cutDrawing(samplePlan(left, right), false);
+    QCOMPARE(int(drawing.cut.size()), labels.size());
+    QVERIFY(drawing.sheets.empty());
+    for (int i = 0; i < labels.size(); ++i) {
+        const Rect box = boundingBox(drawing.cut[i]);
+        QVERIFY(std::abs(box.left - i * (1812.4356 + partGap)) < 1e-3);
+        QVERIFY(std::abs(box.width() - 1812.4356) < 1e-3);
+        QVERIFY(std::abs(box.bottom) < 1e-9);
+        QVERIFY(std::abs(box.top - 789) < 1e-9);
+        QCOMPARE(drawing.texts[i].text, labels[i]);
+    }
+}
+
+void TestCutLayout::stationMarksCrossTheFrameEdge() {
+    const ConstructionPlan plan = samplePlan(true, true);
+    const CutDrawing drawing = cutDrawing(plan, false);
+    const CurvePlan& curve = *plan.curves[leftCurve];
+    const double shift = curve.panelLength + partGap; // the right curve's panel
+    int stations = 0;
+    for (const DrawingLine& line : drawing.marks) {
+        const double x = line.from.u >= shift - 1 ? line.from.u - shift : line.from.u;
+        const double fromPivot = std::hypot(x - curve.pivot.u, line.from.v - curve.pivot.v);
+        if (std::abs(fromPivot - curve.frameRadius) > 1e-6) continue; // not a station
+        ++stations;
+        // Straight into the panel, away from the pivot, as deep as the rib.
+        const double tx = line.to.u - line.from.u, tv = line.to.v - line.from.v;
+        QVERIFY(std::abs(std::hypot(tx, tv) - plan.settings.ribDepth) < 1e-9);
+        const double toPivot =
+            std::hypot(line.to.u - (line.from.u - x) - curve.pivot.u, line.to.v - curve.pivot.v);
+        QVERIFY(std::abs(toPivot - curve.frameRadius - plan.settings.ribDepth) < 1e-6);
+    }
+    QCOMPARE(stations, 2 * int(curve.stationPoints.size()));
+}
+
+void TestCutLayout::pivotAboveTheToe() {
+    const ConstructionPlan plan = samplePlan(true, false);
+    const CutDrawing drawing = cutDrawing(plan, false);
+    // The string: from the pivot (1812.44, 1507) down to the toe, R_f long.
+    bool string = false;
+    for (const DrawingLine& line : drawing.marks) {
+        if (std::abs(line.from.u - 1812.4356) < 1e-3 && std::abs(line.from.v - 1507) < 1e-9 &&
+            std::abs(line.to.u - 1812.4356) < 1e-3 && std::abs(line.to.v - 89) < 1e-9)
+            string = true;
+    }
+    QVERIFY(string);
+    const Rect extent = drawing.extent();
+    QVERIFY(extent.top >= 1507);
+}
+
+void TestCutLayout::labelsInsideTheirParts() {
+    const CutDrawing drawing = cutDrawing(samplePlan(true, true), false);
+    QCOMPARE(drawing.texts.size(), drawing.cut.size());
+    for (size_t i = 0; i < drawing.texts.size(); ++i) {
+        const DrawingText& text = drawing.texts[i];
+        const Rect box = boundingBox(drawing.cut[i]);
+        QVERIFY(text.height > 5);
+        // The label's box stays on the part's solid lower region.
+        QVERIFY(text.at.u > box.left &&
+                text.at.u + 0.6 * text.height * text.text.size() < box.right);
+        QVERIFY(text.at.v > box.bottom && text.at.v + text.height < box.top);
+    }
+}
+
+void TestCutLayout::noPanelIsRefused_data() {
+    QTest::addColumn<bool>("sheets");
+    QTest::newRow("side by side") << false;
+    QTest::newRow("sheets") << true;
+}
+
+void TestCutLayout::noPanelIsRefused() {
+    QFETCH(bool, sheets);
+    QVERIFY_THROWS_EXCEPTION(QuarvelError,
+                             cutFileBytes(samplePlan(false, false), CutFormat::Svg, sheets));
+}
+
+QTEST_GUILESS_MAIN(TestCutLayout)
+#include "test_cutlayout.moc"
