@@ -3,12 +3,13 @@
 #include "aide.h"
 #include "bmpfile.h"
 #include "commandrunner.h"
+#include "constructionsettingsdialog.h"
 #include "credits.h"
+#include "designfile.h"
 #include "erreurplat.h"
 #include "erreurrayon.h"
 #include "erreurrayon2.h"
 #include "filedialogs.h"
-#include "qvlfile.h"
 #include "tchart.h"
 #include "tcolorpalette.h"
 #include "tlabel.h"
@@ -321,6 +322,20 @@ void TQvl::buildMenu() {
     Quitter1 = Fichier1->addAction(QStringLiteral("Quitter"), this, &TQvl::Quitter1Click);
     Quitter1->setObjectName(QStringLiteral("Quitter1"));
 
+    // Between Fichier and Aide: what a builder needs to cut the ramp.
+    constructionMenu = bar->addMenu(QStringLiteral("Construction"));
+    constructionMenu->setObjectName(QStringLiteral("constructionMenu"));
+    constructionSettingsAction = constructionMenu->addAction(
+        QStringLiteral("Réglages de construction..."), this, &TQvl::constructionSettingsClick);
+    constructionSettingsAction->setObjectName(QStringLiteral("constructionSettingsAction"));
+    constructionPlanAction = constructionMenu->addAction(QStringLiteral("Plan de construction..."));
+    constructionPlanAction->setObjectName(QStringLiteral("constructionPlanAction"));
+    templatesAction =
+        constructionMenu->addAction(QStringLiteral("Gabarits à l'échelle 1 (PDF)..."));
+    templatesAction->setObjectName(QStringLiteral("templatesAction"));
+    cutFileAction = constructionMenu->addAction(QStringLiteral("Fichier de découpe (DXF, SVG)..."));
+    cutFileAction->setObjectName(QStringLiteral("cutFileAction"));
+
     Aide1 = bar->addMenu(QStringLiteral("Aide"));
     Aide1->setObjectName(QStringLiteral("Aide1"));
     Utilisationdulogiciel1 = Aide1->addAction(QStringLiteral("Utilisation du logiciel"), this,
@@ -375,13 +390,20 @@ void TQvl::runTracerCommand() {
 }
 
 void TQvl::openDesign(const QString& path) {
-    // The reader has checked everything before a field changes.
-    setDimensions(readQvlFile(path));
+    // The reader has checked everything, the construction line included,
+    // before a field or a setting changes.
+    const Design design = readDesignFile(path);
+    setDimensions(design.dims);
+    m_settings = design.settings;
     runTracerCommand();
 }
 
 void TQvl::saveDesign(const QString& path) const {
-    writeQvlFile(path, dimensions());
+    writeDesignFile(path, Design{dimensions(), m_settings});
+}
+
+void TQvl::setConstructionSettings(const ConstructionSettings& settings) {
+    m_settings = settings;
 }
 
 QImage TQvl::captureGraph() const {
@@ -452,6 +474,18 @@ void TQvl::Utilisationdulogiciel1Click() {
 void TQvl::Crdit1Click() {
     runCommand([&] {
         if (m_credit) m_credit->showNonModal();
+    });
+}
+
+void TQvl::constructionSettingsClick() {
+    runCommand([&] {
+        ConstructionSettingsDialog dialog(m_settings, m_paperIndex, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        // OK is only enabled on a complete, valid form.
+        if (const auto settings = dialog.settings()) {
+            m_paperIndex = dialog.paperIndex();
+            setConstructionSettings(*settings);
+        }
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "constructionsettings.h"
 #include "rampdimensions.h"
 #include "tracerapplier.h"
 
@@ -53,6 +54,13 @@ public:
     // The panel `graph` as displayed, rendered off screen onto white.
     QImage captureGraph() const;
 
+    // The construction settings of the design (saved and opened with it) and
+    // the paper of the templates, a choice of the running session only.
+    const ConstructionSettings& constructionSettings() const { return m_settings; }
+    void setConstructionSettings(const ConstructionSettings& settings);
+    int templatePaperIndex() const { return m_paperIndex; }
+    void setTemplatePaperIndex(int index) { m_paperIndex = index; }
+
     // The title as typed: the field takes the width its text needs.
     void setTitle(const QString& text);
 
@@ -68,6 +76,9 @@ public:
     void Quitter1Click();
     void Utilisationdulogiciel1Click();
     void Crdit1Click();
+
+    // The Construction menu.
+    void constructionSettingsClick();
 
     // Input area.
     TPanel* global;
@@ -116,6 +127,11 @@ public:
     QAction* Enregistrersous1;
     QAction* Exporterimage1;
     QAction* Quitter1;
+    QMenu* constructionMenu;
+    QAction* constructionSettingsAction;
+    QAction* constructionPlanAction;
+    QAction* templatesAction;
+    QAction* cutFileAction;
     QMenu* Aide1;
     QAction* Utilisationdulogiciel1;
     QAction* Crdit1;
@@ -135,4 +151,6 @@ private:
     TracerApplier m_applier;
     Taidefiche* m_aidefiche = nullptr;
     TCredit* m_credit = nullptr;
+    ConstructionSettings m_settings;
+    int m_paperIndex = 0;
 };

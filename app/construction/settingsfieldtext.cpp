@@ -1,0 +1,92 @@
+#include "settingsfieldtext.h"
+
+#include <optional>
+
+namespace {
+// Digits with at most one decimal separator, as '.' decimals; nothing for
+// anything else.
+std::optional<QString> decimalKeyText(QStringView field, const QLocale& locale) {
+    const QStringView text = field.trimmed();
+    const QString separator = locale.decimalPoint();
+    QString key;
+    int separators = 0;
+    int digits = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.mid(i).startsWith(separator)) {
+            ++separators;
+            key += u'.';
+            i += separator.size() - 1;
+        } else if (text[i] >= u'0' && text[i] <= u'9') {
+            ++digits;
+            key += text[i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (separators > 1 || digits == 0) return std::nullopt;
+    return key;
+}
+
+bool isPairKey(QStringView key) {
+    return key == u"rib" || key == u"sheet";
+}
+} // namespace
+
+QString lengthFieldText(double mm, const QLocale& locale) {
+    QString text = formatLength(mm);
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView key,
+                              const QLocale& locale) {
+    const QString keyText = constructionSettingText(settings, key);
+    QStringList fields;
+    if (key == u"surface") {
+        QStringList layers;
+        for (QStringView layer : QStringView(keyText).split(u','))
+            layers << lengthFieldText(layer.toDouble(), locale);
+        fields << layers.join(QStringLiteral(" + "));
+    } else if (key == u"back") {
+        for (QStringView side : QStringView(keyText).split(u','))
+            fields << (side == u"-" ? QString() : lengthFieldText(side.toDouble(), locale));
+    } else if (isPairKey(key)) {
+        for (QStringView part : QStringView(keyText).split(u'x'))
+            fields << lengthFieldText(part.toDouble(), locale);
+    } else {
+        fields << lengthFieldText(keyText.toDouble(), locale);
+    }
+    return fields;
+}
+
+QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale) {
+    const auto refuse = [&] {
+        return ConstructionSettingError(key.toString(), fields.join(isPairKey(key) ? u'x' : u','),
+                                        constructionSettingRange(key));
+    };
+    const auto number = [&](QStringView field) {
+        const std::optional<QString> text = decimalKeyText(field, locale);
+        if (!text) throw refuse();
+        return *text;
+    };
+    if (key == u"surface") {
+        if (fields.size() != 1) throw refuse();
+        QStringList layers;
+        for (QStringView layer : QStringView(fields.front()).split(u'+'))
+            layers << number(layer);
+        return layers.join(u',');
+    }
+    if (key == u"back") {
+        if (fields.size() != 2) throw refuse();
+        QStringList sides;
+        for (const QString& side : fields)
+            sides << (side.trimmed().isEmpty() ? QStringLiteral("-") : number(side));
+        return sides.join(u',');
+    }
+    if (isPairKey(key)) {
+        if (fields.size() != 2) throw refuse();
+        return number(fields[0]) + u'x' + number(fields[1]);
+    }
+    if (fields.size() != 1) throw refuse();
+    return number(fields.front());
+}

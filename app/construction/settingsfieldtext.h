@@ -1,0 +1,28 @@
+#pragma once
+
+#include "constructionsettings.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// The settings dialog shows lengths with the locale's decimal separator and
+// the surface layers as "9 + 9"; the settings keys take '.' decimals and
+// comma-separated layers. These convert between the two without a window.
+
+// A length as a field shows it: "60,3" in a French locale, "60.3" in C.
+QString lengthFieldText(double mm, const QLocale& locale);
+
+// The fields of one key, as the dialog shows the settings: surface {"9 + 9"};
+// back {left, right}, empty for the deck's length; rib and sheet {first,
+// second}; every other key {its length}.
+QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView key,
+                              const QLocale& locale);
+
+// The key's value from its fields, in the form setConstructionSetting takes
+// ("9,9", "-,600", "89x38", "60.3"). A field that is not a plain decimal
+// number in the locale (a ',' typed where the locale writes '.', a letter) is
+// refused here, with ConstructionSettingError naming the key and its range:
+// passed on, a stray ',' would split a surface layer in two.
+QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale);
