@@ -23,11 +23,12 @@ QByteArray pathData(const Outline& outline, const Page& page) {
             d += " L " + page.point(s.to);
             continue;
         }
-        // y down turns a counter-clockwise sweep into SVG's positive-angle
-        // direction, sweep-flag 1.
+        // The page shows the part as it is, only with y down: an arc clockwise
+        // in the plane (negative sweep) is clockwise on the page too, which is
+        // SVG's positive-angle direction, sweep-flag 1.
         const QByteArray r = decimalText(s.radius, 4);
         const char* large = std::abs(s.sweep) > std::numbers::pi ? "1" : "0";
-        const char* sweep = s.sweep > 0 ? "1" : "0";
+        const char* sweep = s.sweep < 0 ? "1" : "0";
         d += " A " + r + ' ' + r + " 0 " + large + ' ' + sweep + ' ' + page.point(s.to);
     }
     d += " Z";
