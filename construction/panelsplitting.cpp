@@ -115,11 +115,11 @@ Outline pieceBetween(const Outline& o, const Cut* upper, const Cut* lower) {
         appendBoundary(out, o, lower->curve, upper->curve);
         append(out, Segment::line(upper->from, upper->to));
     } else if (upper) {
-        appendBoundary(out, o, upper->curve, upper->edge);
-        append(out, Segment::line(upper->to, upper->from));
+        appendBoundary(out, o, upper->edge, upper->curve);
+        append(out, Segment::line(upper->from, upper->to));
     } else {
-        appendBoundary(out, o, lower->edge, lower->curve);
-        append(out, Segment::line(lower->from, lower->to));
+        appendBoundary(out, o, lower->curve, lower->edge);
+        append(out, Segment::line(lower->to, lower->from));
     }
     close(out);
     return out;
@@ -162,10 +162,10 @@ std::vector<PanelSplit> splitPanel(CurvePlan& curve, int curveIndex, double shee
     // Greedy from the back end: each piece reaches as far toward the toe as fits.
     std::vector<int> chosen;
     int upper = smallestFitting(0, int(cuts.size()) - 1,
-                                [&](int j) { return fits(pieceBetween(o, &cuts[j], nullptr)); });
+                                [&](int j) { return fits(pieceBetween(o, nullptr, &cuts[j])); });
     if (upper < 0) throw tooLarge();
     chosen.push_back(upper);
-    while (!fits(pieceBetween(o, nullptr, &cuts[upper]))) {
+    while (!fits(pieceBetween(o, &cuts[upper], nullptr))) {
         const int lower = smallestFitting(
             0, upper - 1, [&](int k) { return fits(pieceBetween(o, &cuts[upper], &cuts[k])); });
         if (lower < 0) throw tooLarge();

@@ -1,0 +1,311 @@
+#include "constructionplan.h"
+#include "quarvelerror.h"
+
+#include <cmath>
+#include <QTest>
+
+namespace {
+
+bool near(double a, double b, double tolerance = 0.01) {
+    return std::abs(a - b) <= tolerance;
+}
+
+bool closed(const Outline& o) {
+    for (std::size_t i = 0; i < o.size(); ++i) {
+        const Point a = o[i].to;
+        const Point b = o[(i + 1) % o.size()].from;
+        if (std::hypot(a.u - b.u, a.v - b.v) > 1e-6) return false;
+    }
+    return !o.empty();
+}
+
+RampDimensions design(qint32 P1, qint32 R1, qint32 H1, qint32 F, qint32 W, qint32 H2, qint32 R2,
+                      qint32 P2) {
+    RampDimensions d;
+    d.P1 = P1;
+    d.R1 = R1;
+    d.H1 = H1;
+    d.F = F;
+    d.W = W;
+    d.H2 = H2;
+    d.R2 = R2;
+    d.P2 = P2;
+    return d;
+}
+
+// Every panel's pieces closed and counter-clockwise, together as large as the panel.
+void checkPieces(const CurvePlan& c) {
+    double area = 0;
+    for (const PanelPiece& piece : c.pieces) {
+        QVERIFY(closed(piece.outline));
+        QVERIFY(signedArea(piece.outline) > 0);
+        area += signedArea(piece.outline);
+        const Rect box = boundingBox(piece.outline);
+        QVERIFY(box.width() <= 2440 - 8 + 1e-9 && box.height() <= 1220 - 8 + 1e-9);
+    }
+    QVERIFY(closed(c.outline));
+    QVERIFY(near(area, signedArea(c.outline), 1e-6 * signedArea(c.outline)));
+}
+
+} // namespace
+
+class TestConstructionPlan : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultPlan();
+    void defaultFraming();
+    void designs_data();
+    void designs();
+    void refusals_data();
+    void refusals();
+    void split();
+    void placed();
+    void largestWidth();
+};
+
+void TestConstructionPlan::defaultPlan() {
+    const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
+    QVERIFY(plan.warnings.isEmpty());
+    QCOMPARE(plan.surface.sheets, 10);
+    for (int curve = 0; curve < 2; ++curve) {
+        QVERIFY(plan.curves[curve]);
+        const CurvePlan& c = *plan.curves[curve];
+        QCOMPARE(c.panelCount, 5);
+        QVERIFY(near(c.panelPitch, 605.5, 1e-9));
+        QCOMPARE(int(c.pieces.size()), 1);
+        checkPieces(c);
+        // Ribs: each end, under every seam on the curve, and no gap above 200.
+        QVERIFY(near(c.stations.front(), 44.5, 1e-9));
+        QVERIFY(near(c.stations.back(), c.curveLength - 44.5, 1e-9));
+        for (std::size_t i = 1; i < c.stations.size(); ++i) {
+            QVERIFY(c.stations[i] - c.stations[i - 1] <= 200 + 1e-9);
+            QVERIFY(c.stations[i] - c.stations[i - 1] >= 89 - 1e-9);
+        }
+        const double seam = curve == leftCurve ? 253.20 : 796.80;
+        QVERIFY(std::any_of(c.stations.begin(), c.stations.end(),
+                            [&](double s) { return near(s, seam); }));
+        QCOMPARE(c.stationPoints.size(), c.stations.size());
+        const Point p = c.stationPoints[1];
+        QVERIFY(near(std::hypot(p.u - c.pivot.u, p.v - c.pivot.v), 1418, 1e-9));
+        QCOMPARE(c.ribs.pieces, int(c.stations.size()) * 4);
+        QVERIFY(near(c.ribs.length, 587.5, 1e-9));
+    }
+    // 44.5, 148.85, 253.2 (seam), four between, 1083.23 (seam), one, the top rib.
+    QCOMPARE(int(plan.curves[leftCurve]->stations.size()), 10);
+    QCOMPARE(plan.coping.pieces, 2);
+    QCOMPARE(plan.coping.length, 2440.0);
+    QCOMPARE(plan.sheets.count, 5);
+    int parts = 0;
+    for (const SheetLayout& sheet : plan.sheets.layout)
+        parts += int(sheet.parts.size());
+    QCOMPARE(parts, 10);
+    QVERIFY(plan.sheets.splits.empty());
+}
+
+void TestConstructionPlan::defaultFraming() {
+    const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
+    // The deck's surface runs 556 mm to the pipe's back: the first joist, the
+    // coping block against the pipe and one between them.
+    QVERIFY(plan.leftDeck && plan.rightDeck && plan.flat);
+    QCOMPARE(int(plan.leftDeck->stations.size()), 3);
+    QVERIFY(near(plan.leftDeck->stations.front(), 44.5, 1e-9));
+    QVERIFY(near(plan.leftDeck->stations.back(), 555.99 - 44.5));
+    QCOMPARE(plan.leftDeck->pieces, 12);
+    QVERIFY(near(plan.leftDeck->length, 587.5, 1e-9));
+    // The flat: both ends, two seams (140.2, 969.2; the one at 1360.2 lies on
+    // the end joist) and two more in the 829 mm between them.
+    QCOMPARE(int(plan.flat->stations.size()), 6);
+    QVERIFY(near(plan.flat->stations[1], 140.21));
+    QVERIFY(near(plan.flat->stations[4], 969.21));
+    QCOMPARE(plan.flat->pieces, 6);
+    QCOMPARE(plan.flat->length, 2440.0);
+}
+
+void TestConstructionPlan::designs_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("leftPanels");
+    QTest::addColumn<bool>("hasRight");
+    QTest::addColumn<int>("copings");
+    QTest::addColumn<int>("layers");
+    QTest::addColumn<int>("warnings");
+    // Panels taller than a sheet's short side are split, a warning each.
+    QTest::newRow("wall design") << design(60, 150, 200, 140, 244, 70, 140, 60) << QString() << 5
+                                 << true << 2 << 2 << 1;
+    // No right curve: its deck lies on the flat's level, framed like the flat.
+    QTest::newRow("H = 0") << design(60, 140, 70, 140, 244, 0, 140, 60) << QString() << 5 << false
+                           << 1 << 2 << 0;
+    QTest::newRow("H = R") << design(60, 140, 140, 140, 244, 140, 140, 60) << QString() << 5 << true
+                           << 2 << 2 << 2;
+    QTest::newRow("H just above R")
+        << design(60, 140, 141, 140, 244, 70, 140, 60) << QString() << 5 << true << 2 << 2 << 1;
+    QTest::newRow("no coping") << RampDimensions{} << QStringLiteral("coping=0") << 5 << true << 0
+                               << 2 << 0;
+    // One panel spacing wide or less: the two outer panels only.
+    QTest::newRow("narrow") << design(60, 140, 70, 140, 62, 70, 140, 60) << QString() << 2 << true
+                            << 2 << 2 << 0;
+    QTest::newRow("three layers") << RampDimensions{} << QStringLiteral("surface=6,6,6") << 5
+                                  << true << 2 << 3 << 0;
+    // A deck 300 mm behind the panels' back end needs its own support.
+    QTest::newRow("short back") << RampDimensions{} << QStringLiteral("back=300,-") << 5 << true
+                                << 2 << 2 << 1;
+    // Wider than a sheet: joints across the width.
+    QTest::newRow("wide") << design(60, 140, 70, 140, 300, 70, 140, 60) << QString() << 6 << true
+                          << 2 << 2 << 1;
+}
+
+void TestConstructionPlan::designs() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(QString, settings);
+    QFETCH(int, leftPanels);
+    QFETCH(bool, hasRight);
+    QFETCH(int, copings);
+    QFETCH(int, layers);
+    QFETCH(int, warnings);
+    const ConstructionPlan plan =
+        buildConstructionPlan(dims, parseConstructionLine(settings.toUtf8()));
+    QVERIFY(plan.curves[leftCurve]);
+    QCOMPARE(plan.curves[leftCurve]->panelCount, leftPanels);
+    QCOMPARE(plan.curves[rightCurve].has_value(), hasRight);
+    QCOMPARE(plan.coping.pieces, copings);
+    QCOMPARE(int(plan.surface.layers.size()), layers);
+    QVERIFY2(plan.warnings.size() == warnings, qPrintable(plan.warnings.join(u'\n')));
+    int panels = 0;
+    for (const auto& c : plan.curves) {
+        if (!c) continue;
+        checkPieces(*c);
+        panels += c->panelCount * int(c->pieces.size());
+        for (double s : c->stations)
+            QVERIFY(s >= 0 && s <= c->curveLength);
+    }
+    int parts = 0;
+    for (const SheetLayout& sheet : plan.sheets.layout)
+        parts += int(sheet.parts.size());
+    QCOMPARE(parts, panels);
+    QCOMPARE(plan.sheets.count, int(plan.sheets.layout.size()));
+    // The layers' seams never line up.
+    for (std::size_t i = 1; i < plan.surface.layers.size(); ++i)
+        for (double a : plan.surface.layers[i].seams)
+            for (double b : plan.surface.layers[i - 1].seams)
+                QVERIFY(std::abs(a - b) > 10);
+    if (!hasRight) {
+        // Framed like the flat: whole-width joists.
+        QVERIFY(plan.rightDeck);
+        QCOMPARE(plan.rightDeck->length, 10.0 * dims.W);
+        QCOMPARE(plan.rightDeck->pieces, int(plan.rightDeck->stations.size()));
+        QVERIFY(near(plan.rightDeck->stations.back(), 600 - 44.5, 1e-9));
+    }
+    if (copings == 0) QVERIFY(near(plan.leftDeck->stations.back(), 600 - 44.5, 1e-9));
+}
+
+void TestConstructionPlan::refusals_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("back above the deck")
+        << RampDimensions{} << QStringLiteral("back=601,-")
+        << QStringLiteral("Réglage de construction incorrect : back=601,- (150 à 600");
+    QTest::newRow("back too short")
+        << RampDimensions{} << QStringLiteral("back=-,149")
+        << QStringLiteral("Réglage de construction incorrect : back=-,149 (150 à 600");
+    QTest::newRow("short deck: the whole deck at least")
+        << design(10, 140, 70, 140, 244, 70, 140, 60) << QStringLiteral("back=99,-")
+        << QStringLiteral("Réglage de construction incorrect : back=99,- (100 à 100");
+    QTest::newRow("too narrow") << design(60, 140, 70, 140, 13, 70, 140, 60) << QString()
+                                << QStringLiteral("Réglage de construction incorrect : panel=18");
+    // 30 mm is not above 60.3 - 18 - 6 = 36.3.
+    QTest::newRow("too low for the pipe")
+        << design(60, 140, 3, 140, 244, 70, 140, 60) << QString()
+        << QStringLiteral("Réglage de construction incorrect : coping=60.3 (la courbe gauche");
+    QTest::newRow("dimensions Tracer refuses")
+        << design(-1, 140, 70, 140, 244, 70, 140, 60) << QString()
+        << QStringLiteral("Dimensions incorrectes");
+    // The deck alone is longer than a sheet: no cut along the curve helps.
+    QTest::newRow("panel too large") << design(300, 140, 70, 140, 244, 70, 140, 60) << QString()
+                                     << QStringLiteral("Flanc trop grand pour les panneaux");
+}
+
+void TestConstructionPlan::refusals() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(QString, settings);
+    QFETCH(QString, message);
+    const ConstructionSettings s = parseConstructionLine(settings.toUtf8());
+    try {
+        buildConstructionPlan(dims, s);
+        QFAIL("not refused");
+    } catch (const QuarvelError& e) {
+        QVERIFY2(e.message().startsWith(message), qPrintable(e.message()));
+    }
+}
+
+void TestConstructionPlan::split() {
+    // A 150 cm deck: 2712 mm long, longer than a sheet.
+    const ConstructionPlan plan =
+        buildConstructionPlan(design(150, 140, 70, 140, 244, 70, 140, 60), ConstructionSettings{});
+    const CurvePlan& c = *plan.curves[leftCurve];
+    QVERIFY(near(c.panelLength, 2712.44));
+    QCOMPARE(int(c.pieces.size()), 2);
+    checkPieces(c);
+    QCOMPARE(int(plan.curves[rightCurve]->pieces.size()), 1);
+    QCOMPARE(int(plan.sheets.splits.size()), 1);
+    const PanelSplit& cut = plan.sheets.splits.front();
+    QCOMPARE(cut.curve, int(leftCurve));
+    // At a rib station, along the radius, down to the panel's bottom edge.
+    QVERIFY(std::any_of(c.stations.begin(), c.stations.end(),
+                        [&](double s) { return s == cut.station; }));
+    QVERIFY(near(std::hypot(cut.from.u - c.pivot.u, cut.from.v - c.pivot.v), 1418, 1e-6));
+    QVERIFY(near(cut.to.v, 0, 1e-9));
+    const double along = (cut.to.u - c.pivot.u) * (cut.from.v - c.pivot.v) -
+                         (cut.to.v - c.pivot.v) * (cut.from.u - c.pivot.u);
+    QVERIFY(near(along, 0, 1e-6 * 1418 * 1418));
+    for (const PanelPiece& piece : c.pieces) {
+        const Rect box = boundingBox(piece.outline);
+        QVERIFY(box.width() <= 2440 - 8 && box.height() <= 1220 - 8);
+    }
+    // Piece 0 holds the back end.
+    QCOMPARE(boundingBox(c.pieces[0].outline).left, 0.0);
+    QVERIFY(near(boundingBox(c.pieces[1].outline).right, c.panelLength, 1e-9));
+    QVERIFY(plan.warnings.join(u' ').contains(QStringLiteral("éclisse de 300 mm")));
+    // Five back pieces, five toe pieces and five right panels.
+    int parts = 0;
+    for (const SheetLayout& sheet : plan.sheets.layout)
+        parts += int(sheet.parts.size());
+    QCOMPARE(parts, 15);
+}
+
+void TestConstructionPlan::placed() {
+    const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
+    const Rect whole = boundingBox(plan.curves[leftCurve]->outline);
+    for (bool turned : {false, true})
+        for (bool mirrored : {false, true}) {
+            const PlacedPart part{leftCurve, 0, 10, 20, turned, mirrored};
+            const Outline o = placedOutline(plan, part);
+            const Rect box = boundingBox(o);
+            QVERIFY(near(box.left, 10, 1e-9) && near(box.bottom, 20, 1e-9));
+            QVERIFY(near(box.width(), whole.width(), 1e-9));
+            QVERIFY(near(box.height(), whole.height(), 1e-9));
+            // Where the toe (the panel's lower right corner) goes.
+            const Point toe = o.front().to;
+            const double u = mirrored != turned ? 10 : 10 + whole.width();
+            QVERIFY(near(toe.u, u, 1e-9));
+            QVERIFY(near(toe.v, turned ? 20 + whole.height() : 20, 1e-9));
+        }
+}
+
+void TestConstructionPlan::largestWidth() {
+    RampDimensions dims;
+    dims.W = 46340;
+    const ConstructionPlan plan = buildConstructionPlan(dims, ConstructionSettings{});
+    QCOMPARE(plan.curves[leftCurve]->panelCount, 761);
+    QCOMPARE(plan.curves[leftCurve]->ribs.pieces,
+             int(plan.curves[leftCurve]->stations.size()) * 760);
+    int parts = 0;
+    for (const SheetLayout& sheet : plan.sheets.layout)
+        parts += int(sheet.parts.size());
+    QCOMPARE(parts, 2 * 761);
+    // 463.4 m across: 189 whole sheets and a 2240 mm part per strip, one part per sheet.
+    QCOMPARE(plan.surface.layers[0].sheets, 5 * 190);
+}
+
+QTEST_APPLESS_MAIN(TestConstructionPlan)
+#include "test_constructionplan.moc"
