@@ -1,0 +1,314 @@
+#include "pairfit.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+Outline orientedOutline(const Outline& outline, Orientation orientation) {
+    Outline o = orientation.mirrored ? mirrored(outline, 0) : outline;
+    if (orientation.turned) {
+        const Rect box = boundingBox(o);
+        o = turned(o, (box.left + box.right) / 2, (box.bottom + box.top) / 2);
+    }
+    const Rect box = boundingBox(o);
+    return translated(o, -box.left, -box.bottom);
+}
+
+namespace {
+
+constexpr double noContact = -std::numeric_limits<double>::infinity();
+
+// The search works on coarse chords, the chosen position is measured again on
+// fine ones. Chords stray from their arcs by at most the tolerance, on either
+// part, so the clearance between chords grows by twice the tolerance.
+constexpr double searchTolerance = 0.5;
+constexpr double finalTolerance = 0.005;
+// Room for the rounding of placed outlines rebuilt from the flags.
+constexpr double roundingRoom = 1e-6;
+// Side by side, the boxes this much farther apart than the clearance, so
+// that corners level with each other do not count as touching.
+constexpr double apart = 1e-6;
+// A pair exactly the box's size fits.
+constexpr double fitSlack = 1e-9;
+
+// Offsets tried over the whole range, then around the best ones found.
+constexpr int coarseSteps = 64;
+constexpr int refineSteps = 8;
+constexpr int refineLevels = 3;
+constexpr int combinationsRefined = 3;
+
+// An edge with its ends in increasing u, and its stadium: the points within
+// the clearance c of it.
+struct Edge {
+    Point a;
+    Point b;
+    double minV = 0;
+    double maxV = 0;
+    double slope = 0; // dv / du, unless vertical
+    bool vertical = false;
+    double offsetU = 0; // c times the unit normal pointing up
+    double offsetV = 0;
+};
+
+Edge makeEdge(Point a, Point b, double c) {
+    if (a.u > b.u) std::swap(a, b);
+    Edge e{a, b, std::min(a.v, b.v), std::max(a.v, b.v)};
+    e.vertical = a.u == b.u;
+    if (!e.vertical) {
+        e.slope = (b.v - a.v) / (b.u - a.u);
+        const double length = std::hypot(b.u - a.u, b.v - a.v);
+        e.offsetU = -(b.v - a.v) / length * c;
+        e.offsetV = (b.u - a.u) / length * c;
+    }
+    return e;
+}
+
+// The edges of an oriented part that another part sliding vertically can
+// touch first: those facing up on the lower part, facing down on the upper.
+// Facing up sorted from the highest, facing down from the lowest.
+struct Profile {
+    std::vector<Edge> up;
+    std::vector<Edge> down;
+    double width = 0;
+    double height = 0;
+    double clearance = 0;
+};
+
+Profile makeProfile(const Outline& outline, Orientation orientation, double tolerance,
+                    double clearance) {
+    const Outline placed = orientedOutline(outline, orientation);
+    const Rect box = boundingBox(placed);
+    Profile profile;
+    profile.width = box.width();
+    profile.height = box.height();
+    profile.clearance = clearance;
+    const std::vector<Point> points = flatten(placed, tolerance);
+    const bool counterClockwise = signedArea(placed) > 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        const Point a = points[i], b = points[(i + 1) % points.size()];
+        const Edge edge = makeEdge(a, b, clearance);
+        // The outward normal's v component: -du going counter-clockwise.
+        const double normalV = counterClockwise ? a.u - b.u : b.u - a.u;
+        if (normalV >= 0) profile.up.push_back(edge);
+        if (normalV <= 0) profile.down.push_back(edge);
+    }
+    std::sort(profile.up.begin(), profile.up.end(),
+              [](const Edge& x, const Edge& y) { return x.maxV > y.maxV; });
+    std::sort(profile.down.begin(), profile.down.end(),
+              [](const Edge& x, const Edge& y) { return x.minV < y.minV; });
+    return profile;
+}
+
+// The highest point of the stadium of e on the vertical line at u;
+// noContact when the line misses it.
+double stadiumTop(const Edge& e, double c, double u) {
+    double top = noContact;
+    for (const Point p : {e.a, e.b}) {
+        const double du = u - p.u;
+        if (std::abs(du) <= c) top = std::max(top, p.v + std::sqrt(c * c - du * du));
+    }
+    if (!e.vertical && u >= e.a.u + e.offsetU && u <= e.b.u + e.offsetU)
+        top = std::max(top, e.a.v + e.offsetV + (u - e.a.u - e.offsetU) * e.slope);
+    return top;
+}
+
+// The lowest point of the stadium of e moved by dx on the vertical line at u;
+// +infinity when the line misses it.
+double stadiumBottom(const Edge& e, double dx, double c, double u) {
+    double bottom = -noContact;
+    u -= dx;
+    for (const Point p : {e.a, e.b}) {
+        const double du = u - p.u;
+        if (std::abs(du) <= c) bottom = std::min(bottom, p.v - std::sqrt(c * c - du * du));
+    }
+    if (!e.vertical && u >= e.a.u - e.offsetU && u <= e.b.u - e.offsetU)
+        bottom = std::min(bottom, e.a.v - e.offsetV + (u - e.a.u + e.offsetU) * e.slope);
+    return bottom;
+}
+
+// How high the upper part's box must stand above the lower part's box, the
+// upper one dx to the right, to stay c away from the lower part when it comes
+// down from above: at least floor. Every contact of two segments at distance
+// c has an end of one of them. Pairs that cannot raise the height are skipped
+// by their heights alone.
+double contactHeight(const Profile& lower, const Profile& upper, double dx, double floor) {
+    const double c = lower.clearance;
+    double height = floor;
+    for (const Edge& e : upper.down) {
+        if (lower.up.empty() || lower.up.front().maxV + c - e.minV <= height) break;
+        const double from = e.a.u + dx - c, to = e.b.u + dx + c;
+        for (const Edge& f : lower.up) {
+            if (f.maxV + c - e.minV <= height) break;
+            if (f.b.u < from || f.a.u > to) continue;
+            height = std::max(
+                {height, stadiumTop(f, c, e.a.u + dx) - e.a.v, stadiumTop(f, c, e.b.u + dx) - e.b.v,
+                 f.a.v - stadiumBottom(e, dx, c, f.a.u), f.b.v - stadiumBottom(e, dx, c, f.b.u)});
+        }
+    }
+    return height;
+}
+
+struct Candidate {
+    Orientation lower;
+    Orientation upper;
+    double dx = 0;
+    double dy = 0;
+    double width = 0;
+    double height = 0;
+    long long perBox = 0; // pairs on a box of maxWidth x maxHeight
+    bool valid = false;
+};
+
+bool better(const Candidate& a, const Candidate& b) {
+    if (!b.valid) return a.valid;
+    if (!a.valid) return false;
+    if (a.perBox != b.perBox) return a.perBox > b.perBox;
+    return a.width * a.height < b.width * b.height;
+}
+
+class PairSearch {
+public:
+    PairSearch(double kerf, double maxWidth, double maxHeight)
+        : m_kerf(kerf)
+        , m_maxWidth(maxWidth)
+        , m_maxHeight(maxHeight) {}
+
+    Candidate evaluate(const Profile& lower, const Profile& upper, Orientation lowerOrientation,
+                       Orientation upperOrientation, double dx) const {
+        Candidate c{lowerOrientation, upperOrientation, dx};
+        // Without contact the upper part may go down until the boxes' bottoms
+        // or tops line up.
+        c.dy = contactHeight(lower, upper, dx, std::min(0.0, lower.height - upper.height));
+        c.width = std::max(lower.width, dx + upper.width) - std::min(0.0, dx);
+        c.height = std::max(lower.height, c.dy + upper.height) - std::min(0.0, c.dy);
+        c.valid = c.width <= m_maxWidth + fitSlack && c.height <= m_maxHeight + fitSlack;
+        if (c.valid)
+            c.perBox =
+                (long long)(std::floor((m_maxWidth + m_kerf + fitSlack) / (c.width + m_kerf))) *
+                (long long)(std::floor((m_maxHeight + m_kerf + fitSlack) / (c.height + m_kerf)));
+        return c;
+    }
+
+private:
+    double m_kerf;
+    double m_maxWidth;
+    double m_maxHeight;
+};
+
+} // namespace
+
+std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, double kerf,
+                               double maxWidth, double maxHeight) {
+    const double searchClearance = kerf + 2 * searchTolerance + roundingRoom;
+    const double finalClearance = kerf + 2 * finalTolerance + roundingRoom;
+    const PairSearch search(kerf, maxWidth, maxHeight);
+
+    // A mirror of the whole pair changes nothing: the lower part need not be
+    // mirrored.
+    struct Combination {
+        Orientation lower;
+        Orientation upper;
+        Profile lowerProfile;
+        Profile upperProfile;
+        double dxFrom = 0;
+        double dxTo = 0;
+        Candidate best;
+    };
+    std::vector<Combination> combinations;
+    std::array<Profile, 4> upperProfiles;
+    for (int o = 0; o < 4; ++o)
+        upperProfiles[o] =
+            makeProfile(upper, {bool(o & 1), bool(o & 2)}, searchTolerance, searchClearance);
+    for (const bool lowerTurned : {false, true}) {
+        const Orientation lowerOrientation{false, lowerTurned};
+        const Profile lowerProfile =
+            makeProfile(lower, lowerOrientation, searchTolerance, searchClearance);
+        for (int o = 0; o < 4; ++o) {
+            const Profile& upperProfile = upperProfiles[o];
+            // Offsets keeping the pair within maxWidth; beyond the clearance
+            // on either side the parts no longer meet.
+            const double from = std::max(lowerProfile.width - maxWidth,
+                                         -(upperProfile.width + searchClearance + apart));
+            const double to = std::min(maxWidth - upperProfile.width,
+                                       lowerProfile.width + searchClearance + apart);
+            if (from > to + fitSlack) continue;
+            combinations.push_back({lowerOrientation,
+                                    {bool(o & 1), bool(o & 2)},
+                                    lowerProfile,
+                                    upperProfile,
+                                    from,
+                                    std::max(from, to),
+                                    {}});
+        }
+    }
+
+    auto tryOffset = [&](Combination& c, double dx) {
+        dx = std::clamp(dx, c.dxFrom, c.dxTo);
+        const Candidate candidate =
+            search.evaluate(c.lowerProfile, c.upperProfile, c.lower, c.upper, dx);
+        if (better(candidate, c.best)) c.best = candidate;
+    };
+    for (Combination& c : combinations) {
+        // The boxes' left or right sides lined up are likely best.
+        for (const double dx : {0.0, c.lowerProfile.width - c.upperProfile.width, c.dxFrom, c.dxTo})
+            tryOffset(c, dx);
+        for (int i = 0; i <= coarseSteps; ++i)
+            tryOffset(c, c.dxFrom + (c.dxTo - c.dxFrom) * i / coarseSteps);
+    }
+    std::stable_sort(
+        combinations.begin(), combinations.end(),
+        [](const Combination& a, const Combination& b) { return better(a.best, b.best); });
+    if (combinations.empty() || !combinations.front().best.valid) return std::nullopt;
+
+    for (int k = 0; k < std::min<int>(combinationsRefined, combinations.size()); ++k) {
+        Combination& c = combinations[k];
+        if (!c.best.valid) break;
+        double step = (c.dxTo - c.dxFrom) / coarseSteps;
+        for (int level = 0; level < refineLevels; ++level) {
+            const double centre = c.best.dx;
+            step /= refineSteps;
+            for (int i = -refineSteps; i <= refineSteps; ++i)
+                tryOffset(c, centre + i * step);
+        }
+    }
+    const Candidate* chosen = &combinations.front().best;
+    for (const Combination& c : combinations)
+        if (better(c.best, *chosen)) chosen = &c.best;
+
+    // The chosen offset measured again on fine chords, and tried a little to
+    // either side: the tighter clearance lets the parts come closer. The
+    // search range was kept within the coarse clearance, so every offset it
+    // allowed is still in range.
+    const Profile fineLower = makeProfile(lower, chosen->lower, finalTolerance, finalClearance);
+    const Profile fineUpper = makeProfile(upper, chosen->upper, finalTolerance, finalClearance);
+    Candidate fine =
+        search.evaluate(fineLower, fineUpper, chosen->lower, chosen->upper, chosen->dx);
+    auto tryFine = [&](double dx) {
+        const Candidate candidate =
+            search.evaluate(fineLower, fineUpper, chosen->lower, chosen->upper, dx);
+        if (better(candidate, fine)) fine = candidate;
+    };
+    const double slack = searchClearance - finalClearance;
+    for (const double dx :
+         {fineLower.width + finalClearance + apart, -(fineUpper.width + finalClearance + apart)})
+        if (std::abs(dx - chosen->dx) <= slack) tryFine(dx);
+    double step = slack;
+    for (int level = 0; level < 2; ++level) {
+        const double centre = fine.dx;
+        step /= refineSteps;
+        for (int i = -refineSteps; i <= refineSteps; ++i)
+            tryFine(centre + i * step);
+    }
+    if (!fine.valid) return std::nullopt;
+    PairFit fit;
+    fit.lower = fine.lower;
+    fit.upper = fine.upper;
+    const double left = std::min(0.0, fine.dx), bottom = std::min(0.0, fine.dy);
+    fit.lowerCorner = {std::max(0.0, -left), std::max(0.0, -bottom)}; // no -0
+    fit.upperCorner = {fine.dx - left, fine.dy - bottom};
+    fit.width = fine.width;
+    fit.height = fine.height;
+    return fit;
+}
