@@ -4,14 +4,16 @@
 #include "quarvelerror.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 
 // Parts are nested as tiles: a part alone, or a pair fitted head to tail or
-// stacked (pairfit.h). Tiles go on the sheets by their bounding boxes in
-// shelves, tallest first, kerf apart; a sheet filled the same way again is
-// repeated rather than filled anew, so thousands of copies cost little. The
-// plan with pairs is kept only when it takes no more sheets than the parts
-// alone in shelves.
+// stacked (pairfit.h), of one shape or of two. Tiles go on the sheets by their
+// bounding boxes in shelves, tallest first, kerf apart, a pair wherever two
+// copies are left. A sheet that would fill the same way again is repeated
+// rather than filled anew, so thousands of copies cost little. Plans with and
+// without pairs are all packed and the one with fewest sheets kept, so pairs
+// never cost more sheets than the parts alone in shelves.
 
 namespace {
 
@@ -74,11 +76,11 @@ public:
         , m_innerShort(innerShort)
         , m_kerf(kerf) {}
 
-    // All the counted tiles on sheets.
-    Packing pack(std::vector<long long> counts) const {
-        std::vector<int> order;
-        for (int t = 0; t < int(m_tiles.size()); ++t)
-            if (counts[t] > 0) order.push_back(t);
+    // All the shapes' copies on sheets, as the given tiles. Every copy must
+    // fit one of them alone.
+    Packing pack(const std::vector<int>& tiles, std::vector<long long> counts) const {
+        std::vector<int> order = tiles;
+        // Tallest first; of tiles as tall, the wider (a pair) first.
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             if (m_tiles[a].height != m_tiles[b].height)
                 return m_tiles[a].height > m_tiles[b].height;
@@ -92,22 +94,22 @@ public:
             const std::vector<long long> before = counts;
             SheetPattern pattern;
             pattern.tiles = fillSheet(order, counts);
-            if (pattern.tiles.empty()) // every tile fits an empty sheet
+            if (pattern.tiles.empty())
                 throw QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
-            // A sheet whose every kind of tile was left over fills the same
-            // way again, as long as enough of each kind remain.
-            pattern.repeat = 1;
+            // The next sheet fills the same way as long as each shape has as
+            // many copies left as this one took: every tile this sheet could
+            // not take for want of copies stays wanting.
             long long more = -1;
-            for (int t : order) {
-                const long long used = before[t] - counts[t];
+            for (size_t s = 0; s < counts.size(); ++s) {
+                const long long used = before[s] - counts[s];
                 if (used == 0) continue;
-                const long long possible = counts[t] / used;
+                const long long possible = counts[s] / used;
                 more = more < 0 ? possible : std::min(more, possible);
             }
-            pattern.repeat += std::max(0LL, more);
-            for (int t : order) {
-                const long long used = before[t] - counts[t];
-                counts[t] -= used * (pattern.repeat - 1);
+            pattern.repeat = 1 + std::max(0LL, more);
+            for (size_t s = 0; s < counts.size(); ++s) {
+                const long long used = before[s] - counts[s];
+                counts[s] -= used * (pattern.repeat - 1);
                 left -= used * pattern.repeat;
             }
             packing.sheets += pattern.repeat;
@@ -131,7 +133,7 @@ private:
         std::vector<PlacedTile> placed;
         for (int t : order) {
             const Tile& tile = m_tiles[t];
-            while (counts[t] > 0) {
+            while (available(tile, counts)) {
                 auto shelf = std::find_if(shelves.begin(), shelves.end(), [&](const Shelf& s) {
                     return tile.height <= s.height + fitSlack &&
                            s.x + tile.width <= m_innerLong + fitSlack;
@@ -144,10 +146,21 @@ private:
                 }
                 placed.push_back({t, shelf->x, shelf->y});
                 shelf->x += tile.width + m_kerf;
-                --counts[t];
+                for (const TilePart& part : tile.parts)
+                    --counts[part.shape];
             }
         }
         return placed;
+    }
+
+    static bool available(const Tile& tile, const std::vector<long long>& counts) {
+        for (const TilePart& part : tile.parts) {
+            long long needed = 0;
+            for (const TilePart& other : tile.parts)
+                needed += other.shape == part.shape;
+            if (counts[part.shape] < needed) return false;
+        }
+        return true;
     }
 
     const std::vector<Tile>& m_tiles;
@@ -224,13 +237,7 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         selfPair[s] = int(tiles.size());
         tiles.push_back(pairTile(*fit, s, s));
     }
-    struct MixedPair {
-        int first = 0;
-        int second = 0;
-        int tile = 0;
-        PairFit fit;
-    };
-    std::vector<MixedPair> mixed;
+    std::vector<int> mixedPairs;
     for (int s = 0; s < shapeCount; ++s)
         for (int t = s + 1; t < shapeCount; ++t) {
             std::optional<PairFit> fit =
@@ -243,53 +250,31 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
                 swapped = true;
             }
             if (!fit) continue;
-            mixed.push_back({s, t, int(tiles.size()), *fit});
+            mixedPairs.push_back(int(tiles.size()));
             tiles.push_back(swapped ? pairTile(*fit, t, s) : pairTile(*fit, s, t));
         }
-    std::stable_sort(mixed.begin(), mixed.end(), [&](const MixedPair& a, const MixedPair& b) {
-        return betterPair(a.fit, b.fit, innerLong, innerShort, kerf);
-    });
 
-    // Candidate plans as counts of tiles; the first with fewest sheets wins.
-    std::vector<std::vector<long long>> plans;
-    auto pairUp = [&](std::vector<long long>& counts, std::vector<long long>& left,
-                      bool mixedFirst) {
-        auto pairMixed = [&] {
-            for (const MixedPair& m : mixed) {
-                const long long n = std::min(left[m.first], left[m.second]);
-                counts[m.tile] += n;
-                left[m.first] -= n;
-                left[m.second] -= n;
-            }
-        };
-        if (mixedFirst) pairMixed();
-        for (int s = 0; s < shapeCount; ++s)
-            if (selfPair[s] >= 0) {
-                counts[selfPair[s]] += left[s] / 2;
-                left[s] %= 2;
-            }
-        if (!mixedFirst) pairMixed();
-    };
-    for (const bool mixedFirst : {false, true}) {
-        if (mixedFirst && mixed.empty()) break;
-        std::vector<long long> counts(tiles.size(), 0), left(shapeCount);
-        for (int s = 0; s < shapeCount; ++s)
-            left[s] = shapes[s].count;
-        pairUp(counts, left, mixedFirst);
-        for (int s = 0; s < shapeCount; ++s)
-            counts[s] = left[s];
-        plans.push_back(counts);
-    }
-    { // the bounding boxes alone, in shelves
-        std::vector<long long> counts(tiles.size(), 0);
-        for (int s = 0; s < shapeCount; ++s)
-            counts[s] = shapes[s].count;
-        plans.push_back(counts);
-    }
+    // Plans by the tiles they may use, the parts alone last: the first with
+    // fewest sheets wins.
+    std::vector<int> alone(shapeCount);
+    std::iota(alone.begin(), alone.end(), 0);
+    std::vector<int> withPairs = alone;
+    for (const int t : selfPair)
+        if (t >= 0) withPairs.push_back(t);
+    std::vector<int> withMixedPairs = withPairs;
+    withMixedPairs.insert(withMixedPairs.end(), mixedPairs.begin(), mixedPairs.end());
+    std::vector<const std::vector<int>*> plans;
+    if (!mixedPairs.empty()) plans.push_back(&withMixedPairs);
+    if (withPairs.size() > alone.size()) plans.push_back(&withPairs);
+    plans.push_back(&alone);
+
+    std::vector<long long> counts(shapeCount);
+    for (int s = 0; s < shapeCount; ++s)
+        counts[s] = shapes[s].count;
     const SheetPacker packer(tiles, innerLong, innerShort, kerf);
     std::optional<Packing> best;
-    for (const std::vector<long long>& counts : plans) {
-        Packing packing = packer.pack(counts);
+    for (const std::vector<int>* plan : plans) {
+        Packing packing = packer.pack(*plan, counts);
         if (!best || packing.sheets < best->sheets) best = std::move(packing);
     }
 

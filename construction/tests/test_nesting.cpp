@@ -72,6 +72,11 @@ Outline wedge(double width, double height) {
     return polygon({{0, 0}, {width, 0}, {0, height}});
 }
 
+// Its bottom is its top mirrored: two stack best with one mirrored.
+Outline chevron() {
+    return polygon({{0, 0}, {700, 150}, {1000, 0}, {1000, 300}, {300, 450}, {0, 300}});
+}
+
 NestItem item(int curve, int piece, Outline outline, int count) {
     return {curve, piece, std::move(outline), count};
 }
@@ -252,6 +257,10 @@ private slots:
             << 1830.0 << 915.0 << 6.0 << 0;
         QTest::newRow("wedges turned into rectangles")
             << Items{item(0, 0, wedge(1500, 560), 8)} << 2440.0 << 1220.0 << 4.0 << 2;
+        QTest::newRow("chevrons: two pairs and two alone a sheet")
+            << Items{item(0, 0, chevron(), 12)} << 2440.0 << 1220.0 << 4.0 << 2;
+        QTest::newRow("1500 small panels, two pairs a sheet")
+            << Items{item(0, 0, smallPanel(), 1500)} << 2440.0 << 1220.0 << 4.0 << 375;
         QTest::newRow("100000 squares in a grid")
             << Items{item(0, 0, rectangle(100, 100), 100000)} << 2440.0 << 1220.0 << 4.0 << 396;
         QTest::newRow("one default panel")
@@ -288,15 +297,22 @@ private slots:
         QTest::addColumn<double>("kerf");
         QTest::addColumn<double>("width");
         QTest::addColumn<double>("height");
-        QTest::addColumn<bool>("headToTail"); // one of the two turned
+        QTest::addColumn<bool>("oneTurned");
+        QTest::addColumn<bool>("oneMirrored");
         QTest::newRow("default panels")
-            << defaultPanel() << 4.0 << boundingBox(defaultPanel()).width() << 995.9 << true;
+            << defaultPanel() << 4.0 << boundingBox(defaultPanel()).width() << 995.9 << true
+            << false;
         // The turned wedge's long side kerf from the other's: kerf / cos(slope).
         QTest::newRow("wedges") << wedge(1500, 1000) << 4.0 << 1500.0
-                                << 1000 + 4 * std::sqrt(1 + 1000.0 * 1000 / (1500 * 1500)) << true;
-        QTest::newRow("wedges, kerf 0") << wedge(1500, 1000) << 0.0 << 1500.0 << 1000.0 << true;
+                                << 1000 + 4 * std::sqrt(1 + 1000.0 * 1000 / (1500 * 1500)) << true
+                                << false;
+        QTest::newRow("wedges, kerf 0")
+            << wedge(1500, 1000) << 0.0 << 1500.0 << 1000.0 << true << false;
         QTest::newRow("rectangles side by side")
-            << rectangle(1000, 500) << 4.0 << 2004.0 << 500.0 << false;
+            << rectangle(1000, 500) << 4.0 << 2004.0 << 500.0 << false << false;
+        // Sides of slope 1/2 kerf apart: kerf * sqrt(1 + 1/4) vertically.
+        QTest::newRow("chevrons") << chevron() << 4.0 << 1000.0 << 750 + 4 * std::sqrt(1.25)
+                                  << false << true;
     }
 
     void pairs() {
@@ -304,7 +320,8 @@ private slots:
         QFETCH(double, kerf);
         QFETCH(double, width);
         QFETCH(double, height);
-        QFETCH(bool, headToTail);
+        QFETCH(bool, oneTurned);
+        QFETCH(bool, oneMirrored);
         const Items items{item(0, 0, outline, 2)};
         const std::vector<SheetLayout> layout = nestParts(items, 2440, 1220, kerf);
         checkLayout(layout, items, 2440, 1220, kerf);
@@ -320,7 +337,8 @@ private slots:
                  qPrintable(QString::number(both.width(), 'f', 4)));
         QVERIFY2(std::abs(both.height() - height) < 0.05,
                  qPrintable(QString::number(both.height(), 'f', 4)));
-        QCOMPARE(parts[0].turned != parts[1].turned, headToTail);
+        QCOMPARE(parts[0].turned != parts[1].turned, oneTurned);
+        QCOMPARE(parts[0].mirrored != parts[1].mirrored, oneMirrored);
     }
 
     void refusals_data() {
