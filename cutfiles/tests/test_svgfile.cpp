@@ -1,5 +1,6 @@
 #include "cutfile.h"
 #include "cutlayout.h"
+#include "expectedparts.h"
 #include "sampleplan.h"
 
 #include <cmath>
@@ -143,22 +144,27 @@ private slots:
 };
 
 void TestSvgFile::readsBack_data() {
-    QTest::addColumn<bool>("left");
-    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("design");
     QTest::addColumn<bool>("sheets");
-    QTest::addColumn<int>("parts");
-    QTest::newRow("default, side by side") << true << true << false << 2;
-    QTest::newRow("right only, side by side") << false << true << false << 1;
-    QTest::newRow("default, on sheets") << true << true << true << 10;
+    QTest::addColumn<double>("frameSweep"); // of every part's one arc; 0: not checked
+    QTest::newRow("by hand, side by side") << "hand" << false << 1.0099;
+    QTest::newRow("by hand, right only") << "hand, right" << false << 1.0099;
+    QTest::newRow("by hand, on sheets, mirrored") << "hand" << true << 1.0099;
+    QTest::newRow("default, side by side") << "default" << false << 1.0099;
+    QTest::newRow("default, on sheets") << "default" << true << 1.0099;
+    QTest::newRow("split wall, side by side") << "wall" << false << 0.0;
+    QTest::newRow("split wall, on sheets") << "wall" << true << 0.0;
 }
 
 void TestSvgFile::readsBack() {
-    QFETCH(bool, left);
-    QFETCH(bool, right);
+    QFETCH(QString, design);
     QFETCH(bool, sheets);
-    QFETCH(int, parts);
-    const ConstructionPlan plan = samplePlan(left, right);
-    const CurvePlan& curve = *plan.curves[left ? leftCurve : rightCurve];
+    QFETCH(double, frameSweep);
+    const ConstructionPlan plan = design == u"hand" ? samplePlan(true, true)
+                                  : design == u"hand, right"
+                                      ? samplePlan(false, true)
+                                      : buildConstructionPlan(testDesign(design), {});
+    const std::vector<Outline> parts = expectedParts(plan, sheets);
     const SvgFile svg = readSvg(cutFileBytes(plan, CutFormat::Svg, sheets));
 
     QVERIFY(svg.width > 0 && svg.height > 0);
@@ -168,62 +174,60 @@ void TestSvgFile::readsBack() {
     QCOMPARE(svg.viewBox[2].toDouble(), svg.width);
     QCOMPARE(svg.viewBox[3].toDouble(), svg.height);
     QCOMPARE(svg.groups, (QStringList{"SHEET", "CUT", "MARK", "TEXT"}));
-    QCOMPARE(int(svg.cut.size()), parts);
-    QCOMPARE(int(svg.sheets.size()), int(plan.sheets.layout.size()) * int(sheets));
+    QCOMPARE(svg.cut.size(), parts.size());
+    QCOMPARE(svg.sheets.size(), sheets ? plan.sheets.layout.size() : 0);
 
-    for (const SvgPath& path : svg.cut) {
+    // The page is the plane moved and turned y down: x = u + dx, y = dy - v.
+    const Point origin = parts.front().front().from;
+    const double dx = svg.cut.front().start.u - origin.u, dy = svg.cut.front().start.v + origin.v;
+    const auto page = [&](Point p) { return Point{p.u + dx, dy - p.v}; };
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const SvgPath& path = svg.cut[i];
+        const Point start = page(parts[i].front().from);
         QVERIFY(path.closed);
+        QVERIFY(near(path.start.u, start.u, 1e-3) && near(path.start.v, start.v, 1e-3));
         QVERIFY(near(path.end.u, path.start.u, 1e-3) && near(path.end.v, path.start.v, 1e-3));
         const Rect box = path.box();
         QVERIFY(box.left >= 0 && box.right <= svg.width && box.bottom >= 0 &&
                 box.top <= svg.height);
-        QVERIFY(near(box.width(), curve.panelLength, 0.01));
-        QVERIFY(near(box.height(), curve.panelHeight, 0.01));
 
-        // The frame arc: radius R_f, the short way round (1.0099 rad), its
-        // centre straight above or below the toe at the pivot's height.
-        QCOMPARE(int(path.arcs.size()), 1);
-        const SvgArc& arc = path.arcs[0];
-        QVERIFY(near(arc.radius, curve.frameRadius, 1e-4));
-        QVERIFY(!arc.large);
-        QVERIFY2(near(std::abs(arc.sweep), 1.0099, 1e-4), qPrintable(QString::number(arc.sweep)));
-        const bool facesRight = near(arc.centre.u, box.right, 0.1);
-        QVERIFY(facesRight || near(arc.centre.u, box.left, 0.1));
-        // y down: an upright panel's pivot is above it, at a smaller y.
-        const bool upright = arc.centre.v < box.bottom;
-        QVERIFY(
-            near(upright ? box.top - arc.centre.v : arc.centre.v - box.bottom, curve.pivot.v, 0.1));
-        const Point pivot = arc.centre;
-        for (int t = 0; t <= 16; ++t) {
-            const Point p = arc.at(t / 16.0);
-            QVERIFY(near(std::hypot(p.u - pivot.u, p.v - pivot.v), curve.frameRadius, 0.1));
-        }
-        // Toe first along the outline for a panel as drawn (0, 0) first: the
-        // arc starts at the toe, below the pivot on the page.
-        if (!sheets) {
-            QVERIFY(near(path.start.u, box.left, 1e-3) && near(path.start.v, box.top, 1e-3));
-            QVERIFY(near(arc.from.u, pivot.u, 1e-3) && near(arc.from.v, box.top - 89, 1e-3));
-            QVERIFY(arc.sweep > 0); // clockwise on the page, turned down from the plane's
+        // Each arc where a drawing program puts it from its flags: centred
+        // on the pivot, the short way round, every point on the frame circle.
+        std::vector<Segment> arcs;
+        for (const Segment& s : parts[i])
+            if (s.kind == Segment::Kind::Arc) arcs.push_back(s);
+        QCOMPARE(path.arcs.size(), arcs.size());
+        for (size_t k = 0; k < arcs.size(); ++k) {
+            const SvgArc& arc = path.arcs[k];
+            const Point centre = page(arcs[k].centre);
+            QVERIFY(near(arc.radius, arcs[k].radius, 1e-4));
+            QVERIFY2(near(arc.centre.u, centre.u, 0.1) && near(arc.centre.v, centre.v, 0.1),
+                     qPrintable(QStringLiteral("part %1 arc %2").arg(i).arg(k)));
+            QVERIFY(near(arc.sweep, -arcs[k].sweep, 1e-4)); // y down turns the angles
+            QCOMPARE(arc.large, std::abs(arcs[k].sweep) > std::numbers::pi);
+            if (frameSweep > 0) QVERIFY(near(std::abs(arc.sweep), frameSweep, 1e-4));
+            for (int t = 0; t <= 16; ++t) {
+                const Point p = arc.at(t / 16.0);
+                QVERIFY(near(std::hypot(p.u - centre.u, p.v - centre.v), arcs[k].radius, 0.1));
+            }
         }
         if (sheets) {
             bool onASheet = false;
             for (const SvgPath& sheet : svg.sheets) {
                 const Rect s = sheet.box();
-                onASheet = onASheet || (box.left >= s.left + plan.settings.kerf - 1e-3 &&
-                                        box.right <= s.right - plan.settings.kerf + 1e-3 &&
-                                        box.bottom >= s.bottom + plan.settings.kerf - 1e-3 &&
-                                        box.top <= s.top - plan.settings.kerf + 1e-3);
+                const double kerf = plan.settings.kerf - 1e-3;
+                onASheet = onASheet || (box.left >= s.left + kerf && box.right <= s.right - kerf &&
+                                        box.bottom >= s.bottom + kerf && box.top <= s.top - kerf);
             }
             QVERIFY(onASheet);
         }
     }
-    // Stations on every part, the pivot's cross and string on each side-by-side part.
-    QCOMPARE(svg.marks, parts * (int(curve.stationPoints.size()) + (sheets ? 0 : 3)));
-    if (!sheets)
-        QCOMPARE(svg.texts.first(),
-                 left ? QStringLiteral("Courbe gauche × 5") : QStringLiteral("Courbe droite × 5"));
-    else
-        QCOMPARE(svg.texts.count(QStringLiteral("Courbe gauche")), 5);
+    QVERIFY(svg.marks > int(parts.size()));
+    QCOMPARE(svg.texts.size(), qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : 0)));
+    if (!sheets && plan.curves[leftCurve] && plan.curves[leftCurve]->pieces.size() == 1)
+        QCOMPARE(svg.texts.first(), QStringLiteral("Courbe gauche × 5"));
+    if (!sheets && !plan.curves[leftCurve])
+        QCOMPARE(svg.texts.first(), QStringLiteral("Courbe droite × 5"));
 }
 
 void TestSvgFile::sameBytesInEveryLocale() {
