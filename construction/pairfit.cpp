@@ -67,14 +67,23 @@ Edge makeEdge(Point a, Point b, double c) {
 
 // The edges of an oriented part that another part sliding vertically can
 // touch first: those facing up on the lower part, facing down on the upper.
-// Facing up sorted from the highest, facing down from the lowest.
+// Facing up sorted from the highest, facing down from the lowest; the edges
+// facing up also listed by the columns of the part they span.
 struct Profile {
     std::vector<Edge> up;
     std::vector<Edge> down;
     double width = 0;
     double height = 0;
     double clearance = 0;
+    double columnWidth = 1;
+    std::vector<std::vector<int>> upByColumn; // indices into up, highest first
+
+    int column(double u) const {
+        return int(std::clamp(std::floor(u / columnWidth), 0.0, double(upByColumn.size() - 1)));
+    }
 };
+
+constexpr int profileColumns = 32;
 
 Profile makeProfile(const Outline& outline, Orientation orientation, double tolerance,
                     double clearance) {
@@ -98,6 +107,11 @@ Profile makeProfile(const Outline& outline, Orientation orientation, double tole
               [](const Edge& x, const Edge& y) { return x.maxV > y.maxV; });
     std::sort(profile.down.begin(), profile.down.end(),
               [](const Edge& x, const Edge& y) { return x.minV < y.minV; });
+    profile.columnWidth = std::max(profile.width, 1.0) / profileColumns;
+    profile.upByColumn.resize(profileColumns);
+    for (int i = 0; i < int(profile.up.size()); ++i)
+        for (int k = profile.column(profile.up[i].a.u); k <= profile.column(profile.up[i].b.u); ++k)
+            profile.upByColumn[k].push_back(i);
     return profile;
 }
 
@@ -139,13 +153,18 @@ double contactHeight(const Profile& lower, const Profile& upper, double dx, doub
     for (const Edge& e : upper.down) {
         if (lower.up.empty() || lower.up.front().maxV + c - e.minV <= height) break;
         const double from = e.a.u + dx - c, to = e.b.u + dx + c;
-        for (const Edge& f : lower.up) {
-            if (f.maxV + c - e.minV <= height) break;
-            if (f.b.u < from || f.a.u > to) continue;
-            height = std::max(
-                {height, stadiumTop(f, c, e.a.u + dx) - e.a.v, stadiumTop(f, c, e.b.u + dx) - e.b.v,
-                 f.a.v - stadiumBottom(e, dx, c, f.a.u), f.b.v - stadiumBottom(e, dx, c, f.b.u)});
-        }
+        if (to < 0 || from > lower.width) continue;
+        // An edge spanning several columns is measured once in each: no harm.
+        for (int k = lower.column(from); k <= lower.column(to); ++k)
+            for (const int i : lower.upByColumn[k]) {
+                const Edge& f = lower.up[i];
+                if (f.maxV + c - e.minV <= height) break;
+                if (f.b.u < from || f.a.u > to) continue;
+                height = std::max({height, stadiumTop(f, c, e.a.u + dx) - e.a.v,
+                                   stadiumTop(f, c, e.b.u + dx) - e.b.v,
+                                   f.a.v - stadiumBottom(e, dx, c, f.a.u),
+                                   f.b.v - stadiumBottom(e, dx, c, f.b.u)});
+            }
     }
     return height;
 }

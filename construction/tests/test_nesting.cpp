@@ -347,6 +347,9 @@ private slots:
         QTest::newRow("too many parts")
             << Items{item(0, 0, rectangle(100, 100), 60000), item(1, 0, rectangle(50, 50), 40001)}
             << "Trop de pièces à placer : 100001 (100000 au plus)";
+        QTest::newRow("a count below zero")
+            << Items{item(0, 0, rectangle(100, 100), 2), item(1, 0, rectangle(50, 50), -1)}
+            << "Nombre de pièces négatif";
         QTest::newRow("longer than the sheet")
             << Items{item(0, 0, rectangle(2432.5, 100), 1)} << "Flanc trop grand pour les panneaux";
         QTest::newRow("taller than the sheet with kerf")
