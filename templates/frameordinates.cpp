@@ -1,0 +1,67 @@
+#include "frameordinates.h"
+
+#include "framecurve.h"
+
+#include <cmath>
+#include <numeric>
+
+std::vector<FrameOrdinate> frameOrdinates(const CurvePlan& curve, double step) {
+    std::vector<FrameOrdinate> ordinates;
+    const Point c = curve.pivot;
+    const double rf = curve.frameRadius;
+    // The arc's horizontal run from the toe; a hair of slack keeps an
+    // ordinate that falls exactly on the top.
+    const double run = std::min(rf, c.u - frameCurve(curve).front().to.u) + 1e-9;
+    for (int i = 0; i * step <= run; ++i) {
+        const double d = std::min(i * step, rf);
+        ordinates.push_back({d, c.v - std::sqrt(std::max(0.0, rf * rf - d * d))});
+    }
+    return ordinates;
+}
+
+std::vector<MarkedPoint> frameCorners(const CurvePlan& curve) {
+    std::vector<MarkedPoint> corners;
+    const Outline frame = frameCurve(curve);
+    corners.push_back({QStringLiteral("Pied de la courbe"), frame.front().from});
+    if (curve.wall > 0) {
+        corners.push_back({QStringLiteral("Tangente verticale (pied du mur)"), frame.front().to});
+        corners.push_back({QStringLiteral("Haut du mur"), frame.back().to});
+    } else {
+        corners.push_back({QStringLiteral("Haut de l'arc"), frame.back().to});
+    }
+    if (curve.notch) {
+        corners.push_back({QStringLiteral("Encoche : angle du fond et du mur"),
+                           {curve.notch->u, curve.notch->v}});
+        corners.push_back(
+            {QStringLiteral("Encoche : haut du mur"), {curve.notch->u, curve.deckFrameTop}});
+    }
+    return corners;
+}
+
+QString millimetresText(double mm) {
+    const double tenths = std::round(mm * 10);
+    QString text = QString::number(tenths / 10, 'f', 1);
+    if (text.endsWith(QLatin1String(".0"))) text.chop(2);
+    if (text == QLatin1String("-0")) text = QStringLiteral("0");
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}
+
+QString inchesText(double mm) {
+    const long long sixteenths = std::llround(mm / 25.4 * 16);
+    const long long whole = sixteenths / 16;
+    long long part = sixteenths % 16;
+    long long denominator = 16;
+    const long long common = std::gcd(part, denominator);
+    if (part != 0) {
+        part /= common;
+        denominator /= common;
+    }
+    QString text;
+    if (whole != 0 || part == 0) text = QString::number(whole);
+    if (part != 0) {
+        if (!text.isEmpty()) text += QLatin1Char(' ');
+        text += QStringLiteral("%1/%2").arg(part).arg(denominator);
+    }
+    return text + QLatin1Char('"');
+}

@@ -1,0 +1,254 @@
+#include "panelpainter.h"
+
+#include "bezierarc.h"
+#include "framecurve.h"
+#include "frameordinates.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <QPainter>
+
+namespace {
+
+QPointF toQt(Point p) {
+    return {p.u, p.v};
+}
+
+const QColor outlineColour(0, 0, 0);
+const QColor referenceColour(0, 90, 170);
+const QColor ribColour(110, 110, 110);
+const QColor splitColour(200, 0, 0);
+
+} // namespace
+
+QPainterPath outlinePath(const Outline& outline) {
+    QPainterPath path;
+    if (outline.empty()) return path;
+    path.moveTo(toQt(outline.front().from));
+    for (const Segment& s : outline) {
+        if (s.kind == Segment::Kind::Line) {
+            path.lineTo(toQt(s.to));
+            continue;
+        }
+        for (const CubicBezier& b : arcToBeziers(s))
+            path.cubicTo(toQt(b.control1), toQt(b.control2), toQt(b.end));
+    }
+    return path;
+}
+
+PanelPainter::PanelPainter(QPainter& painter, const ConstructionPlan& plan,
+                           const TemplatePanel& panel, const QTransform& toDevice,
+                           double pixelsPerMm)
+    : m_painter(painter)
+    , m_plan(plan)
+    , m_panel(panel)
+    , m_curve(*plan.curves[panel.curve])
+    , m_toDevice(toDevice)
+    , m_scale(pixelsPerMm) {}
+
+QPointF PanelPainter::device(Point p) const {
+    return m_toDevice.map(toQt(p));
+}
+
+void PanelPainter::stroke(const QPainterPath& panelPath, double widthMm, const QColor& colour,
+                          Qt::PenStyle style) {
+    QPen pen(colour, widthMm * m_scale, style, Qt::FlatCap, Qt::MiterJoin);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPath(m_toDevice.map(panelPath));
+}
+
+void PanelPainter::text(Point at, const QString& words, double heightMm, double dx, double dy,
+                        bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * m_scale))));
+    font.setBold(bold);
+    m_painter.setFont(font);
+    m_painter.setPen(outlineColour);
+    const QPointF centre = device(at) + QPointF(dx, dy) * m_scale;
+    const double width = words.size() * heightMm * m_scale * 2;
+    const QRectF box(centre.x() - width / 2, centre.y() - heightMm * m_scale, width,
+                     heightMm * m_scale * 2);
+    m_painter.drawText(box, Qt::AlignCenter, words);
+}
+
+void PanelPainter::draw(const std::vector<Rect>& onPaper) {
+    drawReferences();
+    drawRibs();
+    stroke(outlinePath(m_curve.outline), 0.35, outlineColour);
+    drawMarks();
+    drawSplits();
+    drawPivot(onPaper);
+    drawName();
+}
+
+void PanelPainter::drawReferences() {
+    const Point toe = frameCurve(m_curve).front().from;
+    QPainterPath ground;
+    ground.moveTo(-300, 0);
+    ground.lineTo(toe.u + 300, 0);
+    stroke(ground, 0.2, referenceColour, Qt::DashDotLine);
+    QPainterPath vertical;
+    vertical.moveTo(toe.u, -300);
+    vertical.lineTo(toe.u, std::max(m_curve.pivot.v, m_curve.deckFrameTop) + 300);
+    stroke(vertical, 0.2, referenceColour, Qt::DashDotLine);
+    text({toe.u, 0}, QStringLiteral("sol"), 3, 12, 4);
+    text({toe.u, toe.v}, QStringLiteral("pied"), 3, 10, -4);
+    text({toe.u, toe.v + 30}, QStringLiteral("verticale du pied"), 2.5, 25, 0);
+
+    // The riding surface, the surface layers above the frame.
+    const double t = m_plan.settings.surfaceThickness();
+    const double riding = m_curve.frameRadius - t;
+    const Point lip{m_curve.back, m_curve.deckFrameTop + t};
+    Outline surface;
+    const double start = 3 * std::numbers::pi / 2;
+    if (m_curve.height > m_curve.radius) {
+        surface.push_back(Segment::arc(m_curve.pivot, riding, start, -std::numbers::pi / 2));
+        surface.push_back(Segment::line(surface.back().to, lip));
+    } else {
+        const double end = std::atan2(lip.v - m_curve.pivot.v, lip.u - m_curve.pivot.u);
+        double sweep = end - start;
+        while (sweep <= -2 * std::numbers::pi)
+            sweep += 2 * std::numbers::pi;
+        while (sweep > 0)
+            sweep -= 2 * std::numbers::pi;
+        surface.push_back(Segment::arc(m_curve.pivot, riding, start, sweep));
+    }
+    QPainterPath path = outlinePath(surface);
+    stroke(path, 0.15, referenceColour, Qt::DashLine);
+    text(lip, QStringLiteral("lèvre"), 3, 0, -5);
+    QPainterPath lipMark;
+    lipMark.moveTo(lip.u - 5, lip.v);
+    lipMark.lineTo(lip.u + 5, lip.v);
+    lipMark.moveTo(lip.u, lip.v - 5);
+    lipMark.lineTo(lip.u, lip.v + 5);
+    stroke(lipMark, 0.2, referenceColour);
+}
+
+void PanelPainter::drawRibs() {
+    // A template shared by both curves marks each curve's stations (G, D)
+    // when the surface seams put them in different places.
+    const CurvePlan* right = m_panel.bothCurves ? &*m_plan.curves[rightCurve] : nullptr;
+    if (right && right->stations == m_curve.stations) right = nullptr;
+    struct Mark {
+        double station;
+        QString label;
+    };
+    std::vector<Mark> marks;
+    for (size_t i = 0; i < m_curve.stations.size(); ++i)
+        marks.push_back({m_curve.stations[i],
+                         (right ? QStringLiteral("G%1") : QStringLiteral("%1")).arg(i + 1)});
+    if (right) {
+        for (size_t j = 0; j < right->stations.size(); ++j) {
+            const double s = right->stations[j];
+            const QString label = QStringLiteral("D%1").arg(j + 1);
+            auto same = std::find_if(marks.begin(), marks.end(),
+                                     [&](const Mark& m) { return std::abs(m.station - s) < 0.5; });
+            if (same != marks.end())
+                same->label += QLatin1Char(' ') + label;
+            else
+                marks.push_back({s, label});
+        }
+    }
+
+    const double w = m_plan.settings.ribWidth;
+    const double d = m_plan.settings.ribDepth;
+    for (const Mark& mark : marks) {
+        const Point p = frameStationPoint(m_curve, mark.station);
+        const Point n = frameNormal(m_curve, p);
+        const Point along{-n.v, n.u};
+        auto at = [&](double a, double b) {
+            return QPointF(p.u + a * along.u + b * n.u, p.v + a * along.v + b * n.v);
+        };
+        // The rib's section under the surface, its top on the frame curve.
+        QPainterPath section;
+        section.moveTo(at(-w / 2, 0));
+        section.lineTo(at(w / 2, 0));
+        section.lineTo(at(w / 2, d));
+        section.lineTo(at(-w / 2, d));
+        section.closeSubpath();
+        m_painter.setPen(QPen(ribColour, 0.2 * m_scale));
+        m_painter.setBrush(QColor(200, 200, 200, 110));
+        m_painter.drawPath(m_toDevice.map(section));
+        QPainterPath station;
+        station.moveTo(at(0, -8));
+        station.lineTo(at(0, d + 22));
+        stroke(station, 0.15, ribColour);
+        text({p.u + (d + 30) * n.u, p.v + (d + 30) * n.v}, mark.label, 2.5);
+    }
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void PanelPainter::drawMarks() {
+    if (!m_curve.pipe) return;
+    const double r = m_plan.settings.coping / 2;
+    Outline circle;
+    for (int k = 0; k < 4; ++k)
+        circle.push_back(
+            Segment::arc(*m_curve.pipe, r, k * std::numbers::pi / 2, std::numbers::pi / 2));
+    stroke(outlinePath(circle), 0.2, referenceColour);
+    QPainterPath centre;
+    const Point c = *m_curve.pipe;
+    centre.moveTo(c.u - 4, c.v);
+    centre.lineTo(c.u + 4, c.v);
+    centre.moveTo(c.u, c.v - 4);
+    centre.lineTo(c.u, c.v + 4);
+    stroke(centre, 0.15, referenceColour);
+    text({c.u, c.v - r}, QStringLiteral("tube Ø %1").arg(millimetresText(2 * r)), 2.5, 0, 4);
+}
+
+void PanelPainter::drawSplits() {
+    for (const PanelSplit& split : m_plan.sheets.splits) {
+        if (split.curve != m_panel.curve) continue;
+        QPainterPath cut;
+        cut.moveTo(toQt(split.from));
+        cut.lineTo(toQt(split.to));
+        stroke(cut, 0.3, splitColour, Qt::DashLine);
+        text({(split.from.u + split.to.u) / 2, (split.from.v + split.to.v) / 2},
+             QStringLiteral("coupe (éclisse de 300 mm)"), 3, 0, -4);
+    }
+}
+
+void PanelPainter::drawPivot(const std::vector<Rect>& onPaper) {
+    const Point c = m_curve.pivot;
+    const Point toe = frameCurve(m_curve).front().from;
+    bool shown = false;
+    for (const Rect& r : onPaper)
+        shown = shown || (c.u > r.left && c.u < r.right && c.v > r.bottom && c.v < r.top);
+    const QString height = millimetresText(c.v - toe.v);
+    if (shown) {
+        QPainterPath cross;
+        cross.moveTo(c.u - 15, c.v);
+        cross.lineTo(c.u + 15, c.v);
+        cross.moveTo(c.u, c.v - 15);
+        cross.lineTo(c.u, c.v + 15);
+        stroke(cross, 0.3, outlineColour);
+        text(c,
+             QStringLiteral("pivot (rayon du cadre %1 mm)")
+                 .arg(millimetresText(m_curve.frameRadius)),
+             3, 0, -6);
+        return;
+    }
+    // Off the paper: an arrow up the toe's vertical, just above the toe.
+    QPainterPath arrow;
+    arrow.moveTo(toe.u, toe.v + 45);
+    arrow.lineTo(toe.u, toe.v + 130);
+    arrow.moveTo(toe.u - 4, toe.v + 120);
+    arrow.lineTo(toe.u, toe.v + 130);
+    arrow.lineTo(toe.u + 4, toe.v + 120);
+    stroke(arrow, 0.3, outlineColour);
+    const double side = m_panel.mirrored ? 1 : -1;
+    text({toe.u, toe.v + 110}, QStringLiteral("pivot %1 mm plus haut,").arg(height), 2.8, side * 40,
+         0);
+    text({toe.u, toe.v + 110}, QStringLiteral("à %1 mm du sol").arg(millimetresText(c.v)), 2.8,
+         side * 40, 5);
+}
+
+void PanelPainter::drawName() {
+    const Point p = frameStationPoint(m_curve, m_curve.curveLength / 2);
+    const Point n = frameNormal(m_curve, p);
+    const Point at{p.u + 105 * n.u, p.v + 105 * n.v};
+    text(at, m_panel.name(), 5, 0, -3.5, true);
+    text(at, m_panel.countText(), 3.5, 0, 3.5);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "constructionplan.h"
+#include "templatepanel.h"
+
+#include <QPainterPath>
+#include <QTransform>
+#include <vector>
+
+class QPainter;
+
+// The outline as a painter path in panel coordinates (mm): lines as they
+// are, arcs as cubic Bézier pieces of at most 30°.
+QPainterPath outlinePath(const Outline& outline);
+
+// Draws one side panel at any scale: the outline with its notch, the ground
+// line and the toe's vertical as references, the riding surface, the rib
+// stations and sections, the pipe, the lip, the pivot and the panel's name.
+// Geometry goes through a double transform from panel mm to device units and
+// is never rounded to whole device units.
+class PanelPainter {
+public:
+    // toDevice maps panel coordinates (mm, v up) to the device; pixelsPerMm
+    // is the device's scale, for pens and text.
+    PanelPainter(QPainter& painter, const ConstructionPlan& plan, const TemplatePanel& panel,
+                 const QTransform& toDevice, double pixelsPerMm);
+
+    // Everything; onPaper lists the parts of the panel plane that are printed
+    // somewhere, so that the pivot is a cross where it is on paper and an
+    // arrow with its height above the toe otherwise.
+    void draw(const std::vector<Rect>& onPaper);
+
+private:
+    void drawReferences();
+    void drawRibs();
+    void drawMarks();
+    void drawPivot(const std::vector<Rect>& onPaper);
+    void drawName();
+    void drawSplits();
+    // Text centred on a panel point, moved by (dx, dy) mm on the page.
+    void text(Point at, const QString& words, double heightMm, double dx = 0, double dy = 0,
+              bool bold = false);
+    void stroke(const QPainterPath& panelPath, double widthMm, const QColor& colour,
+                Qt::PenStyle style = Qt::SolidLine);
+    QPointF device(Point p) const;
+
+    QPainter& m_painter;
+    const ConstructionPlan& m_plan;
+    const TemplatePanel& m_panel;
+    const CurvePlan& m_curve;
+    QTransform m_toDevice;
+    double m_scale;
+};

@@ -1,0 +1,508 @@
+#include "templatepdf.h"
+
+#include "frameordinates.h"
+#include "panelpainter.h"
+#include "quarvelerror.h"
+#include "templatepanel.h"
+#include "templatetiling.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+// High enough that a device unit (0.02 mm) never shows, and the geometry is
+// mapped in doubles anyway.
+constexpr int resolution = 1200;
+constexpr double pixelsPerMm = resolution / 25.4;
+constexpr double pointsPerMm = 72 / 25.4;
+
+const QColor labelColour(90, 90, 90);
+
+QPageSize paperPageSize(TemplatePaper paper) {
+    switch (paper) {
+    case TemplatePaper::Letter:
+        return QPageSize(QPageSize::Letter);
+    case TemplatePaper::A3:
+        return QPageSize(QPageSize::A3);
+    default:
+        return QPageSize(QPageSize::A4);
+    }
+}
+
+// The panel's length and height with the margin on every side.
+QPageSize fullPageSize(const CurvePlan& c) {
+    return QPageSize(
+        QSizeF(c.panelLength + 2 * templateMargin, c.deckFrameTop + 2 * templateMargin),
+        QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+}
+
+QFont fontOf(double heightMm, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * pixelsPerMm))));
+    font.setBold(bold);
+    return font;
+}
+
+QRectF deviceRect(double x, double y, double w, double h) {
+    return {x * pixelsPerMm, y * pixelsPerMm, w * pixelsPerMm, h * pixelsPerMm};
+}
+
+QString cm(qint32 value) {
+    return QStringLiteral("%1 cm").arg(value);
+}
+
+// Pages on one writer, with text helpers in mm from the page's top-left.
+class TemplateDocument {
+public:
+    TemplateDocument(QPdfWriter& writer, QPainter& painter)
+        : m_writer(writer)
+        , m_painter(painter) {}
+
+    QPainter& painter() { return m_painter; }
+    double pageWidth() const {
+        return m_writer.pageLayout().fullRect(QPageLayout::Millimeter).width();
+    }
+    double pageHeight() const {
+        return m_writer.pageLayout().fullRect(QPageLayout::Millimeter).height();
+    }
+    // The page's height as the PDF stores it (whole points), in mm.
+    double storedPageHeight() const {
+        return m_writer.pageLayout().fullRectPoints().height() / pointsPerMm;
+    }
+
+    void newPage() {
+        if (!m_first) m_writer.newPage();
+        m_first = false;
+    }
+
+    // Text from (x, y) mm, word-wrapped to width; returns its height in mm.
+    double text(double x, double y, double width, const QString& words, double heightMm,
+                bool bold = false, const QColor& colour = Qt::black) {
+        m_painter.setFont(fontOf(heightMm, bold));
+        m_painter.setPen(colour);
+        const QRectF box = deviceRect(x, y, width, 1000);
+        const QRectF used = m_painter.boundingRect(box, Qt::TextWordWrap, words);
+        m_painter.drawText(box, Qt::TextWordWrap, words);
+        return used.height() / pixelsPerMm;
+    }
+
+    void line(double x0, double y0, double x1, double y1, double widthMm,
+              const QColor& colour = Qt::black, Qt::PenStyle style = Qt::SolidLine) {
+        m_painter.setPen(QPen(colour, widthMm * pixelsPerMm, style, Qt::FlatCap));
+        m_painter.drawLine(
+            QLineF(x0 * pixelsPerMm, y0 * pixelsPerMm, x1 * pixelsPerMm, y1 * pixelsPerMm));
+    }
+
+private:
+    QPdfWriter& m_writer;
+    QPainter& m_painter;
+    bool m_first = true;
+};
+
+struct PanelTiles {
+    TemplatePanel panel;
+    TemplateTiling tiling;
+};
+
+// Panel mm to the page, for a tile's area or any window of the panel placed
+// at (x, y) mm from the page's top-left with the given scale.
+QTransform windowTransform(const Rect& window, bool mirrored, double x, double y, double scale) {
+    const double s = scale * pixelsPerMm;
+    const double dx = mirrored ? (x + scale * window.right) * pixelsPerMm
+                               : (x - scale * window.left) * pixelsPerMm;
+    const double dy = (y + scale * window.top) * pixelsPerMm;
+    return QTransform(mirrored ? -s : s, 0, 0, -s, dx, dy);
+}
+
+QString designSummary(const ConstructionPlan& plan) {
+    const RampDimensions& d = plan.dims;
+    return QStringLiteral(
+               "Rampe : courbe gauche R %1, H %2, plateforme %3 — plat %4 — courbe droite "
+               "R %5, H %6, plateforme %7 — largeur %8.")
+        .arg(cm(d.R1), cm(d.H1), cm(d.P1), cm(d.F), cm(d.R2), cm(d.H2), cm(d.P2), cm(d.W));
+}
+
+QString settingsSummary(const ConstructionSettings& s) {
+    QStringList layers;
+    for (double t : s.surface)
+        layers << millimetresText(t);
+    QString text =
+        QStringLiteral("Construction : surface %1 mm, flancs %2 mm, cadre du plat %3 mm, "
+                       "lattes %4 × %5 mm")
+            .arg(layers.join(QStringLiteral(" + ")), millimetresText(s.panel),
+                 millimetresText(s.flat), millimetresText(s.ribWidth), millimetresText(s.ribDepth));
+    if (s.coping > 0)
+        text += QStringLiteral(", tube de coping Ø %1 mm dépassant de %2 mm")
+                    .arg(millimetresText(s.coping), millimetresText(s.reveal));
+    return text + QLatin1Char('.');
+}
+
+QString panelSummary(const ConstructionPlan& plan, const TemplatePanel& panel) {
+    const CurvePlan& c = *plan.curves[panel.curve];
+    QString ribs = QString::number(c.stations.size());
+    if (panel.bothCurves && plan.curves[rightCurve]->stations != c.stations)
+        ribs = QStringLiteral("%1 (gauche), %2 (droite)")
+                   .arg(c.stations.size())
+                   .arg(plan.curves[rightCurve]->stations.size());
+    return QStringLiteral("%1 : %2 ; longueur %3 mm, hauteur %4 mm, rayon du cadre %5 mm, "
+                          "lattes par flanc : %6.")
+        .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),
+             millimetresText(c.panelHeight), millimetresText(c.frameRadius), ribs);
+}
+
+void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
+                   const std::vector<PanelTiles>& panels, double overlap) {
+    const double m = templateMargin;
+    const double width = doc.pageWidth() - 2 * m;
+    double y = m;
+    y += doc.text(m, y, width, QStringLiteral("Quarvel — gabarits des flancs à taille réelle"), 6,
+                  true) +
+         2;
+    y += doc.text(m, y, width, designSummary(plan), 3.2) + 1;
+    y += doc.text(m, y, width, settingsSummary(plan.settings), 3.2) + 1;
+    for (const PanelTiles& p : panels)
+        y += doc.text(m, y, width, panelSummary(plan, p.panel), 3.2) + 1;
+
+    // The calibration squares, each edge a fine line so that it can be measured.
+    QPainter& painter = doc.painter();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 0.3 * pixelsPerMm, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    using S = CalibrationSquares;
+    painter.drawRect(deviceRect(S::left, S::metricTop, S::metricSide, S::metricSide));
+    painter.drawRect(deviceRect(S::left, S::imperialTop, S::imperialSide, S::imperialSide));
+    doc.text(S::left + 4, S::metricTop + 4, 90, QStringLiteral("100 mm × 100 mm"), 4, true);
+    doc.text(S::left + 4, S::imperialTop + 4, 90, QStringLiteral("4 po × 4 po (101,6 mm)"), 4,
+             true);
+
+    const double x = S::left + S::metricSide + 8;
+    const double columnWidth = doc.pageWidth() - m - x;
+    double yr = S::metricTop;
+    yr += doc.text(x, yr, columnWidth,
+                   QStringLiteral("Imprimer à 100 % (taille réelle) et mesurer ces carrés avant "
+                                  "de découper"),
+                   4.5, true) +
+          3;
+    yr += doc.text(x, yr, columnWidth,
+                   QStringLiteral("Les ordonnées et la méthode du cordeau, page suivante, "
+                                  "se tracent sans imprimante. Les tuiles se recouvrent de %1 mm : "
+                                  "coupez une tuile sur le pointillé, posez-la sur sa voisine en "
+                                  "alignant les croix, collez. La ligne de sol et la verticale du "
+                                  "pied se posent sur le bord inférieur du panneau et sur la "
+                                  "verticale tracée à l'équerre.")
+                       .arg(millimetresText(overlap)),
+                   3) +
+          4;
+
+    // The maps of the tiles, one per panel, in what is left of the column.
+    const double bottom = doc.pageHeight() - m;
+    const double mapHeight = (bottom - yr) / panels.size() - 8;
+    for (const PanelTiles& p : panels) {
+        yr += doc.text(x, yr, columnWidth,
+                       QStringLiteral("Plan des tuiles — %1").arg(p.panel.name()), 3.2, true) +
+              1;
+        // The whole panel under its printed tiles.
+        const CurvePlan& curve = *plan.curves[p.panel.curve];
+        Rect region{0, 0, curve.panelLength, curve.deckFrameTop};
+        for (const TemplateTile& tile : p.tiling.tiles()) {
+            region.left = std::min(region.left, tile.area.left);
+            region.bottom = std::min(region.bottom, tile.area.bottom);
+            region.right = std::max(region.right, tile.area.right);
+            region.top = std::max(region.top, tile.area.top);
+        }
+        const double scale = std::min(columnWidth / region.width(), mapHeight / region.height());
+        const QTransform map = windowTransform(region, p.panel.mirrored, x, yr, scale);
+        painter.setPen(QPen(Qt::black, 0.25 * pixelsPerMm));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(map.map(outlinePath(plan.curves[p.panel.curve]->outline)));
+        painter.setFont(fontOf(std::clamp(scale * 60, 1.5, 3.0)));
+        for (const TemplateTile& tile : p.tiling.tiles()) {
+            const QRectF r = map.mapRect(
+                QRectF(tile.area.left, tile.area.bottom, tile.area.width(), tile.area.height()));
+            painter.setPen(QPen(QColor(0, 90, 170), 0.15 * pixelsPerMm));
+            painter.drawRect(r);
+            painter.drawText(r, Qt::AlignCenter, TemplateTiling::label(tile.row, tile.column));
+        }
+        yr += region.height() * scale + 6;
+    }
+}
+
+void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
+                       const TemplatePanel& panel) {
+    const CurvePlan& c = *plan.curves[panel.curve];
+    const double m = templateMargin;
+    const double width = doc.pageWidth() - 2 * m;
+    const double bottom = doc.pageHeight() - m;
+    const double row = 4.6;
+    doc.newPage();
+    double y = m;
+    auto room = [&](double needed) {
+        if (y + needed <= bottom) return;
+        doc.newPage();
+        y = m;
+    };
+    y += doc.text(m, y, width, QStringLiteral("%1 — ordonnées du cadre").arg(panel.name()), 5.5,
+                  true) +
+         1;
+    y += doc.text(m, y, width, panel.countText(), 3.5) + 2;
+    y += doc.text(m, y, width,
+                  QStringLiteral("Panneau posé à plat, son bord inférieur sur le sol. Tracez la "
+                                 "verticale du pied à %1 mm du bout arrière, puis, tous les 100 mm "
+                                 "depuis cette verticale vers l'arrière, reportez la hauteur de la "
+                                 "courbe au-dessus du sol et reliez les points avec une latte "
+                                 "souple.")
+                      .arg(millimetresText(c.panelLength)),
+                  3.2) +
+         3;
+
+    const double columns[] = {m, m + 45, m + 85, m + 125};
+    auto tableRow = [&](const QStringList& cells, bool bold) {
+        room(row);
+        for (int i = 0; i < cells.size(); ++i)
+            doc.text(columns[i], y, 40, cells[i], 3.2, bold);
+        y += row;
+    };
+    tableRow({QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
+              QStringLiteral("Hauteur"), QStringLiteral("Hauteur (po)")},
+             true);
+    for (const FrameOrdinate& o : frameOrdinates(c))
+        tableRow({millimetresText(o.fromToe) + QStringLiteral(" mm"),
+                  millimetresText(c.panelLength - o.fromToe) + QStringLiteral(" mm"),
+                  millimetresText(o.height) + QStringLiteral(" mm"), inchesText(o.height)},
+                 false);
+
+    y += 3;
+    room(2 * row);
+    y += doc.text(m, y, width, QStringLiteral("Coins de la courbe et de l'encoche"), 4, true) + 1;
+    const double cornerColumns[] = {m, m + 75, m + 105, m + 135, m + 160};
+    auto cornerRow = [&](const QStringList& cells, bool bold) {
+        room(row);
+        for (int i = 0; i < cells.size(); ++i)
+            doc.text(cornerColumns[i], y, i == 0 ? 74 : 30, cells[i], 3.2, bold);
+        y += row;
+    };
+    cornerRow({QString(), QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
+               QStringLiteral("Hauteur"), QStringLiteral("(po)")},
+              true);
+    for (const MarkedPoint& p : frameCorners(c))
+        cornerRow({p.name, millimetresText(c.panelLength - p.at.u) + QStringLiteral(" mm"),
+                   millimetresText(p.at.u) + QStringLiteral(" mm"),
+                   millimetresText(p.at.v) + QStringLiteral(" mm"), inchesText(p.at.v)},
+                  false);
+
+    y += 3;
+    room(30);
+    y += doc.text(m, y, width, QStringLiteral("Méthode du cordeau"), 4, true) + 1;
+    const Point top = c.wall > 0 ? Point{c.pivot.u - c.frameRadius, c.pivot.v} : c.top;
+    QString method =
+        QStringLiteral("Le pivot est à la verticale du pied, à %1 mm au-dessus du sol (%2 mm "
+                       "au-dessus du pied), hors du panneau : fixez-y une planche. Plantez un "
+                       "clou au pivot ; avec une ficelle ou une latte percée de %3 mm entre le "
+                       "clou et la pointe du crayon (le rayon du cadre), tracez l'arc du pied "
+                       "(%4 mm du sol) jusqu'à %5 mm du sol, à %6 mm du bout arrière.")
+            .arg(millimetresText(c.pivot.v), millimetresText(c.pivot.v - plan.settings.flat),
+                 millimetresText(c.frameRadius), millimetresText(plan.settings.flat),
+                 millimetresText(top.v), millimetresText(top.u));
+    if (c.wall > 0)
+        method += QStringLiteral(" Puis tracez le mur vertical jusqu'à %1 mm du sol.")
+                      .arg(millimetresText(c.top.v));
+    y += doc.text(m, y, width, method, 3.2);
+}
+
+void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const PanelTiles& p,
+                  const TemplateTile& tile, const std::vector<Rect>& onPaper) {
+    doc.newPage();
+    QPainter& painter = doc.painter();
+    const TemplateTiling& tiling = p.tiling;
+    const double m = templateMargin;
+    const double o = tiling.overlap();
+    const double w = tile.area.width();
+    const double h = tile.area.height();
+    const bool mirrored = p.panel.mirrored;
+    const QTransform toDevice = windowTransform(tile.area, mirrored, m, m, 1);
+
+    painter.save();
+    painter.setClipRect(deviceRect(m, m, w, h));
+    PanelPainter(painter, plan, p.panel, toDevice, pixelsPerMm).draw(onPaper);
+
+    // Where the neighbours overlap: the cutting line, crosses and their labels.
+    struct Neighbour {
+        int row, column;
+        Point labelAt;
+        std::array<Point, 2> crosses;
+        QLineF cut; // panel coordinates
+    };
+    const Rect a = tile.area;
+    const double midU = (a.left + a.right) / 2;
+    const double midV = (a.bottom + a.top) / 2;
+    const Neighbour neighbours[] = {
+        {tile.row - 1,
+         tile.column,
+         {midU, a.top - o / 2},
+         {Point{a.left + w / 4, a.top - o / 2}, Point{a.left + 3 * w / 4, a.top - o / 2}},
+         QLineF(a.left, a.top - o, a.right, a.top - o)},
+        {tile.row + 1,
+         tile.column,
+         {midU, a.bottom + o / 2},
+         {Point{a.left + w / 4, a.bottom + o / 2}, Point{a.left + 3 * w / 4, a.bottom + o / 2}},
+         QLineF(a.left, a.bottom + o, a.right, a.bottom + o)},
+        {tile.row,
+         tile.column - 1,
+         {a.left + o / 2, midV},
+         {Point{a.left + o / 2, a.top - h / 4}, Point{a.left + o / 2, a.top - 3 * h / 4}},
+         QLineF(a.left + o, a.bottom, a.left + o, a.top)},
+        {tile.row,
+         tile.column + 1,
+         {a.right - o / 2, midV},
+         {Point{a.right - o / 2, a.top - h / 4}, Point{a.right - o / 2, a.top - 3 * h / 4}},
+         QLineF(a.right - o, a.bottom, a.right - o, a.top)},
+    };
+    const QPointF pageCentre = deviceRect(m, m, w, h).center();
+    for (const Neighbour& n : neighbours) {
+        if (!tiling.printed(n.row, n.column)) continue;
+        painter.setPen(QPen(labelColour, 0.15 * pixelsPerMm, Qt::DotLine));
+        painter.drawLine(toDevice.map(n.cut));
+        painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
+        for (const Point& c : n.crosses) {
+            const QPointF d = toDevice.map(QPointF(c.u, c.v));
+            const double arm = 5 * pixelsPerMm;
+            painter.drawLine(QLineF(d.x() - arm, d.y(), d.x() + arm, d.y()));
+            painter.drawLine(QLineF(d.x(), d.y() - arm, d.x(), d.y() + arm));
+            painter.drawEllipse(d, 2.5 * pixelsPerMm, 2.5 * pixelsPerMm);
+        }
+        const QPointF at = toDevice.map(QPointF(n.labelAt.u, n.labelAt.v));
+        QString arrow;
+        if (n.column == tile.column)
+            arrow = at.y() < pageCentre.y() ? QStringLiteral("↑ ") : QStringLiteral("↓ ");
+        else
+            arrow = at.x() < pageCentre.x() ? QStringLiteral("← ") : QStringLiteral("→ ");
+        painter.setFont(fontOf(3, true));
+        painter.setPen(labelColour);
+        painter.drawText(QRectF(at.x() - 10 * pixelsPerMm, at.y() - 3 * pixelsPerMm,
+                                20 * pixelsPerMm, 6 * pixelsPerMm),
+                         Qt::AlignCenter, arrow + TemplateTiling::label(n.row, n.column));
+    }
+    painter.restore();
+
+    // The tile's own label and the scale bar, inside the overlaps.
+    const QString label = TemplateTiling::label(tile.row, tile.column);
+    doc.text(m + o + 3, m + o + 2, 100, label, 9, true, labelColour);
+    QString rowName = TemplateTiling::label(tile.row, 0);
+    rowName.chop(1);
+    doc.text(m + o + 3, m + o + 14, w - 2 * o - 6,
+             QStringLiteral("%1 · %2 · ligne %3, colonne %4")
+                 .arg(p.panel.name(), p.panel.countText(), rowName)
+                 .arg(tile.column + 1),
+             3, false, labelColour);
+    const double barX = m + o + 5;
+    const double barY = m + h - o - 8;
+    painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
+    for (int i = 0; i < 5; ++i) {
+        painter.setBrush(i % 2 == 0 ? QBrush(Qt::black) : QBrush(Qt::white));
+        painter.drawRect(deviceRect(barX + 10 * i, barY, 10, 2));
+    }
+    painter.setBrush(Qt::NoBrush);
+    doc.text(barX + 52, barY - 1, 60, QStringLiteral("50 mm"), 3, false, Qt::black);
+}
+
+void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionPlan& plan,
+                  const TemplatePanel& panel) {
+    const CurvePlan& c = *plan.curves[panel.curve];
+    const double m = templateMargin;
+    // The writer takes a new size for the page that newPage() starts; the
+    // first page got it before painting began.
+    writer.setPageSize(fullPageSize(c));
+    doc.newPage();
+    // The ground 10 mm above the page's bottom edge as the file stores it.
+    const double bottom = doc.storedPageHeight() - m;
+    const double s = pixelsPerMm;
+    const QTransform toDevice = panel.mirrored
+                                    ? QTransform(-s, 0, 0, -s, (m + c.panelLength) * s, bottom * s)
+                                    : QTransform(s, 0, 0, -s, m * s, bottom * s);
+    const std::vector<Rect> onPaper{{-m, -m, c.panelLength + m, c.deckFrameTop + m}};
+    PanelPainter(doc.painter(), plan, panel, toDevice, pixelsPerMm).draw(onPaper);
+    const double x = panel.mirrored ? m + c.panelLength - 130 : m + 20;
+    doc.text(x, bottom - std::min(60.0, c.deckFrameTop / 2), 120,
+             QStringLiteral("Quarvel · %1 · %2 · taille réelle (1:1) · %3 × %4 mm")
+                 .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),
+                      millimetresText(c.panelHeight)),
+             3.5);
+}
+
+} // namespace
+
+std::optional<TemplatePaper> parseTemplatePaper(QStringView text) {
+    if (text == u"a4") return TemplatePaper::A4;
+    if (text == u"letter") return TemplatePaper::Letter;
+    if (text == u"a3") return TemplatePaper::A3;
+    if (text == u"full") return TemplatePaper::Full;
+    return std::nullopt;
+}
+
+QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double overlapMm) {
+    const std::vector<TemplatePanel> panels = templatePanels(plan);
+    if (panels.empty())
+        throw QuarvelError(QStringLiteral("Aucun flanc à imprimer : les deux courbes ont une "
+                                          "hauteur nulle"));
+
+    // Every refusal comes before the first page is painted.
+    std::vector<PanelTiles> tiled;
+    if (paper == TemplatePaper::Full) {
+        for (const TemplatePanel& p : panels) {
+            const CurvePlan& c = *plan.curves[p.curve];
+            const double side = std::max(c.panelLength, c.deckFrameTop) + 2 * templateMargin;
+            if (side * pointsPerMm > maxPdfPagePoints)
+                throw QuarvelError(
+                    QStringLiteral("Flanc trop grand pour une page PDF (%1 mm, plus de 5,08 m) : "
+                                   "utilisez le fichier de découpe")
+                        .arg(millimetresText(side)));
+        }
+    } else {
+        const QSizeF size = paperPageSize(paper).size(QPageSize::Millimeter);
+        for (const TemplatePanel& p : panels)
+            tiled.push_back(
+                {p, TemplateTiling(*plan.curves[p.curve], plan.settings.coping, size.width(),
+                                   size.height(), templateMargin, overlapMm)});
+    }
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(resolution);
+        writer.setTitle(QStringLiteral("Quarvel — gabarits des flancs"));
+        writer.setCreator(QStringLiteral("Quarvel"));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        if (paper != TemplatePaper::Full)
+            writer.setPageSize(paperPageSize(paper));
+        else
+            writer.setPageSize(fullPageSize(*plan.curves[panels.front().curve]));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw QuarvelError(QStringLiteral("Impossible de produire le PDF des gabarits"));
+        painter.setRenderHint(QPainter::Antialiasing);
+        TemplateDocument doc(writer, painter);
+        if (paper == TemplatePaper::Full) {
+            for (const TemplatePanel& p : panels)
+                drawFullPage(doc, writer, plan, p);
+        } else {
+            doc.newPage();
+            drawFirstPage(doc, plan, tiled, overlapMm);
+            for (const PanelTiles& p : tiled)
+                drawOrdinatePages(doc, plan, p.panel);
+            for (const PanelTiles& p : tiled) {
+                std::vector<Rect> onPaper;
+                for (const TemplateTile& t : p.tiling.tiles())
+                    onPaper.push_back(t.area);
+                for (const TemplateTile& t : p.tiling.tiles())
+                    drawTilePage(doc, plan, p, t, onPaper);
+            }
+        }
+        painter.end();
+    }
+    return buffer.data();
+}

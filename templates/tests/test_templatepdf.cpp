@@ -1,0 +1,265 @@
+#include "quarvelerror.h"
+#include "templatepanel.h"
+#include "templatepdf.h"
+
+#include <cmath>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr double pointsPerMm = 72 / 25.4;
+
+const ConstructionPlan& defaultPlan() {
+    static const ConstructionPlan plan =
+        buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
+    return plan;
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+    return path;
+}
+
+// "Page size: 595 x 842 pts (A4)" and "Pages: 22" from pdfinfo.
+struct PdfInfo {
+    int pages = 0;
+    double width = 0;
+    double height = 0;
+};
+
+PdfInfo pdfInfo(const QString& path) {
+    const QString text = run(QStringLiteral("pdfinfo"), {path});
+    PdfInfo info;
+    const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(text);
+    const auto size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(text);
+    if (pages.hasMatch()) info.pages = pages.captured(1).toInt();
+    if (size.hasMatch()) {
+        info.width = size.captured(1).toDouble();
+        info.height = size.captured(2).toDouble();
+    }
+    return info;
+}
+
+// Page 1 as a grey image at dpi.
+QImage renderFirstPage(const QString& pdf, int dpi) {
+    const QString prefix = pdf + QStringLiteral("-page");
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"),
+         QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"),
+         QStringLiteral("-singlefile"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+}
+
+bool dark(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 128;
+}
+
+// The centres (pixels) of the first and last dark runs along a row or a
+// column, between from and to.
+std::pair<double, double> edges(const QImage& image, bool alongRow, int at, int from, int to) {
+    std::vector<std::pair<int, int>> runs;
+    for (int i = from; i <= to; ++i) {
+        const bool d = alongRow ? dark(image, i, at) : dark(image, at, i);
+        if (!d) continue;
+        if (!runs.empty() && runs.back().second == i - 1)
+            runs.back().second = i;
+        else
+            runs.push_back({i, i});
+    }
+    if (runs.empty()) return {-1, -1};
+    return {(runs.front().first + runs.front().second) / 2.0,
+            (runs.back().first + runs.back().second) / 2.0};
+}
+
+QByteArray withoutCreationDate(QByteArray pdf) {
+    static const QRegularExpression date(QStringLiteral("/CreationDate \\([^)]*\\)"));
+    return QString::fromLatin1(pdf).remove(date).toLatin1();
+}
+
+} // namespace
+
+class TestTemplatePdf : public QObject {
+    Q_OBJECT
+
+private slots:
+    void paperNames_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("paper"); // -1: refused
+        QTest::newRow("a4") << "a4" << int(TemplatePaper::A4);
+        QTest::newRow("letter") << "letter" << int(TemplatePaper::Letter);
+        QTest::newRow("a3") << "a3" << int(TemplatePaper::A3);
+        QTest::newRow("full") << "full" << int(TemplatePaper::Full);
+        QTest::newRow("upper case") << "A4" << -1;
+        QTest::newRow("a5") << "a5" << -1;
+        QTest::newRow("empty") << "" << -1;
+    }
+    void paperNames() {
+        QFETCH(QString, text);
+        QFETCH(int, paper);
+        const std::optional<TemplatePaper> parsed = parseTemplatePaper(text);
+        QCOMPARE(parsed ? int(*parsed) : -1, paper);
+    }
+
+    void equalCurvesShareOneTemplate() {
+        const std::vector<TemplatePanel> panels = templatePanels(defaultPlan());
+        QCOMPARE(int(panels.size()), 1);
+        QVERIFY(panels[0].bothCurves);
+        QCOMPARE(panels[0].count, 10);
+        QCOMPARE(panels[0].name(), QStringLiteral("Courbes gauche et droite ×2"));
+        QCOMPARE(panels[0].countText(), QStringLiteral("10 flancs à découper (5 par courbe)"));
+    }
+
+    void differentCurvesHaveTheirOwn() {
+        RampDimensions dims;
+        dims.R2 = 150;
+        dims.H2 = 200;
+        const ConstructionPlan plan = buildConstructionPlan(dims, ConstructionSettings{});
+        const std::vector<TemplatePanel> panels = templatePanels(plan);
+        QCOMPARE(int(panels.size()), 2);
+        QCOMPARE(panels[0].name(), QStringLiteral("Courbe gauche"));
+        QVERIFY(!panels[0].mirrored);
+        QCOMPARE(panels[1].name(), QStringLiteral("Courbe droite"));
+        QVERIFY(panels[1].mirrored);
+        QCOMPARE(panels[1].countText(), QStringLiteral("5 flancs à découper"));
+    }
+
+    void tiledPagesAtActualSize() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo is not installed (poppler-utils)");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf =
+            writeFile(dir, QStringLiteral("a4.pdf"), templatePdf(defaultPlan(), TemplatePaper::A4));
+        QVERIFY(!pdf.isEmpty());
+        const PdfInfo info = pdfInfo(pdf);
+        // Page 1, the ordinates, then the 20 tiles of the shared template.
+        QCOMPARE(info.pages, 22);
+        QVERIFY(std::abs(info.width - 210 * pointsPerMm) < 1);
+        QVERIFY(std::abs(info.height - 297 * pointsPerMm) < 1);
+
+        const QImage page = renderFirstPage(pdf, 100);
+        QVERIFY(!page.isNull());
+        const double pixelsPerMm = 100 / 25.4;
+        auto px = [&](double mm) { return int(std::lround(mm * pixelsPerMm)); };
+        using S = CalibrationSquares;
+        struct Square {
+            double top, side;
+        };
+        for (const Square& s :
+             {Square{S::metricTop, S::metricSide}, Square{S::imperialTop, S::imperialSide}}) {
+            // Across, 70 mm down (under the label); down, 70 mm in.
+            const auto [left, right] =
+                edges(page, true, px(s.top + 70), px(S::left - 5), px(S::left + s.side + 5));
+            const auto [top, bottom] =
+                edges(page, false, px(S::left + 70), px(s.top - 4), px(s.top + s.side + 4));
+            const double width = (right - left) / pixelsPerMm;
+            const double height = (bottom - top) / pixelsPerMm;
+            QVERIFY2(std::abs(width - s.side) <= 0.5, qPrintable(QString::number(width)));
+            QVERIFY2(std::abs(height - s.side) <= 0.5, qPrintable(QString::number(height)));
+            QVERIFY(std::abs(left / pixelsPerMm - S::left) <= 0.5);
+        }
+    }
+
+    // One page the panel's size plus 10 mm all round, the panel drawn 1:1
+    // with its ground-back corner 10 mm from the left and bottom edges.
+    void fullSizePage() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo is not installed (poppler-utils)");
+        QTemporaryDir dir;
+        const QString pdf = writeFile(dir, QStringLiteral("full.pdf"),
+                                      templatePdf(defaultPlan(), TemplatePaper::Full));
+        const PdfInfo info = pdfInfo(pdf);
+        QCOMPARE(info.pages, 1);
+        QVERIFY2(std::abs(info.width - (1812.44 + 20) * pointsPerMm) < 1,
+                 qPrintable(QString::number(info.width)));
+        QVERIFY2(std::abs(info.height - (789 + 20) * pointsPerMm) < 1,
+                 qPrintable(QString::number(info.height)));
+
+        const QImage page = renderFirstPage(pdf, 50);
+        QVERIFY(!page.isNull());
+        const double pixelsPerMm = 50 / 25.4;
+        auto px = [&](double mm) { return int(std::lround(mm * pixelsPerMm)); };
+        const int h = page.height();
+        // The ground edge under u = 1000, the back edge at v = 400.
+        const double ground = edges(page, false, px(10 + 1000), h - px(30), h - 1).second;
+        QVERIFY2(std::abs((h - 0.5 - ground) / pixelsPerMm - 10) < 0.75,
+                 qPrintable(QString::number(ground)));
+        const double back = edges(page, true, h - px(10 + 400), 0, px(30)).first;
+        QVERIFY2(std::abs((back + 0.5) / pixelsPerMm - 10) < 0.75,
+                 qPrintable(QString::number(back)));
+        // The toe at u 1812.44: the frame arc's foot, seen at v = 80 just behind the riser.
+        const double toe = edges(page, true, h - px(10 + 50), px(1700), page.width() - 1).first;
+        QVERIFY2(std::abs((toe + 0.5) / pixelsPerMm - (10 + 1812.44)) < 0.75,
+                 qPrintable(QString::number(toe / pixelsPerMm)));
+    }
+
+    void sameBytesApartFromTheDate() {
+        const QByteArray first = templatePdf(defaultPlan(), TemplatePaper::Letter, 20);
+        const QByteArray second = templatePdf(defaultPlan(), TemplatePaper::Letter, 20);
+        QVERIFY(first.startsWith("%PDF"));
+        QVERIFY(first.contains("/CreationDate"));
+        QCOMPARE(withoutCreationDate(first), withoutCreationDate(second));
+        // The overlap changes the pages.
+        QVERIFY(withoutCreationDate(templatePdf(defaultPlan(), TemplatePaper::Letter, 15)) !=
+                withoutCreationDate(first));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<double>("length");
+        QTest::addColumn<QString>("message");
+        // 5080 mm with the margins is the largest page.
+        QTest::newRow("full page too long")
+            << int(TemplatePaper::Full) << 5061.0
+            << "Flanc trop grand pour une page PDF (5081 mm, plus de 5,08 m) : utilisez le "
+               "fichier de découpe";
+        QTest::newRow("no panel") << int(TemplatePaper::A4) << 0.0
+                                  << "Aucun flanc à imprimer : les deux courbes ont une hauteur "
+                                     "nulle";
+    }
+    void refusals() {
+        QFETCH(int, paper);
+        QFETCH(double, length);
+        QFETCH(QString, message);
+        ConstructionPlan plan = defaultPlan();
+        if (length > 0) {
+            plan.curves[leftCurve]->panelLength = length;
+            plan.curves[rightCurve]->panelLength = length;
+        } else {
+            plan.curves[leftCurve].reset();
+            plan.curves[rightCurve].reset();
+        }
+        try {
+            templatePdf(plan, TemplatePaper(paper));
+            QFAIL("no refusal");
+        } catch (const QuarvelError& e) {
+            QCOMPARE(e.message(), message);
+        }
+    }
+
+    // Just within 14 400 pt the page is made.
+    void longestFullPage() {
+        ConstructionPlan plan = defaultPlan();
+        plan.curves[leftCurve]->panelLength = 5059;
+        plan.curves[rightCurve]->panelLength = 5059;
+        QVERIFY(templatePdf(plan, TemplatePaper::Full).startsWith("%PDF"));
+    }
+};
+
+QTEST_MAIN(TestTemplatePdf)
+#include "test_templatepdf.moc"

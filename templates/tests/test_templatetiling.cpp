@@ -1,0 +1,160 @@
+#include "curvegeometry.h"
+#include "framecurve.h"
+#include "quarvelerror.h"
+#include "templatetiling.h"
+
+#include <cmath>
+#include <QtTest>
+
+namespace {
+
+const CurvePlan& defaultCurve() {
+    static const ConstructionPlan plan =
+        buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
+    return *plan.curves[leftCurve];
+}
+
+// Whether a rectangle holds a point of the band: along the frame curve's
+// normals, within 150 mm of it, sampled far finer than the tiling does.
+bool bandTouches(const CurvePlan& curve, const Rect& r) {
+    for (int i = 0; i <= 20000; ++i) {
+        const Point p = frameStationPoint(curve, curve.curveLength * i / 20000);
+        const Point n = frameNormal(curve, p);
+        for (int k = -150; k <= 150; k += 2) {
+            const Point q{p.u + k * n.u, p.v + k * n.v};
+            if (q.u > r.left && q.u < r.right && q.v > r.bottom && q.v < r.top) return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestTemplateTiling : public QObject {
+    Q_OBJECT
+
+private slots:
+    void labels_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("first") << 0 << 0 << "A1";
+        QTest::newRow("second row, third column") << 1 << 2 << "B3";
+        QTest::newRow("last single letter") << 25 << 9 << "Z10";
+        QTest::newRow("two letters") << 26 << 0 << "AA1";
+        QTest::newRow("AB") << 27 << 3 << "AB4";
+    }
+    void labels() {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, label);
+        QCOMPARE(TemplateTiling::label(row, column), label);
+    }
+
+    // The default panel on A4: the band reaches from 150 mm inside the top of
+    // the arc, along its normal, to 40 mm past the toe, and from 150 mm under
+    // the toe to 30 mm above the pipe.
+    void defaultPanelOnA4() {
+        const CurvePlan& curve = defaultCurve();
+        const TemplateTiling tiling(curve, 60.3, 210, 297, 10, 15);
+        const Rect region = tiling.region();
+        const double topAngle = std::acos((1507 - 752.7) / 1418.0);
+        QVERIFY(std::abs(region.top - (782.85 + 60.3 / 2 + 30)) < 0.1);
+        QVERIFY(std::abs(region.left - (611.7 - 150 * std::sin(topAngle))) < 0.1);
+        QVERIFY(std::abs(region.bottom - (89 - 150)) < 1e-6);
+        QVERIFY(std::abs(region.right - (1812.44 + TemplateTiling::toeMargin)) < 0.01);
+        // 190 x 277 mm printed, 175 x 262 mm further per tile.
+        QCOMPARE(tiling.columns(), int(std::ceil((region.width() - 190) / 175)) + 1);
+        QCOMPARE(tiling.rows(), int(std::ceil((region.height() - 277) / 262)) + 1);
+        QCOMPARE(tiling.columns(), 8);
+        QCOMPARE(tiling.rows(), 4);
+        QCOMPARE(int(tiling.tiles().size()), 20);
+        // The top-left tile holds the notch; the toe lies in the bottom row.
+        QVERIFY(tiling.printed(0, 0));
+        QVERIFY(tiling.printed(3, 7));
+        // Far from the curve: the top right above the flat, the bottom left under the deck.
+        QVERIFY(!tiling.printed(0, 7));
+        QVERIFY(!tiling.printed(3, 0));
+        const Rect a1 = tiling.area(0, 0);
+        QCOMPARE(a1.left, region.left);
+        QCOMPARE(a1.top, region.top);
+        QCOMPARE(a1.width(), 190.0);
+        QCOMPARE(tiling.area(1, 1).left - a1.left, 175.0);
+        QCOMPARE(a1.top - tiling.area(1, 1).top, 262.0);
+    }
+
+    // Printed tiles are exactly those the band, the notch or the toe touch.
+    void onlyBandTilesArePrinted() {
+        const CurvePlan& curve = defaultCurve();
+        const TemplateTiling tiling(curve, 60.3, 210, 297, 10, 15);
+        const Rect notch{556.0 - 30, 752.7 - 30, 611.7 + 30, 782.9 + 30.15 + 30};
+        const Rect toe{1812.44 - 150, -30, 1812.44 + 40, 89 + 30};
+        auto meets = [](const Rect& a, const Rect& b) {
+            return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+        };
+        int printed = 0;
+        for (int r = 0; r < tiling.rows(); ++r)
+            for (int c = 0; c < tiling.columns(); ++c) {
+                const Rect a = tiling.area(r, c);
+                const bool expected = bandTouches(curve, a) || meets(a, notch) || meets(a, toe);
+                QVERIFY2(tiling.printed(r, c) == expected, qPrintable(TemplateTiling::label(r, c)));
+                printed += expected;
+            }
+        QCOMPARE(int(tiling.tiles().size()), printed);
+        // Row by row, each from the back end.
+        for (size_t i = 1; i < tiling.tiles().size(); ++i) {
+            const TemplateTile& a = tiling.tiles()[i - 1];
+            const TemplateTile& b = tiling.tiles()[i];
+            QVERIFY(a.row < b.row || (a.row == b.row && a.column < b.column));
+        }
+    }
+
+    void paperAndOverlap_data() {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<double>("overlap");
+        QTest::newRow("A4, 15") << 210.0 << 297.0 << 15.0;
+        QTest::newRow("A4, 50") << 210.0 << 297.0 << 50.0;
+        QTest::newRow("Letter, 5") << 215.9 << 279.4 << 5.0;
+        QTest::newRow("A3, 15") << 297.0 << 420.0 << 15.0;
+    }
+    void paperAndOverlap() {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(double, overlap);
+        const TemplateTiling tiling(defaultCurve(), 60.3, width, height, 10, overlap);
+        const Rect region = tiling.region();
+        const double stepU = width - 20 - overlap;
+        const double stepV = height - 20 - overlap;
+        // The last column and row reach the region's far edges, and one fewer would not.
+        const Rect last = tiling.area(tiling.rows() - 1, tiling.columns() - 1);
+        QVERIFY(last.right >= region.right && last.right - stepU < region.right);
+        QVERIFY(last.bottom <= region.bottom && last.bottom + stepV > region.bottom);
+        // Neighbours share the overlap.
+        QVERIFY(std::abs(tiling.area(0, 0).right - tiling.area(0, 1).left - overlap) < 1e-9);
+        QVERIFY(std::abs(tiling.area(1, 0).top - tiling.area(0, 0).bottom - overlap) < 1e-9);
+    }
+
+    // A 60 m radius needs far more than 200 pages.
+    void hugePanelIsRefused() {
+        const CurvePlan curve = curveGeometry(6000, 60000, 30000, 6000, ConstructionSettings{});
+        try {
+            TemplateTiling(curve, 60.3, 210, 297, 10, 15);
+            QFAIL("no refusal");
+        } catch (const QuarvelError& e) {
+            QCOMPARE(e.message(), QStringLiteral("Gabarit trop grand pour être imprimé en tuiles : "
+                                                 "utilisez --paper full ou le fichier de découpe"));
+        }
+    }
+
+    // Just under the cap still tiles: an A3 tiling of a large curve.
+    void largePanelOnA3() {
+        const CurvePlan curve = curveGeometry(3000, 3000, 3000, 3000, ConstructionSettings{});
+        const TemplateTiling tiling(curve, 60.3, 297, 420, 10, 15);
+        QVERIFY(tiling.tiles().size() <= 200);
+        QVERIFY(tiling.tiles().size() < size_t(tiling.rows() * tiling.columns()));
+    }
+};
+
+QTEST_MAIN(TestTemplateTiling)
+#include "test_templatetiling.moc"
