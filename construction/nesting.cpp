@@ -169,17 +169,6 @@ private:
     double m_kerf;
 };
 
-// Pairs of a tile on a box of innerLong x innerShort, then the smaller area.
-bool betterPair(const PairFit& a, const PairFit& b, double innerLong, double innerShort,
-                double kerf) {
-    auto perSheet = [&](const PairFit& f) {
-        return (long long)((innerLong + kerf + fitSlack) / (f.width + kerf)) *
-               (long long)((innerShort + kerf + fitSlack) / (f.height + kerf));
-    };
-    if (perSheet(a) != perSheet(b)) return perSheet(a) > perSheet(b);
-    return a.width * a.height < b.width * b.height;
-}
-
 Tile pairTile(const PairFit& fit, int lowerShape, int upperShape) {
     return {fit.width,
             fit.height,
@@ -240,18 +229,11 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
     std::vector<int> mixedPairs;
     for (int s = 0; s < shapeCount; ++s)
         for (int t = s + 1; t < shapeCount; ++t) {
-            std::optional<PairFit> fit =
+            const std::optional<PairFit> fit =
                 fitPair(*shapes[s].outline, *shapes[t].outline, kerf, innerLong, innerShort);
-            bool swapped = false;
-            if (const std::optional<PairFit> other =
-                    fitPair(*shapes[t].outline, *shapes[s].outline, kerf, innerLong, innerShort);
-                other && (!fit || betterPair(*other, *fit, innerLong, innerShort, kerf))) {
-                fit = other;
-                swapped = true;
-            }
             if (!fit) continue;
             mixedPairs.push_back(int(tiles.size()));
-            tiles.push_back(swapped ? pairTile(*fit, t, s) : pairTile(*fit, s, t));
+            tiles.push_back(pairTile(*fit, s, t));
         }
 
     // Plans by the tiles they may use, the parts alone last: the first with

@@ -225,7 +225,11 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
     const PairSearch search(kerf, maxWidth, maxHeight);
 
     // A mirror of the whole pair changes nothing: the lower part need not be
-    // mirrored.
+    // mirrored. Nor need the upper part be the lower one: a pair turned about
+    // is the other way up. Of one part with itself, the turned lower part
+    // under a turned upper one is the pair of two parts lying as drawn,
+    // turned about; likewise with the upper one mirrored too.
+    const bool samePart = &lower == &upper;
     struct Combination {
         Orientation lower;
         Orientation upper;
@@ -245,6 +249,7 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
         const Profile lowerProfile =
             makeProfile(lower, lowerOrientation, searchTolerance, searchClearance);
         for (int o = 0; o < 4; ++o) {
+            if (samePart && lowerTurned && (o & 2)) continue;
             const Profile& upperProfile = upperProfiles[o];
             // Offsets keeping the pair within maxWidth; beyond the clearance
             // on either side the parts no longer meet.
@@ -297,9 +302,7 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
         if (better(c.best, *chosen)) chosen = &c.best;
 
     // The chosen offset measured again on fine chords, and tried a little to
-    // either side: the tighter clearance lets the parts come closer. The
-    // search range was kept within the coarse clearance, so every offset it
-    // allowed is still in range.
+    // either side: the tighter clearance lets the parts come closer.
     const Profile fineLower = makeProfile(lower, chosen->lower, finalTolerance, finalClearance);
     const Profile fineUpper = makeProfile(upper, chosen->upper, finalTolerance, finalClearance);
     Candidate fine =

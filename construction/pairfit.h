@@ -33,5 +33,7 @@ struct PairFit {
 // The best way to put upper over lower with at least kerf between their true
 // shapes, within a box of maxWidth x maxHeight; best means most pairs on such
 // a box (kerf between pairs), then the smallest area. Nothing when no way fits.
+// Every way of putting lower over upper is one of these turned about. Pass the
+// same object twice for two copies of one part (fewer cases to try).
 std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, double kerf,
                                double maxWidth, double maxHeight);
