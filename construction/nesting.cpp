@@ -80,11 +80,13 @@ public:
     // fit one of them alone.
     Packing pack(const std::vector<int>& tiles, std::vector<long long> counts) const {
         std::vector<int> order = tiles;
-        // Tallest first; of tiles as tall, the wider (a pair) first.
+        // Tallest first; of tiles as tall, the wider, then the one with more
+        // parts (a part with a smaller one in its curve before it alone).
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            if (m_tiles[a].height != m_tiles[b].height)
-                return m_tiles[a].height > m_tiles[b].height;
-            return m_tiles[a].width > m_tiles[b].width;
+            const Tile &x = m_tiles[a], &y = m_tiles[b];
+            if (x.height != y.height) return x.height > y.height;
+            if (x.width != y.width) return x.width > y.width;
+            return x.parts.size() > y.parts.size();
         });
         Packing packing;
         long long left = 0;

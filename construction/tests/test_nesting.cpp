@@ -241,6 +241,9 @@ private slots:
             << Items{item(0, 0, panel, 10)} << 2440.0 << 1220.0 << 12.0 << 5;
         QTest::newRow("pair taller than the sheet")
             << Items{item(0, 0, panel, 3)} << 1830.0 << 960.0 << 4.0 << 3;
+        QTest::newRow("rectangles in the curves of panels alone")
+            << Items{item(0, 0, panel, 3), item(1, 0, rectangle(300, 200), 3)} << 1830.0 << 960.0
+            << 4.0 << 3;
         QTest::newRow("1500 default panels")
             << Items{item(0, 0, panel, 750), item(1, 0, panel, 750)} << 2440.0 << 1220.0 << 4.0
             << 750;
