@@ -194,6 +194,15 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
     }
     plan.sheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
     plan.sheets.count = int(plan.sheets.layout.size());
+    // The merged copies are still two curves' panels: their rib stations
+    // differ (the surface seams fall elsewhere on each curve), so each placed
+    // copy must name its own curve. The left panels come first.
+    if (same) {
+        std::vector<int> placed(left->pieces.size(), 0);
+        for (SheetLayout& sheet : plan.sheets.layout)
+            for (PlacedPart& part : sheet.parts)
+                if (placed[std::size_t(part.piece)]++ >= left->panelCount) part.curve = rightCurve;
+    }
     return plan;
 }
 
