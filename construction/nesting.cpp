@@ -9,11 +9,13 @@
 
 // Parts are nested as tiles: a part alone, or a pair fitted head to tail or
 // stacked (pairfit.h), of one shape or of two. Tiles go on the sheets by their
-// bounding boxes in shelves, tallest first, kerf apart, a pair wherever two
-// copies are left. A sheet that would fill the same way again is repeated
-// rather than filled anew, so thousands of copies cost little. Plans with and
-// without pairs are all packed and the one with fewest sheets kept, so pairs
-// never cost more sheets than the parts alone in shelves.
+// bounding boxes, tallest first, kerf apart, a pair wherever two copies are
+// left: in shelves along the long side, or in the free rooms a placed tile
+// leaves beside and above it. A sheet that would fill the same way again is
+// repeated rather than filled anew, so thousands of copies cost little. Plans
+// with and without pairs are all packed both ways and the one with fewest
+// sheets kept, so pairs never cost more sheets than the parts alone in
+// shelves.
 
 namespace {
 
@@ -78,7 +80,7 @@ public:
 
     // All the shapes' copies on sheets, as the given tiles. Every copy must
     // fit one of them alone.
-    Packing pack(const std::vector<int>& tiles, std::vector<long long> counts) const {
+    Packing pack(const std::vector<int>& tiles, std::vector<long long> counts, bool inRooms) const {
         std::vector<int> order = tiles;
         // Tallest first; of tiles as tall, the wider, then the one with more
         // parts (a part with a smaller one in its curve before it alone).
@@ -95,7 +97,7 @@ public:
         while (left > 0) {
             const std::vector<long long> before = counts;
             SheetPattern pattern;
-            pattern.tiles = fillSheet(order, counts);
+            pattern.tiles = inRooms ? fillRooms(order, counts) : fillShelves(order, counts);
             if (pattern.tiles.empty())
                 throw QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
             // The next sheet fills the same way as long as each shape has as
@@ -123,8 +125,8 @@ public:
 private:
     // Shelves across the sheet's long side, each as tall as its first tile;
     // a tile goes on the first shelf with room, else on a new shelf.
-    std::vector<PlacedTile> fillSheet(const std::vector<int>& order,
-                                      std::vector<long long>& counts) const {
+    std::vector<PlacedTile> fillShelves(const std::vector<int>& order,
+                                        std::vector<long long>& counts) const {
         struct Shelf {
             double y = 0;
             double height = 0;
@@ -148,6 +150,47 @@ private:
                 }
                 placed.push_back({t, shelf->x, shelf->y});
                 shelf->x += tile.width + m_kerf;
+                for (const TilePart& part : tile.parts)
+                    --counts[part.shape];
+            }
+        }
+        return placed;
+    }
+
+    // Free rooms: a tile goes in the lowest, then leftmost room that takes
+    // it, which leaves the room's part to its right, as tall as the tile, and
+    // the part above it. Like shelves, but the room over a tile lower than
+    // its shelf stays usable. Sizes here include one kerf, so the rooms
+    // start as the sheet's inner size plus a kerf.
+    std::vector<PlacedTile> fillRooms(const std::vector<int>& order,
+                                      std::vector<long long>& counts) const {
+        struct Room {
+            double x = 0;
+            double y = 0;
+            double width = 0;
+            double height = 0;
+        };
+        std::vector<Room> rooms{{0, 0, m_innerLong + m_kerf, m_innerShort + m_kerf}};
+        std::vector<PlacedTile> placed;
+        for (int t : order) {
+            const Tile& tile = m_tiles[t];
+            const double width = tile.width + m_kerf, height = tile.height + m_kerf;
+            while (available(tile, counts)) {
+                auto room = rooms.end();
+                for (auto r = rooms.begin(); r != rooms.end(); ++r)
+                    if (width <= r->width + fitSlack && height <= r->height + fitSlack &&
+                        (room == rooms.end() || r->y < room->y ||
+                         (r->y == room->y && r->x < room->x)))
+                        room = r;
+                if (room == rooms.end()) break;
+                const Room taken = *room;
+                rooms.erase(room);
+                placed.push_back({t, taken.x, taken.y});
+                if (taken.width - width > fitSlack)
+                    rooms.push_back({taken.x + width, taken.y, taken.width - width, height});
+                if (taken.height - height > fitSlack)
+                    rooms.push_back(
+                        {taken.x, taken.y + height, taken.width, taken.height - height});
                 for (const TilePart& part : tile.parts)
                     --counts[part.shape];
             }
@@ -257,10 +300,11 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         counts[s] = shapes[s].count;
     const SheetPacker packer(tiles, innerLong, innerShort, kerf);
     std::optional<Packing> best;
-    for (const std::vector<int>* plan : plans) {
-        Packing packing = packer.pack(*plan, counts);
-        if (!best || packing.sheets < best->sheets) best = std::move(packing);
-    }
+    for (const std::vector<int>* plan : plans)
+        for (const bool inRooms : {false, true}) {
+            Packing packing = packer.pack(*plan, counts, inRooms);
+            if (!best || packing.sheets < best->sheets) best = std::move(packing);
+        }
 
     // Copies handed out item by item, in the callers' order.
     std::vector<size_t> nextItem(shapeCount, 0);

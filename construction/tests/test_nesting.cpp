@@ -258,6 +258,9 @@ private slots:
                      item(1, 0, splitPiece(0.3, 0), 2), item(1, 1, splitPiece(0.3, 1), 2),
                      item(2, 0, rectangle(300, 200), 5)}
             << 1830.0 << 915.0 << 6.0 << 0;
+        QTest::newRow("small parts two high beside a tall one")
+            << Items{item(0, 0, rectangle(1500, 1000), 2), item(1, 0, rectangle(400, 496), 8)}
+            << 2440.0 << 1220.0 << 4.0 << 2;
         QTest::newRow("wedges turned into rectangles")
             << Items{item(0, 0, wedge(1500, 560), 8)} << 2440.0 << 1220.0 << 4.0 << 2;
         QTest::newRow("chevrons: two pairs and two alone a sheet")
