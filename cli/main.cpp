@@ -1,56 +1,24 @@
-#include "designrender.h"
-#include "rendercommand.h"
+#include "plancommand.h"
 #include "tracecommand.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
 
-// quarvel-cli: the program's computations without its windows. Each
-// subcommand is one row of the table below.
+// quarvel-cli: the program's computations without its windows. The commands
+// that only compute (plan, cut, trace with --plot) run here, in a process
+// that loads Qt Core alone and so starts fast; those that draw or measure
+// fonts (render, template, trace without --plot, the usage text) are handed
+// to quarvel-cli-gui beside this program, with the same arguments.
 
 namespace {
 
-struct Subcommand {
-    const char* name;
-    QByteArray (*usage)();
-    CommandResult (*run)(const QStringList& args);
-};
-
-// trace's default plotting rectangle: the one the main window's chart lays
-// out at start-up, measured on the real chart (once, when first needed).
-PlotSize chartPlotSize() {
-    static const PlotSize size = [] {
-        const QSize s = startupPlotSize();
-        return PlotSize{s.width(), s.height()};
-    }();
-    return size;
-}
-
-QByteArray traceUsageWithChart() {
-    return traceUsage(chartPlotSize());
-}
-
-CommandResult traceWithChart(const QStringList& args) {
-    return traceCommand(args, chartPlotSize());
-}
-
-const Subcommand subcommands[] = {
-    {"trace", traceUsageWithChart, traceWithChart},
-    {"render", renderUsage, renderCommand},
-};
-
-QByteArray usageText() {
-    QByteArray text = "usage:\n";
-    for (const Subcommand& c : subcommands)
-        text += "  " + c.usage();
-    text += "  quarvel-cli --help\n";
-    return text;
-}
-
-// Writes bytes and reports whether they all reached the stream.
 bool writeAll(std::FILE* stream, const QByteArray& bytes) {
     if (bytes.isEmpty()) return true;
     return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) ==
@@ -58,43 +26,39 @@ bool writeAll(std::FILE* stream, const QByteArray& bytes) {
            std::fflush(stream) == 0;
 }
 
-// The output streams carry only the program's own texts: Qt's notes about
-// the off-screen platform (no runtime folder, no window raising...) are
-// dropped; its critical and fatal messages still reach standard error.
-void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+int finish(const CommandResult& result) {
+    writeAll(stderr, result.err);
+    if (!writeAll(stdout, result.out)) {
+        std::fprintf(stderr, "Erreur E/S %d.\n", errno);
+        return 2;
+    }
+    return result.status;
+}
+
+[[noreturn]] void runDrawingProgram(char** argv) {
+    const QByteArray path = QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/quarvel-cli-gui"));
+    argv[0] = const_cast<char*>(path.constData());
+    ::execv(path.constData(), argv);
+    std::fprintf(stderr, "quarvel-cli: cannot start %s: %s\n", path.constData(),
+                 std::strerror(errno));
+    std::exit(2);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qInstallMessageHandler(quietQtMessages);
-    // The chart and the pictures are drawn off screen: no display is needed,
-    // and none is used unless a platform is chosen explicitly.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-
-    if (args.isEmpty()) {
-        writeAll(stderr, usageText());
-        return 2;
+    const QString command = args.isEmpty() ? QString() : args.takeFirst();
+    if (command == u"plan") return finish(planCommand(args));
+    if (command == u"cut") return finish(cutCommand(args));
+    if (command == u"trace" && args.contains(QStringLiteral("--plot"))) {
+        // The default plot size is only needed for a usage message: let the
+        // drawing program, which measures it, print that one.
+        const CommandResult result = traceCommand(args);
+        if (result.status != 2) return finish(result);
     }
-    if (args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help") {
-        return writeAll(stdout, usageText()) ? 0 : 2;
-    }
-    for (const Subcommand& c : subcommands) {
-        if (args.first() != QLatin1String(c.name)) continue;
-        args.removeFirst();
-        const CommandResult result = c.run(args);
-        writeAll(stderr, result.err);
-        if (!writeAll(stdout, result.out)) {
-            std::fprintf(stderr, "Erreur E/S %d.\n", errno);
-            return 2;
-        }
-        return result.status;
-    }
-    writeAll(stderr, "unknown command: " + args.first().toUtf8() + '\n' + usageText());
-    return 2;
+    runDrawingProgram(argv);
 }

@@ -1,0 +1,120 @@
+#include "constructionarguments.h"
+
+#include "fileerror.h"
+#include "messagetext.h"
+
+#include <cstdio>
+
+namespace {
+
+CommandResult usageError(const QString& problem, const CommandOptions& options) {
+    return CommandResult{2, {}, problem.toUtf8() + "\nusage: " + options.usage};
+}
+
+QByteArray readStandardInput() {
+    QByteArray bytes;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+        bytes.append(buffer, qsizetype(n));
+    if (std::ferror(stdin)) throw FileError::fromErrno(errno ? errno : EIO, QStringLiteral("-"));
+    return bytes;
+}
+
+} // namespace
+
+QByteArray messageLine(const QString& message) {
+    return withFinalPeriod(message).toUtf8() + '\n';
+}
+
+QByteArray settingsOptionsUsage() {
+    return "    settings (millimetres; override the file's construction line):\n"
+           "    --surface 9,9  --panel 18  --flat 89  --back L,R (- for the deck's length)\n"
+           "    --spacing 610  --rib 89x38  --ribspacing 200  --joistspacing 400\n"
+           "    --coping 60.3 (0: none)  --reveal 6  --sheet 1220x2440  --kerf 4\n";
+}
+
+std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
+                                                        const CommandOptions& options,
+                                                        ConstructionArguments& parsed) {
+    std::vector<std::pair<QString, QString>> settings;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (optionsEnded || !arg.startsWith(u"--")) {
+            if (!optionsEnded && arg.startsWith(u'-') && arg != u"-")
+                return usageError(QStringLiteral("unknown option: ") + arg, options);
+            parsed.positionals << arg;
+            continue;
+        }
+        if (arg == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == u"--help") return CommandResult{0, "usage: " + options.usage, {}};
+        if (options.flags.contains(arg)) {
+            parsed.flags << arg;
+            continue;
+        }
+        const qsizetype eq = arg.indexOf(u'=');
+        const QString name = eq < 0 ? arg : arg.left(eq);
+        const bool isSetting = constructionSettingKeys().contains(name.mid(2));
+        if (!isSetting && !options.valued.contains(name))
+            return usageError(QStringLiteral("unknown option: ") + arg, options);
+        QString value;
+        if (eq >= 0) {
+            value = arg.mid(eq + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            return usageError(name + QStringLiteral(" needs a value"), options);
+        }
+        if (!isSetting) {
+            parsed.values[name] = value;
+            continue;
+        }
+        // Each value is checked on its own at once, so that a bad option is
+        // reported as such (exit 2) before any file is read.
+        ConstructionSettings probe;
+        try {
+            setConstructionSetting(probe, name.mid(2), value);
+        } catch (const ConstructionSettingError&) {
+            return CommandResult{
+                2,
+                {},
+                messageLine(QStringLiteral("Option incorrecte : %1 %2 (%3)")
+                                .arg(name, value, constructionSettingRange(name.mid(2))))};
+        }
+        settings.emplace_back(name.mid(2), value);
+    }
+    if (parsed.positionals.isEmpty()) return usageError(QStringLiteral("FILE missing"), options);
+    if (parsed.positionals.size() != options.positionals)
+        return usageError(options.positionals == 1 ? QStringLiteral("only one FILE may be given")
+                                                   : QStringLiteral("FILE and OUT expected"),
+                          options);
+    try {
+        const QString& file = parsed.positionals.first();
+        parsed.design = file == u"-" ? parseDesign(readStandardInput()) : readDesignFile(file);
+    } catch (const ConstructionSettingError& error) {
+        return CommandResult{1, {}, messageLine(error.message())};
+    } catch (const QuarvelError& error) {
+        return CommandResult{2, {}, messageLine(error.message())};
+    }
+    try {
+        for (const auto& [key, value] : settings)
+            setConstructionSetting(parsed.design.settings, key, value);
+        checkConstructionSettings(parsed.design.settings);
+    } catch (const ConstructionSettingError& error) {
+        return CommandResult{1, {}, messageLine(error.message())};
+    }
+    return std::nullopt;
+}
+
+std::optional<CommandResult> buildPlanFor(const Design& design, ConstructionPlan& plan) {
+    try {
+        plan = buildConstructionPlan(design.dims, design.settings);
+    } catch (const QuarvelError& error) {
+        return CommandResult{1, {}, messageLine(error.message())};
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,107 @@
+#include "designrender.h"
+#include "plancommand.h"
+#include "rendercommand.h"
+#include "templatecommand.h"
+#include "tracecommand.h"
+
+#include <QApplication>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstdio>
+
+// quarvel-cli-gui: the batch commands that draw (render, template, and trace
+// measuring its default plot size on the real chart), started by quarvel-cli
+// for them; it runs every other command as well. Each subcommand is one row
+// of the table below.
+
+namespace {
+
+struct Subcommand {
+    const char* name;
+    QByteArray (*usage)();
+    CommandResult (*run)(const QStringList& args);
+};
+
+// trace's default plotting rectangle: the one the main window's chart lays
+// out at start-up, measured on the real chart (once, when first needed).
+PlotSize chartPlotSize() {
+    static const PlotSize size = [] {
+        const QSize s = startupPlotSize();
+        return PlotSize{s.width(), s.height()};
+    }();
+    return size;
+}
+
+QByteArray traceUsageWithChart() {
+    return traceUsage(chartPlotSize());
+}
+
+CommandResult traceWithChart(const QStringList& args) {
+    return traceCommand(args, chartPlotSize());
+}
+
+const Subcommand subcommands[] = {
+    {"trace", traceUsageWithChart, traceWithChart},
+    {"render", renderUsage, renderCommand},
+    {"plan", planUsage, planCommand},
+    {"template", templateUsage, templateCommand},
+    {"cut", cutUsage, cutCommand},
+};
+
+QByteArray usageText() {
+    QByteArray text = "usage:\n";
+    for (const Subcommand& c : subcommands)
+        text += "  " + c.usage();
+    text += "  quarvel-cli --help\n";
+    return text;
+}
+
+// Writes bytes and reports whether they all reached the stream.
+bool writeAll(std::FILE* stream, const QByteArray& bytes) {
+    if (bytes.isEmpty()) return true;
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) ==
+               size_t(bytes.size()) &&
+           std::fflush(stream) == 0;
+}
+
+// The output streams carry only the program's own texts: Qt's notes about
+// the off-screen platform (no runtime folder, no window raising...) are
+// dropped; its critical and fatal messages still reach standard error.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(quietQtMessages);
+    // The chart and the pictures are drawn off screen: no display is needed,
+    // and none is used unless a platform is chosen explicitly.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+
+    if (args.isEmpty()) {
+        writeAll(stderr, usageText());
+        return 2;
+    }
+    if (args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help") {
+        return writeAll(stdout, usageText()) ? 0 : 2;
+    }
+    for (const Subcommand& c : subcommands) {
+        if (args.first() != QLatin1String(c.name)) continue;
+        args.removeFirst();
+        const CommandResult result = c.run(args);
+        writeAll(stderr, result.err);
+        if (!writeAll(stdout, result.out)) {
+            std::fprintf(stderr, "Erreur E/S %d.\n", errno);
+            return 2;
+        }
+        return result.status;
+    }
+    writeAll(stderr, "unknown command: " + args.first().toUtf8() + '\n' + usageText());
+    return 2;
+}

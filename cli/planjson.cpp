@@ -1,0 +1,198 @@
+#include "planjson.h"
+
+#include "jsontext.h"
+
+#include <cmath>
+#include <numbers>
+#include <QStringList>
+
+namespace {
+
+QByteArray num(double v) {
+    // -0 would print as "-0": a length of nothing is 0.
+    return jsonNumber(v == 0 ? 0.0 : v);
+}
+
+QByteArray array(const std::vector<QByteArray>& items) {
+    QByteArray out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) out += ", ";
+        out += items[i];
+    }
+    return out + "]";
+}
+
+QByteArray numbers(const std::vector<double>& values) {
+    std::vector<QByteArray> items;
+    items.reserve(values.size());
+    for (double v : values)
+        items.push_back(num(v));
+    return array(items);
+}
+
+QByteArray point(Point p) {
+    return numbers({p.u, p.v});
+}
+
+QByteArray optionalPoint(const std::optional<Point>& p) {
+    return p ? point(*p) : QByteArray("null");
+}
+
+// Degrees in [0, 360).
+double degrees(double radians) {
+    double d = std::fmod(radians * 180 / std::numbers::pi, 360.0);
+    if (d < 0) d += 360;
+    if (d >= 360) d -= 360;
+    return d;
+}
+
+QByteArray segmentJson(const Segment& s) {
+    if (s.kind == Segment::Kind::Line)
+        return "{\"line\": " + numbers({s.from.u, s.from.v, s.to.u, s.to.v}) + "}";
+    return "{\"arc\": " +
+           numbers({s.centre.u, s.centre.v, s.radius, degrees(s.startAngle),
+                    degrees(s.startAngle + s.sweep)}) +
+           "}";
+}
+
+using Members = std::vector<std::pair<const char*, QByteArray>>;
+
+QByteArray members(const Members& list, const QByteArray& separator) {
+    QByteArray out;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        out += (i > 0 ? "," : "") + separator + '"' + list[i].first + "\": " + list[i].second;
+    return out;
+}
+
+// On one line.
+QByteArray object(const Members& list) {
+    return "{" + members(list, " ") + " }";
+}
+
+// One member a line, indented under indent.
+QByteArray block(const Members& list, const QByteArray& indent) {
+    return "{" + members(list, "\n" + indent + "  ") + "\n" + indent + "}";
+}
+
+QByteArray curveJson(const std::optional<CurvePlan>& curve) {
+    if (!curve) return "null";
+    std::vector<QByteArray> stations, outline;
+    for (const Point& p : curve->stationPoints)
+        stations.push_back(point(p));
+    for (const Segment& s : curve->outline)
+        outline.push_back(segmentJson(s));
+    return block(
+        {
+            {"ground", num(curve->ground)},
+            {"pivot", point(curve->pivot)},
+            {"frame_radius", num(curve->frameRadius)},
+            {"pipe", optionalPoint(curve->pipe)},
+            {"notch", optionalPoint(curve->notch)},
+            {"top", point(curve->top)},
+            {"wall", num(curve->wall)},
+            {"curve_length", num(curve->curveLength)},
+            {"panel", object({{"length", num(curve->panelLength)},
+                              {"height", num(curve->panelHeight)},
+                              {"count", QByteArray::number(curve->panelCount)}})},
+            {"stations", array(stations)},
+            {"ribs", object({{"pieces", QByteArray::number(curve->ribs.pieces)},
+                             {"length", num(curve->ribs.length)}})},
+            {"outline", array(outline)},
+        },
+        "    ");
+}
+
+QByteArray joistsJson(const std::optional<JoistPlan>& joists) {
+    if (!joists) return "null";
+    return object({{"stations", numbers(joists->stations)},
+                   {"pieces", QByteArray::number(joists->pieces)},
+                   {"length", num(joists->length)}});
+}
+
+const char* curveName(int curve) {
+    return curve == leftCurve ? "\"left\"" : "\"right\"";
+}
+
+QByteArray settingsJson(const ConstructionPlan& plan) {
+    const ConstructionSettings& s = plan.settings;
+    const double backs[2] = {s.backLeft.value_or(10.0 * plan.dims.P1),
+                             s.backRight.value_or(10.0 * plan.dims.P2)};
+    return block({{"surface", numbers(s.surface)},
+                  {"panel", num(s.panel)},
+                  {"flat", num(s.flat)},
+                  {"back", numbers({backs[0], backs[1]})},
+                  {"spacing", num(s.spacing)},
+                  {"rib", numbers({s.ribWidth, s.ribDepth})},
+                  {"ribspacing", num(s.ribSpacing)},
+                  {"joistspacing", num(s.joistSpacing)},
+                  {"coping", num(s.coping)},
+                  {"reveal", num(s.reveal)},
+                  {"sheet", numbers({s.sheetShort, s.sheetLong})},
+                  {"kerf", num(s.kerf)}},
+                 "  ");
+}
+
+QByteArray surfaceJson(const SurfacePlan& surface) {
+    std::vector<QByteArray> layers;
+    for (const SurfaceLayerPlan& layer : surface.layers)
+        layers.push_back(object({
+            {"thickness", num(layer.thickness)},
+            {"riding", num(layer.riding)},
+            {"decks", numbers({layer.decks[0], layer.decks[1]})},
+            {"seams", numbers(layer.seams)},
+            {"deck_seams", array({numbers(layer.deckSeams[0]), numbers(layer.deckSeams[1])})},
+            {"sheets", QByteArray::number(layer.sheets)},
+        }));
+    return block({{"layers", array(layers)}, {"sheets", QByteArray::number(surface.sheets)}}, "  ");
+}
+
+QByteArray sheetsJson(const NestingPlan& nesting) {
+    std::vector<QByteArray> sheets, splits;
+    for (const SheetLayout& sheet : nesting.layout) {
+        std::vector<QByteArray> parts;
+        for (const PlacedPart& p : sheet.parts)
+            parts.push_back(object({{"curve", curveName(p.curve)},
+                                    {"piece", QByteArray::number(p.piece)},
+                                    {"x", num(p.x)},
+                                    {"y", num(p.y)},
+                                    {"turned", p.turned ? "true" : "false"},
+                                    {"mirrored", p.mirrored ? "true" : "false"}}));
+        sheets.push_back(object({{"parts", array(parts)}}));
+    }
+    for (const PanelSplit& split : nesting.splits)
+        splits.push_back(
+            object({{"curve", curveName(split.curve)},
+                    {"station", num(split.station)},
+                    {"cut", numbers({split.from.u, split.from.v, split.to.u, split.to.v})}}));
+    QByteArray layout = "[";
+    for (std::size_t i = 0; i < sheets.size(); ++i)
+        layout += (i > 0 ? ",\n      " : "\n      ") + sheets[i];
+    layout += sheets.empty() ? "]" : "\n    ]";
+    return block({{"count", QByteArray::number(nesting.count)},
+                  {"layout", layout},
+                  {"splits", array(splits)}},
+                 "  ");
+}
+
+} // namespace
+
+QByteArray planJson(const ConstructionPlan& plan) {
+    std::vector<QByteArray> warnings;
+    for (const QString& w : plan.warnings)
+        warnings.push_back(jsonString(w));
+    return block({{"settings", settingsJson(plan)},
+                  {"curves", block({{"left", curveJson(plan.curves[leftCurve])},
+                                    {"right", curveJson(plan.curves[rightCurve])}},
+                                   "  ")},
+                  {"surface", surfaceJson(plan.surface)},
+                  {"joists", block({{"left_deck", joistsJson(plan.leftDeck)},
+                                    {"flat", joistsJson(plan.flat)},
+                                    {"right_deck", joistsJson(plan.rightDeck)}},
+                                   "  ")},
+                  {"coping", object({{"pieces", QByteArray::number(plan.coping.pieces)},
+                                     {"length", num(plan.coping.length)}})},
+                  {"sheets", sheetsJson(plan.sheets)},
+                  {"warnings", array(warnings)}},
+                 "") +
+           "\n";
+}

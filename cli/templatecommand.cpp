@@ -1,0 +1,64 @@
+#include "templatecommand.h"
+
+#include "constructionarguments.h"
+#include "outputfile.h"
+#include "templatepdf.h"
+
+QByteArray templateUsage() {
+    return "quarvel-cli template [settings options] [--paper a4|letter|a3|full] [--overlap MM]\n"
+           "            FILE OUT.pdf\n"
+           "    Full-scale templates of the side panels: tiles to print at actual size\n"
+           "    (A4 by default, overlap 15 mm, 5 to 50), or one page per panel (full).\n"
+           "    Exit status: 0 written, 1 design or settings refused, 2 usage, file or\n"
+           "    write error.\n";
+}
+
+CommandResult templateCommand(const QStringList& args) {
+    const CommandOptions options{
+        {}, {QStringLiteral("--paper"), QStringLiteral("--overlap")}, 2, templateUsage()};
+    ConstructionArguments parsed;
+    if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
+    TemplatePaper paper = TemplatePaper::A4;
+    if (parsed.values.contains(QStringLiteral("--paper"))) {
+        const QString value = parsed.values.value(QStringLiteral("--paper"));
+        const auto chosen = parseTemplatePaper(value);
+        if (!chosen)
+            return CommandResult{2,
+                                 {},
+                                 messageLine(QStringLiteral("Option incorrecte : --paper %1 (a4, "
+                                                            "letter, a3 ou full)")
+                                                 .arg(value))};
+        paper = *chosen;
+    }
+    double overlap = 15;
+    if (parsed.values.contains(QStringLiteral("--overlap"))) {
+        const QString value = parsed.values.value(QStringLiteral("--overlap"));
+        bool ok = false;
+        overlap = value.toDouble(&ok);
+        if (!ok || !(overlap >= 5 && overlap <= 50) || value.contains(u'e', Qt::CaseInsensitive))
+            return CommandResult{
+                2,
+                {},
+                messageLine(
+                    QStringLiteral("Option incorrecte : --overlap %1 (5 à 50)").arg(value))};
+    }
+    if (!parsed.positionals[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return CommandResult{2,
+                             {},
+                             "OUT must end in .pdf: " + parsed.positionals[1].toUtf8() +
+                                 "\nusage: " + templateUsage()};
+    ConstructionPlan plan;
+    if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
+    QByteArray pdf;
+    try {
+        pdf = templatePdf(plan, paper, overlap);
+    } catch (const QuarvelError& error) { // a design too large for this paper
+        return CommandResult{1, {}, messageLine(error.message())};
+    }
+    try {
+        writeOutputFile(parsed.positionals[1], pdf);
+    } catch (const QuarvelError& error) {
+        return CommandResult{2, {}, messageLine(error.message())};
+    }
+    return CommandResult{0, {}, {}};
+}
