@@ -1,0 +1,269 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// quarvel-cli plan, cut and template as a script runs them: exit statuses,
+// messages, and the plan's figures read back from its JSON.
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCli(const QStringList& args, const QString& program = QStringLiteral(QUARVEL_CLI_PATH)) {
+    QProcess p;
+    p.start(program, args);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000)) return {};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QString writeDesign(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return {};
+    return path;
+}
+
+double number(const QJsonValue& v) {
+    return v.toDouble();
+}
+
+} // namespace
+
+class TestConstructionCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void planJsonCheckValues_data();
+    void planJsonCheckValues();
+    void optionsOverrideTheFileLine();
+    void failures_data();
+    void failures();
+    void outputsRefusedLeaveNothing_data();
+    void outputsRefusedLeaveNothing();
+    void csvAndText();
+    void computingCommandsLoadNoGui();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_default;
+    QString m_wall;
+};
+
+void TestConstructionCommands::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    m_default = writeDesign(m_dir, "default.qvl", "60 140 70 140 244 70 140 60\r\n");
+    m_wall = writeDesign(m_dir, "wall.qvl", "60 150 200 140 244 70 140 60\r\n");
+    QVERIFY(!m_default.isEmpty() && !m_wall.isEmpty());
+}
+
+void TestConstructionCommands::planJsonCheckValues_data() {
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<double>("pivotU");
+    QTest::addColumn<double>("pivotV");
+    QTest::addColumn<double>("frameRadius");
+    QTest::addColumn<double>("pipeU");
+    QTest::addColumn<double>("pipeV");
+    QTest::addColumn<double>("notchU");
+    QTest::addColumn<double>("notchV");
+    QTest::addColumn<double>("topU");
+    QTest::newRow("default") << "default" << 1812.44 << 1507.0 << 1418.0 << 586.1 << 782.9 << 556.0
+                             << 752.7 << 611.7;
+    QTest::newRow("wall") << "wall" << 2100.0 << 1607.0 << 1518.0 << 575.85 << 2082.85 << 545.7
+                          << 2052.7 << 582.0;
+}
+
+void TestConstructionCommands::planJsonCheckValues() {
+    QFETCH(QString, design);
+    const Run run = runCli({"plan", "--json", design == "wall" ? m_wall : m_default});
+    QCOMPARE(run.status, 0);
+    QJsonParseError error;
+    const QJsonObject plan = QJsonDocument::fromJson(run.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject left = plan["curves"].toObject()["left"].toObject();
+    const auto near = [](double a, double b) { return std::abs(a - b) <= 0.051; };
+    QFETCH(double, pivotU);
+    QFETCH(double, pivotV);
+    QFETCH(double, frameRadius);
+    QFETCH(double, pipeU);
+    QFETCH(double, pipeV);
+    QFETCH(double, notchU);
+    QFETCH(double, notchV);
+    QFETCH(double, topU);
+    QVERIFY(near(number(left["pivot"].toArray()[0]), pivotU));
+    QVERIFY(near(number(left["pivot"].toArray()[1]), pivotV));
+    QVERIFY(near(number(left["frame_radius"]), frameRadius));
+    QVERIFY(near(number(left["pipe"].toArray()[0]), pipeU));
+    QVERIFY(near(number(left["pipe"].toArray()[1]), pipeV));
+    QVERIFY(near(number(left["notch"].toArray()[0]), notchU));
+    QVERIFY(near(number(left["notch"].toArray()[1]), notchV));
+    QVERIFY(near(number(left["top"].toArray()[0]), topU));
+    // The frame arc: its circle is the pivot's, its angles in [0, 360).
+    bool arcSeen = false;
+    for (const QJsonValue& segment : left["outline"].toArray()) {
+        const QJsonArray arc = segment.toObject()["arc"].toArray();
+        if (arc.isEmpty()) continue;
+        arcSeen = true;
+        QVERIFY(near(arc[0].toDouble(), pivotU) && near(arc[1].toDouble(), pivotV));
+        QVERIFY(near(arc[2].toDouble(), frameRadius));
+        QVERIFY(near(arc[3].toDouble(), 270));
+        QVERIFY(arc[4].toDouble() >= 0 && arc[4].toDouble() < 360);
+    }
+    QVERIFY(arcSeen);
+    if (design == "default") {
+        QVERIFY(near(std::round(plan["curves"]
+                                    .toObject()["left"]
+                                    .toObject()["outline"]
+                                    .toArray()[2]
+                                    .toObject()["arc"]
+                                    .toArray()[4]
+                                    .toDouble() *
+                                100) /
+                         100,
+                     212.14));
+        QCOMPARE(plan["sheets"].toObject()["count"].toInt(), 5);
+        QCOMPARE(plan["surface"].toObject()["sheets"].toInt(), 10);
+        QCOMPARE(plan["coping"].toObject()["pieces"].toInt(), 2);
+    } else {
+        QVERIFY(near(number(left["wall"]), 2052.7 - 1607));
+        QCOMPARE(plan["sheets"].toObject()["splits"].toArray().size(), 1);
+    }
+}
+
+void TestConstructionCommands::optionsOverrideTheFileLine() {
+    const QString withLine =
+        writeDesign(m_dir, "layers.qvl",
+                    "60 140 70 140 244 70 140 60\r\nconstruction: surface=6,6,6 kerf=3\r\n");
+    const Run fromFile = runCli({"plan", "--json", withLine});
+    const Run fromOptions = runCli({"plan", "--json", "--surface", "6,6,6", "--kerf=3", m_default});
+    QCOMPARE(fromFile.status, 0);
+    QCOMPARE(fromOptions.out, fromFile.out);
+    const QJsonObject surface =
+        QJsonDocument::fromJson(fromFile.out).object()["surface"].toObject();
+    QCOMPARE(surface["layers"].toArray().size(), 3);
+    // An option wins over the file's own line.
+    const Run overridden = runCli({"plan", "--json", "--kerf", "4", withLine});
+    QCOMPARE(
+        QJsonDocument::fromJson(overridden.out).object()["settings"].toObject()["kerf"].toDouble(),
+        4.0);
+}
+
+void TestConstructionCommands::failures_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("designBytes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // the start of standard error
+    const QByteArray good = "60 140 70 140 244 70 140 60\r\n";
+    QTest::newRow("bad option value") << QStringList{"plan", "--panel", "50"} << good << 2
+                                      << "Option incorrecte : --panel 50 (9 à 40)";
+    QTest::newRow("unknown option")
+        << QStringList{"plan", "--legs", "4"} << good << 2 << "unknown option: --legs";
+    QTest::newRow("bad file line")
+        << QStringList{"plan"} << QByteArray(good + "construction: panel=50\r\n") << 1
+        << "Réglage de construction incorrect : panel=50 (9 à 40)";
+    QTest::newRow("unknown key in file")
+        << QStringList{"plan"} << QByteArray(good + "construction: colour=red\r\n") << 1
+        << "Réglage de construction incorrect : colour=red (réglage inconnu)";
+    QTest::newRow("dimensions refused") << QStringList{"plan"} << QByteArray("0 0 0 0 244 0 0 0")
+                                        << 1 << "Dimensions incorrectes : ";
+    QTest::newRow("bad number") << QStringList{"plan"} << QByteArray("60 x 70") << 2
+                                << "Saisie numérique incorrecte.";
+    QTest::newRow("back beyond the deck") << QStringList{"plan", "--back", "700,-"} << good << 1
+                                          << "Réglage de construction incorrect : back=";
+    QTest::newRow("curve too low for the pipe")
+        << QStringList{"plan"} << QByteArray("60 140 3 140 244 70 140 60") << 1
+        << "Réglage de construction incorrect : coping=";
+    QTest::newRow("flat under the rib depth")
+        << QStringList{"plan", "--flat", "60", "--rib", "89x70"} << good << 1
+        << "Réglage de construction incorrect : flat=60";
+    QTest::newRow("csv and json") << QStringList{"plan", "--csv", "--json"} << good << 2
+                                  << "--csv and --json";
+    QTest::newRow("cut to a pdf") << QStringList{"cut"} << good << 2
+                                  << "OUT must end in .dxf or .svg";
+    QTest::newRow("template bad paper") << QStringList{"template", "--paper", "a5"} << good << 2
+                                        << "Option incorrecte : --paper a5";
+    QTest::newRow("template bad overlap") << QStringList{"template", "--overlap", "60"} << good << 2
+                                          << "Option incorrecte : --overlap 60 (5 à 50)";
+}
+
+void TestConstructionCommands::failures() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, designBytes);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString design = writeDesign(m_dir, "failing.qvl", designBytes);
+    QStringList full = args;
+    full << design;
+    if (args.first() != "plan") full << m_dir.filePath("out.pdf");
+    const Run run = runCli(full);
+    QCOMPARE(run.status, status);
+    QVERIFY2(QString::fromUtf8(run.err).startsWith(message), run.err.constData());
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFile::exists(m_dir.filePath("out.pdf")));
+}
+
+void TestConstructionCommands::outputsRefusedLeaveNothing_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("cut, unknown extension") << "cut"
+                                            << "panels.dwg";
+    QTest::newRow("cut, missing folder") << "cut"
+                                         << "nowhere/panels.dxf";
+    QTest::newRow("template, not pdf") << "template"
+                                       << "panels.png";
+    QTest::newRow("template, missing folder") << "template"
+                                              << "nowhere/panels.pdf";
+}
+
+void TestConstructionCommands::outputsRefusedLeaveNothing() {
+    QFETCH(QString, command);
+    QFETCH(QString, out);
+    const QString path = m_dir.filePath(out);
+    const Run run = runCli({command, m_default, path});
+    QCOMPARE(run.status, 2);
+    QVERIFY(!run.err.isEmpty());
+    QVERIFY(!QFile::exists(path));
+    // No temporary file left behind either.
+    QCOMPARE(QDir(m_dir.path())
+                 .entryList({"*.tmp", ".*tmp*", "*.pdf.*", "*.dxf.*"}, QDir::Files | QDir::Hidden),
+             QStringList());
+}
+
+void TestConstructionCommands::csvAndText() {
+    const Run csv = runCli({"plan", "--csv", m_default});
+    QCOMPARE(csv.status, 0);
+    const QList<QByteArray> lines = csv.out.split('\n');
+    QCOMPARE(lines.first(),
+             QByteArray("article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque\r"));
+    QVERIFY(csv.out.contains("Flanc courbe gauche,5,1812.4,789,18,"));
+    QVERIFY(csv.out.contains("Panneau pour flancs,5,2440,1220,18,"));
+    const Run text = runCli({"plan", m_default});
+    QCOMPARE(text.status, 0);
+    QVERIFY(text.out.contains("Flanc courbe droite"));
+}
+
+void TestConstructionCommands::computingCommandsLoadNoGui() {
+    // plan and cut must start as fast as a bare Qt Core program: the
+    // program itself may not even be linked against Qt Gui.
+    QProcess ldd;
+    ldd.start("ldd", {QStringLiteral(QUARVEL_CLI_PATH)});
+    if (!ldd.waitForFinished(30000)) QSKIP("ldd not available");
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    QVERIFY(libraries.contains("libQt6Core"));
+    QVERIFY(!libraries.contains("libQt6Gui"));
+    QVERIFY(!libraries.contains("libQt6Widgets"));
+    // A cut file is written by that process alone.
+    const QString out = m_dir.filePath("panels.svg");
+    QCOMPARE(runCli({"cut", m_default, out}).status, 0);
+    QVERIFY(QFileInfo(out).size() > 0);
+}
+
+QTEST_GUILESS_MAIN(TestConstructionCommands)
+#include "test_constructioncommands.moc"
