@@ -1,0 +1,27 @@
+#include "constructionplan.h"
+
+#include <benchmark/benchmark.h>
+
+// The whole construction plan of the default design: panels, ribs, surface,
+// joists and the panels nested on sheets.
+static void BM_Plan(benchmark::State& state) {
+    const RampDimensions dims;
+    const ConstructionSettings settings;
+    for (auto _ : state) {
+        ConstructionPlan plan = buildConstructionPlan(dims, settings);
+        benchmark::DoNotOptimize(plan);
+    }
+}
+BENCHMARK(BM_Plan)->Unit(benchmark::kMicrosecond);
+
+// The widest ramp accepted: about 760 side panels a curve to nest.
+static void BM_PlanLargest(benchmark::State& state) {
+    RampDimensions dims;
+    dims.W = 46340;
+    const ConstructionSettings settings;
+    for (auto _ : state) {
+        ConstructionPlan plan = buildConstructionPlan(dims, settings);
+        benchmark::DoNotOptimize(plan);
+    }
+}
+BENCHMARK(BM_PlanLargest)->Unit(benchmark::kMillisecond);
