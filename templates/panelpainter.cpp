@@ -93,9 +93,11 @@ void PanelPainter::drawReferences() {
     vertical.moveTo(toe.u, -300);
     vertical.lineTo(toe.u, std::max(m_curve.pivot.v, m_curve.deckFrameTop) + 300);
     stroke(vertical, 0.2, referenceColour, Qt::DashDotLine);
-    text({toe.u, 0}, QStringLiteral("sol"), 3, 12, 4);
-    text({toe.u, toe.v}, QStringLiteral("pied"), 3, 10, -4);
-    text({toe.u, toe.v + 30}, QStringLiteral("verticale du pied"), 2.5, 25, 0);
+    // Labels on the riding side of the toe, which stays on the paper.
+    const double side = m_panel.mirrored ? 1 : -1;
+    text({toe.u, 0}, QStringLiteral("sol"), 3, side * 12, 4);
+    text({toe.u, toe.v}, QStringLiteral("pied"), 3, side * 10, -4);
+    text({toe.u, toe.v + 30}, QStringLiteral("verticale du pied"), 2.5, side * 18, 0);
 
     // The riding surface, the surface layers above the frame.
     const double t = m_plan.settings.surfaceThickness();
@@ -173,9 +175,11 @@ void PanelPainter::drawRibs() {
         m_painter.drawPath(m_toDevice.map(section));
         QPainterPath station;
         station.moveTo(at(0, -8));
-        station.lineTo(at(0, d + 22));
+        station.lineTo(at(0, d + 34));
         stroke(station, 0.15, ribColour);
-        text({p.u + (d + 30) * n.u, p.v + (d + 30) * n.v}, mark.label, 2.5);
+        // A right station alone sits deeper, clear of a close left one.
+        const double depth = d + (mark.label.startsWith(QLatin1Char('D')) ? 42 : 30);
+        text({p.u + depth * n.u, p.v + depth * n.v}, mark.label, 2.5);
     }
     m_painter.setBrush(Qt::NoBrush);
 }

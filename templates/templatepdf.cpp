@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
@@ -165,8 +166,6 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
          2;
     y += doc.text(m, y, width, designSummary(plan), 3.2) + 1;
     y += doc.text(m, y, width, settingsSummary(plan.settings), 3.2) + 1;
-    for (const PanelTiles& p : panels)
-        y += doc.text(m, y, width, panelSummary(plan, p.panel), 3.2) + 1;
 
     // The calibration squares, each edge a fine line so that it can be measured.
     QPainter& painter = doc.painter();
@@ -196,7 +195,10 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
                                   "verticale tracée à l'équerre.")
                        .arg(millimetresText(overlap)),
                    3) +
-          4;
+          3;
+    for (const PanelTiles& p : panels)
+        yr += doc.text(x, yr, columnWidth, panelSummary(plan, p.panel), 3) + 2;
+    yr += 2;
 
     // The maps of the tiles, one per panel, in what is left of the column.
     const double bottom = doc.pageHeight() - m;
@@ -388,25 +390,45 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
     }
     painter.restore();
 
-    // The tile's own label and the scale bar, inside the overlaps.
+    // The tile's own label and the scale bar, inside the overlaps, in the
+    // corner where they hide least of what is to be traced.
+    const double blockWidth = 80;
+    const double blockHeight = 34;
+    const QPointF corners[] = {{m + o + 2, m + o + 2},
+                               {m + w - o - 2 - blockWidth, m + o + 2},
+                               {m + o + 2, m + h - o - 2 - blockHeight},
+                               {m + w - o - 2 - blockWidth, m + h - o - 2 - blockHeight}};
+    QPointF corner = corners[0];
+    int least = std::numeric_limits<int>::max();
+    for (const QPointF& c : corners) {
+        // The block's page rectangle in panel coordinates.
+        const double u0 = mirrored ? a.right - (c.x() + blockWidth - m) : a.left + (c.x() - m);
+        const Rect block{u0, a.top - (c.y() + blockHeight - m), u0 + blockWidth,
+                         a.top - (c.y() - m)};
+        const int hidden = tiling.shown(block);
+        if (hidden < least) {
+            least = hidden;
+            corner = c;
+        }
+    }
     const QString label = TemplateTiling::label(tile.row, tile.column);
-    doc.text(m + o + 3, m + o + 2, 100, label, 9, true, labelColour);
     QString rowName = TemplateTiling::label(tile.row, 0);
     rowName.chop(1);
-    doc.text(m + o + 3, m + o + 14, w - 2 * o - 6,
-             QStringLiteral("%1 · %2 · ligne %3, colonne %4")
-                 .arg(p.panel.name(), p.panel.countText(), rowName)
-                 .arg(tile.column + 1),
-             3, false, labelColour);
-    const double barX = m + o + 5;
-    const double barY = m + h - o - 8;
+    double y = corner.y();
+    y += doc.text(corner.x(), y, blockWidth, label, 9, true, labelColour);
+    y += doc.text(corner.x(), y, blockWidth,
+                  QStringLiteral("%1 · %2 · ligne %3, colonne %4")
+                      .arg(p.panel.name(), p.panel.countText(), rowName)
+                      .arg(tile.column + 1),
+                  3, false, labelColour) +
+         2;
     painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
     for (int i = 0; i < 5; ++i) {
         painter.setBrush(i % 2 == 0 ? QBrush(Qt::black) : QBrush(Qt::white));
-        painter.drawRect(deviceRect(barX + 10 * i, barY, 10, 2));
+        painter.drawRect(deviceRect(corner.x() + 10 * i, y, 10, 2));
     }
     painter.setBrush(Qt::NoBrush);
-    doc.text(barX + 52, barY - 1, 60, QStringLiteral("50 mm"), 3, false, Qt::black);
+    doc.text(corner.x() + 52, y - 1, 28, QStringLiteral("50 mm"), 3, false, Qt::black);
 }
 
 void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionPlan& plan,

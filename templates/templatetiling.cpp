@@ -46,7 +46,7 @@ bool crosses(const Rect& r, Point a, Point b) {
 
 // The band as segments along the frame curve's normals, no farther apart
 // than step along the curve: each from bandHalfWidth outside the curve to
-// bandHalfWidth inside.
+// bandHalfWidth inside, the curve at its middle.
 std::vector<std::pair<Point, Point>> bandNormals(const CurvePlan& curve, double step) {
     const int count = std::max(1, static_cast<int>(std::ceil(curve.curveLength / step)));
     const double h = TemplateTiling::bandHalfWidth;
@@ -69,7 +69,17 @@ TemplateTiling::TemplateTiling(const CurvePlan& curve, double pipeDiameter, doub
     , m_overlap(overlap) {
     // Normals 1 mm apart along the curve (at most 1.2 mm at the band's outer
     // edge): only a tile the band enters by less than that may be left out.
-    const auto normals = bandNormals(curve, 1);
+    m_normals = bandNormals(curve, 1);
+    // Nothing below the ground needs tracing: the band stops a little under it.
+    std::vector<std::pair<Point, Point>> normals;
+    for (auto [outside, inside] : m_normals) {
+        const double floor = -groundMargin;
+        if (inside.v < floor) {
+            const double t = (floor - outside.v) / (inside.v - outside.v);
+            inside = {outside.u + t * (inside.u - outside.u), floor};
+        }
+        normals.push_back({outside, inside});
+    }
     Rect band{normals.front().first.u, normals.front().first.v, normals.front().first.u,
               normals.front().first.v};
     for (const auto& [a, b] : normals)
@@ -77,7 +87,8 @@ TemplateTiling::TemplateTiling(const CurvePlan& curve, double pipeDiameter, doub
     const Point toe = frameCurve(curve).front().from;
     const Rect toeArea{toe.u - bandHalfWidth, -groundMargin, toe.u + toeMargin,
                        toe.v + notchMargin};
-    std::vector<Rect> areas{toeArea};
+    m_areas = {toeArea};
+    std::vector<Rect>& areas = m_areas;
     if (curve.notch) {
         Rect notch{curve.notch->u, curve.notch->v, curve.top.u, curve.deckFrameTop};
         if (curve.pipe) {
@@ -135,6 +146,23 @@ void TemplateTiling::mark(int row, int column) {
     if (static_cast<int>(m_printed.size()) > maxTiles)
         throw QuarvelError(QStringLiteral("Gabarit trop grand pour être imprimé en tuiles : "
                                           "utilisez --paper full ou le fichier de découpe"));
+}
+
+int TemplateTiling::shown(const Rect& r) const {
+    int count = 0;
+    for (const Rect& a : m_areas)
+        if (overlaps(r, a)) count += areaWeight;
+    // The middle of a normal is on the curve.
+    const double outside = 20.0 / (2 * bandHalfWidth);
+    const double inside = 75.0 / (2 * bandHalfWidth);
+    for (const auto& [a, b] : m_normals) {
+        const Point on{(a.u + b.u) / 2, (a.v + b.v) / 2};
+        const Point d{b.u - a.u, b.v - a.v};
+        if (crosses(r, {on.u - outside * d.u, on.v - outside * d.v},
+                    {on.u + inside * d.u, on.v + inside * d.v}))
+            ++count;
+    }
+    return count;
 }
 
 bool TemplateTiling::printed(int row, int column) const {

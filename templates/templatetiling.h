@@ -16,11 +16,10 @@ struct TemplateTile {
 
 // How a side panel's template is cut into pages. Only what a builder cannot
 // draw with a straightedge is printed: a band along the frame curve (150 mm
-// either side of it), the notch with the pipe, and the toe with the ground
-// line under it. The band ends square on the curve's normals at the toe and
-// at the top. The pages form a grid from the top-left corner of that
-// region (rows A, B, ... downward, columns 1, 2, ... from the back end);
-// neighbours share `overlap` mm, and a page is printed only when it shows
+// either side of it, down to 30 mm under the ground), the notch with the pipe, and the toe with the
+// ground line under it. The band ends square on the curve's normals at the toe and at the top. The
+// pages form a grid from the top-left corner of that region (rows A, B, ... downward, columns 1, 2,
+// ... from the back end); neighbours share `overlap` mm, and a page is printed only when it shows
 // part of the region.
 class TemplateTiling {
 public:
@@ -43,6 +42,12 @@ public:
     int rows() const { return m_rows; }
     int columns() const { return m_columns; }
     bool printed(int row, int column) const;
+    // How much a rectangle (panel coordinates) would hide of what is drawn
+    // to be traced: the normals (1 mm apart along the frame curve, from 20 mm
+    // outside it to 75 mm inside, over the rib sections and their numbers)
+    // that cross it, and areaWeight for the notch and for the toe.
+    int shown(const Rect& r) const;
+    static constexpr int areaWeight = 1000;
     // The printable area of any grid cell, printed or not.
     Rect area(int row, int column) const;
     // The band, the notch and the toe together: the grid's extent.
@@ -55,6 +60,8 @@ public:
 private:
     void mark(int row, int column);
 
+    std::vector<std::pair<Point, Point>> m_normals; // across the curve, 150 mm each side
+    std::vector<Rect> m_areas;                      // the toe, the notch
     Rect m_region;
     double m_width = 0; // printable area
     double m_height = 0;

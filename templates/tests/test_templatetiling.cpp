@@ -15,13 +15,15 @@ const CurvePlan& defaultCurve() {
 }
 
 // Whether a rectangle holds a point of the band: along the frame curve's
-// normals, within 150 mm of it, sampled far finer than the tiling does.
+// normals, within 150 mm of it and not more than 30 mm under the ground,
+// sampled far finer than the tiling does.
 bool bandTouches(const CurvePlan& curve, const Rect& r) {
     for (int i = 0; i <= 20000; ++i) {
         const Point p = frameStationPoint(curve, curve.curveLength * i / 20000);
         const Point n = frameNormal(curve, p);
         for (int k = -150; k <= 150; k += 2) {
             const Point q{p.u + k * n.u, p.v + k * n.v};
+            if (q.v < -TemplateTiling::groundMargin) continue;
             if (q.u > r.left && q.u < r.right && q.v > r.bottom && q.v < r.top) return true;
         }
     }
@@ -29,6 +31,8 @@ bool bandTouches(const CurvePlan& curve, const Rect& r) {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Rect)
 
 class TestTemplateTiling : public QObject {
     Q_OBJECT
@@ -52,8 +56,8 @@ private slots:
     }
 
     // The default panel on A4: the band reaches from 150 mm inside the top of
-    // the arc, along its normal, to 40 mm past the toe, and from 150 mm under
-    // the toe to 30 mm above the pipe.
+    // the arc, along its normal, to 40 mm past the toe, and from 30 mm under
+    // the ground to 30 mm above the pipe.
     void defaultPanelOnA4() {
         const CurvePlan& curve = defaultCurve();
         const TemplateTiling tiling(curve, 60.3, 210, 297, 10, 15);
@@ -61,7 +65,7 @@ private slots:
         const double topAngle = std::acos((1507 - 752.7) / 1418.0);
         QVERIFY(std::abs(region.top - (782.85 + 60.3 / 2 + 30)) < 0.1);
         QVERIFY(std::abs(region.left - (611.7 - 150 * std::sin(topAngle))) < 0.1);
-        QVERIFY(std::abs(region.bottom - (89 - 150)) < 1e-6);
+        QVERIFY(std::abs(region.bottom + TemplateTiling::groundMargin) < 1e-6);
         QVERIFY(std::abs(region.right - (1812.44 + TemplateTiling::toeMargin)) < 0.01);
         // 190 x 277 mm printed, 175 x 262 mm further per tile.
         QCOMPARE(tiling.columns(), int(std::ceil((region.width() - 190) / 175)) + 1);
@@ -107,6 +111,28 @@ private slots:
             const TemplateTile& b = tiling.tiles()[i];
             QVERIFY(a.row < b.row || (a.row == b.row && a.column < b.column));
         }
+    }
+
+    void shownPart_data() {
+        QTest::addColumn<Rect>("rect");
+        QTest::addColumn<int>("least");
+        QTest::addColumn<int>("most");
+        // A 20 mm square on the curve, 700 mm behind the toe, where the
+        // curve runs at 29.6° to the ground: the normals 1 mm apart along
+        // the square's shadow on the curve, 20 (cos 29.6° + sin 29.6°) = 27.3 mm.
+        QTest::newRow("on the curve") << Rect{1102.44, 263.83, 1122.44, 283.83} << 26 << 29;
+        QTest::newRow("the toe") << Rect{1800, 0, 1810, 10} << TemplateTiling::areaWeight
+                                 << TemplateTiling::areaWeight + 20;
+        QTest::newRow("far above the flat") << Rect{1700, 600, 1800, 700} << 0 << 0;
+        QTest::newRow("under the deck") << Rect{100, 100, 200, 200} << 0 << 0;
+    }
+    void shownPart() {
+        QFETCH(Rect, rect);
+        QFETCH(int, least);
+        QFETCH(int, most);
+        const TemplateTiling tiling(defaultCurve(), 60.3, 210, 297, 10, 15);
+        const int shown = tiling.shown(rect);
+        QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
     }
 
     void paperAndOverlap_data() {
