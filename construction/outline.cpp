@@ -64,7 +64,8 @@ Rect boundingBox(const Outline& outline) {
         for (int k = 0; k < 4; ++k) {
             const double a = k * std::numbers::pi / 2;
             if (arcPassesAngle(s, a))
-                include(r, {s.centre.u + s.radius * std::cos(a), s.centre.v + s.radius * std::sin(a)},
+                include(r,
+                        {s.centre.u + s.radius * std::cos(a), s.centre.v + s.radius * std::sin(a)},
                         first);
         }
     }
@@ -80,7 +81,8 @@ std::vector<Point> flatten(const Outline& outline, double tolerance) {
         const double maxStep =
             tolerance >= s.radius ? std::numbers::pi / 2 : 2 * std::acos(1 - tolerance / s.radius);
         const int n = std::max(1, int(std::ceil(std::abs(s.sweep) / maxStep)));
-        for (int i = 1; i < n; ++i) points.push_back(arcPoint(s, double(i) / n));
+        for (int i = 1; i < n; ++i)
+            points.push_back(arcPoint(s, double(i) / n));
     }
     return points;
 }
@@ -114,15 +116,30 @@ template <class F> Outline mapped(const Outline& outline, F map, bool reflects) 
 } // namespace
 
 Outline mirrored(const Outline& outline, double mirrorAxis2) {
-    return mapped(outline, [&](Point p) { return Point{mirrorAxis2 - p.u, p.v}; }, true);
+    return mapped(
+        outline,
+        [&](Point p) {
+            return Point{mirrorAxis2 - p.u, p.v};
+        },
+        true);
 }
 
 Outline turned(const Outline& outline, double cu, double cv) {
-    return mapped(outline, [&](Point p) { return Point{2 * cu - p.u, 2 * cv - p.v}; }, false);
+    return mapped(
+        outline,
+        [&](Point p) {
+            return Point{2 * cu - p.u, 2 * cv - p.v};
+        },
+        false);
 }
 
 Outline translated(const Outline& outline, double du, double dv) {
-    return mapped(outline, [&](Point p) { return Point{p.u + du, p.v + dv}; }, false);
+    return mapped(
+        outline,
+        [&](Point p) {
+            return Point{p.u + du, p.v + dv};
+        },
+        false);
 }
 
 double signedArea(const Outline& outline) {
