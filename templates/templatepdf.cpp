@@ -11,6 +11,7 @@
 #include <cmath>
 #include <limits>
 #include <QBuffer>
+#include <QHashFunctions>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -455,6 +456,25 @@ void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionP
              3.5);
 }
 
+// Qt's PDF writer keeps its fonts in hashes and writes them in hash order;
+// with a fixed seed every run writes the same bytes. The seed is put back
+// afterwards unless it was already fixed.
+class FixedHashSeed {
+public:
+    FixedHashSeed()
+        : m_wasFixed(size_t(QHashSeed::globalSeed()) == 0) {
+        QHashSeed::setDeterministicGlobalSeed();
+    }
+    ~FixedHashSeed() {
+        if (!m_wasFixed) QHashSeed::resetRandomGlobalSeed();
+    }
+    FixedHashSeed(const FixedHashSeed&) = delete;
+    FixedHashSeed& operator=(const FixedHashSeed&) = delete;
+
+private:
+    bool m_wasFixed;
+};
+
 } // namespace
 
 std::optional<TemplatePaper> parseTemplatePaper(QStringView text) {
@@ -494,6 +514,7 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
+        const FixedHashSeed fixedSeed;
         QPdfWriter writer(&buffer);
         writer.setResolution(resolution);
         writer.setTitle(QStringLiteral("Quarvel — gabarits des flancs"));
