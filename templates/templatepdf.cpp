@@ -492,6 +492,9 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
                                           "hauteur nulle"));
 
     // Every refusal comes before the first page is painted.
+    if (paper != TemplatePaper::Full && !(overlapMm >= 5 && overlapMm <= 50))
+        throw QuarvelError(QStringLiteral("Recouvrement des tuiles incorrect : %1 mm (5 à 50)")
+                               .arg(millimetresText(overlapMm)));
     std::vector<PanelTiles> tiled;
     if (paper == TemplatePaper::Full) {
         for (const TemplatePanel& p : panels) {

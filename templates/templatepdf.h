@@ -17,7 +17,8 @@ std::optional<TemplatePaper> parseTemplatePaper(QStringView text);
 // string method of each distinct panel; then its tiles. Full: one page per
 // distinct panel, its size the panel's plus 10 mm on every side, for a
 // plotter. Needs a QGuiApplication (fonts). Throws QuarvelError: a panel too
-// large for tiles or for one page, a plan without side panels.
+// large for tiles or for one page, a plan without side panels, an overlap
+// outside 5 to 50 mm.
 QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double overlapMm = 15);
 
 // Page 1's calibration squares, in mm from the page's top-left corner.

@@ -1,6 +1,7 @@
 #include "quarvelerror.h"
 #include "templatepanel.h"
 #include "templatepdf.h"
+#include "templatetiling.h"
 
 #include <cmath>
 #include <QHashFunctions>
@@ -139,19 +140,32 @@ private slots:
         QCOMPARE(panels[1].countText(), QStringLiteral("5 flancs à découper"));
     }
 
+    void tiledPagesAtActualSize_data() {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<double>("width"); // mm
+        QTest::addColumn<double>("height");
+        QTest::newRow("A4") << int(TemplatePaper::A4) << 210.0 << 297.0;
+        QTest::newRow("Letter") << int(TemplatePaper::Letter) << 215.9 << 279.4;
+        QTest::newRow("A3") << int(TemplatePaper::A3) << 297.0 << 420.0;
+    }
     void tiledPagesAtActualSize() {
+        QFETCH(int, paper);
+        QFETCH(double, width);
+        QFETCH(double, height);
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("pdfinfo is not installed (poppler-utils)");
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString pdf =
-            writeFile(dir, QStringLiteral("a4.pdf"), templatePdf(defaultPlan(), TemplatePaper::A4));
+        const QString pdf = writeFile(dir, QStringLiteral("tiles.pdf"),
+                                      templatePdf(defaultPlan(), TemplatePaper(paper)));
         QVERIFY(!pdf.isEmpty());
         const PdfInfo info = pdfInfo(pdf);
-        // Page 1, the ordinates, then the 20 tiles of the shared template.
-        QCOMPARE(info.pages, 22);
-        QVERIFY(std::abs(info.width - 210 * pointsPerMm) < 1);
-        QVERIFY(std::abs(info.height - 297 * pointsPerMm) < 1);
+        // Page 1, the ordinates, then the tiles of the shared template.
+        const TemplateTiling tiling(*defaultPlan().curves[leftCurve], 60.3, width, height, 10, 15);
+        QCOMPARE(info.pages, 2 + int(tiling.tiles().size()));
+        if (paper == int(TemplatePaper::A4)) QCOMPARE(info.pages, 22);
+        QVERIFY(std::abs(info.width - width * pointsPerMm) < 1);
+        QVERIFY(std::abs(info.height - height * pointsPerMm) < 1);
 
         const QImage page = renderFirstPage(pdf, 100);
         QVERIFY(!page.isNull());
@@ -225,30 +239,38 @@ private slots:
     void refusals_data() {
         QTest::addColumn<int>("paper");
         QTest::addColumn<double>("length");
+        QTest::addColumn<double>("overlap");
         QTest::addColumn<QString>("message");
         // 5080 mm with the margins is the largest page.
         QTest::newRow("full page too long")
-            << int(TemplatePaper::Full) << 5061.0
+            << int(TemplatePaper::Full) << 5061.0 << 15.0
             << "Flanc trop grand pour une page PDF (5081 mm, plus de 5,08 m) : utilisez le "
                "fichier de découpe";
-        QTest::newRow("no panel") << int(TemplatePaper::A4) << 0.0
+        QTest::newRow("no panel") << int(TemplatePaper::A4) << 0.0 << 15.0
                                   << "Aucun flanc à imprimer : les deux courbes ont une hauteur "
                                      "nulle";
+        QTest::newRow("overlap too small") << int(TemplatePaper::A4) << -1.0 << 4.9
+                                           << "Recouvrement des tuiles incorrect : 4,9 mm (5 à 50)";
+        QTest::newRow("overlap too large")
+            << int(TemplatePaper::Letter) << -1.0 << 50.5
+            << "Recouvrement des tuiles incorrect : 50,5 mm (5 à 50)";
     }
     void refusals() {
         QFETCH(int, paper);
         QFETCH(double, length);
+        QFETCH(double, overlap);
         QFETCH(QString, message);
         ConstructionPlan plan = defaultPlan();
+        // length: a panel that long, 0: no panels, below 0: the plan as it is.
         if (length > 0) {
             plan.curves[leftCurve]->panelLength = length;
             plan.curves[rightCurve]->panelLength = length;
-        } else {
+        } else if (length == 0) {
             plan.curves[leftCurve].reset();
             plan.curves[rightCurve].reset();
         }
         try {
-            templatePdf(plan, TemplatePaper(paper));
+            templatePdf(plan, TemplatePaper(paper), overlap);
             QFAIL("no refusal");
         } catch (const QuarvelError& e) {
             QCOMPARE(e.message(), message);
