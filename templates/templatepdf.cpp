@@ -93,13 +93,6 @@ public:
         return used.height() / pixelsPerMm;
     }
 
-    void line(double x0, double y0, double x1, double y1, double widthMm,
-              const QColor& colour = Qt::black, Qt::PenStyle style = Qt::SolidLine) {
-        m_painter.setPen(QPen(colour, widthMm * pixelsPerMm, style, Qt::FlatCap));
-        m_painter.drawLine(
-            QLineF(x0 * pixelsPerMm, y0 * pixelsPerMm, x1 * pixelsPerMm, y1 * pixelsPerMm));
-    }
-
 private:
     QPdfWriter& m_writer;
     QPainter& m_painter;
@@ -203,7 +196,7 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
 
     // The maps of the tiles, one per panel, in what is left of the column.
     const double bottom = doc.pageHeight() - m;
-    const double mapHeight = (bottom - yr) / panels.size() - 8;
+    const double mapHeight = std::max(20.0, (bottom - yr) / panels.size() - 8);
     for (const PanelTiles& p : panels) {
         yr += doc.text(x, yr, columnWidth,
                        QStringLiteral("Plan des tuiles — %1").arg(p.panel.name()), 3.2, true) +
