@@ -17,6 +17,9 @@ public:
     std::optional<QString> openDesignPath(QWidget*) override { return std::nullopt; }
     std::optional<QString> saveDesignPath(QWidget*) override { return std::nullopt; }
     std::optional<QString> exportImagePath(QWidget*) override { return std::nullopt; }
+    std::optional<QString> templatesPath(QWidget*) override { return std::nullopt; }
+    std::optional<QString> cutFilePath(QWidget*) override { return std::nullopt; }
+    std::optional<QString> cutListPath(QWidget*) override { return std::nullopt; }
 };
 
 // Shows the main window off screen and lets the chart lay itself out once, as

@@ -1,12 +1,14 @@
 #include "qtfiledialogs.h"
 
+#include <algorithm>
+
 namespace {
 // "tous" means every file, as "*.*" does on Windows; Qt's "*.*" would leave
 // out the names without a dot.
 const QString allFilesFilter = QStringLiteral("tous (*)");
 
 std::unique_ptr<QFileDialog> makeDialog(QWidget* parent, const QString& name,
-                                        QFileDialog::AcceptMode mode, const QString& firstFilter,
+                                        QFileDialog::AcceptMode mode, const QStringList& filters,
                                         const QString& defaultSuffix) {
     auto dialog = std::make_unique<QFileDialog>(parent);
     dialog->setObjectName(name);
@@ -16,8 +18,8 @@ std::unique_ptr<QFileDialog> makeDialog(QWidget* parent, const QString& name,
     // Opening does not insist on an existing file either: a missing one is
     // reported by the reader.
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters({firstFilter, allFilesFilter});
-    dialog->selectNameFilter(firstFilter);
+    dialog->setNameFilters(filters);
+    dialog->selectNameFilter(filters.front());
     dialog->setDefaultSuffix(defaultSuffix);
     return dialog;
 }
@@ -32,17 +34,63 @@ std::optional<QString> run(QFileDialog& dialog) {
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeOpenDialog1(QWidget* parent) {
     return makeDialog(parent, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen,
-                      QStringLiteral("quarvel (*.qvl)"), QString());
+                      {QStringLiteral("quarvel (*.qvl)"), allFilesFilter}, QString());
 }
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeSaveDialog1(QWidget* parent) {
     return makeDialog(parent, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave,
-                      QStringLiteral("quarvel (*.qvl)"), QStringLiteral("qvl"));
+                      {QStringLiteral("quarvel (*.qvl)"), allFilesFilter}, QStringLiteral("qvl"));
 }
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeSaveDialog2(QWidget* parent) {
     return makeDialog(parent, QStringLiteral("SaveDialog2"), QFileDialog::AcceptSave,
-                      QStringLiteral("image (*.bmp)"), QStringLiteral("bmp"));
+                      {QStringLiteral("image (*.bmp)"), allFilesFilter}, QStringLiteral("bmp"));
+}
+
+std::unique_ptr<QFileDialog> QtFileDialogs::makeTemplatesDialog(QWidget* parent) {
+    return makeDialog(parent, QStringLiteral("templatesDialog"), QFileDialog::AcceptSave,
+                      {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+}
+
+std::unique_ptr<QFileDialog> QtFileDialogs::makeCutFileDialog(QWidget* parent) {
+    auto dialog = makeDialog(parent, QStringLiteral("cutFileDialog"), QFileDialog::AcceptSave,
+                             {QStringLiteral("DXF (*.dxf)"), QStringLiteral("SVG (*.svg)")},
+                             QStringLiteral("dxf"));
+    QFileDialog* d = dialog.get();
+    QObject::connect(d, &QFileDialog::filterSelected, d, [d](const QString& chosen) {
+        // With the details hidden the dialog reports "SVG" for "SVG (*.svg)".
+        for (const QString& filter : d->nameFilters())
+            if (filter == chosen || filter.startsWith(chosen + QStringLiteral(" (")))
+                d->setDefaultSuffix(filterExtension(filter));
+    });
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> QtFileDialogs::makeCutListDialog(QWidget* parent) {
+    return makeDialog(parent, QStringLiteral("cutListDialog"), QFileDialog::AcceptSave,
+                      {QStringLiteral("CSV (*.csv)")}, QStringLiteral("csv"));
+}
+
+QString QtFileDialogs::filterExtension(const QString& filter) {
+    const qsizetype open = filter.lastIndexOf(QStringLiteral("(*."));
+    if (open < 0 || !filter.endsWith(u')')) return QString();
+    const QString extension = filter.mid(open + 3, filter.size() - open - 4);
+    const bool plain =
+        !extension.isEmpty() && std::all_of(extension.begin(), extension.end(),
+                                            [](QChar c) { return c.isLetterOrNumber(); });
+    return plain ? extension : QString();
+}
+
+std::optional<QString> QtFileDialogs::templatesPath(QWidget* parent) {
+    return run(*makeTemplatesDialog(parent));
+}
+
+std::optional<QString> QtFileDialogs::cutFilePath(QWidget* parent) {
+    return run(*makeCutFileDialog(parent));
+}
+
+std::optional<QString> QtFileDialogs::cutListPath(QWidget* parent) {
+    return run(*makeCutListDialog(parent));
 }
 
 std::optional<QString> QtFileDialogs::openDesignPath(QWidget* parent) {

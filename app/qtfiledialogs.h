@@ -13,9 +13,20 @@ public:
     std::optional<QString> openDesignPath(QWidget* parent) override;
     std::optional<QString> saveDesignPath(QWidget* parent) override;
     std::optional<QString> exportImagePath(QWidget* parent) override;
+    std::optional<QString> templatesPath(QWidget* parent) override;
+    std::optional<QString> cutFilePath(QWidget* parent) override;
+    std::optional<QString> cutListPath(QWidget* parent) override;
 
     // The configured dialogs, not yet shown.
     static std::unique_ptr<QFileDialog> makeOpenDialog1(QWidget* parent);
     static std::unique_ptr<QFileDialog> makeSaveDialog1(QWidget* parent);
     static std::unique_ptr<QFileDialog> makeSaveDialog2(QWidget* parent);
+    static std::unique_ptr<QFileDialog> makeTemplatesDialog(QWidget* parent);
+    // Its default extension follows the chosen filter: a name typed without
+    // one gets .dxf under "DXF (*.dxf)", .svg under "SVG (*.svg)".
+    static std::unique_ptr<QFileDialog> makeCutFileDialog(QWidget* parent);
+    static std::unique_ptr<QFileDialog> makeCutListDialog(QWidget* parent);
+
+    // "svg" from "SVG (*.svg)"; empty when the filter names no single extension.
+    static QString filterExtension(const QString& filter);
 };

@@ -5,13 +5,18 @@
 #include "commandrunner.h"
 #include "constructionsettingsdialog.h"
 #include "credits.h"
+#include "cutfile.h"
+#include "cutlist.h"
 #include "designfile.h"
 #include "erreurplat.h"
 #include "erreurrayon.h"
 #include "erreurrayon2.h"
 #include "filedialogs.h"
+#include "outputfile.h"
+#include "planwindow.h"
 #include "tchart.h"
 #include "tcolorpalette.h"
+#include "templatepdf.h"
 #include "tlabel.h"
 #include "tnumlabel.h"
 #include "tpanel.h"
@@ -21,6 +26,7 @@
 #include "wall2.h"
 #include "windowgeometry.h"
 
+#include <cfenv>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -157,6 +163,24 @@ void setBackground(QWidget* widget, TColor colour) {
     p.setColor(QPalette::Base, toQColor(colour, p));
     p.setColor(QPalette::Button, toQColor(colour, p));
     widget->setPalette(p);
+}
+
+// Runs f with the floating-point status flags clear, and puts the caller's
+// back afterwards. The dimension check that the plan shares with Tracer
+// reads those flags to catch a failed operation, and widget code may have left
+// one raised: a flag from drawing a dialog must not refuse a sound design.
+template <class F> auto withClearFloatFlags(F&& f) {
+    struct Restore {
+        fexcept_t saved;
+        Restore() {
+            fegetexceptflag(&saved, FE_ALL_EXCEPT);
+            feclearexcept(FE_ALL_EXCEPT);
+        }
+        ~Restore() { fesetexceptflag(&saved, FE_ALL_EXCEPT); }
+        Restore(const Restore&) = delete;
+        Restore& operator=(const Restore&) = delete;
+    } restore;
+    return std::forward<F>(f)();
 }
 
 // The character a key press types, as the layout's key handlers see it:
@@ -328,12 +352,14 @@ void TQvl::buildMenu() {
     constructionSettingsAction = constructionMenu->addAction(
         QStringLiteral("Réglages de construction..."), this, &TQvl::constructionSettingsClick);
     constructionSettingsAction->setObjectName(QStringLiteral("constructionSettingsAction"));
-    constructionPlanAction = constructionMenu->addAction(QStringLiteral("Plan de construction..."));
+    constructionPlanAction = constructionMenu->addAction(QStringLiteral("Plan de construction..."),
+                                                         this, &TQvl::constructionPlanClick);
     constructionPlanAction->setObjectName(QStringLiteral("constructionPlanAction"));
-    templatesAction =
-        constructionMenu->addAction(QStringLiteral("Gabarits à l'échelle 1 (PDF)..."));
+    templatesAction = constructionMenu->addAction(QStringLiteral("Gabarits à l'échelle 1 (PDF)..."),
+                                                  this, &TQvl::templatesClick);
     templatesAction->setObjectName(QStringLiteral("templatesAction"));
-    cutFileAction = constructionMenu->addAction(QStringLiteral("Fichier de découpe (DXF, SVG)..."));
+    cutFileAction = constructionMenu->addAction(QStringLiteral("Fichier de découpe (DXF, SVG)..."),
+                                                this, &TQvl::cutFileClick);
     cutFileAction->setObjectName(QStringLiteral("cutFileAction"));
 
     Aide1 = bar->addMenu(QStringLiteral("Aide"));
@@ -421,7 +447,8 @@ void TQvl::setTitle(const QString& text) {
 }
 
 void TQvl::tracerClick() {
-    runCommand([&] { runTracerCommand(); });
+    const bool traced = runCommand([&] { runTracerCommand(); });
+    refreshPlanWindow(traced);
 }
 
 void TQvl::SpinEditKeyPress(QObject*, QChar& key) {
@@ -442,9 +469,16 @@ void TQvl::cbdonneesClick() {
 }
 
 void TQvl::Ouvrir1Click() {
-    runCommand([&] {
-        if (const auto path = m_dialogs->openDesignPath(this)) openDesign(*path);
+    bool opened = false;
+    const bool completed = runCommand([&] {
+        if (const auto path = m_dialogs->openDesignPath(this)) {
+            openDesign(*path);
+            opened = true;
+        }
     });
+    // A file that could not be read changed nothing; one read whose
+    // dimensions Tracer refused has been reported already.
+    if (opened || !completed) refreshPlanWindow(completed);
 }
 
 void TQvl::Enregistrersous1Click() {
@@ -486,6 +520,101 @@ void TQvl::constructionSettingsClick() {
             m_paperIndex = dialog.paperIndex();
             setConstructionSettings(*settings);
         }
+    });
+    refreshPlanWindow(true);
+}
+
+ConstructionPlan TQvl::constructionPlan() const {
+    return withClearFloatFlags([&] { return buildConstructionPlan(dimensions(), m_settings); });
+}
+
+void TQvl::writeTemplates(const QString& path, const ConstructionPlan& plan) const {
+    static const TemplatePaper papers[] = {TemplatePaper::A4, TemplatePaper::Letter,
+                                           TemplatePaper::A3, TemplatePaper::Full};
+    const TemplatePaper paper =
+        papers[m_paperIndex >= 0 && m_paperIndex < int(std::size(papers)) ? m_paperIndex : 0];
+    writeOutputFile(path, templatePdf(plan, paper));
+}
+
+void TQvl::writeCutFile(const QString& path, const ConstructionPlan& plan) const {
+    const std::optional<CutFormat> format = cutFormatForPath(path);
+    if (!format)
+        throw QuarvelError(
+            QStringLiteral("Le fichier de découpe doit finir par .dxf ou .svg : %1").arg(path));
+    // The distinct parts side by side, as the batch tool writes by default.
+    writeOutputFile(path, cutFileBytes(plan, *format, false));
+}
+
+void TQvl::writeCutList(const QString& path, const ConstructionPlan& plan) const {
+    writeOutputFile(path, planCsv(plan));
+}
+
+void TQvl::refreshPlanWindow(bool report) {
+    if (!m_planWindow || !m_planWindow->isVisible()) return;
+    const RampDimensions dims = dimensions();
+    try {
+        m_planWindow->showPlan(constructionPlan());
+    } catch (const QuarvelError& error) {
+        m_planWindow->showRefusal(withClearFloatFlags([&] { return dimensionsAcceptable(dims); })
+                                      ? error.message()
+                                      : QStringLiteral("Dimensions incorrectes"));
+        if (report) reportCommandError(error.message());
+    } catch (...) {
+        // Nothing stale stays on show, whatever went wrong.
+        m_planWindow->showRefusal(QStringLiteral("Plan impossible"));
+        if (report) runCommand([e = std::current_exception()] { std::rethrow_exception(e); });
+    }
+}
+
+void TQvl::constructionPlanClick() {
+    runCommand([&] {
+        if (!m_planWindow) {
+            m_planWindow = new PlanWindow(this);
+            connect(m_planWindow, &PlanWindow::csvRequested, this, &TQvl::planCsvClick);
+            connect(m_planWindow, &PlanWindow::templatesRequested, this, &TQvl::planTemplatesClick);
+            connect(m_planWindow, &PlanWindow::cutFileRequested, this, &TQvl::planCutFileClick);
+        }
+        m_planWindow->showNonModal();
+    });
+    refreshPlanWindow(true);
+}
+
+void TQvl::templatesClick() {
+    runCommand([&] {
+        // A refused plan is reported before any dialog opens.
+        const ConstructionPlan plan = constructionPlan();
+        if (const auto path = m_dialogs->templatesPath(this)) writeTemplates(*path, plan);
+    });
+}
+
+void TQvl::cutFileClick() {
+    runCommand([&] {
+        const ConstructionPlan plan = constructionPlan();
+        if (const auto path = m_dialogs->cutFilePath(this)) writeCutFile(*path, plan);
+    });
+}
+
+void TQvl::planCsvClick() {
+    runCommand([&] {
+        if (!m_planWindow || !m_planWindow->plan()) return;
+        const ConstructionPlan plan = *m_planWindow->plan();
+        if (const auto path = m_dialogs->cutListPath(m_planWindow)) writeCutList(*path, plan);
+    });
+}
+
+void TQvl::planTemplatesClick() {
+    runCommand([&] {
+        if (!m_planWindow || !m_planWindow->plan()) return;
+        const ConstructionPlan plan = *m_planWindow->plan();
+        if (const auto path = m_dialogs->templatesPath(m_planWindow)) writeTemplates(*path, plan);
+    });
+}
+
+void TQvl::planCutFileClick() {
+    runCommand([&] {
+        if (!m_planWindow || !m_planWindow->plan()) return;
+        const ConstructionPlan plan = *m_planWindow->plan();
+        if (const auto path = m_dialogs->cutFilePath(m_planWindow)) writeCutFile(*path, plan);
     });
 }
 

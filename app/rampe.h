@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QMainWindow>
 
+struct ConstructionPlan;
 class FileDialogs;
+class PlanWindow;
 class QAction;
 class QCheckBox;
 class QLineEdit;
@@ -54,6 +56,18 @@ public:
     // The panel `graph` as displayed, rendered off screen onto white.
     QImage captureGraph() const;
 
+    // The construction plan of the spin fields' dimensions and the settings.
+    // Throws QuarvelError: the dimensions Tracer refuses, a plan that cannot
+    // be built as set.
+    ConstructionPlan constructionPlan() const;
+    // The construction exports of a plan, written whole. Throw QuarvelError.
+    void writeTemplates(const QString& path, const ConstructionPlan& plan) const;
+    void writeCutFile(const QString& path, const ConstructionPlan& plan) const;
+    void writeCutList(const QString& path, const ConstructionPlan& plan) const;
+
+    // The plan window, once the menu has opened it.
+    PlanWindow* planWindow() const { return m_planWindow; }
+
     // The construction settings of the design (saved and opened with it) and
     // the paper of the templates, a choice of the running session only.
     const ConstructionSettings& constructionSettings() const { return m_settings; }
@@ -79,6 +93,13 @@ public:
 
     // The Construction menu.
     void constructionSettingsClick();
+    void constructionPlanClick();
+    void templatesClick();
+    void cutFileClick();
+    // The plan window's export buttons: the plan it shows.
+    void planCsvClick();
+    void planTemplatesClick();
+    void planCutFileClick();
 
     // Input area.
     TPanel* global;
@@ -146,6 +167,10 @@ private:
     void buildCheckBoxes();
     void buildMenu();
     void setTabOrderOfInputs();
+    // Rebuilds the plan window's plan when it is open. A refusal shows in the
+    // window and goes to the error box unless report is false (the failure has
+    // already been reported, as Tracer's refusal of the same dimensions).
+    void refreshPlanWindow(bool report);
 
     std::unique_ptr<FileDialogs> m_dialogs;
     TracerApplier m_applier;
@@ -153,4 +178,5 @@ private:
     TCredit* m_credit = nullptr;
     ConstructionSettings m_settings;
     int m_paperIndex = 0;
+    PlanWindow* m_planWindow = nullptr; // a child window: deleted with this one
 };

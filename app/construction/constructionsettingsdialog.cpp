@@ -41,6 +41,9 @@ ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSetting
     addRow(QStringLiteral("Format des panneaux (mm)"), QStringLiteral("sheet"), 2);
     addRow(QStringLiteral("Trait de scie (mm)"), QStringLiteral("kerf"), 1);
 
+    for (QLineEdit* back : m_fields[QStringLiteral("back")])
+        back->setPlaceholderText(QStringLiteral("longueur de la plate-forme"));
+
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("paper"));
     m_paper->addItems(paperCaptions());

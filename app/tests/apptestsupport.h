@@ -24,6 +24,9 @@ public:
     std::optional<QString> openDesignPath(QWidget*) override { return next("open"); }
     std::optional<QString> saveDesignPath(QWidget*) override { return next("save"); }
     std::optional<QString> exportImagePath(QWidget*) override { return next("export"); }
+    std::optional<QString> templatesPath(QWidget*) override { return next("templates"); }
+    std::optional<QString> cutFilePath(QWidget*) override { return next("cut"); }
+    std::optional<QString> cutListPath(QWidget*) override { return next("csv"); }
 
 private:
     std::optional<QString> next(const char* which) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "outline.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+// Maps drawing coordinates (millimetres, v up) onto a widget area (pixels, y
+// down) at one scale for both axes, the drawing centred in the area.
+class DrawingScale {
+public:
+    DrawingScale(const Rect& world, const QRectF& target);
+
+    double pixelsPerMillimetre() const { return m_factor; }
+    QPointF map(Point p) const;
+    QRectF map(const Rect& r) const;
+
+private:
+    double m_factor = 0;
+    QPointF m_origin; // where world (0, 0) lands
+};
+
+// The columns of a grid of equal sheets that shows them largest in an area:
+// count sheets of sheet (width x height, mm) with gap (mm) between them.
+int bestGridColumns(int count, QSizeF sheet, double gap, QSizeF area);

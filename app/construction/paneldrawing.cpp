@@ -1,0 +1,160 @@
+#include "paneldrawing.h"
+
+#include "distinctpanels.h"
+#include "drawingscale.h"
+
+#include <cmath>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+const QColor woodColour(238, 214, 170);
+const QColor ribColour(150, 105, 60);
+const QColor splitColour(200, 0, 0);
+const QColor measureColour(40, 40, 140);
+
+QPolygonF polygon(const Outline& outline, const DrawingScale& scale) {
+    // Chords within a quarter of a pixel of the true arc.
+    const double tolerance = 0.25 / std::max(scale.pixelsPerMillimetre(), 1e-9);
+    QPolygonF points;
+    for (Point p : flatten(outline, tolerance))
+        points << scale.map(p);
+    return points;
+}
+
+// The rib's cross-section at a station: its top on the frame curve, its
+// depth into the panel, away from the pivot on the arc, toward the flat on the
+// wall edge (above the pivot's height the curve is vertical).
+QPolygonF ribSection(const CurvePlan& curve, Point at, const ConstructionSettings& settings,
+                     const DrawingScale& scale) {
+    double nu = 1, nv = 0; // into the material
+    if (at.v < curve.pivot.v) {
+        const double du = at.u - curve.pivot.u, dv = at.v - curve.pivot.v;
+        const double length = std::hypot(du, dv);
+        if (length > 0) nu = du / length, nv = dv / length;
+    }
+    const double tu = -nv, tv = nu; // along the curve
+    const double hw = settings.ribWidth / 2, d = settings.ribDepth;
+    const Point corners[] = {{at.u - tu * hw, at.v - tv * hw},
+                             {at.u + tu * hw, at.v + tv * hw},
+                             {at.u + tu * hw + nu * d, at.v + tv * hw + nv * d},
+                             {at.u - tu * hw + nu * d, at.v - tv * hw + nv * d}};
+    QPolygonF section;
+    for (Point p : corners)
+        section << scale.map(p);
+    return section;
+}
+
+void drawArrow(QPainter& painter, QPointF from, QPointF to) {
+    painter.drawLine(from, to);
+    const QPointF d = to - from;
+    const double length = std::hypot(d.x(), d.y());
+    if (length < 1) return;
+    const QPointF unit = d / length, side(-unit.y(), unit.x());
+    painter.drawPolygon(QPolygonF{to, to - unit * 8 + side * 4, to - unit * 8 - side * 4});
+}
+
+QString mm(double value) {
+    return QStringLiteral("%1 mm").arg(formatLength(value));
+}
+} // namespace
+
+PanelDrawing::PanelDrawing(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("panelDrawing"));
+    setMinimumSize(200, 150);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+}
+
+void PanelDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan) {
+    m_plan = std::move(plan);
+    update();
+}
+
+void PanelDrawing::paintEvent(QPaintEvent*) {
+    if (!m_plan) return;
+    const std::vector<DistinctPanel> panels = distinctPanels(*m_plan);
+    if (panels.empty()) return;
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+
+    // The panels side by side in one drawing space, a gap of a tenth of the
+    // longest between them, each from u = 0 at its own offset.
+    double longest = 0, tallest = 0;
+    for (const DistinctPanel& panel : panels) {
+        const CurvePlan& c = *m_plan->curves[panel.curve];
+        longest = std::max(longest, c.panelLength);
+        tallest = std::max(tallest, c.panelHeight);
+    }
+    const double gap = longest * 0.25;
+    std::vector<double> offsets;
+    double width = 0;
+    for (const DistinctPanel& panel : panels) {
+        offsets.push_back(width);
+        width += m_plan->curves[panel.curve]->panelLength + gap;
+    }
+    width -= gap;
+    // Room around for the captions, the arrow to the pivot and the sizes.
+    const QRectF area = QRectF(rect()).adjusted(
+        metrics.horizontalAdvance(QStringLiteral("0000.0")) + 12, 3 * line + 16, -12, -(line + 14));
+    const DrawingScale scale(Rect{0, 0, width, tallest}, area);
+
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        const CurvePlan& c = *m_plan->curves[panels[i].curve];
+        const Outline outline = translated(c.outline, offsets[i], 0);
+        const auto at = [&](double u, double v) { return scale.map(Point{u + offsets[i], v}); };
+
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(woodColour);
+        painter.drawPolygon(polygon(outline, scale));
+
+        painter.setPen(QPen(ribColour.darker(), 1));
+        painter.setBrush(ribColour);
+        for (Point station : c.stationPoints)
+            painter.drawPolygon(ribSection(c, Point{station.u + offsets[i], station.v},
+                                           m_plan->settings,
+                                           DrawingScale(Rect{0, 0, width, tallest}, area)));
+
+        painter.setPen(QPen(splitColour, 1.5, Qt::DashLine));
+        for (const PanelSplit& split : m_plan->sheets.splits)
+            if (split.curve == panels[i].curve)
+                painter.drawLine(at(split.from.u, split.from.v), at(split.to.u, split.to.v));
+
+        // The pivot lies straight above the toe, usually far above the panel.
+        painter.setPen(QPen(measureColour, 1));
+        painter.setBrush(measureColour);
+        const QPointF toe = at(c.panelLength, m_plan->settings.flat);
+        const QPointF arrowTip(toe.x(), area.top() - line - 4);
+        drawArrow(painter, toe, arrowTip);
+        const QString pivotText = QStringLiteral("centre à %1 du sol").arg(mm(c.pivot.v));
+        painter.drawText(QRectF(arrowTip.x() - 200, arrowTip.y() - line - 2, 200 + 4, line),
+                         Qt::AlignRight | Qt::AlignVCenter, pivotText + QStringLiteral(" ↑"));
+
+        // Length under the panel, height on its left.
+        const QPointF bottomLeft = at(0, 0), bottomRight = at(c.panelLength, 0);
+        const double y = bottomLeft.y() + 6;
+        painter.drawLine(QPointF(bottomLeft.x(), y), QPointF(bottomRight.x(), y));
+        painter.drawText(QRectF(bottomLeft.x(), y + 1, bottomRight.x() - bottomLeft.x(), line),
+                         Qt::AlignHCenter | Qt::AlignTop, formatLength(c.panelLength));
+        const QPointF topLeft = at(0, c.panelHeight);
+        const double x = topLeft.x() - 6;
+        painter.drawLine(QPointF(x, topLeft.y()), QPointF(x, bottomLeft.y()));
+        painter.drawText(QRectF(x - 200 - 2, topLeft.y(), 200, bottomLeft.y() - topLeft.y()),
+                         Qt::AlignRight | Qt::AlignVCenter, formatLength(c.panelHeight));
+
+        painter.setPen(Qt::black);
+        const QString caption = QStringLiteral("%1 : %2 à découper (rayon %3, hauteur %4)")
+                                    .arg(panels[i].caption)
+                                    .arg(panels[i].count)
+                                    .arg(mm(c.radius), mm(c.height));
+        painter.drawText(
+            QRectF(bottomLeft.x(), 4, std::max(bottomRight.x() - bottomLeft.x(), 300.0), line),
+            Qt::AlignLeft | Qt::AlignVCenter, caption);
+    }
+}

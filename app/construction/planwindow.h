@@ -1,0 +1,62 @@
+#pragma once
+
+#include "constructionplan.h"
+
+#include <memory>
+#include <QWidget>
+
+class PanelDrawing;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTableWidget;
+class SheetDrawing;
+
+// "Plan de construction": the cut list, the side panels and the sheets they
+// are cut from, for the plan the main window last built. A refused plan shows
+// its refusal in place of the plan, never an older plan. The export buttons
+// ask the main window, which owns the dialogs and the error box.
+class PlanWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlanWindow(QWidget* parent = nullptr);
+
+    void showPlan(const ConstructionPlan& plan);
+    // "Dimensions incorrectes", or the reason the plan cannot be built.
+    void showRefusal(const QString& text);
+
+    // The plan shown; none while a refusal is.
+    const ConstructionPlan* plan() const { return m_plan.get(); }
+    QString refusal() const;
+
+    QTableWidget* table() const { return m_table; }
+    QLabel* summary() const { return m_summary; }
+    PanelDrawing* panelDrawing() const { return m_panels; }
+    SheetDrawing* sheetDrawing() const { return m_sheets; }
+    QPushButton* csvButton() const { return m_csv; }
+    QPushButton* templatesButton() const { return m_templates; }
+    QPushButton* cutFileButton() const { return m_cutFile; }
+
+    // Non-modal show: makes the window visible and brings it to the front.
+    void showNonModal();
+
+signals:
+    void csvRequested();
+    void templatesRequested();
+    void cutFileRequested();
+
+private:
+    void fillTable(const ConstructionPlan& plan);
+    void setPlanShown(std::shared_ptr<const ConstructionPlan> plan);
+
+    std::shared_ptr<const ConstructionPlan> m_plan;
+    QStackedWidget* m_pages = nullptr;
+    QLabel* m_refusal = nullptr;
+    QLabel* m_summary = nullptr;
+    QTableWidget* m_table = nullptr;
+    PanelDrawing* m_panels = nullptr;
+    SheetDrawing* m_sheets = nullptr;
+    QPushButton* m_csv = nullptr;
+    QPushButton* m_templates = nullptr;
+    QPushButton* m_cutFile = nullptr;
+};

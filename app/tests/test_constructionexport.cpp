@@ -1,0 +1,234 @@
+#include "apptestsupport.h"
+#include "cutfile.h"
+#include "cutlist.h"
+#include "planwindow.h"
+#include "qtfiledialogs.h"
+#include "templatepdf.h"
+#include "tspinedit.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(TemplatePaper)
+Q_DECLARE_METATYPE(CutFormat)
+
+namespace {
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+    return f.readAll();
+}
+
+// Qt 6.4 writes the time of writing into every PDF and offers no way to fix it.
+QByteArray withoutCreationDate(QByteArray pdf) {
+    static const QRegularExpression date(QStringLiteral("/CreationDate \\([^)]*\\)"));
+    return QString::fromLatin1(pdf).replace(date, QStringLiteral("/CreationDate ()")).toLatin1();
+}
+
+const RampDimensions askew{80, 180, 120, 200, 300, 140, 70, 50};
+} // namespace
+
+class TestConstructionExport : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<StartedProgram> program;
+    TQvl* qvl = nullptr;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+private slots:
+    void init() {
+        program = std::make_unique<StartedProgram>();
+        QVERIFY(program->waitUntilDrawn());
+        qvl = &program->qvl();
+        dir = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup() {
+        program.reset();
+        dir.reset();
+    }
+
+    void templatesFromTheMenu_data() {
+        QTest::addColumn<int>("paperIndex");
+        QTest::addColumn<TemplatePaper>("paper");
+        QTest::addColumn<QString>("settings");
+        QTest::newRow("A4, defaults") << 0 << TemplatePaper::A4 << "";
+        QTest::newRow("Letter, three layers") << 1 << TemplatePaper::Letter << "surface=6,6,6";
+        QTest::newRow("A3, no coping") << 2 << TemplatePaper::A3 << "coping=0";
+        QTest::newRow("full size") << 3 << TemplatePaper::Full << "panel=19";
+    }
+    void templatesFromTheMenu() {
+        QFETCH(int, paperIndex);
+        QFETCH(TemplatePaper, paper);
+        QFETCH(QString, settings);
+        const ConstructionSettings chosen = parseConstructionLine(settings.toUtf8());
+        qvl->setDimensions(askew);
+        qvl->setConstructionSettings(chosen);
+        qvl->setTemplatePaperIndex(paperIndex);
+        program->dialogs->answers << path("gabarits.pdf");
+        ErrorRecorder errors;
+        qvl->templatesAction->trigger();
+        QCOMPARE(errors.messages, QStringList());
+        QCOMPARE(program->dialogs->asked, QStringList{"templates"});
+        const QByteArray written = readFile(path("gabarits.pdf"));
+        QVERIFY(written.startsWith("%PDF-"));
+        QCOMPARE(withoutCreationDate(written),
+                 withoutCreationDate(templatePdf(buildConstructionPlan(askew, chosen), paper)));
+    }
+
+    void cutFileFromTheMenu_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<CutFormat>("format");
+        QTest::newRow("DXF") << "flancs.dxf" << CutFormat::Dxf;
+        QTest::newRow("SVG") << "flancs.svg" << CutFormat::Svg;
+        QTest::newRow("upper-case extension") << "FLANCS.SVG" << CutFormat::Svg;
+    }
+    void cutFileFromTheMenu() {
+        QFETCH(QString, name);
+        QFETCH(CutFormat, format);
+        ConstructionSettings chosen;
+        setConstructionSetting(chosen, u"kerf", u"6");
+        qvl->setDimensions(askew);
+        qvl->setConstructionSettings(chosen);
+        program->dialogs->answers << path(name);
+        ErrorRecorder errors;
+        qvl->cutFileAction->trigger();
+        QCOMPARE(errors.messages, QStringList());
+        QCOMPARE(readFile(path(name)),
+                 cutFileBytes(buildConstructionPlan(askew, chosen), format, false));
+    }
+
+    void cutFileNeedsItsExtension() {
+        program->dialogs->answers << path("flancs.txt");
+        ErrorRecorder errors;
+        qvl->cutFileAction->trigger();
+        QCOMPARE(errors.messages,
+                 QStringList{"Le fichier de découpe doit finir par .dxf ou .svg : " +
+                             path("flancs.txt")});
+        QVERIFY(!QFile::exists(path("flancs.txt")));
+    }
+
+    // Nothing to export: the error box before any dialog.
+    void refusedDimensionsAskForNoFile_data() {
+        QTest::addColumn<bool>("templates");
+        QTest::newRow("templates") << true;
+        QTest::newRow("cut file") << false;
+    }
+    void refusedDimensionsAskForNoFile() {
+        QFETCH(bool, templates);
+        qvl->setDimensions(RampDimensions{0, 0, 0, 0, 0, 0, 0, 0});
+        ErrorRecorder errors;
+        (templates ? qvl->templatesAction : qvl->cutFileAction)->trigger();
+        QCOMPARE(errors.messages, QStringList{invalidDimensionsMessage()});
+        QCOMPARE(program->dialogs->asked, QStringList());
+    }
+
+    // The plan window's buttons write the plan it shows.
+    void planWindowButtons() {
+        ConstructionSettings chosen;
+        setConstructionSetting(chosen, u"surface", u"6,6,6");
+        qvl->setDimensions(askew);
+        qvl->setConstructionSettings(chosen);
+        qvl->setTemplatePaperIndex(2);
+        qvl->constructionPlanAction->trigger();
+        PlanWindow* window = qvl->planWindow();
+        QVERIFY(window);
+        const ConstructionPlan plan = buildConstructionPlan(askew, chosen);
+        // Changed fields are not the plan on show until Tracer runs.
+        qvl->ser->SetValue(200);
+
+        program->dialogs->answers << path("liste.csv") << path("g.pdf") << path("f.svg");
+        ErrorRecorder errors;
+        QTest::mouseClick(window->csvButton(), Qt::LeftButton);
+        QTest::mouseClick(window->templatesButton(), Qt::LeftButton);
+        QTest::mouseClick(window->cutFileButton(), Qt::LeftButton);
+        QCOMPARE(errors.messages, QStringList());
+        QCOMPARE(program->dialogs->asked, (QStringList{"csv", "templates", "cut"}));
+        QCOMPARE(readFile(path("liste.csv")), planCsv(plan));
+        QVERIFY(readFile(path("liste.csv")).startsWith("article,quantit"));
+        QCOMPARE(withoutCreationDate(readFile(path("g.pdf"))),
+                 withoutCreationDate(templatePdf(plan, TemplatePaper::A3)));
+        QCOMPARE(readFile(path("f.svg")), cutFileBytes(plan, CutFormat::Svg, false));
+    }
+
+    void cancelledDialogWritesNothing() {
+        ErrorRecorder errors;
+        qvl->templatesAction->trigger();
+        qvl->cutFileAction->trigger();
+        QCOMPARE(errors.messages, QStringList());
+        QCOMPARE(program->dialogs->asked, (QStringList{"templates", "cut"}));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+    }
+
+    void failedWriteGoesToTheErrorBox() {
+        program->dialogs->answers << path("missing/folder/f.dxf");
+        ErrorRecorder errors;
+        qvl->cutFileAction->trigger();
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages.front().contains(path("missing/folder/f.dxf")));
+    }
+
+    void dialogs_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QStringList>("filters");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("templates") << "templates" << QStringList{"PDF (*.pdf)"} << "pdf";
+        QTest::newRow("cut file") << "cut" << QStringList{"DXF (*.dxf)", "SVG (*.svg)"} << "dxf";
+        QTest::newRow("cut list") << "csv" << QStringList{"CSV (*.csv)"} << "csv";
+    }
+    void dialogs() {
+        QFETCH(QString, which);
+        QFETCH(QStringList, filters);
+        QFETCH(QString, suffix);
+        const auto dialog = which == u"templates" ? QtFileDialogs::makeTemplatesDialog(nullptr)
+                            : which == u"cut"     ? QtFileDialogs::makeCutFileDialog(nullptr)
+                                                  : QtFileDialogs::makeCutListDialog(nullptr);
+        QCOMPARE(dialog->nameFilters(), filters);
+        // The filters' details are hidden, as in the design dialogs.
+        QVERIFY(filters.front().startsWith(dialog->selectedNameFilter() + " ("));
+        QCOMPARE(dialog->defaultSuffix(), suffix);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+    }
+
+    // A name typed without extension takes the chosen filter's.
+    void cutFileExtensionFollowsTheFilter() {
+        const auto dialog = QtFileDialogs::makeCutFileDialog(nullptr);
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types);
+        // As a user's choice, which the combo box signals both ways.
+        types->setCurrentIndex(1);
+        emit types->activated(1);
+        emit types->textActivated(types->itemText(1));
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("svg"));
+        types->setCurrentIndex(0);
+        emit types->activated(0);
+        emit types->textActivated(types->itemText(0));
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("dxf"));
+    }
+
+    void filterExtension_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("svg") << "SVG (*.svg)"
+                             << "svg";
+        QTest::newRow("dxf") << "DXF (*.dxf)"
+                             << "dxf";
+        QTest::newRow("every file") << "tous (*)"
+                                    << "";
+        QTest::newRow("two patterns") << "images (*.png *.bmp)"
+                                      << "";
+    }
+    void filterExtension() {
+        QFETCH(QString, filter);
+        QFETCH(QString, extension);
+        QCOMPARE(QtFileDialogs::filterExtension(filter), extension);
+    }
+};
+
+QTEST_MAIN(TestConstructionExport)
+#include "test_constructionexport.moc"

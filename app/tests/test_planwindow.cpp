@@ -1,0 +1,373 @@
+#include "apptestsupport.h"
+#include "constructionsettingsdialog.h"
+#include "cutlist.h"
+#include "distinctpanels.h"
+#include "drawingscale.h"
+#include "paneldrawing.h"
+#include "planwindow.h"
+#include "sheetdrawing.h"
+#include "tspinedit.h"
+
+#include <cfenv>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(RampDimensions)
+
+namespace {
+ConstructionSettings settingsOf(const QString& words) {
+    return words.isEmpty() ? ConstructionSettings{} : parseConstructionLine(words.toUtf8());
+}
+
+// The table's row whose article is this; -1 when none.
+int rowOf(const QTableWidget& table, const QString& article) {
+    for (int r = 0; r < table.rowCount(); ++r)
+        if (table.item(r, 0)->text() == article) return r;
+    return -1;
+}
+
+QString cellText(const QTableWidget& table, int row, int column) {
+    const QTableWidgetItem* item = table.item(row, column);
+    return item ? item->text() : QString();
+}
+
+// The box around every pixel that is not white.
+QRect drawnExtent(QWidget& widget) {
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect extent;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+} // namespace
+
+class TestPlanWindow : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<StartedProgram> program;
+    TQvl* qvl = nullptr;
+
+    PlanWindow* openPlanWindow() {
+        qvl->constructionPlanAction->trigger();
+        return qvl->planWindow();
+    }
+
+private slots:
+    void init() {
+        program = std::make_unique<StartedProgram>();
+        QVERIFY(program->waitUntilDrawn());
+        qvl = &program->qvl();
+    }
+    void cleanup() { program.reset(); }
+
+    void drawingScale_data() {
+        QTest::addColumn<double>("worldWidth");
+        QTest::addColumn<double>("worldHeight");
+        QTest::addColumn<QRectF>("target");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<QPointF>("origin");   // where (0, 0) lands
+        QTest::addColumn<QPointF>("topRight"); // where (width, height) lands
+        // Width decides: 1000 mm across 200 px, centred vertically.
+        QTest::newRow("wide") << 1000.0 << 100.0 << QRectF(0, 0, 200, 100) << 0.2 << QPointF(0, 60)
+                              << QPointF(200, 40);
+        // Height decides: centred horizontally, v up.
+        QTest::newRow("tall") << 100.0 << 1000.0 << QRectF(10, 20, 200, 100) << 0.1
+                              << QPointF(105, 120) << QPointF(115, 20);
+    }
+    void drawingScale() {
+        QFETCH(double, worldWidth);
+        QFETCH(double, worldHeight);
+        QFETCH(QRectF, target);
+        QFETCH(double, factor);
+        QFETCH(QPointF, origin);
+        QFETCH(QPointF, topRight);
+        const DrawingScale scale(Rect{0, 0, worldWidth, worldHeight}, target);
+        QCOMPARE(scale.pixelsPerMillimetre(), factor);
+        QCOMPARE(scale.map(Point{0, 0}), origin);
+        QCOMPARE(scale.map(Point{worldWidth, worldHeight}), topRight);
+    }
+
+    void gridColumns_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QSizeF>("area");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("one sheet") << 1 << QSizeF(500, 500) << 1;
+        QTest::newRow("five in a wide strip") << 5 << QSizeF(2000, 150) << 5;
+        QTest::newRow("five in a tall strip") << 5 << QSizeF(150, 2000) << 1;
+        QTest::newRow("four in a square") << 4 << QSizeF(500, 500) << 2;
+    }
+    void gridColumns() {
+        QFETCH(int, count);
+        QFETCH(QSizeF, area);
+        QFETCH(int, columns);
+        // Square sheets, no gap: the grid is as square as the area.
+        QCOMPARE(bestGridColumns(count, QSizeF(100, 100), 0, area), columns);
+    }
+
+    void distinctPanelShapes_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QList<int>>("counts");
+        QTest::newRow("symmetric")
+            << RampDimensions{} << QStringList{"Flancs gauche et droit"} << QList<int>{10};
+        QTest::newRow("taller right curve")
+            << RampDimensions{60, 140, 70, 140, 244, 180, 120, 60}
+            << QStringList{"Flanc gauche", "Flanc droit"} << QList<int>{5, 5};
+        QTest::newRow("right curve flat") << RampDimensions{60, 140, 70, 140, 244, 140, 0, 60}
+                                          << QStringList{"Flanc gauche"} << QList<int>{5};
+    }
+    void distinctPanelShapes() {
+        QFETCH(RampDimensions, dims);
+        QFETCH(QStringList, captions);
+        QFETCH(QList<int>, counts);
+        QStringList gotCaptions;
+        QList<int> gotCounts;
+        for (const DistinctPanel& p : distinctPanels(buildConstructionPlan(dims, {}))) {
+            gotCaptions << p.caption;
+            gotCounts << p.count;
+        }
+        QCOMPARE(gotCaptions, captions);
+        QCOMPARE(gotCounts, counts);
+    }
+
+    // The table holds the plan's own figures for the fields' dimensions.
+    void tableShowsThePlan_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<int>("surfaceSheets");
+        QTest::addColumn<int>("panelSheets");
+        // Check values of the default ramp: 10 surface sheets, 10 panels on 5.
+        QTest::newRow("default") << RampDimensions{} << "" << 10 << 5;
+        QTest::newRow("three layers of 6 mm") << RampDimensions{} << "surface=6,6,6" << -1 << 5;
+        QTest::newRow("asymmetric, no coping")
+            << RampDimensions{80, 180, 120, 200, 300, 140, 70, 50} << "coping=0" << -1 << -1;
+    }
+    void tableShowsThePlan() {
+        QFETCH(RampDimensions, dims);
+        QFETCH(QString, settings);
+        QFETCH(int, surfaceSheets);
+        QFETCH(int, panelSheets);
+        qvl->setDimensions(dims);
+        qvl->setConstructionSettings(settingsOf(settings));
+        ErrorRecorder errors;
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        QCOMPARE(errors.messages, QStringList());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Plan de construction"));
+
+        const ConstructionPlan plan = buildConstructionPlan(dims, settingsOf(settings));
+        if (surfaceSheets >= 0) QCOMPARE(plan.surface.sheets, surfaceSheets);
+        if (panelSheets >= 0) QCOMPARE(plan.sheets.count, panelSheets);
+        const QTableWidget& table = *window->table();
+        QCOMPARE(table.rowCount(), int(cutListRows(plan).size()));
+
+        const QString sides[] = {QStringLiteral("Flanc courbe gauche"),
+                                 QStringLiteral("Flanc courbe droite")};
+        for (int side = 0; side < 2; ++side) {
+            const CurvePlan& curve = *plan.curves[side];
+            const int row = rowOf(table, sides[side]);
+            QVERIFY(row >= 0);
+            QCOMPARE(cellText(table, row, 1), QString::number(curve.panelCount));
+            QCOMPARE(cellText(table, row, 2), formatLength(curve.panelLength));
+            QCOMPARE(cellText(table, row, 3), formatLength(curve.panelHeight));
+            QCOMPARE(cellText(table, row, 4), formatLength(plan.settings.panel));
+            const int ribs = rowOf(table, QStringLiteral("Tasseau ") + sides[side].mid(6));
+            QVERIFY(ribs >= 0);
+            QCOMPARE(cellText(table, ribs, 1), QString::number(curve.ribs.pieces));
+            QCOMPARE(cellText(table, ribs, 2), formatLength(curve.ribs.length));
+        }
+        int shownSurface = 0;
+        for (std::size_t i = 0; i < plan.surface.layers.size(); ++i) {
+            const int row =
+                rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1").arg(i + 1));
+            QVERIFY(row >= 0);
+            QCOMPARE(cellText(table, row, 1), QString::number(plan.surface.layers[i].sheets));
+            QCOMPARE(cellText(table, row, 4), formatLength(plan.surface.layers[i].thickness));
+            shownSurface += cellText(table, row, 1).toInt();
+            // Its seams are listed where the builder reads them.
+            for (double seam : plan.surface.layers[i].seams)
+                QVERIFY(cellText(table, row, 5).contains(formatLength(seam)));
+        }
+        QCOMPARE(shownSurface, plan.surface.sheets);
+        QCOMPARE(rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1")
+                                  .arg(plan.surface.layers.size() + 1)),
+                 -1);
+        const int sheetsRow = rowOf(table, QStringLiteral("Panneau pour flancs"));
+        QCOMPARE(cellText(table, sheetsRow, 1), QString::number(plan.sheets.count));
+        QCOMPARE(rowOf(table, QStringLiteral("Coping (tube acier)")) >= 0,
+                 plan.settings.coping > 0);
+        QVERIFY(window->summary()->text().contains(
+            QStringLiteral("%1 panneaux pour la surface").arg(plan.surface.sheets)));
+        for (QPushButton* b :
+             {window->csvButton(), window->templatesButton(), window->cutFileButton()})
+            QVERIFY(b->isEnabled());
+    }
+
+    void oneWindowRefreshedByTracer() {
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        const QTableWidget& table = *window->table();
+        const int row = rowOf(table, QStringLiteral("Flanc courbe gauche"));
+        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812.4")); // u_c of R 140, H 70
+
+        // The spin fields as they are when Tracer runs.
+        qvl->ser->SetValue(150);
+        qvl->seh->SetValue(200);
+        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812.4"));
+        qvl->tracerClick();
+        QCOMPARE(cellText(table, rowOf(table, QStringLiteral("Flanc courbe gauche")), 2),
+                 QStringLiteral("2100")); // a wall: u_c 2100
+        QCOMPARE(window->plan()->dims.R1, 150);
+
+        QCOMPARE(openPlanWindow(), window);
+        QCOMPARE(window->findChildren<QTableWidget*>().size(), 1);
+    }
+
+    void refreshedBySettingsDialog() {
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        QTimer::singleShot(0, [] {
+            QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+            auto* dialog =
+                qobject_cast<ConstructionSettingsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->field("surface")->setText(QStringLiteral("6 + 6 + 6"));
+            emit dialog->field("surface")->textEdited(dialog->field("surface")->text());
+            dialog->accept();
+        });
+        qvl->constructionSettingsAction->trigger();
+        QCOMPARE(window->plan()->surface.layers.size(), std::size_t(3));
+        QVERIFY(rowOf(*window->table(), QStringLiteral("Contreplaqué de surface, couche 3")) >= 0);
+    }
+
+    // Refused dimensions: one error box, and no plan left on show.
+    void refusedDimensions_data() {
+        QTest::addColumn<bool>("openFirst");
+        QTest::newRow("window open, then Tracer") << true;
+        QTest::newRow("window opened on them") << false;
+    }
+    void refusedDimensions() {
+        QFETCH(bool, openFirst);
+        PlanWindow* window = openFirst ? openPlanWindow() : nullptr;
+        qvl->setDimensions(RampDimensions{0, 0, 0, 0, 0, 0, 0, 0});
+        ErrorRecorder errors;
+        if (openFirst)
+            qvl->tracerClick();
+        else
+            window = openPlanWindow();
+        QCOMPARE(errors.messages, QStringList{invalidDimensionsMessage()});
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->refusal(), QStringLiteral("Dimensions incorrectes"));
+        QVERIFY(!window->plan());
+        QCOMPARE(window->table()->rowCount(), 0);
+        QVERIFY(!window->csvButton()->isEnabled());
+        QVERIFY(!window->cutFileButton()->isEnabled());
+        QCOMPARE(drawnExtent(*window->panelDrawing()), QRect());
+
+        qvl->setDimensions(RampDimensions{});
+        qvl->tracerClick();
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(window->plan());
+        QCOMPARE(window->refusal(), QString());
+    }
+
+    // A setting the design cannot be built with: Tracer draws, the plan is refused.
+    void refusedPlan() {
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        ConstructionSettings settings;
+        setConstructionSetting(settings, u"back", u"2000,-");
+        qvl->setConstructionSettings(settings);
+        ErrorRecorder errors;
+        qvl->tracerClick();
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages.front().contains(QStringLiteral("back")));
+        QCOMPARE(window->refusal(), errors.messages.front());
+        QVERIFY(!window->plan());
+    }
+
+    // Widget code may leave a floating-point flag raised (drawing a dialog
+    // does): the plan of a sound design is still built, and the flag is left
+    // as it was found.
+    void staleFloatFlags_data() {
+        QTest::addColumn<int>("flag");
+        QTest::newRow("invalid") << FE_INVALID;
+        QTest::newRow("division by zero") << FE_DIVBYZERO;
+        QTest::newRow("overflow") << FE_OVERFLOW;
+    }
+    void staleFloatFlags() {
+        QFETCH(int, flag);
+        ErrorRecorder errors;
+        feclearexcept(FE_ALL_EXCEPT);
+        feraiseexcept(flag);
+        PlanWindow* window = openPlanWindow();
+        const bool stillRaised = fetestexcept(flag) != 0;
+        feclearexcept(FE_ALL_EXCEPT);
+        QVERIFY(window);
+        QCOMPARE(errors.messages, QStringList());
+        QVERIFY(window->plan());
+        QVERIFY(stillRaised);
+    }
+
+    void closedWindowIsLeftAlone() {
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        window->close();
+        qvl->setDimensions(RampDimensions{0, 0, 0, 0, 0, 0, 0, 0});
+        ErrorRecorder errors;
+        qvl->tracerClick();
+        QCOMPARE(errors.messages.size(), 1); // Tracer's own
+        qvl->setDimensions(RampDimensions{});
+        QCOMPARE(openPlanWindow(), window);
+        QVERIFY(window->plan());
+        QCOMPARE(errors.messages.size(), 1);
+    }
+
+    void drawingsScaleWithTheWindow_data() {
+        QTest::addColumn<bool>("panels");
+        QTest::newRow("side panels") << true;
+        QTest::newRow("sheets") << false;
+    }
+    void drawingsScaleWithTheWindow() {
+        QFETCH(bool, panels);
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        QWidget* drawing = panels ? static_cast<QWidget*>(window->panelDrawing())
+                                  : static_cast<QWidget*>(window->sheetDrawing());
+        drawing->resize(400, 240);
+        const QRect small = drawnExtent(*drawing);
+        drawing->resize(800, 480);
+        const QRect large = drawnExtent(*drawing);
+        QVERIFY(!small.isEmpty());
+        // Twice the room, about twice the drawing (the text keeps its size).
+        QVERIFY2(large.width() > small.width() * 17 / 10 && large.height() > small.height() * 3 / 2,
+                 qPrintable(QStringLiteral("%1x%2 -> %3x%4")
+                                .arg(small.width())
+                                .arg(small.height())
+                                .arg(large.width())
+                                .arg(large.height())));
+        QVERIFY(large.right() < 800 && large.bottom() < 480);
+    }
+
+    // Not a check: QUARVEL_PLAN_PICTURE=file.png keeps a picture of the window
+    // as a builder first sees it, for the user guide.
+    void pictureOfTheWindow() {
+        const QString path = qEnvironmentVariable("QUARVEL_PLAN_PICTURE");
+        if (path.isEmpty()) QSKIP("QUARVEL_PLAN_PICTURE not set");
+        qvl->tracerClick();
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        QVERIFY(window->grab().save(path));
+        window->sheetDrawing()->resize(1400, 900);
+        QVERIFY(window->sheetDrawing()->grab().save(path + ".sheets.png"));
+    }
+};
+
+QTEST_MAIN(TestPlanWindow)
+#include "test_planwindow.moc"
