@@ -6,6 +6,10 @@ QString typedCharacters(const QKeyEvent* event) {
     const Qt::KeyboardModifiers m = event->modifiers();
     const bool ctrl = m & Qt::ControlModifier;
     const bool alt = m & Qt::AltModifier;
+    // Ctrl+Backspace types DEL, so it passes the field's filter like any
+    // character instead of reaching the edit's delete-word shortcut.
+    if (event->key() == Qt::Key_Backspace && ctrl && !alt && !(m & Qt::MetaModifier))
+        return QString(QChar(127));
     if ((m & Qt::MetaModifier) || ctrl != alt) return QString();
     switch (event->key()) {
     case Qt::Key_Backspace:

@@ -334,6 +334,45 @@ private slots:
             QCOMPARE(e.selectedText(), QStringLiteral("12"));
     }
 
+    // Ctrl+Backspace types DEL: refused with a beep, the text stays whole.
+    void ctrlBackspaceBeeps_data() {
+        QTest::addColumn<bool>("programFilter");
+        QTest::addColumn<bool>("editor");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("plain field") << false << true << int(Qt::ControlModifier);
+        QTest::newRow("program field") << true << true << int(Qt::ControlModifier);
+        QTest::newRow("editor off") << false << false << int(Qt::ControlModifier);
+        QTest::newRow("with shift")
+            << false << true << int(Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    void ctrlBackspaceBeeps() {
+        QFETCH(bool, programFilter);
+        QFETCH(bool, editor);
+        QFETCH(int, modifiers);
+        TSpinEdit e(nullptr, comma);
+        if (programFilter) e.SetOnKeyPress(programKeyFilter);
+        e.SetEditorEnabled(editor);
+        e.setText(QStringLiteral("1234"));
+        e.end(false);
+        QTest::keyClick(&e, Qt::Key_Backspace, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(e.text(), QStringLiteral("1234"));
+        QCOMPARE(e.cursorPosition(), 4);
+        QCOMPARE(m_beeps, 1);
+    }
+
+    // The undo shortcut keeps working beside the refused chord.
+    void undoAfterCtrlBackspace() {
+        TSpinEdit e(nullptr, comma);
+        e.setText(QStringLiteral("12"));
+        e.end(false);
+        typeKeys(&e, QStringLiteral("3"));
+        QTest::keyClick(&e, Qt::Key_Backspace, Qt::ControlModifier);
+        QCOMPARE(e.text(), QStringLiteral("123"));
+        QTest::keyClick(&e, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.text(), QStringLiteral("12"));
+        QCOMPARE(m_beeps, 1);
+    }
+
     // Input-method text would reach the edit without passing the filter.
     void noInputMethodAfterReadOnly() {
         TSpinEdit e(nullptr, comma);
