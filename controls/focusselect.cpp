@@ -3,7 +3,20 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 
-bool selectsAllOnFocus(const QFocusEvent* event) {
-    return !(event->reason() == Qt::MouseFocusReason &&
-             (QGuiApplication::mouseButtons() & Qt::LeftButton));
+namespace {
+bool isWindowOrPopupReason(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+} // namespace
+
+bool staysEnteredAfter(const QFocusEvent* focusOut) {
+    return isWindowOrPopupReason(focusOut->reason());
+}
+
+FocusEntry focusEntry(const QFocusEvent* focusIn, bool stillEntered) {
+    if (stillEntered && isWindowOrPopupReason(focusIn->reason())) return FocusEntry::KeepSelection;
+    if (focusIn->reason() == Qt::MouseFocusReason &&
+        (QGuiApplication::mouseButtons() & Qt::LeftButton))
+        return FocusEntry::PlaceCaret;
+    return FocusEntry::SelectAll;
 }

@@ -130,12 +130,13 @@ void TCustomStrEdit::paintEvent(QPaintEvent* event) {
 
 void TCustomStrEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (m_autoSelect && selectsAllOnFocus(event)) selectAll();
+    if (m_autoSelect && focusEntry(event, m_stillEntered) == FocusEntry::SelectAll) selectAll();
     m_savedAlignment = m_alignment;
     SetAlignment(taLeftJustify);
 }
 
 void TCustomStrEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    m_stillEntered = staysEnteredAfter(event);
     SetAlignment(m_savedAlignment);
 }

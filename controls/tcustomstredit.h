@@ -67,5 +67,7 @@ private:
     bool m_ctl3D = true;
     TColor m_color = clWindow;
     bool m_autoSelect = true;
+    // The field lost the focus to another window or a popup, not to a control.
+    bool m_stillEntered = false;
     bool m_autoSize = true;
 };

@@ -228,16 +228,22 @@ void TSpinEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     m_focusFromPress = false;
     if (m_autoSelect) {
-        if (selectsAllOnFocus(event)) {
+        switch (focusEntry(event, m_stillEntered)) {
+        case FocusEntry::SelectAll:
             selectAll();
-        } else {
+            break;
+        case FocusEntry::PlaceCaret:
             m_focusFromPress = true;
+            break;
+        case FocusEntry::KeepSelection:
+            break;
         }
     }
 }
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    m_stillEntered = staysEnteredAfter(event);
     m_focusFromPress = false;
     m_button->stopRepeat();
     // A menu or another window taking over is no exit from the field.

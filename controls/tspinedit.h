@@ -97,6 +97,8 @@ private:
     // The focus came with a mouse press; whether it selects all depends on
     // where the press lands (on the arrows: yes).
     bool m_focusFromPress = false;
+    // The field lost the focus to another window or a popup, not to a control.
+    bool m_stillEntered = false;
     NumberFormatSettings m_settings;
     KeyPressHandler m_onKeyPress;
     KeyDownHandler m_onKeyDown;

@@ -748,6 +748,62 @@ private slots:
         QVERIFY(e->selectedText().isEmpty());
     }
 
+    // Only entering the field selects its text; getting the focus back from
+    // another window or a closed popup leaves the caret where it was.
+    void focusReturnKeepsTheCaret_data() {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("window reactivated") << int(Qt::ActiveWindowFocusReason) << "";
+        QTest::newRow("popup closed") << int(Qt::PopupFocusReason) << "";
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << "140";
+        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << "140";
+        QTest::newRow("shortcut") << int(Qt::ShortcutFocusReason) << "140";
+        QTest::newRow("other") << int(Qt::OtherFocusReason) << "140";
+    }
+    void focusReturnKeepsTheCaret() {
+        QFETCH(int, reason);
+        QFETCH(QString, selected);
+        TSpinEdit e(nullptr, comma);
+        e.setText(QStringLiteral("140"));
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(&e, &in);
+        QCOMPARE(e.selectedText(), QStringLiteral("140"));
+        e.setCursorPosition(1);
+        QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
+        QApplication::sendEvent(&e, &out);
+        QFocusEvent back(QEvent::FocusIn, Qt::FocusReason(reason));
+        QApplication::sendEvent(&e, &back);
+        QCOMPARE(e.selectedText(), selected);
+        if (selected.isEmpty()) QCOMPARE(e.cursorPosition(), 1);
+    }
+
+    // A window shown for the first time enters its focused field; switching
+    // to another window and back does not.
+    void windowReactivationKeepsTheCaret() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* e = new TSpinEdit(&window, comma);
+        layout->addWidget(e);
+        e->setText(QStringLiteral("140"));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(e->hasFocus());
+        QCOMPARE(e->selectedText(), QStringLiteral("140"));
+        e->setCursorPosition(2);
+
+        QWidget dialog;
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(!e->hasFocus());
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(e->hasFocus());
+        QVERIFY(e->selectedText().isEmpty());
+        QCOMPARE(e->cursorPosition(), 2);
+    }
+
     void pairAsTabStop() {
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
