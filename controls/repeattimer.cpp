@@ -6,6 +6,9 @@ namespace {
 class QtRepeatTimer final : public RepeatTimer {
 public:
     QtRepeatTimer() {
+        // A coarse timer may fire up to 5 % late, which adds up over the
+        // repeats: the steps must come every interval on the dot.
+        m_timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { fireTimeout(); });
     }
     void start(int intervalMs) override { m_timer.start(intervalMs); }
@@ -13,6 +16,7 @@ public:
     void stop() override { m_timer.stop(); }
     bool isActive() const override { return m_timer.isActive(); }
     int interval() const override { return m_timer.interval(); }
+    Qt::TimerType timerType() const override { return m_timer.timerType(); }
 
 private:
     QTimer m_timer;

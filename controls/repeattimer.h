@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 #include <functional>
 #include <memory>
 
@@ -16,6 +18,8 @@ public:
     virtual void stop() = 0;
     virtual bool isActive() const = 0;
     virtual int interval() const = 0;
+    // How closely the expiries keep to the interval.
+    virtual Qt::TimerType timerType() const = 0;
 
     void setTimeoutHandler(std::function<void()> handler) { m_onTimeout = std::move(handler); }
 

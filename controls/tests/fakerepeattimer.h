@@ -28,6 +28,7 @@ public:
         void stop() override { m_active = false; }
         bool isActive() const override { return m_active; }
         int interval() const override { return m_interval; }
+        Qt::TimerType timerType() const override { return Qt::PreciseTimer; }
 
     private:
         friend class FakeClock;

@@ -723,6 +723,24 @@ private slots:
         QVERIFY(!e.Button()->downButton()->repeatTimer()->isActive());
     }
 
+    // The repeat must not drift: a coarse timer fires up to 5 % late.
+    void repeatTimerIsPrecise() {
+        setRepeatTimerFactory({});
+        const std::unique_ptr<RepeatTimer> timer = makeRepeatTimer();
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        timer->start(400);
+        timer->setInterval(100);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        QCOMPARE(timer->interval(), 100);
+        // The arrows' own timer, made on the first press.
+        TSpinEdit e(nullptr, comma);
+        e.show();
+        QTest::mousePress(e.Button()->upButton(), Qt::LeftButton, {}, QPoint(7, 4));
+        QVERIFY(e.Button()->upButton()->repeatTimer());
+        QCOMPARE(e.Button()->upButton()->repeatTimer()->timerType(), Qt::PreciseTimer);
+        QTest::mouseRelease(e.Button()->upButton(), Qt::LeftButton, {}, QPoint(7, 4));
+    }
+
     void pressingAnArrowFocusesTheFieldAndSelects() {
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
