@@ -30,6 +30,30 @@ QString typedCharacters(const QKeyEvent* event) {
     return text;
 }
 
+QChar keyPressCharacter(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers m = event->modifiers();
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return QChar();
+    case Qt::Key_Backspace:
+        return (m & Qt::ControlModifier) && !(m & (Qt::AltModifier | Qt::MetaModifier)) ? QChar(127)
+                                                                                        : QChar(8);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QChar(13);
+    case Qt::Key_Escape:
+        return QChar(27);
+    default:
+        break;
+    }
+    // Other keys with the text of Delete (the keypad's) type nothing either.
+    const QString text = event->text();
+    if (text.isEmpty() || text.front().unicode() == 127) return QChar();
+    return text.front();
+}
+
 Qt::Key keyOfCharacter(QChar c) {
     switch (c.unicode()) {
     case 8:
