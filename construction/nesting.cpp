@@ -22,6 +22,12 @@ namespace {
 // Room for rounding when a part exactly fills the sheet's inner size.
 constexpr double fitSlack = 1e-9;
 
+// Pairs are searched among the first this many distinct parts only: the
+// search grows with the square of their number (the few hundred pieces of a
+// wall some hundred metres tall took seconds), while a ramp one can build has
+// a handful.
+constexpr int maxPairedShapes = 24;
+
 bool sameSegment(const Segment& a, const Segment& b) {
     return a.kind == b.kind && a.from == b.from && a.to == b.to &&
            (a.kind == Segment::Kind::Line || (a.centre == b.centre && a.radius == b.radius &&
@@ -262,8 +268,9 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         tiles.push_back({s.box.width(), s.box.height(), {{}}});
     for (int s = 0; s < shapeCount; ++s)
         tiles[s].parts.front().shape = s;
+    const int pairedShapes = std::min(shapeCount, maxPairedShapes);
     std::vector<int> selfPair(shapeCount, -1);
-    for (int s = 0; s < shapeCount; ++s) {
+    for (int s = 0; s < pairedShapes; ++s) {
         if (shapes[s].count < 2) continue;
         const std::optional<PairFit> fit =
             fitPair(*shapes[s].outline, *shapes[s].outline, kerf, innerLong, innerShort);
@@ -272,8 +279,8 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         tiles.push_back(pairTile(*fit, s, s));
     }
     std::vector<int> mixedPairs;
-    for (int s = 0; s < shapeCount; ++s)
-        for (int t = s + 1; t < shapeCount; ++t) {
+    for (int s = 0; s < pairedShapes; ++s)
+        for (int t = s + 1; t < pairedShapes; ++t) {
             const std::optional<PairFit> fit =
                 fitPair(*shapes[s].outline, *shapes[t].outline, kerf, innerLong, innerShort);
             if (!fit) continue;

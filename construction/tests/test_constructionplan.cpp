@@ -2,6 +2,7 @@
 #include "quarvelerror.h"
 
 #include <cmath>
+#include <map>
 #include <QTest>
 
 namespace {
@@ -61,6 +62,7 @@ private slots:
     void split();
     void placed();
     void largestWidth();
+    void tallestWall();
 };
 
 void TestConstructionPlan::defaultPlan() {
@@ -309,6 +311,26 @@ void TestConstructionPlan::largestWidth() {
     QCOMPARE(parts, 2 * 761);
     // 463.4 m across: 189 whole sheets and a 2240 mm part per strip, one part per sheet.
     QCOMPARE(plan.surface.layers[0].sheets, 5 * 190);
+}
+
+void TestConstructionPlan::tallestWall() {
+    // Found by fuzzing: a wall 463.4 m tall cuts its panel into hundreds of
+    // pieces, each a part of its own to nest. Pairing every piece with every
+    // other took seconds; the plan must still place every piece once.
+    const ConstructionPlan plan =
+        buildConstructionPlan(design(128, 0, 46340, 0, 100, 0, 0, 0), ConstructionSettings{});
+    const CurvePlan& c = *plan.curves[leftCurve];
+    QVERIFY(!plan.curves[rightCurve]);
+    checkPieces(c);
+    QCOMPARE(int(c.pieces.size()), int(plan.sheets.splits.size()) + 1);
+    QVERIFY(c.pieces.size() > 400);
+    std::map<int, int> copies;
+    for (const SheetLayout& sheet : plan.sheets.layout)
+        for (const PlacedPart& part : sheet.parts)
+            ++copies[part.piece];
+    QCOMPARE(int(copies.size()), int(c.pieces.size()));
+    for (const auto& [piece, count] : copies)
+        QCOMPARE(count, c.panelCount);
 }
 
 QTEST_APPLESS_MAIN(TestConstructionPlan)
