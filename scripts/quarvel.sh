@@ -22,6 +22,7 @@ packages=(
     libdxflib-dev
     python3-ezdxf poppler-utils
     fonts-dejavu-core fonts-liberation
+    clang libclang-rt-14-dev
 )
 
 missing=()
