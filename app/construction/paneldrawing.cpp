@@ -2,6 +2,7 @@
 
 #include "distinctpanels.h"
 #include "drawingscale.h"
+#include "ribsection.h"
 
 #include <cmath>
 #include <QPainter>
@@ -20,29 +21,6 @@ QPolygonF polygon(const Outline& outline, const DrawingScale& scale) {
     for (Point p : flatten(outline, tolerance))
         points << scale.map(p);
     return points;
-}
-
-// The rib's cross-section at a station: its top on the frame curve, its
-// depth into the panel, away from the pivot on the arc, toward the flat on the
-// wall edge (above the pivot's height the curve is vertical).
-QPolygonF ribSection(const CurvePlan& curve, Point at, const ConstructionSettings& settings,
-                     const DrawingScale& scale) {
-    double nu = 1, nv = 0; // into the material
-    if (at.v < curve.pivot.v) {
-        const double du = at.u - curve.pivot.u, dv = at.v - curve.pivot.v;
-        const double length = std::hypot(du, dv);
-        if (length > 0) nu = du / length, nv = dv / length;
-    }
-    const double tu = -nv, tv = nu; // along the curve
-    const double hw = settings.ribWidth / 2, d = settings.ribDepth;
-    const Point corners[] = {{at.u - tu * hw, at.v - tv * hw},
-                             {at.u + tu * hw, at.v + tv * hw},
-                             {at.u + tu * hw + nu * d, at.v + tv * hw + nv * d},
-                             {at.u - tu * hw + nu * d, at.v - tv * hw + nv * d}};
-    QPolygonF section;
-    for (Point p : corners)
-        section << scale.map(p);
-    return section;
 }
 
 void drawArrow(QPainter& painter, QPointF from, QPointF to) {
@@ -102,7 +80,7 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
     width -= gap;
     // Room around for the captions, the arrow to the pivot and the sizes.
     const QRectF area = QRectF(rect()).adjusted(
-        metrics.horizontalAdvance(QStringLiteral("0000.0")) + 12, 3 * line + 16, -12, -(line + 14));
+        metrics.horizontalAdvance(QStringLiteral("0000.0")) + 12, 4 * line + 16, -12, -(line + 14));
     const DrawingScale scale(Rect{0, 0, width, tallest}, area);
 
     for (std::size_t i = 0; i < panels.size(); ++i) {
@@ -116,10 +94,12 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
 
         painter.setPen(QPen(ribColour.darker(), 1));
         painter.setBrush(ribColour);
-        for (Point station : c.stationPoints)
-            painter.drawPolygon(ribSection(c, Point{station.u + offsets[i], station.v},
-                                           m_plan->settings,
-                                           DrawingScale(Rect{0, 0, width, tallest}, area)));
+        for (Point station : c.stationPoints) {
+            QPolygonF section;
+            for (Point p : ribSectionCorners(c, station, m_plan->settings))
+                section << at(p.u, p.v);
+            painter.drawPolygon(section);
+        }
 
         painter.setPen(QPen(splitColour, 1.5, Qt::DashLine));
         for (const PanelSplit& split : m_plan->sheets.splits)
@@ -149,12 +129,16 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
                          Qt::AlignRight | Qt::AlignVCenter, formatLength(c.panelHeight));
 
         painter.setPen(Qt::black);
-        const QString caption = QStringLiteral("%1 : %2 à découper (rayon %3, hauteur %4)")
-                                    .arg(panels[i].caption)
-                                    .arg(panels[i].count)
-                                    .arg(mm(c.radius), mm(c.height));
-        painter.drawText(
-            QRectF(bottomLeft.x(), 4, std::max(bottomRight.x() - bottomLeft.x(), 300.0), line),
-            Qt::AlignLeft | Qt::AlignVCenter, caption);
+        // Two lines, each cut short at the next panel's start.
+        const double room = i + 1 < panels.size()
+                                ? at(offsets[i + 1] - offsets[i], 0).x() - bottomLeft.x() - 8
+                                : this->width() - bottomLeft.x() - 4;
+        const QString lines[] = {
+            QStringLiteral("%1 : %2 à découper").arg(panels[i].caption).arg(panels[i].count),
+            QStringLiteral("rayon %1, hauteur %2").arg(mm(c.radius), mm(c.height))};
+        for (int k = 0; k < 2; ++k)
+            painter.drawText(QRectF(bottomLeft.x(), 4 + k * line, room, line),
+                             Qt::AlignLeft | Qt::AlignVCenter,
+                             metrics.elidedText(lines[k], Qt::ElideRight, int(room)));
     }
 }
