@@ -40,7 +40,8 @@ PlanWindow::PlanWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("planWindow"));
     setWindowTitle(QStringLiteral("Plan de construction"));
-    // Like the other secondary windows, it never keeps the program running.
+    // A window of the main window's: it never keeps the program running, like
+    // the other secondary windows, even were it given no parent.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(1000, 760);
 

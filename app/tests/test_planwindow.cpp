@@ -366,6 +366,18 @@ private slots:
         QCOMPARE(errors.messages.size(), 1);
     }
 
+    // Like the other secondary windows, an open plan window does not keep the
+    // program running once the main window has closed.
+    void closingTheMainWindowEndsTheProgram() {
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QTimer::singleShot(0, qvl, [&] { qvl->close(); });
+        // A stuck loop is ended after 10 s with another code.
+        QTimer::singleShot(10000, qApp, [] { QApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
     void drawingsScaleWithTheWindow_data() {
         QTest::addColumn<bool>("panels");
         QTest::newRow("side panels") << true;
