@@ -31,8 +31,10 @@ void AxisPainter::draw(TZelCanvas3D& canvas, const TChartAxis& axis, const AxisD
         // A wide pen grows toward growing coordinates from the given line.
         const int line = outward > 0 ? pos + 1 : pos - width;
         const int first = axis.spanStart();
-        // A vertical line reaches down over the corner a bottom axis leaves.
-        const int last = axis.spanEnd() + (axis.Horizontal() ? 0 : width);
+        // The line ends on the plot's edge line; a vertical one reaches down
+        // over the corner a bottom axis leaves, to that axis' last row. The
+        // pen's square covers width - 1 pixels past the last point it is given.
+        const int last = axis.spanEnd() + (axis.Horizontal() ? 0 : width) - (width - 1);
         if (axis.Horizontal())
             canvas.LineWithZ(first, line, last + 1, line, 0);
         else

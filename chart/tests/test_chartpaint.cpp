@@ -124,6 +124,100 @@ private slots:
         QCOMPARE(image.pixel(r.right + 10, r.bottom - 2), silver);
     }
 
+    // The axis lines run along the plot rectangle's left and bottom edge
+    // lines, the left one down to the bottom one's last row; the ticks stand
+    // outside them and the grid crosses the floor (3D) and the back wall.
+    void axisTicksAndGrid_data() {
+        QTest::addColumn<bool>("view3D");
+        QTest::addColumn<QRect>("plotEdges"); // left, top, right, bottom edge lines
+        QTest::addColumn<int>("depth");
+        QTest::newRow("3D") << true << QRect(QPoint(55, 104), QPoint(788, 427)) << 85;
+        QTest::newRow("2D") << false << QRect(QPoint(55, 19), QPoint(873, 427)) << 0;
+    }
+    void axisTicksAndGrid() {
+        QFETCH(bool, view3D);
+        QFETCH(QRect, plotEdges);
+        QFETCH(int, depth);
+        TChart chart;
+        chartfixture::loadDesign(chart);
+        chart.SetView3D(view3D);
+        // The design's axes without its profile, which would hide the grid.
+        chart.Series(0)->ClearValues();
+        const QImage image = chartfixture::paintFull(chart);
+        const ChartRect r = chart.plotRectEdges();
+        QCOMPARE(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)), plotEdges);
+        QCOMPARE(chart.lastLayout().depth.totalDepth, depth);
+        QCOMPARE(chart.BottomAxis()->Axis().Width(), 2);
+        QCOMPARE(chart.LeftAxis()->Axis().Width(), 2);
+        constexpr QRgb gray = 0xFF808080;
+        auto blackIn = [&](const QRect& area) { return countColour(image, black, area); };
+
+        // Bottom axis: rows 428 and 429 from the left edge line to the right
+        // one, and not a pixel further.
+        const QRect bottomLine(QPoint(r.left, r.bottom + 1), QPoint(r.right, r.bottom + 2));
+        QCOMPARE(blackIn(bottomLine), bottomLine.width() * 2);
+        QCOMPARE(blackIn(QRect(QPoint(r.right + 1, r.bottom + 1), QPoint(899, r.bottom + 2))), 0);
+        // Left axis: columns 53 and 54 from the top edge line down to row 429.
+        const QRect leftLine(QPoint(r.left - 2, r.top), QPoint(r.left - 1, r.bottom + 2));
+        QCOMPARE(blackIn(leftLine), leftLine.height() * 2);
+        QCOMPARE(blackIn(QRect(QPoint(r.left - 2, r.bottom + 3), QPoint(r.left - 1, 464))), 0);
+        QCOMPARE(blackIn(QRect(QPoint(r.left - 2, 0), QPoint(r.left - 1, r.top - 1))), 0);
+
+        // Bottom ticks: 4 pixels from row 430, one per grid line (the minor
+        // ticks between them are 2 long).
+        QList<int> ticks;
+        for (int x = r.left; x <= r.right; ++x)
+            if (image.pixel(x, r.bottom + 6) == gray) ticks << x;
+        QVERIFY2(ticks.size() >= 5, qPrintable(QString::number(ticks.size())));
+        QCOMPARE(ticks.front(), r.left);
+        for (int x : ticks) {
+            QCOMPARE(countColour(image, gray, QRect(x, r.bottom + 3, 1, 4)), 4);
+            QCOMPARE(image.pixel(x, r.bottom + 7), silver);
+        }
+        // Left ticks: 4 pixels ending at column 52.
+        QList<int> leftTicks;
+        for (int y = r.top; y <= r.bottom; ++y)
+            if (image.pixel(r.left - 6, y) == gray) leftTicks << y;
+        QVERIFY2(leftTicks.size() >= 3, qPrintable(QString::number(leftTicks.size())));
+        QCOMPARE(leftTicks.back(), r.bottom);
+        for (int y : leftTicks) {
+            QCOMPARE(countColour(image, gray, QRect(r.left - 6, y, 4, 1)), 4);
+            QCOMPARE(image.pixel(r.left - 7, y), silver);
+        }
+
+        // The bottom axis' grid, dotted: across the floor to the back wall,
+        // then up it; in 2D straight up the plot. The first tick's
+        // line is the left wall's edge, drawn over by the outline.
+        for (int x : ticks.mid(1)) {
+            if (view3D) {
+                int onFloor = 0;
+                for (int k = 1; k < depth; ++k)
+                    if (image.pixel(x + k, r.bottom - k) == gray) ++onFloor;
+                QVERIFY2(2 * onFloor >= depth - 2,
+                         qPrintable(
+                             QStringLiteral("x %1: %2 of %3").arg(x).arg(onFloor).arg(depth - 1)));
+            }
+            int upWall = 0;
+            for (int y = r.top - depth + 1; y < r.bottom - depth; ++y)
+                if (image.pixel(x + depth, y) == gray) ++upWall;
+            QVERIFY2(2 * upWall >= r.bottom - r.top - 2,
+                     qPrintable(QStringLiteral("x %1: %2").arg(x).arg(upWall)));
+        }
+        // The left axis' grid: across the left wall, then along the back wall.
+        for (int y : leftTicks.mid(0, leftTicks.size() - 1)) {
+            int onWall = 0;
+            for (int k = 1; k < depth; ++k)
+                if (image.pixel(r.left + k, y - k) == gray) ++onWall;
+            QVERIFY2(2 * onWall >= depth - 2,
+                     qPrintable(QStringLiteral("y %1: %2 of %3").arg(y).arg(onWall).arg(depth)));
+            int alongBack = 0;
+            for (int x = r.left + depth + 1; x < r.right + depth; ++x)
+                if (image.pixel(x, y - depth) == gray) ++alongBack;
+            QVERIFY2(2 * alongBack >= r.right - r.left - 2,
+                     qPrintable(QStringLiteral("y %1: %2").arg(y).arg(alongBack)));
+        }
+    }
+
     void only2DBackWallOutline() {
         TChart chart;
         chart.resize(900, 465);
