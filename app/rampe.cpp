@@ -26,7 +26,6 @@
 #include "wall2.h"
 #include "windowgeometry.h"
 
-#include <cfenv>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -163,24 +162,6 @@ void setBackground(QWidget* widget, TColor colour) {
     p.setColor(QPalette::Base, toQColor(colour, p));
     p.setColor(QPalette::Button, toQColor(colour, p));
     widget->setPalette(p);
-}
-
-// Runs f with the floating-point status flags clear, and puts the caller's
-// back afterwards. The dimension check that the plan shares with Tracer
-// reads those flags to catch a failed operation, and widget code may have left
-// one raised: a flag from drawing a dialog must not refuse a sound design.
-template <class F> auto withClearFloatFlags(F&& f) {
-    struct Restore {
-        fexcept_t saved;
-        Restore() {
-            fegetexceptflag(&saved, FE_ALL_EXCEPT);
-            feclearexcept(FE_ALL_EXCEPT);
-        }
-        ~Restore() { fesetexceptflag(&saved, FE_ALL_EXCEPT); }
-        Restore(const Restore&) = delete;
-        Restore& operator=(const Restore&) = delete;
-    } restore;
-    return std::forward<F>(f)();
 }
 
 // The character a key press types, as the layout's key handlers see it:
@@ -525,7 +506,7 @@ void TQvl::constructionSettingsClick() {
 }
 
 ConstructionPlan TQvl::constructionPlan() const {
-    return withClearFloatFlags([&] { return buildConstructionPlan(dimensions(), m_settings); });
+    return buildConstructionPlan(dimensions(), m_settings);
 }
 
 void TQvl::writeTemplates(const QString& path, const ConstructionPlan& plan) const {
@@ -555,7 +536,7 @@ void TQvl::refreshPlanWindow(bool report) {
     try {
         m_planWindow->showPlan(constructionPlan());
     } catch (const QuarvelError& error) {
-        m_planWindow->showRefusal(withClearFloatFlags([&] { return dimensionsAcceptable(dims); })
+        m_planWindow->showRefusal(dimensionsAcceptable(dims)
                                       ? error.message()
                                       : QStringLiteral("Dimensions incorrectes"));
         if (report) reportCommandError(error.message());

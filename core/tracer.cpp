@@ -332,9 +332,12 @@ private:
 
 } // namespace
 
+namespace {
+
 // Refused before anything happens: a dimension outside 0..maxRampDimension,
 // or a total length that is not positive (the sampling step would be zero).
-bool dimensionsAcceptable(const RampDimensions& d) {
+// The ground lengths read the floating-point status flags: they must be clear.
+bool dimensionsAcceptableInScope(const RampDimensions& d) {
     if (!dimensionsInRange(d)) return false;
     try {
         const qint32 t = add(add(add(add(d.P1, groundLengthOfCurve(d.R1, d.H1)), d.F),
@@ -346,6 +349,15 @@ bool dimensionsAcceptable(const RampDimensions& d) {
     }
 }
 
+} // namespace
+
+bool dimensionsAcceptable(const RampDimensions& d) {
+    // Callers come from anywhere (widget code may have left a flag raised):
+    // check with clear flags, and leave theirs as they were.
+    FloatEnvironmentScope environment;
+    return dimensionsAcceptableInScope(d);
+}
+
 QString invalidDimensionsMessage() {
     return QStringLiteral("Dimensions incorrectes : chaque longueur doit être comprise entre 0 et "
                           "46340 cm et la longueur totale doit être positive");
@@ -354,7 +366,7 @@ QString invalidDimensionsMessage() {
 TracerRun runTracer(const RampDimensions& dims, int plotWidth, int plotHeight) {
     TracerRun run;
     FloatEnvironmentScope environment;
-    if (!dimensionsAcceptable(dims)) {
+    if (!dimensionsAcceptableInScope(dims)) {
         run.error = invalidDimensionsMessage();
         return run;
     }

@@ -529,6 +529,28 @@ private slots:
         QCOMPARE(after & (FE_DIVBYZERO | FE_INVALID), FE_DIVBYZERO | FE_INVALID);
         QCOMPARE(after & FE_OVERFLOW, 0);
     }
+
+    // Whoever asks, whatever flag its own code left raised: a sound design is
+    // accepted, and the caller's flags are left as they were.
+    void dimensionCheckIgnoresStaleFlags_data() {
+        QTest::addColumn<int>("flag");
+        QTest::newRow("invalid") << FE_INVALID;
+        QTest::newRow("division by zero") << FE_DIVBYZERO;
+        QTest::newRow("overflow") << FE_OVERFLOW;
+        QTest::newRow("inexact") << FE_INEXACT;
+    }
+    void dimensionCheckIgnoresStaleFlags() {
+        QFETCH(int, flag);
+        feclearexcept(FE_ALL_EXCEPT);
+        feraiseexcept(flag);
+        const bool accepted = dimensionsAcceptable(RampDimensions{});
+        const bool refused = !dimensionsAcceptable(RampDimensions{0, 0, 0, 0, 0, 0, 0, 0});
+        const int raised = fetestexcept(FE_ALL_EXCEPT);
+        feclearexcept(FE_ALL_EXCEPT);
+        QVERIFY(accepted);
+        QVERIFY(refused);
+        QCOMPARE(raised, flag);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestTracer)
