@@ -1,14 +1,11 @@
 #include "outputfile.h"
 
+#include "inplacerewrite.h"
 #include "quarvelerror.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -20,46 +17,16 @@ QuarvelError createError(const QString& path) {
     return QuarvelError(QStringLiteral("Impossible de créer le fichier %1").arg(path));
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        left -= n;
-    }
-    return true;
-}
-
-bool rewrite(int fd, const QByteArray& bytes) {
-    return ::lseek(fd, 0, SEEK_SET) == 0 && ::ftruncate(fd, 0) == 0 && writeAll(fd, bytes) &&
-           ::fsync(fd) == 0;
-}
-
-// The folder refuses a temporary file, but the file itself may be written:
-// rewrite it in place, and put the old content back if that fails half-way.
+// The file is rewritten in place (see mustRewriteInPlace).
 void writeInPlace(const QString& path, const QByteArray& bytes) {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) throw createError(path);
-    QFile reader;
-    QByteArray old;
-    bool readOk = reader.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle);
-    if (readOk) {
-        old = reader.readAll();
-        readOk = reader.error() == QFileDevice::NoError;
-        reader.close();
-    }
-    if (!readOk) {
-        ::close(fd);
+    switch (rewriteInPlace(path, bytes).outcome) {
+    case InPlaceRewrite::Written:
+        return;
+    case InPlaceRewrite::NotOpened:
         throw createError(path);
+    case InPlaceRewrite::NotWritten:
+        throw writeError();
     }
-    const bool written = rewrite(fd, bytes);
-    if (!written) rewrite(fd, old);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) throw writeError();
 }
 
 void writeToDevice(const QString& path, const QByteArray& bytes) {
@@ -82,8 +49,7 @@ void writeOutputFile(const QString& path, const QByteArray& bytes) {
     }
     // Renaming would also replace a file the user may not write to.
     if (target.isFile() && !target.isWritable()) throw createError(path);
-    const QFileInfo folder(target.absolutePath());
-    if (target.isFile() && folder.isDir() && !folder.isWritable()) {
+    if (mustRewriteInPlace(path)) {
         writeInPlace(path, bytes);
         return;
     }

@@ -1,4 +1,5 @@
 #include "qvlfile.h"
+#include "inplacerewrite.h"
 #include "wholenumber.h"
 
 #include <QDir>
@@ -353,5 +354,11 @@ void writeDesignBytes(const QString& path, const QByteArray& bytes) {
     if (exists && S_ISREG(st.st_mode) &&
         ::faccessat(AT_FDCWD, encodedPath(target).constData(), W_OK, AT_EACCESS) != 0)
         throw FileError::fromErrno(errno, path);
+    if (exists && S_ISREG(st.st_mode) && mustRewriteInPlace(target)) {
+        const InPlaceRewrite rewrite = rewriteInPlace(target, bytes);
+        if (rewrite.outcome != InPlaceRewrite::Written)
+            throw FileError::fromErrno(rewrite.errnoValue, path);
+        return;
+    }
     writeReplacing(path, target, bytes, exists && S_ISREG(st.st_mode) ? &st : nullptr);
 }

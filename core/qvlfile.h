@@ -35,7 +35,10 @@ QvlContent readQvlContent(const QString& path);
 RampDimensions readQvlFile(const QString& path);
 
 // Writes the design to path. The old file, if any, is replaced only once the
-// new content is entirely on disk, so a failed save leaves it untouched.
+// new content is entirely on disk, so a failed save leaves it untouched; it
+// keeps its mode, and its owner and group where the process may. A design in
+// a folder that takes no new file, or shared by several hard links, is
+// rewritten in place instead, its old content written back should that fail.
 // Throws FileError.
 void writeQvlFile(const QString& path, const RampDimensions& dims);
 

@@ -1,3 +1,4 @@
+#include "ordinaryuser.h"
 #include "outputfile.h"
 #include "quarvelerror.h"
 
@@ -32,21 +33,6 @@ QString errorOf(const std::function<void()>& f) {
         return e.message();
     }
     return {};
-}
-
-// Runs f as an ordinary user when the test runs as root; false when that is
-// not possible here.
-bool asOrdinaryUser(const std::function<void()>& f) {
-    const bool asRoot = geteuid() == 0;
-    if (asRoot && (setresgid(65534, 65534, 0) != 0 || setresuid(65534, 65534, 0) != 0)) {
-        setresgid(0, 0, 0);
-        return false;
-    }
-    f();
-    if (asRoot) {
-        if (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0) return false;
-    }
-    return true;
 }
 
 QStringList entries(const QString& folder) {

@@ -1,3 +1,4 @@
+#include "ordinaryuser.h"
 #include "qvlfile.h"
 
 #include <QtTest>
@@ -37,6 +38,11 @@ QByteArray readAll(const QString& path) {
 bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
+}
+
+ino_t inodeOf(const QString& path) {
+    struct stat st;
+    return stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
 // The code and message of the FileError f throws, or -1.
@@ -322,6 +328,54 @@ private slots:
         QCOMPARE(readAll(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"design.qvl"});
+    }
+
+    // A shared folder the user may not create files in, holding a design the
+    // user may write: the save rewrites it in place rather than refuse it.
+    void saveInProtectedFolderRewritesInPlace() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.qvl");
+        QVERIFY(writeBytes(path, "1 2 3 4 5 6 7 8\r\n"));
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), 0666), 0);
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        const ino_t before = inodeOf(path);
+        std::pair<int, QString> error{0, QStringLiteral("not run")};
+        if (!asOrdinaryUser(
+                [&] { error = fileErrorOf([&] { writeQvlFile(path, RampDimensions{}); }); }))
+            QSKIP("cannot act as an ordinary user here");
+        QCOMPARE(error.second, QString());
+        QCOMPARE(readAll(path), formatQvl(RampDimensions{}));
+        QCOMPARE(inodeOf(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"design.qvl"});
+    }
+
+    // Rewritten in place, a design that cannot take the new content whole
+    // gets its old content back.
+    void failedRewriteInPlaceRestoresTheDesign() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.qvl");
+        const QByteArray old = "1 2 3 4 5 6 7 8\r\n";
+        QVERIFY(writeBytes(path, old));
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), 0666), 0);
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        struct rlimit saved;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        std::pair<int, QString> error{0, QStringLiteral("not run")};
+        const bool ran = asOrdinaryUser([&] {
+            struct rlimit small = saved;
+            small.rlim_cur = 20;
+            setrlimit(RLIMIT_FSIZE, &small);
+            error = fileErrorOf([&] {
+                writeQvlFile(path, inFileOrder({INT_MIN, INT_MIN, 3, 4, 5, 6, 7, 8}));
+            });
+            setrlimit(RLIMIT_FSIZE, &saved);
+        });
+        std::signal(SIGXFSZ, previousHandler);
+        if (!ran) QSKIP("cannot act as an ordinary user here");
+        QCOMPARE(error.first, EFBIG);
+        QCOMPARE(readAll(path), old);
     }
 
     void errnoMapping_data() {
