@@ -52,6 +52,7 @@ int replaceContent(int fd, const QByteArray& bytes) {
 bool mustRewriteInPlace(const QString& path) {
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (st.st_nlink > 1) return true;
     const QString folder = QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath();
     return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) !=
            0;

@@ -9,7 +9,8 @@
 // picture and output saves share.
 
 // Whether a save to path must rewrite the existing file in place: it is a
-// regular file (a link is followed) and its folder takes no new file.
+// regular file (a link is followed) and either its folder takes no new file
+// or other hard links share it, which a rename would split from it.
 bool mustRewriteInPlace(const QString& path);
 
 // How rewriteInPlace ended.

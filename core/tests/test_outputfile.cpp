@@ -49,6 +49,7 @@ private slots:
     void refusedPathLeavesNothing();
     void folderWithoutWriteAccessRewritesInPlace();
     void failedRewriteRestoresTheOldContent();
+    void hardLinksStayOneFile();
 };
 
 void TestOutputFile::writesAndReplaces() {
@@ -125,6 +126,18 @@ void TestOutputFile::failedRewriteRestoresTheOldContent() {
     if (!ran) QSKIP("cannot act as an ordinary user here");
     QCOMPARE(error, QStringLiteral("Erreur d'écriture dans le flux"));
     QCOMPARE(readAll(path), old);
+}
+
+void TestOutputFile::hardLinksStayOneFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cut.dxf");
+    const QString other = dir.filePath("copy for the workshop.dxf");
+    QVERIFY(writeBytes(path, "old content"));
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    writeOutputFile(path, "new");
+    QCOMPARE(readAll(other), QByteArray("new"));
+    QCOMPARE(inodeOf(path), inodeOf(other));
+    QCOMPARE(entries(dir.path()), (QStringList{"copy for the workshop.dxf", "cut.dxf"}));
 }
 
 QTEST_GUILESS_MAIN(TestOutputFile)

@@ -378,6 +378,21 @@ private slots:
         QCOMPARE(readAll(path), old);
     }
 
+    // Several hard links to one design stay one file after a save.
+    void hardLinksStayOneFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.qvl");
+        const QString other = dir.filePath("copy.qvl");
+        QVERIFY(writeBytes(path, "0\r\n"));
+        QCOMPARE(link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
+                 0);
+        writeQvlFile(path, inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(readAll(other), QByteArray("1 2 3 4 5 6 7 8\r\n"));
+        QCOMPARE(inodeOf(path), inodeOf(other));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"copy.qvl", "design.qvl"}));
+    }
+
     void errnoMapping_data() {
         QTest::addColumn<int>("errnoValue");
         QTest::addColumn<int>("code");
