@@ -75,3 +75,11 @@ InPlaceRewrite rewriteInPlace(const QString& path, const QByteArray& bytes) {
     if (err != 0) return {InPlaceRewrite::NotWritten, err};
     return {};
 }
+
+void keepOwnerAndGroup(int fd, uid_t owner, gid_t group) {
+    // Only root may give a file away; anyone may pick one of their groups.
+    if (::fchown(fd, owner, group) != 0) {
+        // Best effort: failing that too, the file keeps the process' group.
+        [[maybe_unused]] const int groupOnly = ::fchown(fd, uid_t(-1), group);
+    }
+}

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 // Saving over an existing file usually writes a new file beside it and renames
 // it over the old one, so that a failed save leaves the old file whole. Some
 // files must be rewritten in place instead; these are the pieces the design,
@@ -31,3 +33,8 @@ struct InPlaceRewrite {
 // content is read first, then the file is truncated, written and flushed to
 // the disk. Should that fail, the old content is written back.
 InPlaceRewrite rewriteInPlace(const QString& path, const QByteArray& bytes);
+
+// Gives fd, a new file about to replace another, that file's owner and group
+// where the process may: root keeps both, another user at least a group it
+// belongs to. The mode is the caller's business.
+void keepOwnerAndGroup(int fd, uid_t owner, gid_t group);

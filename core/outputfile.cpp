@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+
 namespace {
 
 QuarvelError writeError() {
@@ -53,12 +55,15 @@ void writeOutputFile(const QString& path, const QByteArray& bytes) {
         writeInPlace(path, bytes);
         return;
     }
+    struct stat existing;
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) throw createError(path);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         throw writeError();
     }
+    if (replacing) keepOwnerAndGroup(file.handle(), existing.st_uid, existing.st_gid);
     if (!file.commit()) {
         if (file.error() == QFileDevice::WriteError) throw writeError();
         throw createError(path);

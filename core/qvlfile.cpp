@@ -267,7 +267,9 @@ void writeReplacing(const QString& path, const QString& target, const QByteArray
 
     int err = writeAll(fd.get(), bytes);
     if (err == 0 && existing) {
-        // Keep the permissions of the design being replaced.
+        // Keep the owner, group and permissions of the design being replaced
+        // (the owner first: a change of owner may clear mode bits).
+        keepOwnerAndGroup(fd.get(), existing->st_uid, existing->st_gid);
         if (::fchmod(fd.get(), existing->st_mode & 07777) != 0) err = errno;
     }
     if (err == 0 && ::fsync(fd.get()) != 0) err = errno;

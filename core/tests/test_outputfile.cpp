@@ -50,6 +50,7 @@ private slots:
     void folderWithoutWriteAccessRewritesInPlace();
     void failedRewriteRestoresTheOldContent();
     void hardLinksStayOneFile();
+    void replacingKeepsOwnerAndGroup();
 };
 
 void TestOutputFile::writesAndReplaces() {
@@ -138,6 +139,25 @@ void TestOutputFile::hardLinksStayOneFile() {
     QCOMPARE(readAll(other), QByteArray("new"));
     QCOMPARE(inodeOf(path), inodeOf(other));
     QCOMPARE(entries(dir.path()), (QStringList{"copy for the workshop.dxf", "cut.dxf"}));
+}
+
+void TestOutputFile::replacingKeepsOwnerAndGroup() {
+    if (geteuid() != 0) QSKIP("only root may give a file to another owner");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cut.svg");
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(writeBytes(path, "old content"));
+    QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+    QCOMPARE(::chmod(name.constData(), 0640), 0);
+    const ino_t before = inodeOf(path);
+    writeOutputFile(path, "new");
+    struct stat st;
+    QCOMPARE(::stat(name.constData(), &st), 0);
+    QVERIFY(st.st_ino != before); // replaced, not rewritten
+    QCOMPARE(int(st.st_uid), 65534);
+    QCOMPARE(int(st.st_gid), 65534);
+    QCOMPARE(int(st.st_mode & 07777), 0640);
+    QCOMPARE(readAll(path), QByteArray("new"));
 }
 
 QTEST_GUILESS_MAIN(TestOutputFile)

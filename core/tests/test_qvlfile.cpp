@@ -393,6 +393,25 @@ private slots:
                  (QStringList{"copy.qvl", "design.qvl"}));
     }
 
+    // Root saving another user's design gives it back to that user.
+    void saveKeepsOwnerAndGroup() {
+        if (geteuid() != 0) QSKIP("only root may give a file to another owner");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.qvl");
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(writeBytes(path, "0\r\n"));
+        QCOMPARE(chown(name.constData(), 65534, 65534), 0);
+        QCOMPARE(chmod(name.constData(), 0640), 0);
+        const ino_t before = inodeOf(path);
+        writeQvlFile(path, RampDimensions{});
+        struct stat st;
+        QCOMPARE(stat(name.constData(), &st), 0);
+        QVERIFY(st.st_ino != before); // replaced, not rewritten
+        QCOMPARE(int(st.st_uid), 65534);
+        QCOMPARE(int(st.st_gid), 65534);
+        QCOMPARE(int(st.st_mode & 07777), 0640);
+    }
+
     void errnoMapping_data() {
         QTest::addColumn<int>("errnoValue");
         QTest::addColumn<int>("code");
