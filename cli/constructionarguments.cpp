@@ -11,16 +11,6 @@ CommandResult usageError(const QString& problem, const CommandOptions& options) 
     return CommandResult{2, {}, problem.toUtf8() + "\nusage: " + options.usage};
 }
 
-QByteArray readStandardInput() {
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-        bytes.append(buffer, qsizetype(n));
-    if (std::ferror(stdin)) throw FileError::fromErrno(errno ? errno : EIO, QStringLiteral("-"));
-    return bytes;
-}
-
 } // namespace
 
 QByteArray messageLine(const QString& message) {

@@ -55,16 +55,6 @@ QByteArray noticeJson(const TracerEffect& effect) {
            ", \"value\": " + jsonNumber(v.value) + "}";
 }
 
-QByteArray readStandardInput() {
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-        bytes.append(buffer, qsizetype(n));
-    if (std::ferror(stdin)) throw FileError::fromErrno(errno ? errno : EIO, QStringLiteral("-"));
-    return bytes;
-}
-
 CommandResult usageError(const QString& problem, PlotSize defaultPlot) {
     CommandResult result;
     result.status = 2;
@@ -147,6 +137,16 @@ QByteArray traceJson(const RampDimensions& d, PlotSize plot, const TracerRun& ru
     if (!run.completed()) out += ",\n  \"error\": " + jsonString(withFinalPeriod(run.error));
     out += "\n}\n";
     return out;
+}
+
+QByteArray readStandardInput() {
+    QByteArray bytes;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+        bytes.append(buffer, qsizetype(n));
+    if (std::ferror(stdin)) throw FileError::fromErrno(errno ? errno : EIO, QStringLiteral("-"));
+    return bytes;
 }
 
 CommandResult traceCommand(const QStringList& args, PlotSize defaultPlot) {

@@ -32,6 +32,9 @@ std::optional<PlotSize> parsePlotSize(QStringView text);
 // run was abandoned (as the program shows it, final period included).
 QByteArray traceJson(const RampDimensions& dims, PlotSize plot, const TracerRun& run);
 
+// All of standard input (a design given as "-"). Throws FileError.
+QByteArray readStandardInput();
+
 struct CommandResult {
     int status = 0; // 0 completed, 1 run abandoned, 2 usage or file error
     QByteArray out;

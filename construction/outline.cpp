@@ -31,18 +31,6 @@ Point arcPoint(const Segment& arc, double t) {
 
 namespace {
 
-void include(Rect& r, Point p, bool& first) {
-    if (first) {
-        r = {p.u, p.v, p.u, p.v};
-        first = false;
-        return;
-    }
-    r.left = std::min(r.left, p.u);
-    r.right = std::max(r.right, p.u);
-    r.bottom = std::min(r.bottom, p.v);
-    r.top = std::max(r.top, p.v);
-}
-
 // Whether the arc passes through angle a (strictly inside its sweep).
 bool arcPassesAngle(const Segment& s, double a) {
     const double twoPi = 2 * std::numbers::pi;
@@ -54,22 +42,31 @@ bool arcPassesAngle(const Segment& s, double a) {
 
 } // namespace
 
+void extendBox(std::optional<Rect>& box, Point p) {
+    if (!box) {
+        box = Rect{p.u, p.v, p.u, p.v};
+        return;
+    }
+    box->left = std::min(box->left, p.u);
+    box->right = std::max(box->right, p.u);
+    box->bottom = std::min(box->bottom, p.v);
+    box->top = std::max(box->top, p.v);
+}
+
 Rect boundingBox(const Outline& outline) {
-    Rect r;
-    bool first = true;
+    std::optional<Rect> r;
     for (const Segment& s : outline) {
-        include(r, s.from, first);
-        include(r, s.to, first);
+        extendBox(r, s.from);
+        extendBox(r, s.to);
         if (s.kind != Segment::Kind::Arc) continue;
         for (int k = 0; k < 4; ++k) {
             const double a = k * std::numbers::pi / 2;
             if (arcPassesAngle(s, a))
-                include(r,
-                        {s.centre.u + s.radius * std::cos(a), s.centre.v + s.radius * std::sin(a)},
-                        first);
+                extendBox(
+                    r, {s.centre.u + s.radius * std::cos(a), s.centre.v + s.radius * std::sin(a)});
         }
     }
-    return r;
+    return r.value_or(Rect{});
 }
 
 std::vector<Point> flatten(const Outline& outline, double tolerance) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 // Plane geometry of the parts, in millimetres: points, lines and true circular
@@ -29,8 +30,8 @@ struct Segment {
     Kind kind = Kind::Line;
     Point from;
     Point to;
-    Point centre;        // arc only
-    double radius = 0;   // arc only
+    Point centre;          // arc only
+    double radius = 0;     // arc only
     double startAngle = 0; // arc only, radians
     double sweep = 0;      // arc only, radians, signed
 
@@ -42,6 +43,9 @@ struct Segment {
 // A closed outline: each segment starts where the previous one ends and the
 // last ends where the first starts.
 using Outline = std::vector<Segment>;
+
+// Grows box to take in p; an empty box (none yet) becomes p's.
+void extendBox(std::optional<Rect>& box, Point p);
 
 // The exact bounding box (arcs by their extreme points, not their chords).
 Rect boundingBox(const Outline& outline);

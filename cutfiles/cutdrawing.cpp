@@ -3,42 +3,24 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-void include(Rect& r, Point p, bool& first) {
-    if (first) {
-        r = {p.u, p.v, p.u, p.v};
-        first = false;
-        return;
-    }
-    r.left = std::min(r.left, p.u);
-    r.right = std::max(r.right, p.u);
-    r.bottom = std::min(r.bottom, p.v);
-    r.top = std::max(r.top, p.v);
-}
-
-} // namespace
-
 Rect CutDrawing::extent() const {
-    Rect r;
-    bool first = true;
+    std::optional<Rect> r;
     for (const auto* outlines : {&cut, &sheets}) {
         for (const Outline& o : *outlines) {
             const Rect box = boundingBox(o);
-            include(r, {box.left, box.bottom}, first);
-            include(r, {box.right, box.top}, first);
+            extendBox(r, {box.left, box.bottom});
+            extendBox(r, {box.right, box.top});
         }
     }
     for (const DrawingLine& line : marks) {
-        include(r, line.from, first);
-        include(r, line.to, first);
+        extendBox(r, line.from);
+        extendBox(r, line.to);
     }
     for (const DrawingText& text : texts) {
-        include(r, text.at, first);
-        include(r, {text.at.u + 0.6 * text.height * text.text.size(), text.at.v + text.height},
-                first);
+        extendBox(r, text.at);
+        extendBox(r, {text.at.u + 0.6 * text.height * text.text.size(), text.at.v + text.height});
     }
-    return r;
+    return r.value_or(Rect{});
 }
 
 QByteArray decimalText(double value, int decimals) {
