@@ -1,11 +1,10 @@
 #include "bmpfile.h"
 
+#include "outputfile.h"
 #include "quarvelerror.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
+#include <QIODevice>
 
 namespace {
 constexpr int fileHeaderSize = 14;
@@ -23,10 +22,6 @@ void putU32(char* p, quint32 v) {
 
 QuarvelError writeError() {
     return QuarvelError(QStringLiteral("Erreur d'écriture dans le flux"));
-}
-
-QuarvelError createError(const QString& path) {
-    return QuarvelError(QStringLiteral("Impossible de créer le fichier %1").arg(path));
 }
 } // namespace
 
@@ -75,26 +70,5 @@ void writeAllToDevice(QIODevice& device, const QByteArray& data) {
 }
 
 void writeBmpFile(const QString& path, const QImage& image) {
-    const QByteArray bytes = encodeBmp24(image);
-    const QFileInfo target(path);
-    // A pipe or device is written to: renaming a new file over it would
-    // replace the device itself.
-    if (target.exists() && !target.isFile() && !target.isDir()) {
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly)) throw createError(path);
-        writeAllToDevice(device, bytes);
-        if (!device.flush()) throw writeError();
-        device.close();
-        if (device.error() != QFileDevice::NoError) throw writeError();
-        return;
-    }
-    // Renaming would also replace a picture the user may not write to.
-    if (target.isFile() && !target.isWritable()) throw createError(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw createError(path);
-    writeAllToDevice(file, bytes);
-    if (!file.commit()) {
-        if (file.error() == QFileDevice::WriteError) throw writeError();
-        throw createError(path);
-    }
+    writeOutputFile(path, encodeBmp24(image));
 }

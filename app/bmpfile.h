@@ -15,9 +15,11 @@ QByteArray encodeBmp24(const QImage& image);
 // "Erreur d'écriture dans le flux".
 void writeAllToDevice(QIODevice& device, const QByteArray& data);
 
-// Writes the image as a BMP file at path. A file is replaced atomically: a
-// failure leaves whatever was there before; a pipe or device is written to in
-// place. Throws "Impossible de créer le fichier <path>" when the file cannot be
+// Writes the image as a BMP file at path, as writeOutputFile writes any output
+// file: a file is replaced atomically (or rewritten in place where its folder
+// takes no new file or hard links share it), keeping its mode, owner and
+// group; a failure leaves whatever was there before; a pipe or device is
+// written to in place. Throws "Impossible de créer le fichier <path>" when the file cannot be
 // created (a write-protected one included), and the write error above when its
 // contents cannot be written.
 void writeBmpFile(const QString& path, const QImage& image);

@@ -1,3 +1,4 @@
+#include "../../core/tests/ordinaryuser.h"
 #include "bmpfile.h"
 #include "quarvelerror.h"
 
@@ -55,6 +56,21 @@ QString messageOf(const std::function<void()>& f) {
     }
     return QString();
 }
+bool writeOld(const QString& path) {
+    QFile old(path);
+    return old.open(QIODevice::WriteOnly) && old.write("old contents") == 12;
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+ino_t inodeOf(const QString& path) {
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 } // namespace
 
 class TestBmpFile : public QObject {
@@ -226,6 +242,60 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("kept"));
+    }
+
+    // A shared folder the user may not create files in, holding a picture the
+    // user may write: rewritten in place rather than refused.
+    void protectedFolderRewritesInPlace() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(writeOld(path));
+        QCOMPARE(::chmod(name.constData(), 0666), 0);
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        const ino_t before = inodeOf(path);
+        QImage image(3, 2, QImage::Format_RGB32);
+        image.fill(qRgb(10, 20, 30));
+        QString error = QStringLiteral("not run");
+        if (!asOrdinaryUser([&] { error = messageOf([&] { writeBmpFile(path, image); }); }))
+            QSKIP("cannot act as an ordinary user here");
+        QCOMPARE(error, QString());
+        QCOMPARE(contentOf(path), encodeBmp24(image));
+        QCOMPARE(inodeOf(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("rampe.bmp")});
+    }
+
+    void hardLinksStayOneFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        const QString other = dir.filePath(QStringLiteral("poster.bmp"));
+        QVERIFY(writeOld(path));
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
+                 0);
+        QImage image(2, 2, QImage::Format_RGB32);
+        image.fill(qRgb(1, 2, 3));
+        writeBmpFile(path, image);
+        QCOMPARE(contentOf(other), encodeBmp24(image));
+        QCOMPARE(inodeOf(path), inodeOf(other));
+    }
+
+    void replacingKeepsOwnerAndGroup() {
+        if (::geteuid() != 0) QSKIP("only root may give a file to another owner");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(writeOld(path));
+        QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(name.constData(), 0604), 0);
+        const ino_t before = inodeOf(path);
+        writeBmpFile(path, QImage(2, 2, QImage::Format_RGB32));
+        struct stat st;
+        QCOMPARE(::stat(name.constData(), &st), 0);
+        QVERIFY(st.st_ino != before); // replaced, not rewritten
+        QCOMPARE(int(st.st_uid), 65534);
+        QCOMPARE(int(st.st_gid), 65534);
+        QCOMPARE(int(st.st_mode & 07777), 0604);
     }
 };
 
