@@ -5,10 +5,11 @@
 #include <QSize>
 #include <QString>
 
-// Pictures of a design without a window on screen: the program's windows are
-// built off screen, laid out as at start-up, the design is opened (which runs
-// Tracer), and the chart area is captured as the export command does. Needs a
-// QApplication. A file error throws (FileError) before anything is drawn.
+// Pictures of a design without a window on screen: the chart area alone is
+// built off screen (see ChartArea), the design is read and Tracer runs on it
+// as opening it does, and the area is captured as the export command does.
+// Needs a QApplication. A file error throws (FileError) before anything is
+// drawn.
 
 struct DesignRenderOptions {
     bool view3D = true;           // false: as after ticking "Afficher uniquement le profil"
@@ -32,5 +33,6 @@ QString renderDesignToBmp(const QString& designPath, const QString& bmpPath,
                           const DesignRenderOptions& options = {});
 
 // The chart's plotting rectangle size as the main window lays it out at
-// start-up (3D, empty chart): what Tracer runs with before any change.
+// start-up (3D, empty chart): what Tracer runs with before any change. A lone
+// chart of the main window's chart size, laid out without painting.
 QSize startupPlotSize();

@@ -28,7 +28,12 @@ const TextMeasurer& TCustomAxisPanel::labelsMeasurer() {
 
 void TCustomAxisPanel::completeLayoutSettings(ChartLayoutSettings&) const {}
 
-void TCustomAxisPanel::drawContents(const QRect& bounds) {
+void TCustomAxisPanel::layOut() {
+    // A paint lays out within the surface's bounds: the whole panel, from 0.
+    layOut(QRect(QPoint(0, 0), size()));
+}
+
+void TCustomAxisPanel::layOut(const QRect& bounds) {
     ChartLayoutSettings settings;
     settings.width = bounds.width();
     settings.height = bounds.height();
@@ -42,7 +47,10 @@ void TCustomAxisPanel::drawContents(const QRect& bounds) {
     completeLayoutSettings(settings);
     m_layout = layoutChart(settings, m_axes, m_series.all(), labelsMeasurer());
     setPlotRect(m_layout.plotRect);
+}
 
+void TCustomAxisPanel::drawContents(const QRect& bounds) {
+    layOut(bounds);
     Canvas().SetProjectionCentre(m_layout.depth.totalDepth, m_layout.plotRect);
     if (m_layout.wallsApply) drawWalls();
     if (m_axisBehind) drawAxes();

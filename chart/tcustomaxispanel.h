@@ -42,6 +42,9 @@ public:
 
     // The layout of the last paint.
     const ChartLayoutResult& lastLayout() const { return m_layout; }
+    // Lays the chart out at its current size as the next paint would, without
+    // drawing anything: PlotRect() and lastLayout() then hold that layout.
+    void layOut();
     // What labels are measured with: the bottom axis' labels font.
     const TextMeasurer& labelsMeasurer();
 
@@ -54,6 +57,7 @@ protected:
     virtual void drawZoomInProgress() {}
 
 private:
+    void layOut(const QRect& bounds);
     void drawAxes();
     void drawSeries();
 

@@ -1,0 +1,177 @@
+#include "chartarea.h"
+
+#include "tchart.h"
+#include "tcolorpalette.h"
+#include "tlabel.h"
+#include "tnumlabel.h"
+#include "tpanel.h"
+#include "tracerapplier.h"
+#include "uifont.h"
+
+#include <QLineEdit>
+
+// The geometry, fonts and colours below are the main window's (app/rampe.cpp);
+// the byte comparison of both pictures keeps them in step.
+
+namespace {
+
+struct LabelSpec {
+    const char* name;
+    int x, y;
+    const char* caption;
+    int style = fsPlain;
+};
+
+struct FieldSpec {
+    const char* name;
+    int x, y, width, height;
+};
+
+const LabelSpec dataLabels[] = {
+    {"Label22", 1, 1, "Plate-forme gauche:", fsBoldUnderline},
+    {"Label19", 145, 2, "Longueur"},
+    {"Label23", 257, 1, "Plat:", fsBoldUnderline},
+    {"Label24", 297, 2, "Longueur"},
+    {"Label25", 436, 1, "Plate-forme droite:", fsBoldUnderline},
+    {"Label26", 569, 2, "Longueur"},
+    {"Label20", 1, 33, "Courbe  gauche:", fsBoldUnderline},
+    {"Label28", 129, 33, "Hauteur"},
+    {"Label29", 217, 34, "Rayon"},
+    {"Label27", 313, 33, "Longueur au sol"},
+    {"Label30", 489, 33, "Longueur arc de la courbe"},
+    {"Label21", 1, 65, "Courbe droite:", fsBoldUnderline},
+    {"Label31", 129, 65, "Hauteur"},
+    {"Label32", 217, 66, "Rayon"},
+    {"Label33", 313, 65, "Longueur au sol"},
+    {"Label34", 489, 65, "Longueur arc de la courbe"},
+    {"Label36", 0, 88, "Largeur:", fsBoldUnderline},
+    {"Label35", 217, 89, "Longueur totale:", fsBoldUnderline},
+    {"Label39", 488, 88, "(longueurs en centimètres)", fsBold},
+};
+
+const FieldSpec dataFields[] = {
+    {"nlpf", 208, 5, 25, 16},   {"nlp", 360, 5, 25, 12},    {"nlpf2", 632, 5, 30, 12},
+    {"nlh", 184, 35, 22, 17},   {"nlr", 264, 35, 30, 17},   {"nllc3", 416, 35, 30, 21},
+    {"nlsc3", 664, 35, 22, 14}, {"nlh2", 184, 67, 22, 21},  {"nlr2", 272, 67, 22, 14},
+    {"nllc4", 424, 67, 22, 14}, {"nlsc4", 664, 67, 22, 14}, {"nll", 80, 92, 22, 13},
+    {"nlt2", 344, 92, 25, 13},
+};
+
+void setBackground(QWidget* widget, TColor colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, toQColor(colour, p));
+    p.setColor(QPalette::Base, toQColor(colour, p));
+    p.setColor(QPalette::Button, toQColor(colour, p));
+    widget->setPalette(p);
+}
+
+bool isDataField(const QString& name) {
+    for (const FieldSpec& s : dataFields)
+        if (name == QLatin1String(s.name)) return true;
+    return false;
+}
+} // namespace
+
+ChartArea::ChartArea()
+    : m_root(std::make_unique<QWidget>()) {
+    m_root->setFont(uiFont(11, fsPlain, missingFace));
+    setBackground(m_root.get(), clSilver);
+
+    m_panel = new TPanel(m_root.get());
+    m_panel->setObjectName(QStringLiteral("graph"));
+    m_panel->setGeometry(QRect(QPoint(0, 0), chartAreaSize));
+
+    m_chart = new TChart(m_panel);
+    m_chart->setObjectName(QStringLiteral("profil"));
+    m_chart->setGeometry(QRect(QPoint(0, 0), chartAreaSize));
+
+    m_title = new QLineEdit(m_chart);
+    m_title->setObjectName(QStringLiteral("titre"));
+    m_title->setFrame(false);
+    m_title->setFont(uiFont(19, fsBold));
+    setBackground(m_title, clSilver);
+    m_title->setGeometry(232, 0, 209, 25);
+    m_title->setText(QStringLiteral("Ecrivez votre titre ici."));
+    m_title->setCursorPosition(0);
+
+    auto* watermark = new TLabel(m_chart);
+    watermark->setObjectName(QStringLiteral("Label37"));
+    watermark->setFont(uiFont(19, fsPlain, missingFace));
+    watermark->setAutoFillBackground(true);
+    setBackground(watermark, m_chart->Color());
+    watermark->SetCaption(QStringLiteral("Quarvel 2026"));
+    watermark->move(336, 135);
+
+    m_titleMeasure = new TLabel(m_root.get());
+    m_titleMeasure->setFont(uiFont(19, fsBold));
+    m_titleMeasure->hide();
+
+    m_dataPanel = new TPanel(m_panel);
+    m_dataPanel->setObjectName(QStringLiteral("donnees"));
+    m_dataPanel->SetColor(clSilver);
+    m_dataPanel->setGeometry(160, 24, 713, 113);
+    for (const LabelSpec& s : dataLabels) {
+        auto* label = new TLabel(m_dataPanel);
+        label->setObjectName(QLatin1String(s.name));
+        label->setFont(uiFont(13, s.style));
+        label->SetCaption(QString::fromUtf8(s.caption));
+        label->move(s.x, s.y);
+    }
+    for (const FieldSpec& s : dataFields) {
+        auto* field = new TNumLabel(m_dataPanel);
+        field->setObjectName(QLatin1String(s.name));
+        field->setFont(uiFont(13));
+        field->setGeometry(s.x, s.y, s.width, s.height);
+        field->SetBorderStyle(bsNone);
+        field->SetColor(clSilver);
+        field->applyProgramFieldSettings();
+    }
+    m_dataPanel->hide();
+}
+
+ChartArea::~ChartArea() = default;
+
+void ChartArea::setView3D(bool view3D) {
+    m_chart->SetView3D(view3D);
+}
+
+void ChartArea::setDataShown(bool shown) {
+    m_dataPanel->setVisible(shown);
+}
+
+void ChartArea::setTitle(const QString& text) {
+    m_title->setText(text);
+    m_title->setCursorPosition(0);
+    m_titleMeasure->SetCaption(text);
+    m_title->resize(m_titleMeasure->width(), m_title->height());
+}
+
+QSize ChartArea::plotSize() {
+    m_chart->layOut();
+    return QSize(m_chart->PlotWidth(), m_chart->PlotHeight());
+}
+
+void ChartArea::applyTracer(const TracerRun& run) {
+    TracerRun shown;
+    shown.error = run.error;
+    for (const TracerEffect& effect : run.effects) {
+        if (std::holds_alternative<NoticeText>(effect) ||
+            std::holds_alternative<NoticeValue>(effect))
+            continue;
+        if (const auto* field = std::get_if<FieldValue>(&effect);
+            field && !isDataField(field->field))
+            continue;
+        shown.effects.push_back(effect);
+    }
+    TracerApplier applier;
+    applier.setFieldsRoot(m_dataPanel);
+    applier.setChart(m_chart);
+    applier.apply(shown);
+}
+
+QImage ChartArea::capture() const {
+    QImage image(m_panel->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    m_panel->render(&image);
+    return image;
+}
