@@ -12,6 +12,7 @@
 #include "erreurrayon.h"
 #include "erreurrayon2.h"
 #include "filedialogs.h"
+#include "keychar.h"
 #include "outputfile.h"
 #include "planwindow.h"
 #include "tchart.h"
@@ -164,24 +165,6 @@ void setBackground(QWidget* widget, TColor colour) {
     widget->setPalette(p);
 }
 
-// The character a key press types, as the layout's key handlers see it:
-// control keys count as their control characters. Tab and Shift+Tab move the
-// focus and type nothing.
-QChar typedCharacter(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return QChar();
-    if (!event.text().isEmpty()) return event.text().front();
-    switch (event.key()) {
-    case Qt::Key_Backspace:
-        return QChar(8);
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QChar(13);
-    case Qt::Key_Escape:
-        return QChar(27);
-    default:
-        return QChar();
-    }
-}
 } // namespace
 
 TQvl::TQvl(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
@@ -601,7 +584,7 @@ void TQvl::planCutFileClick() {
 
 bool TQvl::eventFilter(QObject* watched, QEvent* event) {
     if (watched == titre && event->type() == QEvent::KeyPress) {
-        const QChar key = typedCharacter(*static_cast<QKeyEvent*>(event));
+        const QChar key = keyPressCharacter(static_cast<QKeyEvent*>(event));
         if (!key.isNull()) runCommand([&] { titreKeyPress(key); });
     }
     return QMainWindow::eventFilter(watched, event);

@@ -442,6 +442,26 @@ private slots:
         QCOMPARE(title->width(), wide);
     }
 
+    // Delete types no character (under X11 it still carries U+007F): it
+    // neither widens nor shrinks the title, at either end of the text.
+    void deleteKeyLeavesTheTitleWidth_data() {
+        QTest::addColumn<bool>("atEnd");
+        QTest::newRow("End+Delete") << true;
+        QTest::newRow("Home+Delete") << false;
+    }
+    void deleteKeyLeavesTheTitleWidth() {
+        QFETCH(bool, atEnd);
+        QLineEdit* title = qvl->titre;
+        title->setFocus();
+        title->setCursorPosition(title->text().size());
+        QTest::keyClicks(title, QStringLiteral("WWW"));
+        title->setCursorPosition(atEnd ? title->text().size() : 0);
+        const int width = title->width();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(title, &press);
+        QCOMPARE(title->width(), width);
+    }
+
     void tabOrder() {
         qvl->activateWindow();
         qvl->selpf->setFocus();
