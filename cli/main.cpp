@@ -2,10 +2,10 @@
 #include "tracecommand.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,9 +35,18 @@ int finish(const CommandResult& result) {
     return result.status;
 }
 
+// The drawing program beside this one, found through the running executable
+// so that no QCoreApplication is needed to hand a command over.
+QByteArray drawingProgramPath() {
+    char self[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return QByteArrayLiteral("quarvel-cli-gui");
+    const QByteArray exe(self, n);
+    return exe.left(exe.lastIndexOf('/') + 1) + "quarvel-cli-gui";
+}
+
 [[noreturn]] void runDrawingProgram(char** argv) {
-    const QByteArray path = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                              QStringLiteral("/quarvel-cli-gui"));
+    const QByteArray path = drawingProgramPath();
     argv[0] = const_cast<char*>(path.constData());
     ::execv(path.constData(), argv);
     std::fprintf(stderr, "quarvel-cli: cannot start %s: %s\n", path.constData(),
@@ -47,7 +56,19 @@ int finish(const CommandResult& result) {
 
 } // namespace
 
+// Whether this process runs the command itself; the others are handed over
+// before Qt is even started, as every millisecond of a batch run counts.
+bool runsHere(int argc, char** argv) {
+    if (argc < 2) return false;
+    if (std::strcmp(argv[1], "plan") == 0 || std::strcmp(argv[1], "cut") == 0) return true;
+    if (std::strcmp(argv[1], "trace") != 0) return false;
+    for (int i = 2; i < argc; ++i)
+        if (std::strcmp(argv[i], "--plot") == 0) return true;
+    return false;
+}
+
 int main(int argc, char** argv) {
+    if (!runsHere(argc, argv)) runDrawingProgram(argv);
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
