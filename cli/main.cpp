@@ -11,11 +11,12 @@
 #include <cstring>
 #include <unistd.h>
 
-// quarvel-cli: the program's computations without its windows. The commands
-// that only compute (plan, cut, trace with --plot) run here, in a process
-// that loads Qt Core alone and so starts fast; those that draw or measure
-// fonts (render, template, trace without --plot, the usage text) are handed
-// to quarvel-cli-gui beside this program, with the same arguments.
+// quarvel-cli-core, started by quarvel-cli: the program's computations
+// without its windows. The commands that only compute (plan, cut, trace with
+// --plot) run here, in a process that loads Qt Core alone and so starts fast;
+// those that draw or measure fonts (render, template, trace without --plot,
+// the usage text) are handed to quarvel-cli-gui beside this program, with the
+// same arguments (quarvel-cli sends them there directly).
 
 namespace {
 
