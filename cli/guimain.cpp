@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 // quarvel-cli-gui: the batch commands that draw (render, template, and trace
 // measuring its default plot size on the real chart), started by quarvel-cli
@@ -100,7 +101,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "Erreur E/S %d.\n", errno);
             return 2;
         }
-        return result.status;
+        // Everything is written and flushed (a picture or template has been
+        // committed to disk): the program ends without tearing down the
+        // windows, fonts and platform one by one, which a batch run would
+        // only wait for.
+        std::_Exit(result.status);
     }
     writeAll(stderr, "unknown command: " + args.first().toUtf8() + '\n' + usageText());
     return 2;
