@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 // quarvel-cli-gui: the batch commands that draw (render, template, and trace
-// measuring its default plot size on the real chart), started by quarvel-cli
+// measuring its default plot size on a lone chart), started by quarvel-cli
 // for them; it runs every other command as well. Each subcommand is one row
 // of the table below.
 
@@ -25,7 +25,8 @@ struct Subcommand {
 };
 
 // trace's default plotting rectangle: the one the main window's chart lays
-// out at start-up, measured on the real chart (once, when first needed).
+// out at start-up, from a lone chart laid out without painting (once, when
+// first needed).
 PlotSize chartPlotSize() {
     static const PlotSize size = [] {
         const QSize s = startupPlotSize();
