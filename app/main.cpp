@@ -1,13 +1,22 @@
 #include "errorbox.h"
 #include "programwindows.h"
 #include "qtfiledialogs.h"
+#include "startupdesign.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Quarvel"));
     installErrorBox();
     ProgramWindows windows(std::make_unique<QtFileDialogs>());
     windows.Qvl.show();
+    // A design named on the command line opens once the event loop runs, so
+    // that an error box or a warning window comes up over the main window.
+    if (const auto path = designPathArgument(app.arguments()))
+        QTimer::singleShot(0, &windows.Qvl,
+                           [&windows, path = *path] { openDesignAtStartUp(windows.Qvl, path); });
     return app.exec();
 }

@@ -23,6 +23,7 @@ packages=(
     python3-ezdxf poppler-utils
     fonts-dejavu-core fonts-liberation
     clang libclang-rt-14-dev
+    desktop-file-utils libxml2-utils appstream shared-mime-info man-db dpkg-dev
 )
 
 missing=()
