@@ -172,6 +172,10 @@ void ChartArea::applyTracer(const TracerRun& run) {
 QImage ChartArea::capture() const {
     QImage image(m_panel->size(), QImage::Format_RGB32);
     image.fill(Qt::white);
+    // The chart sits at the panel's origin with its size: it draws straight
+    // into the picture instead of into a buffer of its own copied after.
+    m_chart->Canvas().setDrawingTarget(&image);
     m_panel->render(&image);
+    m_chart->Canvas().setDrawingTarget(nullptr);
     return image;
 }

@@ -31,14 +31,20 @@ QRect TZelCanvas3D::StartDrawing(const TView3DOptions& options, const QRect& rec
         m_zoomText = options.ZoomText();
     }
     const QSize size(std::max(0, rect.width()), std::max(0, rect.height()));
-    if (m_buffer.size() != size) {
-        m_buffer = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
-        ++m_buffersMade;
+    if (m_target && !size.isEmpty() && m_target->size() == size &&
+        m_target->format() == QImage::Format_RGB32) {
+        m_drawingIntoTarget = true;
+    } else {
+        if (m_buffer.size() != size) {
+            m_buffer = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
+            ++m_buffersMade;
+        }
+        m_drawingIntoTarget = false;
     }
     m_origin = rect.topLeft();
     m_drawing = true;
     ++m_fullPaints;
-    attachImage(&m_buffer);
+    attachImage(m_drawingIntoTarget ? m_target : &m_buffer);
     return QRect(QPoint(0, 0), size);
 }
 
@@ -97,7 +103,7 @@ void TZelCanvas3D::ZLine(int x, int y, int z0, int z1) {
 }
 
 void TZelCanvas3D::ClipBox(int left, int top, int right, int bottom, int z0, int z1) {
-    const QRect bounds = m_buffer.rect();
+    const QRect bounds = m_drawingIntoTarget ? m_target->rect() : m_buffer.rect();
     if (!is3D()) {
         pushClip(ClipSpans(QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 2))));
         return;
@@ -117,13 +123,20 @@ void TZelCanvas3D::Unclip() {
 void TZelCanvas3D::FinishDrawing(QPainter* target) {
     attachImage(nullptr);
     m_drawing = false;
-    m_bufferStale = false;
     m_direct.clear();
+    if (m_drawingIntoTarget) {
+        // Drawn in place: the kept buffer does not hold this paint.
+        m_drawingIntoTarget = false;
+        m_bufferStale = true;
+        return;
+    }
+    m_bufferStale = false;
     if (target && !m_buffer.isNull()) target->drawImage(m_origin, m_buffer);
 }
 
 void TZelCanvas3D::abandonDrawing() {
     attachImage(nullptr);
+    m_drawingIntoTarget = false;
     m_drawing = false;
     m_bufferStale = true;
 }

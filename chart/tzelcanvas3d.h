@@ -53,6 +53,12 @@ public:
     // target and returns true: nothing needs drawing.
     bool CopyKeptImage(QPainter* target, const QSize& windowSize);
 
+    // While set, a full paint draws straight into target instead of the kept
+    // buffer when target is an RGB32 image of the painted size (a picture
+    // being exported, its origin at the painted rectangle's): no buffer is
+    // made, nothing is copied, and the kept buffer is left stale.
+    void setDrawingTarget(QImage* target) { m_target = target; }
+
     bool bufferStale() const { return m_bufferStale; }
     void markStale() { m_bufferStale = true; }
     const QImage& buffer() const { return m_buffer; }
@@ -91,6 +97,8 @@ private:
     int m_screenCentreY = 0;
 
     QImage m_buffer;
+    QImage* m_target = nullptr;
+    bool m_drawingIntoTarget = false; // the paint in progress draws into m_target
     QPoint m_origin;
     bool m_bufferStale = true;
     bool m_drawing = false;

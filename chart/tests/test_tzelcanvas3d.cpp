@@ -233,6 +233,44 @@ private slots:
         QCOMPARE(s.canvas.fullPaints(), 1);
     }
 
+    // An exported picture of the chart's size and format is drawn into in
+    // place; any other target leaves the paint to the kept buffer.
+    void drawingTarget_data() {
+        QTest::addColumn<QSize>("targetSize");
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<bool>("inPlace");
+        QTest::newRow("same size, RGB32") << QSize(30, 20) << QImage::Format_RGB32 << true;
+        QTest::newRow("one row short") << QSize(30, 19) << QImage::Format_RGB32 << false;
+        QTest::newRow("ARGB32") << QSize(30, 20) << QImage::Format_ARGB32 << false;
+    }
+
+    void drawingTarget() {
+        QFETCH(QSize, targetSize);
+        QFETCH(QImage::Format, format);
+        QFETCH(bool, inPlace);
+        QImage target(targetSize, format);
+        target.fill(Qt::black);
+        TZelCanvas3D canvas;
+        canvas.setDrawingTarget(&target);
+        canvas.StartDrawing(TView3DOptions(), QRect(0, 0, 30, 20), false);
+        canvas.SetPenStyle(psClear);
+        canvas.SetBrushColor(clWhite);
+        canvas.FillRect(0, 0, 30, 20);
+        canvas.SetBrushColor(clSilver);
+        canvas.FillRect(2, 3, 12, 8); // 10 x 5 pixels
+        canvas.FinishDrawing(nullptr);
+        canvas.setDrawingTarget(nullptr);
+
+        QCOMPARE(countPixels(target, silverRgb), inPlace ? 50 : 0);
+        QCOMPARE(countPixels(target, whiteRgb), inPlace ? 550 : 0);
+        QCOMPARE(canvas.buffersMade(), inPlace ? 0 : 1);
+        // Drawn in place, the kept buffer holds nothing to copy to the window.
+        QCOMPARE(canvas.bufferStale(), inPlace);
+        if (inPlace) QCOMPARE(target.pixel(2, 3), silverRgb);
+        if (inPlace) QCOMPARE(target.pixel(12, 3), whiteRgb);
+        if (!inPlace) QCOMPARE(countPixels(canvas.buffer(), silverRgb), 50);
+    }
+
     void directRectangleInvertsAndCancels() {
         Surface s(40, 30, false);
         s.canvas.SetBrushColor(clSilver);
