@@ -29,6 +29,7 @@ cmake --install "$build" --prefix "$staging" >/dev/null
 installed=(
     bin/quarvel
     bin/quarvel-cli
+    bin/quarvel-cli-core
     bin/quarvel-cli-gui
     share/applications/$app_id.desktop
     share/mime/packages/$app_id.xml
@@ -40,7 +41,7 @@ installed=(
 for f in "${installed[@]}"; do
     [ -f "$staging/$f" ] || fail "not installed: $f"
 done
-for f in quarvel quarvel-cli quarvel-cli-gui; do
+for f in quarvel quarvel-cli quarvel-cli-core quarvel-cli-gui; do
     [ -x "$staging/bin/$f" ] || fail "not executable: bin/$f"
 done
 
@@ -75,7 +76,7 @@ for command in trace render plan template cut; do
 done
 
 echo "== the installed batch tool =="
-# quarvel-cli finds quarvel-cli-gui beside it once installed too.
+# quarvel-cli finds quarvel-cli-core and quarvel-cli-gui beside it once installed too.
 printf '60 140 70 140 244 70 140 60\r\n' >"$work/design.qvl"
 "$staging/bin/quarvel-cli" plan "$work/design.qvl" >/dev/null
 QT_QPA_PLATFORM=offscreen "$staging/bin/quarvel-cli" render "$work/design.qvl" "$work/picture.bmp"
