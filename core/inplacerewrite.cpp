@@ -10,22 +10,6 @@
 
 namespace {
 
-// Writes all of bytes; returns 0 or the errno of the failure.
-int writeAll(int fd, const QByteArray& bytes) {
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        p += n;
-        left -= n;
-    }
-    return 0;
-}
-
 // Reads fd from its start to its end; returns 0 or the errno of the failure.
 int readAll(int fd, QByteArray& content) {
     char buffer[65536];
@@ -48,6 +32,21 @@ int replaceContent(int fd, const QByteArray& bytes) {
 }
 
 } // namespace
+
+int writeAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        p += n;
+        left -= n;
+    }
+    return 0;
+}
 
 bool mustRewriteInPlace(const QString& path) {
     struct stat st;

@@ -10,6 +10,10 @@
 // files must be rewritten in place instead; these are the pieces the design,
 // picture and output saves share.
 
+// Writes all of bytes to fd, retrying short and interrupted writes; returns 0
+// or the errno of the failure.
+int writeAll(int fd, const QByteArray& bytes);
+
 // Whether a save to path must rewrite the existing file in place: it is a
 // regular file (a link is followed) and either its folder takes no new file
 // or other hard links share it, which a rename would split from it.

@@ -218,22 +218,6 @@ QByteArray encodedPath(const QString& path) {
     return QFile::encodeName(path);
 }
 
-// Writes all of bytes; returns 0 or the errno of the failure.
-int writeAll(int fd, const QByteArray& bytes) {
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        p += n;
-        left -= n;
-    }
-    return 0;
-}
-
 // Devices and pipes cannot be replaced by renaming: they are written in place.
 void writeInPlace(const QString& path, const QByteArray& bytes) {
     Descriptor fd(::open(encodedPath(path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
