@@ -9,7 +9,7 @@ public:
         // A coarse timer may fire up to 5 % late, which adds up over the
         // repeats: the steps must come every interval on the dot.
         m_timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { fireTimeout(); });
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { fireTimeout(); });
     }
     void start(int intervalMs) override { m_timer.start(intervalMs); }
     void setInterval(int intervalMs) override { m_timer.setInterval(intervalMs); }

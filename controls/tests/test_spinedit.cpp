@@ -632,7 +632,7 @@ private slots:
         e.show();
         TTimerSpeedButton* up = e.Button()->upButton();
         QList<qint64> times;
-        connect(&e, &QLineEdit::textChanged, [&] { times << m_clock->now(); });
+        connect(&e, &QLineEdit::textChanged, &e, [&] { times << m_clock->now(); });
         const QPoint inside(7, 4);
         const QPoint outside(7, -30);
         for (const QString& stepText : script.split(u' ')) {
