@@ -1,85 +1,14 @@
 #include "qvlfile.h"
-#include "inplacerewrite.h"
+#include "posixfile.h"
 #include "wholenumber.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
-
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-QString FileError::messageForCode(int code) {
-    switch (code) {
-    case fileNotFound:
-        return QStringLiteral("Fichier introuvable");
-    case pathNotFound:
-        return QStringLiteral("Nom de fichier incorrect");
-    case tooManyOpenFiles:
-        return QStringLiteral("Trop de fichiers ouverts");
-    case accessDenied:
-        return QStringLiteral("Accès au fichier refusé");
-    case invalidNumber:
-        return QStringLiteral("Saisie numérique incorrecte");
-    default:
-        return QStringLiteral("Erreur E/S %1").arg(code);
-    }
-}
-
-FileError FileError::fromErrno(int errnoValue, const QString& path) {
-    switch (errnoValue) {
-    case ENOENT: {
-        const QFileInfo folder(QFileInfo(path).absolutePath());
-        return FileError(folder.isDir() ? fileNotFound : pathNotFound);
-    }
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-        return FileError(pathNotFound);
-    case EMFILE:
-    case ENFILE:
-        return FileError(tooManyOpenFiles);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return FileError(accessDenied);
-    default:
-        return FileError(errnoValue, QStringLiteral("Erreur E/S %1").arg(errnoValue));
-    }
-}
 
 namespace {
 
 constexpr int endOfData = -1;
 constexpr char ctrlZ = 26;
 constexpr int maxTokenLength = 32;
-
-// A file descriptor closed on every path out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return m_fd; }
-    // Closes now and returns the errno of a failed close, or 0.
-    int close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
 
 class BytesSource {
 public:
@@ -105,8 +34,8 @@ constexpr qint64 maxReadBytes = qint64(16) * 1024 * 1024;
 
 class FileSource {
 public:
-    explicit FileSource(int fd)
-        : m_fd(fd) {}
+    explicit FileSource(PosixFile& file)
+        : m_file(file) {}
     int peek() {
         if (m_pos == m_size && !fill()) return endOfData;
         if (m_buffer[m_pos] == ctrlZ) return endOfData;
@@ -118,10 +47,7 @@ public:
 private:
     bool fill() {
         if (m_ended || m_total >= maxReadBytes) return false;
-        ssize_t n;
-        do {
-            n = ::read(m_fd, m_buffer, sizeof m_buffer);
-        } while (n < 0 && errno == EINTR);
+        const ssize_t n = m_file.read(m_buffer, sizeof m_buffer);
         if (n <= 0) {
             if (n < 0) m_error = errno;
             m_ended = true;
@@ -133,7 +59,7 @@ private:
         return true;
     }
 
-    int m_fd;
+    PosixFile& m_file;
     char m_buffer[512];
     ssize_t m_pos = 0;
     ssize_t m_size = 0;
@@ -214,66 +140,6 @@ template <class Source> ParseResult parse(Source& source) {
     return result;
 }
 
-QByteArray encodedPath(const QString& path) {
-    return QFile::encodeName(path);
-}
-
-// Devices and pipes cannot be replaced by renaming: they are written in place.
-void writeInPlace(const QString& path, const QByteArray& bytes) {
-    Descriptor fd(::open(encodedPath(path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-    if (fd.get() < 0) throw FileError::fromErrno(errno, path);
-    if (const int err = writeAll(fd.get(), bytes)) throw FileError::fromErrno(err, path);
-    if (const int err = fd.close()) throw FileError::fromErrno(err, path);
-}
-
-// A new file next to the target with a name nobody uses; 0666 less the umask,
-// like any new file. The name is short whatever the target's, so that a
-// target named at the system's length limit can still be saved.
-int createTemporary(const QString& folder, QByteArray& tempPath) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name =
-            QStringLiteral(".quarvel-%1.tmp")
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        tempPath = encodedPath(QDir(folder).filePath(name));
-        const int fd = ::open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-void writeReplacing(const QString& path, const QString& target, const QByteArray& bytes,
-                    const struct stat* existing) {
-    const QFileInfo info(target);
-    QByteArray tempPath;
-    Descriptor fd(createTemporary(info.absolutePath(), tempPath));
-    if (fd.get() < 0) throw FileError::fromErrno(errno, path);
-
-    int err = writeAll(fd.get(), bytes);
-    if (err == 0 && existing) {
-        // Keep the owner, group and permissions of the design being replaced
-        // (the owner first: a change of owner may clear mode bits).
-        keepOwnerAndGroup(fd.get(), existing->st_uid, existing->st_gid);
-        if (::fchmod(fd.get(), existing->st_mode & 07777) != 0) err = errno;
-    }
-    if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
-    const int closeErr = fd.close();
-    if (err == 0) err = closeErr;
-    if (err == 0 && ::rename(tempPath.constData(), encodedPath(target).constData()) != 0)
-        err = errno;
-    if (err != 0) {
-        ::unlink(tempPath.constData());
-        throw FileError::fromErrno(err, path);
-    }
-    // Best effort: the rename itself reaches the disk with the folder.
-    const int folderFd =
-        ::open(encodedPath(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
-}
-
 } // namespace
 
 QByteArray formatQvl(const RampDimensions& d) {
@@ -303,17 +169,12 @@ RampDimensions readQvlFile(const QString& path) {
 }
 
 QvlContent readQvlContent(const QString& path) {
-    int fdValue;
-    do {
-        fdValue = ::open(encodedPath(path).constData(), O_RDONLY | O_CLOEXEC);
-    } while (fdValue < 0 && errno == EINTR);
-    if (fdValue < 0) throw FileError::fromErrno(errno, path);
-    Descriptor fd(fdValue);
-    FileSource source(fd.get());
+    PosixFile file = PosixFile::openForReading(path);
+    FileSource source(file);
     const ParseResult result = parse(source);
     if (result.errnoValue) throw FileError::fromErrno(result.errnoValue, path);
     if (result.badNumber) throw FileError(FileError::invalidNumber);
-    if (const int err = fd.close()) throw FileError::fromErrno(err, path);
+    if (const int err = file.close()) throw FileError::fromErrno(err, path);
     return {result.dims, result.secondLine};
 }
 
@@ -322,29 +183,5 @@ void writeQvlFile(const QString& path, const RampDimensions& dims) {
 }
 
 void writeDesignBytes(const QString& path, const QByteArray& bytes) {
-    // A link is followed, so that the design it points to is the one replaced.
-    QString target = path;
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString resolved = info.canonicalFilePath();
-        if (!resolved.isEmpty()) target = resolved;
-    }
-    struct stat st;
-    const bool exists = ::stat(encodedPath(target).constData(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
-        writeInPlace(path, bytes);
-        return;
-    }
-    // Renaming would replace even a design the user may not write to: refuse
-    // it, as opening it for writing would.
-    if (exists && S_ISREG(st.st_mode) &&
-        ::faccessat(AT_FDCWD, encodedPath(target).constData(), W_OK, AT_EACCESS) != 0)
-        throw FileError::fromErrno(errno, path);
-    if (exists && S_ISREG(st.st_mode) && mustRewriteInPlace(target)) {
-        const InPlaceRewrite rewrite = rewriteInPlace(target, bytes);
-        if (rewrite.outcome != InPlaceRewrite::Written)
-            throw FileError::fromErrno(rewrite.errnoValue, path);
-        return;
-    }
-    writeReplacing(path, target, bytes, exists && S_ISREG(st.st_mode) ? &st : nullptr);
+    writeFileSafely(path, bytes);
 }
