@@ -1,5 +1,7 @@
 #include "tchartaxis.h"
 
+#include "assignifchanged.h"
+
 #include "axisexception.h"
 #include "chartrepaintrequester.h"
 #include "tchartseries.h"
@@ -64,23 +66,23 @@ void TChartAxis::SetAutomatic(bool automatic) {
 }
 
 void TChartAxis::SetAutomaticMinimum(bool automatic) {
-    setProperty(m_automaticMinimum, automatic);
+    if (assignIfChanged(m_automaticMinimum, automatic)) requestRepaint();
 }
 
 void TChartAxis::SetAutomaticMaximum(bool automatic) {
-    setProperty(m_automaticMaximum, automatic);
+    if (assignIfChanged(m_automaticMaximum, automatic)) requestRepaint();
 }
 
 void TChartAxis::SetMinimum(double value) {
     if (value > m_maximum)
         throw AxisException(QStringLiteral("Axis Minimum Value must be <= Maximum"));
-    setProperty(m_minimum, value);
+    if (assignIfChanged(m_minimum, value)) requestRepaint();
 }
 
 void TChartAxis::SetMaximum(double value) {
     if (value < m_minimum)
         throw AxisException(QStringLiteral("Axis Maximum Value must be >= Minimum"));
-    setProperty(m_maximum, value);
+    if (assignIfChanged(m_maximum, value)) requestRepaint();
 }
 
 void TChartAxis::SetRange(double minimum, double maximum) {
@@ -95,61 +97,61 @@ void TChartAxis::SetRange(double minimum, double maximum) {
 }
 
 void TChartAxis::SetIncrement(double increment) {
-    setProperty(m_increment, increment);
+    if (assignIfChanged(m_increment, increment)) requestRepaint();
 }
 void TChartAxis::SetLabels(bool labels) {
-    setProperty(m_labels, labels);
+    if (assignIfChanged(m_labels, labels)) requestRepaint();
 }
 void TChartAxis::SetLabelsOnAxis(bool onAxis) {
-    setProperty(m_labelsOnAxis, onAxis);
+    if (assignIfChanged(m_labelsOnAxis, onAxis)) requestRepaint();
 }
 void TChartAxis::SetLabelsSeparation(int percent) {
-    setProperty(m_labelsSeparation, percent);
+    if (assignIfChanged(m_labelsSeparation, percent)) requestRepaint();
 }
 void TChartAxis::SetLabelsAngle(int angle) {
-    setProperty(m_labelsAngle, angle);
+    if (assignIfChanged(m_labelsAngle, angle)) requestRepaint();
 }
 void TChartAxis::SetLabelsSize(int size) {
-    setProperty(m_labelsSize, size);
+    if (assignIfChanged(m_labelsSize, size)) requestRepaint();
 }
 void TChartAxis::SetAxisValuesFormat(const QString& format) {
-    setProperty(m_axisValuesFormat, format);
+    if (assignIfChanged(m_axisValuesFormat, format)) requestRepaint();
 }
 void TChartAxis::SetRoundFirstLabel(bool round) {
-    setProperty(m_roundFirstLabel, round);
+    if (assignIfChanged(m_roundFirstLabel, round)) requestRepaint();
 }
 void TChartAxis::SetInverted(bool inverted) {
-    setProperty(m_inverted, inverted);
+    if (assignIfChanged(m_inverted, inverted)) requestRepaint();
 }
 void TChartAxis::SetStartPosition(double percent) {
-    setProperty(m_startPosition, percent);
+    if (assignIfChanged(m_startPosition, percent)) requestRepaint();
 }
 void TChartAxis::SetEndPosition(double percent) {
-    setProperty(m_endPosition, percent);
+    if (assignIfChanged(m_endPosition, percent)) requestRepaint();
 }
 void TChartAxis::SetPositionPercent(double percent) {
-    setProperty(m_positionPercent, percent);
+    if (assignIfChanged(m_positionPercent, percent)) requestRepaint();
 }
 void TChartAxis::SetVisible(bool visible) {
-    setProperty(m_visible, visible);
+    if (assignIfChanged(m_visible, visible)) requestRepaint();
 }
 void TChartAxis::SetTickLength(int length) {
-    setProperty(m_tickLength, length);
+    if (assignIfChanged(m_tickLength, length)) requestRepaint();
 }
 void TChartAxis::SetTickInnerLength(int length) {
-    setProperty(m_tickInnerLength, length);
+    if (assignIfChanged(m_tickInnerLength, length)) requestRepaint();
 }
 void TChartAxis::SetMinorTickLength(int length) {
-    setProperty(m_minorTickLength, length);
+    if (assignIfChanged(m_minorTickLength, length)) requestRepaint();
 }
 void TChartAxis::SetMinorTickCount(int count) {
-    setProperty(m_minorTickCount, count);
+    if (assignIfChanged(m_minorTickCount, count)) requestRepaint();
 }
 void TChartAxis::SetTickOnLabelsOnly(bool onLabelsOnly) {
-    setProperty(m_tickOnLabelsOnly, onLabelsOnly);
+    if (assignIfChanged(m_tickOnLabelsOnly, onLabelsOnly)) requestRepaint();
 }
 void TChartAxis::SetGridCentered(bool centered) {
-    setProperty(m_gridCentered, centered);
+    if (assignIfChanged(m_gridCentered, centered)) requestRepaint();
 }
 
 void TChartAxis::setLabelFormatSettings(const NumberFormatSettings& settings) {

@@ -171,11 +171,6 @@ public:
 
 protected:
     void requestRepaint() const;
-    template <class T> void setProperty(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        requestRepaint();
-    }
 
     int m_spanStart = 0;
     int m_spanEnd = 0;

@@ -34,11 +34,17 @@ public:
     int AddSeries(std::unique_ptr<TChartSeries> series);
 
     bool AxisVisible() const { return m_axisVisible; }
-    void SetAxisVisible(bool visible) { setValue(m_axisVisible, visible); }
+    void SetAxisVisible(bool visible) {
+        if (assignIfChanged(m_axisVisible, visible)) requestRepaint();
+    }
     bool AxisBehind() const { return m_axisBehind; }
-    void SetAxisBehind(bool behind) { setValue(m_axisBehind, behind); }
+    void SetAxisBehind(bool behind) {
+        if (assignIfChanged(m_axisBehind, behind)) requestRepaint();
+    }
     bool ClipPoints() const { return m_clipPoints; }
-    void SetClipPoints(bool clip) { setValue(m_clipPoints, clip); }
+    void SetClipPoints(bool clip) {
+        if (assignIfChanged(m_clipPoints, clip)) requestRepaint();
+    }
 
     // The layout of the last paint.
     const ChartLayoutResult& lastLayout() const { return m_layout; }

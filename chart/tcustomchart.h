@@ -29,7 +29,9 @@ public:
     // The plot's frame is the back wall's pen.
     TChartPen& Frame() { return m_backWall.Pen(); }
     bool View3DWalls() const { return m_view3DWalls; }
-    void SetView3DWalls(bool walls) { setValue(m_view3DWalls, walls); }
+    void SetView3DWalls(bool walls) {
+        if (assignIfChanged(m_view3DWalls, walls)) requestRepaint();
+    }
 
     SavedAxesState& savedAxesState() { return m_saved; }
     // The colour the zoom rectangle is inverted with: the zoom pen's colour

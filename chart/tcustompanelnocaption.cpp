@@ -1,24 +1,26 @@
 #include "tcustompanelnocaption.h"
 
+#include "assignifchanged.h"
+
 TCustomPanelNoCaption::TCustomPanelNoCaption(QWidget* parent)
     : QWidget(parent) {}
 
 void TCustomPanelNoCaption::SetColor(TColor colour) {
-    set(m_color, colour);
+    if (assignIfChanged(m_color, colour)) panelChanged();
 }
 
 void TCustomPanelNoCaption::SetBevelOuter(TBevelCut bevel) {
-    set(m_bevelOuter, bevel);
+    if (assignIfChanged(m_bevelOuter, bevel)) panelChanged();
 }
 
 void TCustomPanelNoCaption::SetBevelInner(TBevelCut bevel) {
-    set(m_bevelInner, bevel);
+    if (assignIfChanged(m_bevelInner, bevel)) panelChanged();
 }
 
 void TCustomPanelNoCaption::SetBevelWidth(int width) {
-    set(m_bevelWidth, width);
+    if (assignIfChanged(m_bevelWidth, width)) panelChanged();
 }
 
 void TCustomPanelNoCaption::SetBorderWidth(int width) {
-    set(m_borderWidth, width);
+    if (assignIfChanged(m_borderWidth, width)) panelChanged();
 }

@@ -29,12 +29,6 @@ protected:
     virtual void panelChanged() { update(); }
 
 private:
-    template <class T> void set(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        panelChanged();
-    }
-
     TColor m_color = clBtnFace;
     TBevelCut m_bevelOuter = bvRaised;
     TBevelCut m_bevelInner = bvNone;

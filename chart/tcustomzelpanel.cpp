@@ -17,7 +17,7 @@ void TCustomZelPanel::SetChart3DPercent(int percent) {
         throw ChartException(QStringLiteral("3D effect percent must be between %1 and %2")
                                  .arg(MinChart3DPercent)
                                  .arg(MaxChart3DPercent));
-    setValue(m_chart3DPercent, percent);
+    if (assignIfChanged(m_chart3DPercent, percent)) requestRepaint();
 }
 
 void TCustomZelPanel::requestRepaint() {

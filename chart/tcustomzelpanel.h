@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assignifchanged.h"
 #include "chartlayout.h"
 #include "chartrect.h"
 #include "chartrepaintrequester.h"
@@ -23,17 +24,27 @@ public:
     explicit TCustomZelPanel(QWidget* parent = nullptr);
 
     int MarginLeft() const { return m_margins.left; }
-    void SetMarginLeft(int percent) { setValue(m_margins.left, percent); }
+    void SetMarginLeft(int percent) {
+        if (assignIfChanged(m_margins.left, percent)) requestRepaint();
+    }
     int MarginTop() const { return m_margins.top; }
-    void SetMarginTop(int percent) { setValue(m_margins.top, percent); }
+    void SetMarginTop(int percent) {
+        if (assignIfChanged(m_margins.top, percent)) requestRepaint();
+    }
     int MarginRight() const { return m_margins.right; }
-    void SetMarginRight(int percent) { setValue(m_margins.right, percent); }
+    void SetMarginRight(int percent) {
+        if (assignIfChanged(m_margins.right, percent)) requestRepaint();
+    }
     int MarginBottom() const { return m_margins.bottom; }
-    void SetMarginBottom(int percent) { setValue(m_margins.bottom, percent); }
+    void SetMarginBottom(int percent) {
+        if (assignIfChanged(m_margins.bottom, percent)) requestRepaint();
+    }
     const ChartMargins& margins() const { return m_margins; }
 
     bool View3D() const { return m_view3D; }
-    void SetView3D(bool view3D) { setValue(m_view3D, view3D); }
+    void SetView3D(bool view3D) {
+        if (assignIfChanged(m_view3D, view3D)) requestRepaint();
+    }
     int Chart3DPercent() const { return m_chart3DPercent; }
     // Throws ChartException outside 1..100, keeping the old value.
     void SetChart3DPercent(int percent);
@@ -66,12 +77,6 @@ protected:
 
     // Everything between the bevels and the reset of the surface.
     virtual void drawContents(const QRect& bounds) = 0;
-
-    template <class T> void setValue(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        requestRepaint();
-    }
 
 private:
     void drawBackground(const QRect& bounds);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assignifchanged.h"
+
 class ChartRepaintRequester;
 
 // The chart's 3D projection settings. With Orthogonal on (always, in this
@@ -12,34 +14,49 @@ public:
         : m_requester(requester) {}
 
     bool Orthogonal() const { return m_orthogonal; }
-    void SetOrthogonal(bool orthogonal) { set(m_orthogonal, orthogonal); }
+    void SetOrthogonal(bool orthogonal) {
+        if (assignIfChanged(m_orthogonal, orthogonal)) changed();
+    }
     int OrthoAngle() const { return m_orthoAngle; }
-    void SetOrthoAngle(int degrees) { set(m_orthoAngle, degrees); }
+    void SetOrthoAngle(int degrees) {
+        if (assignIfChanged(m_orthoAngle, degrees)) changed();
+    }
     int Zoom() const { return m_zoom; }
-    void SetZoom(int percent) { set(m_zoom, percent); }
+    void SetZoom(int percent) {
+        if (assignIfChanged(m_zoom, percent)) changed();
+    }
     bool ZoomText() const { return m_zoomText; }
-    void SetZoomText(bool zoomText) { set(m_zoomText, zoomText); }
+    void SetZoomText(bool zoomText) {
+        if (assignIfChanged(m_zoomText, zoomText)) changed();
+    }
     int HorizOffset() const { return m_horizOffset; }
-    void SetHorizOffset(int pixels) { set(m_horizOffset, pixels); }
+    void SetHorizOffset(int pixels) {
+        if (assignIfChanged(m_horizOffset, pixels)) changed();
+    }
     int VertOffset() const { return m_vertOffset; }
-    void SetVertOffset(int pixels) { set(m_vertOffset, pixels); }
+    void SetVertOffset(int pixels) {
+        if (assignIfChanged(m_vertOffset, pixels)) changed();
+    }
     int Rotation() const { return m_rotation; }
-    void SetRotation(int degrees) { set(m_rotation, degrees); }
+    void SetRotation(int degrees) {
+        if (assignIfChanged(m_rotation, degrees)) changed();
+    }
     int Elevation() const { return m_elevation; }
-    void SetElevation(int degrees) { set(m_elevation, degrees); }
+    void SetElevation(int degrees) {
+        if (assignIfChanged(m_elevation, degrees)) changed();
+    }
     int Tilt() const { return m_tilt; }
-    void SetTilt(int degrees) { set(m_tilt, degrees); }
+    void SetTilt(int degrees) {
+        if (assignIfChanged(m_tilt, degrees)) changed();
+    }
     int Perspective() const { return m_perspective; }
-    void SetPerspective(int percent) { set(m_perspective, percent); }
+    void SetPerspective(int percent) {
+        if (assignIfChanged(m_perspective, percent)) changed();
+    }
 
     void setRepaintRequester(ChartRepaintRequester* requester) { m_requester = requester; }
 
 private:
-    template <class T> void set(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        changed();
-    }
     void changed() const;
 
     bool m_orthogonal = true;

@@ -1,5 +1,6 @@
 #include "tzelfont.h"
 
+#include "assignifchanged.h"
 #include "chartrepaintrequester.h"
 
 void TZelFont::changed() const {
@@ -7,33 +8,23 @@ void TZelFont::changed() const {
 }
 
 void TZelFont::SetName(const QString& name) {
-    if (m_name == name) return;
-    m_name = name;
-    changed();
+    if (assignIfChanged(m_name, name)) changed();
 }
 
 void TZelFont::SetSize(int points) {
-    if (m_size == points) return;
-    m_size = points;
-    changed();
+    if (assignIfChanged(m_size, points)) changed();
 }
 
 void TZelFont::SetColor(TColor colour) {
-    if (m_color == colour) return;
-    m_color = colour;
-    changed();
+    if (assignIfChanged(m_color, colour)) changed();
 }
 
 void TZelFont::SetBold(bool bold) {
-    if (m_bold == bold) return;
-    m_bold = bold;
-    changed();
+    if (assignIfChanged(m_bold, bold)) changed();
 }
 
 void TZelFont::SetItalic(bool italic) {
-    if (m_italic == italic) return;
-    m_italic = italic;
-    changed();
+    if (assignIfChanged(m_italic, italic)) changed();
 }
 
 QFont TZelFont::toQFont() const {
