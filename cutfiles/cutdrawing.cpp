@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 Rect CutDrawing::extent() const {
     std::optional<Rect> r;
@@ -23,7 +24,10 @@ Rect CutDrawing::extent() const {
     return r.value_or(Rect{});
 }
 
-QByteArray decimalText(double value, int decimals) {
+namespace {
+
+// The general route, through Qt's exact formatting of the rounded double.
+QByteArray roundedText(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     double rounded = std::round(value * scale) / scale;
     if (rounded == 0) rounded = 0; // no "-0"
@@ -34,4 +38,46 @@ QByteArray decimalText(double value, int decimals) {
         if (text.endsWith('.')) text.chop(1);
     }
     return text;
+}
+
+} // namespace
+
+QByteArray decimalText(double value, int decimals) {
+    std::string text;
+    appendDecimalText(text, value, decimals);
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+// A cut file holds thousands of numbers: they are written from the whole
+// number of units of the last place, which gives the same digits as printing
+// the rounded double whenever that number is below 2^52 (the double nearest
+// to k / 10^d is then less than half a unit of the last place from it).
+void appendDecimalText(std::string& out, double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    const double units = std::round(value * scale);
+    if (!(std::abs(units) < 0x1p52) || decimals < 0 || decimals > 15) {
+        out += roundedText(value, decimals).toStdString();
+        return;
+    }
+    std::uint64_t k = std::uint64_t(std::abs(units));
+    if (k == 0) {
+        out += '0';
+        return;
+    }
+    if (units < 0) out += '-';
+    int places = decimals;
+    while (places > 0 && k % 10 == 0) {
+        k /= 10;
+        --places;
+    }
+    char digits[24];
+    int n = 0;
+    for (; k != 0 || n <= places; k /= 10)
+        digits[n++] = char('0' + k % 10);
+    // digits holds the number backwards, with at least one digit before the
+    // point.
+    for (int i = n - 1; i >= 0; --i) {
+        if (i == places - 1) out += '.';
+        out += digits[i];
+    }
 }

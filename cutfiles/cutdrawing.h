@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <string>
 #include <vector>
 
 // What a cut file draws, layer by layer, in millimetres with y up. The DXF and
@@ -34,3 +35,5 @@ struct CutDrawing {
 // A number for a file: at most decimals places, no trailing zeros, '.' as
 // decimal point whatever the locale, never "-0".
 QByteArray decimalText(double value, int decimals);
+// The same text added to the end of out, for writers building a whole file.
+void appendDecimalText(std::string& out, double value, int decimals);

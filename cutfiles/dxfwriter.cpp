@@ -1,6 +1,8 @@
 #include "dxfwriter.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <dxflib/dl_attributes.h>
 #include <dxflib/dl_codes.h>
 #include <dxflib/dl_dxf.h>
@@ -12,36 +14,60 @@ namespace {
 
 // dxflib's writer only writes to a named file; this one keeps the groups in
 // memory and formats numbers itself, the same in every locale. Its file
-// stream is never opened (empty name) and never used.
+// stream is never opened (empty name) and never used. The groups go straight
+// into one growing buffer: a file has thousands of them.
 class MemoryDxfWriter : public DL_WriterA {
 public:
     MemoryDxfWriter()
-        : DL_WriterA("", DL_Codes::AC1015) {}
+        : DL_WriterA("", DL_Codes::AC1015) {
+        m_text.reserve(1 << 16);
+    }
 
     void dxfReal(int gc, double value) const override {
+        code(gc);
         // A bulge carries the arc's radius: more places than the coordinates.
-        group(gc, decimalText(value, gc == 42 ? 10 : 6));
+        appendDecimalText(m_text, value, gc == 42 ? 10 : 6);
+        m_text += "\r\n";
     }
-    void dxfInt(int gc, int value) const override { group(gc, QByteArray::number(value)); }
+    void dxfInt(int gc, int value) const override {
+        code(gc);
+        appendNumber(value);
+        m_text += "\r\n";
+    }
     void dxfHex(int gc, int value) const override {
-        group(gc, QByteArray::number(value, 16).toUpper());
+        const QByteArray hex = QByteArray::number(value, 16).toUpper();
+        group(gc, hex.constData(), size_t(hex.size()));
     }
-    void dxfString(int gc, const char* value) const override { group(gc, QByteArray(value)); }
+    void dxfString(int gc, const char* value) const override {
+        group(gc, value, std::strlen(value));
+    }
     void dxfString(int gc, const std::string& value) const override {
-        group(gc, QByteArray::fromStdString(value));
+        group(gc, value.data(), value.size());
     }
 
-    const QByteArray& bytes() const { return m_bytes; }
+    QByteArray bytes() const { return QByteArray(m_text.data(), qsizetype(m_text.size())); }
 
 private:
-    void group(int gc, const QByteArray& value) const {
-        m_bytes += QByteArray::number(gc).rightJustified(3, ' ');
-        m_bytes += "\r\n";
-        m_bytes += value;
-        m_bytes += "\r\n";
+    // The group code, right-aligned on three columns, and its line end.
+    void code(int gc) const {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, gc).ptr;
+        if (end - digits < 3) m_text.append(size_t(3 - (end - digits)), ' ');
+        m_text.append(digits, end);
+        m_text += "\r\n";
+    }
+    void appendNumber(int value) const {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        m_text.append(digits, end);
+    }
+    void group(int gc, const char* value, size_t size) const {
+        code(gc);
+        m_text.append(value, size);
+        m_text += "\r\n";
     }
 
-    mutable QByteArray m_bytes;
+    mutable std::string m_text;
 };
 
 // DXF text is ASCII here: anything else as the \U+XXXX escape CAD programs read.
