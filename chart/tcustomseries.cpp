@@ -50,7 +50,6 @@ TCustomSeries::visibleRange(const SeriesPaintContext& context) const {
 }
 
 void TCustomSeries::DrawAllValues(TZelCanvas3D& canvas, const SeriesPaintContext& context) {
-    m_segmentsDrawn = 0;
     const auto range = visibleRange(context);
     if (!range) return;
     const ChartRect& r = context.plotRect;
@@ -104,7 +103,7 @@ void TCustomSeries::drawSegment(TZelCanvas3D& canvas, const SeriesPaintContext& 
                                 TColor colour) {
     const QPoint from = m_previous;
     if (to == from || colour == clNone) return;
-    ++m_segmentsDrawn;
+    if (PaintObserver* observer = canvas.paintObserver()) observer->segmentDrawn();
     if (!context.view3D) {
         canvas.SetBrushStyle(bsClear);
         if (!m_linePen.Visible()) return;

@@ -45,9 +45,6 @@ public:
     // colours are taken from the palette first.
     static TColor ApplyDark(TColor colour, int quantity, const QPalette& palette = QPalette());
 
-    // Segments drawn by the last paint (faces in 3D, lines in 2D).
-    int segmentsDrawn() const { return m_segmentsDrawn; }
-
 private:
     void drawPoint(TZelCanvas3D& canvas, const SeriesPaintContext& context, int index, int first);
     void drawSegment(TZelCanvas3D& canvas, const SeriesPaintContext& context, QPoint to,
@@ -61,5 +58,4 @@ private:
     QPoint m_previous;
     TColor m_previousColor = clBlack;
     double m_darkSlope = 1.0;
-    int m_segmentsDrawn = 0;
 };

@@ -167,11 +167,9 @@ void TZelCanvas::attachImage(QImage* image) {
     m_image = image;
     m_raster.attach(image);
     m_clipStack.clear();
-    m_drawCount = 0;
 }
 
 void TZelCanvas::FillRect(int left, int top, int right, int bottom) {
-    ++m_drawCount;
     PixelRaster::Fill fill;
     if (right <= left || bottom <= top || !fillFor(fill)) return;
     m_raster.fillRect(QRect(left, top, right - left, bottom - top), fill);
@@ -184,7 +182,6 @@ void TZelCanvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void TZelCanvas::Polygon(const QPoint* points, int count) {
-    ++m_drawCount;
     PixelRaster::Fill fill;
     if (fillFor(fill)) m_raster.fillPolygon(points, count, fill);
     PixelRaster::Stroke stroke;
@@ -192,7 +189,6 @@ void TZelCanvas::Polygon(const QPoint* points, int count) {
 }
 
 void TZelCanvas::LineTo(int x, int y) {
-    ++m_drawCount;
     PixelRaster::Stroke stroke;
     const QPoint to(x, y);
     if (strokeFor(stroke)) m_raster.drawLine(m_penPos, to, stroke);
@@ -200,7 +196,6 @@ void TZelCanvas::LineTo(int x, int y) {
 }
 
 void TZelCanvas::Polyline(const QPoint* points, int count) {
-    ++m_drawCount;
     PixelRaster::Stroke stroke;
     if (count < 2 || !strokeFor(stroke)) return;
     for (int i = 1; i < count; ++i)
@@ -216,7 +211,6 @@ int TZelCanvas::TextHeight(const QString& text) const {
 }
 
 void TZelCanvas::TextOut(int x, int y, const QString& text) {
-    ++m_drawCount;
     if (m_image == nullptr || m_image->isNull() || text.isEmpty()) return;
     const int width = m_measurer->textWidth(text);
     const int height = m_measurer->textHeight(text);

@@ -125,10 +125,6 @@ public:
         return m_clipStack.empty() ? nullptr : &m_clipStack.back();
     }
 
-    // Drawing operations since the image was attached (tests and the
-    // benchmark see whether a paint drew anything).
-    int drawCount() const { return m_drawCount; }
-
     QRgb resolve(TColor colour, QRgb whenDefault) const;
 
 protected:
@@ -164,5 +160,4 @@ private:
     PixelRaster m_raster;
     std::vector<ClipSpans> m_clipStack;
     TextMaskCache m_textMasks;
-    int m_drawCount = 0;
 };

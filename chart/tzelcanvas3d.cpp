@@ -37,13 +37,13 @@ QRect TZelCanvas3D::StartDrawing(const TView3DOptions& options, const QRect& rec
     } else {
         if (m_buffer.size() != size) {
             m_buffer = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
-            ++m_buffersMade;
+            if (m_paintObserver) m_paintObserver->bufferMade();
         }
         m_drawingIntoTarget = false;
     }
     m_origin = rect.topLeft();
     m_drawing = true;
-    ++m_fullPaints;
+    if (m_paintObserver) m_paintObserver->fullPaintStarted();
     attachImage(m_drawingIntoTarget ? m_target : &m_buffer);
     return QRect(QPoint(0, 0), size);
 }

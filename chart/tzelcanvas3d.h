@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chartrect.h"
+#include "paintobserver.h"
 #include "tcanvas3d.h"
 
 #include <QImage>
@@ -63,9 +64,10 @@ public:
     void markStale() { m_bufferStale = true; }
     const QImage& buffer() const { return m_buffer; }
     bool drawing() const { return m_drawing; }
-    // Full paints run so far; a paint served from the kept image adds none.
-    int fullPaints() const { return m_fullPaints; }
-    int buffersMade() const { return m_buffersMade; }
+    // Told of every full paint and new buffer, and of the series' segments
+    // (tests; none in the program).
+    void setPaintObserver(PaintObserver* observer) { m_paintObserver = observer; }
+    PaintObserver* paintObserver() const { return m_paintObserver; }
 
     double tangent() const { return m_tangent; }
     double zoomFactor() const { return m_zoomFactor; }
@@ -102,7 +104,6 @@ private:
     QPoint m_origin;
     bool m_bufferStale = true;
     bool m_drawing = false;
-    int m_fullPaints = 0;
-    int m_buffersMade = 0;
+    PaintObserver* m_paintObserver = nullptr;
     std::vector<DirectRectangle> m_direct;
 };

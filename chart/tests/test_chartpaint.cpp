@@ -1,5 +1,7 @@
 #include "chartexception.h"
 #include "chartfixture.h"
+#include "paintcounter.h"
+#include "pixelcount.h"
 #include "polygonscanner.h"
 #include "tcolorpalette.h"
 #include "tlineseries.h"
@@ -39,14 +41,6 @@ void loadPoints(TChart& chart, const std::vector<Point>& points, double xMin, do
     chartfixture::paintFull(chart);
 }
 
-int countColour(const QImage& image, QRgb colour, const QRect& area) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) == colour) ++n;
-    return n;
-}
-
 // Pixels darker than the background (antialiased text has few pure blacks).
 int countDark(const QImage& image, const QRect& area) {
     int n = 0;
@@ -58,10 +52,6 @@ int countDark(const QImage& image, const QRect& area) {
 
 QRgb paletteRgb(const TChart& chart, TColor colour) {
     return toQColor(colour, chart.palette()).rgb() | 0xFF000000;
-}
-
-const TCustomSeries& series1(const TChart& chart) {
-    return *chart.Series1();
 }
 
 } // namespace
@@ -150,7 +140,7 @@ private slots:
         QCOMPARE(chart.BottomAxis()->Axis().Width(), 2);
         QCOMPARE(chart.LeftAxis()->Axis().Width(), 2);
         constexpr QRgb gray = 0xFF808080;
-        auto blackIn = [&](const QRect& area) { return countColour(image, black, area); };
+        auto blackIn = [&](const QRect& area) { return countPixels(image, black, area); };
 
         // Bottom axis: rows 428 and 429 from the left edge line to the right
         // one, and not a pixel further.
@@ -171,7 +161,7 @@ private slots:
         QVERIFY2(ticks.size() >= 5, qPrintable(QString::number(ticks.size())));
         QCOMPARE(ticks.front(), r.left);
         for (int x : ticks) {
-            QCOMPARE(countColour(image, gray, QRect(x, r.bottom + 3, 1, 4)), 4);
+            QCOMPARE(countPixels(image, gray, QRect(x, r.bottom + 3, 1, 4)), 4);
             QCOMPARE(image.pixel(x, r.bottom + 7), silver);
         }
         // Left ticks: 4 pixels ending at column 52.
@@ -181,7 +171,7 @@ private slots:
         QVERIFY2(leftTicks.size() >= 3, qPrintable(QString::number(leftTicks.size())));
         QCOMPARE(leftTicks.back(), r.bottom);
         for (int y : leftTicks) {
-            QCOMPARE(countColour(image, gray, QRect(r.left - 6, y, 4, 1)), 4);
+            QCOMPARE(countPixels(image, gray, QRect(r.left - 6, y, 4, 1)), 4);
             QCOMPARE(image.pixel(r.left - 7, y), silver);
         }
 
@@ -231,10 +221,10 @@ private slots:
         QCOMPARE(image.pixel(r.right, midY + 30), black);
         QCOMPARE(image.pixel(r.left + 100, r.top), black);
         QCOMPARE(image.pixel(r.left + 100, r.bottom), black);
-        QCOMPARE(countColour(image, white, QRect(0, 0, 900, 465)) <
-                     countColour(image, white, QRect(0, 0, 2, 465)) + 900,
+        QCOMPARE(countPixels(image, white, QRect(0, 0, 900, 465)) <
+                     countPixels(image, white, QRect(0, 0, 2, 465)) + 900,
                  true); // nothing white but the bevel
-        QCOMPARE(countColour(image, paleYellow, QRect(0, 0, 900, 465)), 0);
+        QCOMPARE(countPixels(image, paleYellow, QRect(0, 0, 900, 465)), 0);
     }
 
     void backgroundAndBevel() {
@@ -258,12 +248,15 @@ private slots:
     void emptySeriesDrawsNothing() {
         TChart chart;
         chart.resize(900, 465);
+        PaintCounter paints(chart.Canvas());
         const QImage empty = chartfixture::paintFull(chart);
-        QCOMPARE(series1(chart).segmentsDrawn(), 0);
+        QCOMPARE(paints.fullPaints, 1);
+        QCOMPARE(paints.segmentsInLastPaint, 0);
         // one point only starts the line: nothing more is drawn
         chart.Series(0)->AddPoint(0, 0, QString(), clRed);
         const QImage onePoint = chartfixture::paintFull(chart);
-        QCOMPARE(series1(chart).segmentsDrawn(), 0);
+        QCOMPARE(paints.fullPaints, 2);
+        QCOMPARE(paints.segmentsInLastPaint, 0);
         QCOMPARE(onePoint, empty);
         // the axes are drawn: a label "0" for each range-zero axis, in black
         const ChartRect r = chart.plotRectEdges();
@@ -295,8 +288,9 @@ private slots:
         QFETCH(int, segments);
         TChart chart;
         chart.SetView3D(view3D);
+        PaintCounter paints(chart.Canvas());
         loadPoints(chart, points, 0, 300, 0, 150);
-        QCOMPARE(series1(chart).segmentsDrawn(), segments);
+        QCOMPARE(paints.segmentsInLastPaint, segments);
     }
 
     void hatchedRibbonAndDarkerSteepFaces() {
@@ -352,7 +346,7 @@ private slots:
         TChart chart;
         loadPoints(chart, {{0, 0, clBlack}, {10, 100, clBlack}}, 0, 300, 0, 150);
         const QImage image = chartfixture::paintFull(chart);
-        QCOMPARE(countColour(image, darkRed, image.rect()), 0);
+        QCOMPARE(countPixels(image, darkRed, image.rect()), 0);
         QCOMPARE(TCustomSeries::ApplyDark(clBlack, 64), clBlack);
         QCOMPARE(TCustomSeries::ApplyDark(rgbColor(255, 64, 65), 64), rgbColor(191, 0, 1));
     }
@@ -366,17 +360,18 @@ private slots:
         const int x1 = chart.BottomAxis()->ValueToPixel(150);
         for (int x = chart.PlotRect().left() + 1; x < x1; ++x)
             QCOMPARE(image.pixel(x, y), 0xFF0000FFu);
-        QCOMPARE(countColour(image, red, image.rect()), 0);
-        QVERIFY(countColour(image, 0xFF00FF00u, image.rect()) > 50);
+        QCOMPARE(countPixels(image, red, image.rect()), 0);
+        QVERIFY(countPixels(image, 0xFF00FF00u, image.rect()) > 50);
     }
 
     void firstSegmentStartsAtTheLeftEdgeAfterAPan() {
         TChart chart;
         chart.SetView3D(false);
+        PaintCounter paints(chart.Canvas());
         loadPoints(chart, {{0, 0, clBlack}, {100, 100, clBlack}, {200, 100, clBlack}}, 50, 150, 0,
                    100);
         const QImage image = chartfixture::paintFull(chart);
-        QCOMPARE(series1(chart).segmentsDrawn(), 2);
+        QCOMPARE(paints.segmentsInLastPaint, 2);
         const ChartRect r = chart.plotRectEdges();
         // The line through (0, 0) and (100, 100) is at 50 on the left edge.
         const int expected = chart.LeftAxis()->ValueToPixel(50 + 100.0 / chart.PlotWidth());
@@ -405,15 +400,15 @@ private slots:
         TChart chart;
         chartfixture::loadDesign(chart);
         const QImage first = chartfixture::paintAsIs(chart);
-        const int paints = chart.Canvas().fullPaints();
+        PaintCounter paints(chart.Canvas());
         QCOMPARE(chartfixture::paintAsIs(chart), first);
-        QCOMPARE(chart.Canvas().fullPaints(), paints);
+        QCOMPARE(paints.fullPaints, 0);
         chart.LeftWall().SetColor(clAqua); // a change makes the next paint draw
         QVERIFY(chartfixture::paintAsIs(chart) != first);
-        QCOMPARE(chart.Canvas().fullPaints(), paints + 1);
+        QCOMPARE(paints.fullPaints, 1);
         chart.LeftWall().SetColor(clAqua); // the same value: nothing to do
         chartfixture::paintAsIs(chart);
-        QCOMPARE(chart.Canvas().fullPaints(), paints + 1);
+        QCOMPARE(paints.fullPaints, 1);
     }
 
     void chart3DPercentRange_data() {
@@ -458,6 +453,7 @@ private slots:
 
     void zoomRectangleWhileDragging() {
         TChart chart;
+        PaintCounter paints(chart.Canvas());
         chartfixture::loadDesign(chart);
         const QImage kept = chartfixture::paintAsIs(chart);
         const QPoint start = chart.PlotRect().center() - QPoint(100, 60);
@@ -475,7 +471,7 @@ private slots:
         QCOMPARE(shown.pixel(corner), notXor(kept.pixel(corner)));
         QCOMPARE(shown.pixel(start + QPoint(59, 20)), kept.pixel(start + QPoint(59, 20)));
         QCOMPARE(shown.pixel(start + QPoint(30, 30)), kept.pixel(start + QPoint(30, 30)));
-        QCOMPARE(chart.Canvas().fullPaints(), 2);
+        QCOMPARE(paints.fullPaints, 2);
 
         // A full paint in the middle puts the outline into the kept image.
         chart.requestRepaint();

@@ -1,4 +1,5 @@
 #include "clipspans.h"
+#include "pixelcount.h"
 #include "pixelraster.h"
 #include "polygonscanner.h"
 
@@ -21,14 +22,6 @@ QImage blank(int w, int h, QRgb colour = white) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
-}
-
-int countPixels(const QImage& image, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour) ++n;
-    return n;
 }
 
 PixelRaster::Fill solid(QRgb colour) {

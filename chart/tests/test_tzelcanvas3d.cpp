@@ -1,3 +1,5 @@
+#include "paintcounter.h"
+#include "pixelcount.h"
 #include "tchartbrush.h"
 #include "tchartpen.h"
 #include "tzelcanvas3d.h"
@@ -13,17 +15,10 @@ constexpr QRgb whiteRgb = 0xFFFFFFFF;
 constexpr QRgb blackRgb = 0xFF000000;
 constexpr QRgb silverRgb = 0xFFC0C0C0;
 
-int countPixels(const QImage& image, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour) ++n;
-    return n;
-}
-
 // A surface with a paint in progress on a w x h buffer, filled white.
 struct Surface {
     TZelCanvas3D canvas;
+    PaintCounter paints{canvas};
     TView3DOptions options;
     Surface(int w, int h, bool view3D, int orthoAngle = 45) {
         options.SetOrthoAngle(orthoAngle);
@@ -195,6 +190,7 @@ private slots:
 
     void bufferKeptWhileTheSizeStays() {
         TZelCanvas3D canvas;
+        PaintCounter paints(canvas);
         QVERIFY(canvas.bufferStale());
         canvas.StartDrawing(TView3DOptions(), QRect(0, 0, 90, 40), true);
         const uchar* first = canvas.buffer().constBits();
@@ -203,13 +199,13 @@ private slots:
         canvas.markStale();
         canvas.StartDrawing(TView3DOptions(), QRect(0, 0, 90, 40), false);
         QCOMPARE(canvas.buffer().constBits(), first);
-        QCOMPARE(canvas.buffersMade(), 1);
+        QCOMPARE(paints.buffersMade, 1);
         canvas.FinishDrawing(nullptr);
         canvas.StartDrawing(TView3DOptions(), QRect(0, 0, 90, 41), false);
         QCOMPARE(canvas.buffer().size(), QSize(90, 41));
-        QCOMPARE(canvas.buffersMade(), 2);
+        QCOMPARE(paints.buffersMade, 2);
         canvas.FinishDrawing(nullptr);
-        QCOMPARE(canvas.fullPaints(), 3);
+        QCOMPARE(paints.fullPaints, 3);
     }
 
     void keptImageIsCopiedOnlyWhenFresh() {
@@ -230,7 +226,7 @@ private slots:
         QVERIFY(s.canvas.CopyKeptImage(&painter, QSize(30, 20)));
         painter.end();
         QCOMPARE(countPixels(window, silverRgb), 600);
-        QCOMPARE(s.canvas.fullPaints(), 1);
+        QCOMPARE(s.paints.fullPaints, 1);
     }
 
     // An exported picture of the chart's size and format is drawn into in
@@ -251,6 +247,7 @@ private slots:
         QImage target(targetSize, format);
         target.fill(Qt::black);
         TZelCanvas3D canvas;
+        PaintCounter paints(canvas);
         canvas.setDrawingTarget(&target);
         canvas.StartDrawing(TView3DOptions(), QRect(0, 0, 30, 20), false);
         canvas.SetPenStyle(psClear);
@@ -263,7 +260,7 @@ private slots:
 
         QCOMPARE(countPixels(target, silverRgb), inPlace ? 50 : 0);
         QCOMPARE(countPixels(target, whiteRgb), inPlace ? 550 : 0);
-        QCOMPARE(canvas.buffersMade(), inPlace ? 0 : 1);
+        QCOMPARE(paints.buffersMade, inPlace ? 0 : 1);
         // Drawn in place, the kept buffer holds nothing to copy to the window.
         QCOMPARE(canvas.bufferStale(), inPlace);
         if (inPlace) QCOMPARE(target.pixel(2, 3), silverRgb);
