@@ -3,7 +3,6 @@
 list(APPEND CHART_SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/chartlayout.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/chartnavigator.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/fonttextmeasurer.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/savedaxesstate.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartaxes.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/tchartaxis.cpp

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Text measurement for axis layout. The chart measures with its labels font
-// (FontTextMeasurer); tests use fixed sizes.
+// (CachedTextMeasurer); tests use fixed sizes.
 class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;

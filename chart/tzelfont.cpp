@@ -26,11 +26,3 @@ void TZelFont::SetBold(bool bold) {
 void TZelFont::SetItalic(bool italic) {
     if (assignIfChanged(m_italic, italic)) changed();
 }
-
-QFont TZelFont::toQFont() const {
-    QFont font(m_name);
-    font.setPointSize(m_size);
-    font.setBold(m_bold);
-    font.setItalic(m_italic);
-    return font;
-}

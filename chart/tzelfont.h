@@ -2,7 +2,6 @@
 
 #include "tcolor.h"
 
-#include <QFont>
 #include <QString>
 
 class ChartRepaintRequester;
@@ -23,7 +22,6 @@ public:
     bool Italic() const { return m_italic; }
     void SetItalic(bool italic);
 
-    QFont toQFont() const;
     void setRepaintRequester(ChartRepaintRequester* requester) { m_requester = requester; }
 
 private:

@@ -1,7 +1,7 @@
 #pragma once
 
-// Header-only: for the widget libraries, which link Qt Gui. The core library
-// itself never includes it.
+// Header-only, for the libraries that link Qt Gui (the numeric fields, the
+// chart and the application); the Qt-Core-only libraries never see it.
 
 #include "tcolor.h"
 
