@@ -159,7 +159,7 @@ void ChartArea::applyTracer(const TracerRun& run) {
             std::holds_alternative<NoticeValue>(effect))
             continue;
         if (const auto* field = std::get_if<FieldValue>(&effect);
-            field && !isDataField(field->field))
+            field && !isDataField(tracerName(field->field)))
             continue;
         shown.effects.push_back(effect);
     }

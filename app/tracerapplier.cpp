@@ -7,35 +7,53 @@
 #include "tsecondarywindow.h"
 
 namespace {
-// A name the computation uses but no control carries: a fault of the program,
-// reported like any failure rather than crashing.
-[[noreturn]] void missing(const QString& what) {
-    throw QuarvelError(QStringLiteral("Contrôle introuvable : %1").arg(what));
+// A target the computation uses but no control carries: a fault of the
+// program, reported like any failure rather than crashing.
+[[noreturn]] void missing(QLatin1String name) {
+    throw QuarvelError(QStringLiteral("Contrôle introuvable : %1").arg(name));
 }
 
-template <class T> T* childNamed(QWidget* parent, const QString& name) {
-    T* child = parent ? parent->findChild<T*>(name) : nullptr;
-    if (!child) missing(name);
-    return child;
+template <class T> T* childNamed(QWidget* parent, QLatin1String name) {
+    return parent ? parent->findChild<T*>(QString(name)) : nullptr;
 }
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 } // namespace
 
-void TracerApplier::addWindow(TSecondaryWindow* window) {
-    m_windows.insert(window->objectName(), window);
+void TracerApplier::setFieldsRoot(QWidget* root) {
+    for (int i = 0; i < tracerFieldCount; ++i)
+        m_fields[std::size_t(i)] = childNamed<TNumLabel>(root, tracerName(TracerField(i)));
 }
 
-TSecondaryWindow* TracerApplier::window(const QString& name) const {
-    TSecondaryWindow* w = m_windows.value(name);
-    if (!w) missing(name);
-    return w;
+void TracerApplier::addWindow(TSecondaryWindow* window) {
+    for (int i = 0; i < tracerNoticeCount; ++i) {
+        const TracerNoticeNames names = tracerName(TracerNotice(i));
+        if (window->objectName() != names.window) continue;
+        m_notices[std::size_t(i)] = {window, childNamed<TLabel>(window, names.control),
+                                     childNamed<TNumLabel>(window, names.control)};
+    }
+}
+
+TNumLabel* TracerApplier::field(TracerField target) const {
+    TNumLabel* control = m_fields[std::size_t(target)];
+    if (!control) missing(tracerName(target));
+    return control;
+}
+
+const TracerApplier::NoticeControls& TracerApplier::notice(TracerNotice target) const {
+    const NoticeControls& controls = m_notices[std::size_t(target)];
+    if (!controls.window) missing(tracerName(target).window);
+    return controls;
+}
+
+TChart* TracerApplier::chart() const {
+    if (!m_chart) missing(QLatin1String("profil"));
+    return m_chart;
 }
 
 TChartAxis* TracerApplier::axis(TracerAxis which) const {
-    if (!m_chart) missing(QStringLiteral("profil"));
-    return which == TracerAxis::Bottom ? m_chart->BottomAxis() : m_chart->LeftAxis();
+    return which == TracerAxis::Bottom ? chart()->BottomAxis() : chart()->LeftAxis();
 }
 
 void TracerApplier::apply(const TracerRun& run) const {
@@ -47,28 +65,24 @@ void TracerApplier::apply(const TracerRun& run) const {
 void TracerApplier::applyEffect(const TracerEffect& effect) const {
     std::visit(Overloaded{
                    [&](const NoticeText& e) {
-                       TSecondaryWindow* w = window(e.window);
-                       childNamed<TLabel>(w, e.label)->SetCaption(e.text);
-                       w->showNonModal();
+                       const NoticeControls& controls = notice(e.notice);
+                       if (!controls.label) missing(tracerName(e.notice).control);
+                       controls.label->SetCaption(e.text);
+                       controls.window->showNonModal();
                    },
                    [&](const NoticeValue& e) {
-                       TSecondaryWindow* w = window(e.window);
-                       childNamed<TNumLabel>(w, e.field)->SetValue(e.value);
-                       w->showNonModal();
+                       const NoticeControls& controls = notice(e.notice);
+                       if (!controls.field) missing(tracerName(e.notice).control);
+                       controls.field->SetValue(e.value);
+                       controls.window->showNonModal();
                    },
-                   [&](const FieldValue& e) {
-                       childNamed<TNumLabel>(m_fieldsRoot, e.field)->SetValue(e.value);
-                   },
-                   [&](const ClearSeries&) {
-                       if (!m_chart) missing(QStringLiteral("profil"));
-                       m_chart->Series(0)->ClearValues();
-                   },
+                   [&](const FieldValue& e) { field(e.field)->SetValue(e.value); },
+                   [&](const ClearSeries&) { chart()->Series(0)->ClearValues(); },
                    [&](const AxisAutomatic& e) { axis(e.axis)->SetAutomatic(e.automatic); },
                    [&](const AxisMaximum& e) { axis(e.axis)->SetMaximum(e.value); },
                    [&](const AxisMinimum& e) { axis(e.axis)->SetMinimum(e.value); },
                    [&](const AddPoints& e) {
-                       if (!m_chart) missing(QStringLiteral("profil"));
-                       TChartSeries* series = m_chart->Series(0);
+                       TChartSeries* series = chart()->Series(0);
                        for (const ProfilePoint& p : e.points)
                            series->AddPoint(p.x, p.y, QString(), clBlack);
                    },

@@ -2,8 +2,7 @@
 
 #include "tracer.h"
 
-#include <QHash>
-#include <QString>
+#include <array>
 
 class QWidget;
 class TChart;
@@ -13,26 +12,36 @@ class TNumLabel;
 class TSecondaryWindow;
 
 // Applies the effects of a Tracer run, in their order, to the controls they
-// name: the numeric fields of the main window, the labels and fields of the
+// target: the numeric fields of the main window, the labels and fields of the
 // notice windows, and the chart. A chart setter that refuses a value stops it
 // there (its exception goes on); after the effects, the run's own error, if
-// any, is raised.
+// any, is raised. A target with no control behind it is reported as a missing
+// control when an effect reaches it.
 class TracerApplier {
 public:
-    // The main window, whose numeric fields are found by object name.
-    void setFieldsRoot(QWidget* root) { m_fieldsRoot = root; }
-    // A notice window, found by its object name.
+    // The main window: each field target is looked up once, by its name.
+    void setFieldsRoot(QWidget* root);
+    // A notice window, recognised by its object name, with its label or field.
     void addWindow(TSecondaryWindow* window);
     void setChart(TChart* chart) { m_chart = chart; }
 
     void apply(const TracerRun& run) const;
 
 private:
+    struct NoticeControls {
+        TSecondaryWindow* window = nullptr;
+        TLabel* label = nullptr;    // text notices
+        TNumLabel* field = nullptr; // wall notices
+    };
+
     void applyEffect(const TracerEffect& effect) const;
-    TSecondaryWindow* window(const QString& name) const;
+    TNumLabel* field(TracerField target) const;
+    const NoticeControls& notice(TracerNotice target) const;
+    TChart* chart() const;
     TChartAxis* axis(TracerAxis which) const;
 
-    QWidget* m_fieldsRoot = nullptr;
-    QHash<QString, TSecondaryWindow*> m_windows;
+    // The table from targets to controls, indexed by the enumerations.
+    std::array<TNumLabel*, tracerFieldCount> m_fields{};
+    std::array<NoticeControls, tracerNoticeCount> m_notices{};
     TChart* m_chart = nullptr;
 };

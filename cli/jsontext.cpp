@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <QString>
 
 QByteArray jsonNumber(double value) {
     if (!std::isfinite(value)) return QByteArrayLiteral("null");
@@ -57,4 +58,8 @@ QByteArray jsonString(QStringView text) {
     }
     out.append('"');
     return out;
+}
+
+QByteArray jsonString(QLatin1String text) {
+    return jsonString(QString(text));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLatin1String>
 #include <QStringView>
 
 // Pieces of JSON text for the command-line output.
@@ -17,3 +18,4 @@ QByteArray jsonNumber(qint64 value);
 
 // A quoted, escaped string in UTF-8.
 QByteArray jsonString(QStringView text);
+QByteArray jsonString(QLatin1String text);

@@ -6,9 +6,8 @@
 #include "wholenumber.h"
 
 #include <QFile>
-#include <QHash>
-#include <QList>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 
@@ -47,12 +46,17 @@ QByteArray axisJson(const AxisRange& range) {
 }
 
 QByteArray noticeJson(const TracerEffect& effect) {
-    if (const auto* n = std::get_if<NoticeText>(&effect))
-        return "{\"window\": " + jsonString(n->window) + ", \"label\": " + jsonString(n->label) +
-               ", \"text\": " + jsonString(n->text) + "}";
+    if (const auto* n = std::get_if<NoticeText>(&effect)) {
+        const TracerNoticeNames names = tracerName(n->notice);
+        return "{\"window\": " + jsonString(names.window) +
+               ", \"label\": " + jsonString(names.control) + ", \"text\": " + jsonString(n->text) +
+               "}";
+    }
     const auto& v = std::get<NoticeValue>(effect);
-    return "{\"window\": " + jsonString(v.window) + ", \"field\": " + jsonString(v.field) +
-           ", \"value\": " + jsonNumber(v.value) + "}";
+    const TracerNoticeNames names = tracerName(v.notice);
+    return "{\"window\": " + jsonString(names.window) +
+           ", \"field\": " + jsonString(names.control) + ", \"value\": " + jsonNumber(v.value) +
+           "}";
 }
 
 CommandResult usageError(const QString& problem, PlotSize defaultPlot) {
@@ -91,8 +95,8 @@ QByteArray traceJson(const RampDimensions& d, PlotSize plot, const TracerRun& ru
            ", \"height\": " + jsonNumber(qint64(plot.height)) + "},\n";
 
     // Fields keep the order in which they were first set, at their last value.
-    QList<QString> fieldOrder;
-    QHash<QString, long double> fieldValues;
+    std::vector<TracerField> fieldOrder;
+    std::array<std::optional<long double>, tracerFieldCount> fieldValues;
     QByteArray notices;
     AxisRange bottom, left;
     bool bottomSet = false, leftSet = false;
@@ -103,8 +107,9 @@ QByteArray traceJson(const RampDimensions& d, PlotSize plot, const TracerRun& ru
             if (!notices.isEmpty()) notices += ",\n    ";
             notices += noticeJson(effect);
         } else if (const auto* f = std::get_if<FieldValue>(&effect)) {
-            if (!fieldValues.contains(f->field)) fieldOrder.append(f->field);
-            fieldValues.insert(f->field, f->value);
+            std::optional<long double>& value = fieldValues[std::size_t(f->field)];
+            if (!value) fieldOrder.push_back(f->field);
+            value = f->value;
         } else if (const auto* m = std::get_if<AxisMaximum>(&effect)) {
             (m->axis == TracerAxis::Bottom ? bottom : left).maximum = m->value;
             (m->axis == TracerAxis::Bottom ? bottomSet : leftSet) = true;
@@ -122,9 +127,10 @@ QByteArray traceJson(const RampDimensions& d, PlotSize plot, const TracerRun& ru
     out += notices.isEmpty() ? QByteArray("  \"notices\": [],\n")
                              : "  \"notices\": [\n    " + notices + "\n  ],\n";
     out += "  \"fields\": {";
-    for (qsizetype i = 0; i < fieldOrder.size(); ++i) {
+    for (std::size_t i = 0; i < fieldOrder.size(); ++i) {
         if (i > 0) out += ", ";
-        out += jsonString(fieldOrder[i]) + ": " + jsonNumber(fieldValues.value(fieldOrder[i]));
+        out += jsonString(tracerName(fieldOrder[i])) + ": " +
+               jsonNumber(*fieldValues[std::size_t(fieldOrder[i])]);
     }
     out += "},\n  \"axes\": {";
     if (bottomSet)

@@ -1,7 +1,12 @@
 #include "tracer.h"
 
+#include "compilerbuiltins.h"
+
 #include <cfenv>
 #include <cmath>
+#include <limits>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -31,7 +36,9 @@ class FloatEnvironmentScope {
 public:
     FloatEnvironmentScope() {
         fegetexceptflag(&m_saved, FE_ALL_EXCEPT);
-        feclearexcept(FE_ALL_EXCEPT);
+        // Only the watched flags are ever tested; clearing costs far more than
+        // testing, and they are seldom raised.
+        if (fetestexcept(watchedFloatFlags) != 0) feclearexcept(watchedFloatFlags);
         m_rounding = fegetround();
         if (m_rounding != FE_TONEAREST) fesetround(FE_TONEAREST);
     }
@@ -46,12 +53,6 @@ private:
     fexcept_t m_saved;
     int m_rounding;
 };
-
-// The compiler knows nothing of the status flags: this makes sure a value is
-// really computed before the flags are tested.
-template <class T> inline void materialise(T& value) {
-    asm volatile("" : "+m"(value)::"memory");
-}
 
 void checkFloat() {
     const int raised = fetestexcept(watchedFloatFlags);
@@ -71,13 +72,13 @@ void checkFloat() {
 
 qint32 add(qint32 a, qint32 b) {
     qint32 r;
-    if (__builtin_add_overflow(a, b, &r)) throw Abandon{QStringLiteral("Débordement d'entier")};
+    if (addOverflows(a, b, r)) throw Abandon{QStringLiteral("Débordement d'entier")};
     return r;
 }
 
 qint32 sub(qint32 a, qint32 b) {
     qint32 r;
-    if (__builtin_sub_overflow(a, b, &r)) throw Abandon{QStringLiteral("Débordement d'entier")};
+    if (subtractOverflows(a, b, r)) throw Abandon{QStringLiteral("Débordement d'entier")};
     return r;
 }
 
@@ -89,7 +90,7 @@ qint32 square(qint32 a) {
 // To nearest, ties to even (the default rounding mode).
 qint64 round64(long double x) {
     long long r = llrintl(x);
-    materialise(r);
+    keepComputed(r);
     checkFloat();
     return r;
 }
@@ -104,7 +105,7 @@ qint32 rangeChecked(qint64 v) {
 qint32 groundLength(qint32 r, qint32 h) {
     const qint32 arg = sub(square(r), square(sub(r, h)));
     long double root = sqrtl(static_cast<long double>(arg));
-    materialise(root);
+    keepComputed(root);
     checkFloat();
     return rangeChecked(round64(root));
 }
@@ -118,10 +119,10 @@ Arc arcOf(qint32 g, qint32 r, qint32 h) {
     Arc arc;
     if (g <= 0) return arc;
     long double q = static_cast<long double>(sub(r, h)) / static_cast<long double>(g);
-    materialise(q);
+    keepComputed(q);
     checkFloat();
     double theta = static_cast<double>(halfPi - atanl(q));
-    materialise(theta);
+    keepComputed(theta);
     checkFloat();
     arc.theta = theta;
     arc.length = round64(static_cast<long double>(r) * theta);
@@ -138,34 +139,109 @@ qint32 groundLengthOfCurve(qint32 r, qint32 h) {
     return h > r ? r : groundLength(r, h);
 }
 
+struct GroundLengths {
+    qint32 left;
+    qint32 right;
+};
+
+// t advances by s. The rule is the sum in extended precision rounded to a
+// double; for accepted dimensions that is the plain double sum, always
+// finite, so no other path is needed:
+// - s = double(T / 1000) with 1 <= T <= 5 * maxRampDimension (a ground
+//   length never exceeds its radius), so T < 1001 s.
+// - A sum is only taken from a t below a bound, and no bound exceeds T:
+//   t < 1001 s, and t + s < 1002 s < 2^11 s.
+// - t is 0 or at least s, so it is a multiple of the last bit of s,
+//   2^(e - 52) for s in [2^e, 2^(e + 1)). The exact t + s, a multiple of
+//   it below 2^(e + 12), has at most 64 significant bits: the extended
+//   sum is exact, and rounding it once to a double is the double sum.
+// - It is finite: below 1002 * 232.
+// TestTracer::runningSumStaysExact checks this for every total.
+static_assert(std::numeric_limits<long double>::digits >= 64);
+inline double advance(double t, double s) {
+    return t + s;
+}
+
+// The sampling loops keep t in a register and call nothing: every step waits
+// for the one before, so a spill of t or a call would hold up all of them.
+// The bounds are whole numbers, exact in a double: comparing t with them in
+// double is comparing in extended precision.
+
+// Points of height y from t while t is below bound; returns past the last one.
+ProfilePoint* deckPoints(ProfilePoint* out, double& t, double s, qint32 bound, qint32 height) {
+    const double end = bound;
+    const double y = height;
+    double x = t;
+    for (; end > x; x = advance(x, s))
+        std::construct_at(out++, ProfilePoint{x, y});
+    t = x;
+    return out;
+}
+
+// Points of the lower arc of the circle of radius r centred at (centreX, r),
+// from t while t is below bound, appended at out. False when a height came
+// out infinite or NaN: out then ends before that point.
+bool curvePoints(ProfilePoint*& out, double& t, double s, qint32 bound, qint32 centreX, qint32 r) {
+    const long double rr = r;
+    const long double rSquared = square(r);
+    const long double cx = centreX;
+    const double end = bound;
+    double x = t;
+    ProfilePoint* p = out;
+    bool finite = true;
+    for (; end > x; x = advance(x, s)) {
+        const long double dx = x - cx;
+        const double y = static_cast<double>(rr - sqrtl(rSquared - dx * dx));
+        if (!std::isfinite(y)) {
+            finite = false;
+            break;
+        }
+        std::construct_at(p++, ProfilePoint{x, y});
+    }
+    t = x;
+    out = p;
+    return finite;
+}
+
+// Room for the points of a run, left unset: they are written once, as
+// computed, then copied into the effect whole.
+union SampleBuffer {
+    SampleBuffer() {}
+    ProfilePoint points[tracerSampleCount + 1];
+};
+
 class Tracer {
 public:
-    Tracer(TracerRun& run, const RampDimensions& dims, int plotWidth, int plotHeight)
+    Tracer(TracerRun& run, const RampDimensions& dims, GroundLengths ground, int plotWidth,
+           int plotHeight)
         : m_run(run)
         , m_d(dims)
+        , m_ground(ground)
         , m_plotWidth(plotWidth)
         , m_plotHeight(plotHeight) {}
 
     void run() {
+        // At most one notice for the flat and one per curve, every field once,
+        // seven chart effects: one allocation.
+        m_run.effects.reserve(3 + tracerFieldCount + 7);
         flatCheck();
         DerivedValues& v = m_run.derived;
-        curve(m_d.R1, m_d.H1, QStringLiteral("fer"), QStringLiteral("nlw"), QStringLiteral("nllc"),
-              QStringLiteral("errrayon"), QStringLiteral("lrayon"), v.wall1, v.V1, v.G1);
-        curve(m_d.R2, m_d.H2, QStringLiteral("fer2"), QStringLiteral("nlw2"),
-              QStringLiteral("nllc2"), QStringLiteral("errrayon2"), QStringLiteral("lrayon2"),
-              v.wall2, v.V2, v.G2);
+        curve(m_d.R1, m_d.H1, m_ground.left, TracerNotice::LeftWall, TracerField::LeftGroundLength,
+              TracerNotice::LeftRadius, v.wall1, v.V1, v.G1);
+        curve(m_d.R2, m_d.H2, m_ground.right, TracerNotice::RightWall,
+              TracerField::RightGroundLength, TracerNotice::RightRadius, v.wall2, v.V2, v.G2);
 
         v.T = add(add(add(add(m_d.P1, v.G1), m_d.F), v.G2), m_d.P2);
-        field(QStringLiteral("nllt"), v.T);
+        field(TracerField::TotalLength, v.T);
 
         const Arc left = arcOf(v.G1, m_d.R1, m_d.H1);
         v.theta1 = left.theta;
         v.A1 = left.length;
-        field(QStringLiteral("nllsc"), static_cast<long double>(v.A1));
+        field(TracerField::LeftArcLength, static_cast<long double>(v.A1));
         const Arc right = arcOf(v.G2, m_d.R2, m_d.H2);
         v.theta2 = right.theta;
         v.A2 = right.length;
-        field(QStringLiteral("nllsc2"), static_cast<long double>(v.A2));
+        field(TracerField::RightArcLength, static_cast<long double>(v.A2));
 
         dataPanel();
         chartSetUp();
@@ -177,54 +253,52 @@ private:
         const long double f = m_d.F;
         const long double r1 = m_d.R1;
         if (f < 0.75L * r1)
-            m_run.effects.emplace_back(
-                NoticeText{QStringLiteral("errplat"), QStringLiteral("lplat"), flatTooShort});
+            m_run.effects.emplace_back(NoticeText{TracerNotice::FlatLength, flatTooShort});
         else if (f > 1.5L * r1)
-            m_run.effects.emplace_back(
-                NoticeText{QStringLiteral("errplat"), QStringLiteral("lplat"), flatTooLong});
+            m_run.effects.emplace_back(NoticeText{TracerNotice::FlatLength, flatTooLong});
     }
 
-    void curve(qint32 r, qint32 h, const QString& wallWindow, const QString& wallField,
-               const QString& groundField, const QString& radiusWindow, const QString& radiusLabel,
-               bool& wall, qint32& wallHeight, qint32& ground) {
+    void curve(qint32 r, qint32 h, qint32 checkedGround, TracerNotice wallNotice,
+               TracerField groundField, TracerNotice radiusNotice, bool& wall, qint32& wallHeight,
+               qint32& ground) {
         if (h > r) {
             wall = true;
             wallHeight = sub(h, r);
             m_run.effects.emplace_back(
-                NoticeValue{wallWindow, wallField, static_cast<long double>(wallHeight)});
+                NoticeValue{wallNotice, static_cast<long double>(wallHeight)});
             ground = r;
             field(groundField, ground);
             return;
         }
-        ground = groundLength(r, h);
+        ground = checkedGround;
         field(groundField, ground);
         const long double rr = r;
         const long double hh = h;
         if (rr < 1.5L * hh)
-            m_run.effects.emplace_back(NoticeText{radiusWindow, radiusLabel, radiusTooShort});
+            m_run.effects.emplace_back(NoticeText{radiusNotice, radiusTooShort});
         else if (rr > 2.2L * hh)
-            m_run.effects.emplace_back(NoticeText{radiusWindow, radiusLabel, radiusTooLong});
+            m_run.effects.emplace_back(NoticeText{radiusNotice, radiusTooLong});
     }
 
-    void field(const QString& name, long double value) {
-        m_run.effects.emplace_back(FieldValue{name, value});
+    void field(TracerField target, long double value) {
+        m_run.effects.emplace_back(FieldValue{target, value});
     }
 
     void dataPanel() {
         const DerivedValues& v = m_run.derived;
-        field(QStringLiteral("nlpf"), m_d.P1);
-        field(QStringLiteral("nlpf2"), m_d.P2);
-        field(QStringLiteral("nlh"), m_d.H1);
-        field(QStringLiteral("nlh2"), m_d.H2);
-        field(QStringLiteral("nlt2"), v.T);
-        field(QStringLiteral("nllc3"), v.G1);
-        field(QStringLiteral("nllc4"), v.G2);
-        field(QStringLiteral("nlp"), m_d.F);
-        field(QStringLiteral("nll"), m_d.W);
-        field(QStringLiteral("nlsc3"), static_cast<long double>(v.A1));
-        field(QStringLiteral("nlsc4"), static_cast<long double>(v.A2));
-        field(QStringLiteral("nlr"), m_d.R1);
-        field(QStringLiteral("nlr2"), m_d.R2);
+        field(TracerField::DataLeftDeck, m_d.P1);
+        field(TracerField::DataRightDeck, m_d.P2);
+        field(TracerField::DataLeftHeight, m_d.H1);
+        field(TracerField::DataRightHeight, m_d.H2);
+        field(TracerField::DataTotalLength, v.T);
+        field(TracerField::DataLeftGroundLength, v.G1);
+        field(TracerField::DataRightGroundLength, v.G2);
+        field(TracerField::DataFlat, m_d.F);
+        field(TracerField::DataWidth, m_d.W);
+        field(TracerField::DataLeftArcLength, static_cast<long double>(v.A1));
+        field(TracerField::DataRightArcLength, static_cast<long double>(v.A2));
+        field(TracerField::DataLeftRadius, m_d.R1);
+        field(TracerField::DataRightRadius, m_d.R2);
     }
 
     void chartSetUp() {
@@ -238,96 +312,52 @@ private:
         long double ratio = static_cast<long double>(m_plotHeight) *
                             static_cast<long double>(bottomMaximum) /
                             static_cast<long double>(m_plotWidth);
-        materialise(ratio);
+        keepComputed(ratio);
         checkFloat();
         double leftMaximum = static_cast<double>(ratio);
-        materialise(leftMaximum);
+        keepComputed(leftMaximum);
         checkFloat();
         e.emplace_back(AxisMaximum{TracerAxis::Left, leftMaximum});
         e.emplace_back(AxisMinimum{TracerAxis::Left, 0.0});
     }
 
-    // t advances by s: the sum in extended precision, rounded to a double.
-    static double advance(double t, double s) {
-        const double next = static_cast<double>(static_cast<long double>(t) + s);
-        if (!std::isfinite(next)) failFloat();
-        return next;
-    }
-
-    // The same sum, faster where it cannot differ. t is always a multiple of
-    // the last bit of s, so while t <= 1023 s the exact sum has at most 63
-    // significant bits: the extended sum is exact, and rounding it to a double
-    // gives the plain double sum. Past that (never within a run) the extended
-    // evaluation is done.
-    static double advanceFast(double t, double s, double exactSumLimit) {
-        if (t > exactSumLimit) return advance(t, s);
-        const double next = t + s;
-        if (!std::isfinite(next)) failFloat();
-        return next;
-    }
-
-    double deckPoints(std::vector<ProfilePoint>& points, qint32 bound, qint32 height,
-                      double t) const {
-        const double y = height;
-        while (static_cast<long double>(bound) > t) {
-            points.push_back({t, y});
-            t = advanceFast(t, m_s, m_exactSumLimit);
-        }
-        return t;
-    }
-
-    // The lower arc of the circle of radius r centred at (centreX, r).
-    double curvePoints(std::vector<ProfilePoint>& points, qint32 bound, qint32 centreX, qint32 r,
-                       double t) const {
-        const long double rr = r;
-        const long double rSquared = square(r);
-        const long double cx = centreX;
-        while (static_cast<long double>(bound) > t) {
-            const long double dx = t - cx;
-            const double y = static_cast<double>(rr - sqrtl(rSquared - dx * dx));
-            if (!std::isfinite(y)) failFloat();
-            points.push_back({t, y});
-            t = advance(t, m_s); // dx needs t in extended precision anyway
-        }
-        return t;
-    }
-
     void sample() {
         DerivedValues& v = m_run.derived;
         long double step = static_cast<long double>(v.T) / 1000.0L;
-        materialise(step);
+        keepComputed(step);
         checkFloat();
-        m_s = static_cast<double>(step);
-        m_exactSumLimit = 1023.0 * m_s;
-        v.s = m_s;
+        const double s = static_cast<double>(step);
+        v.s = s;
         const qint32 b1 = m_d.P1;
         const qint32 b2 = add(b1, v.G1);
         const qint32 b3 = add(b2, m_d.F);
         const qint32 b4 = add(b3, v.G2);
         const qint32 b5 = add(b4, m_d.P2);
 
-        AddPoints added;
-        added.points.reserve(tracerSampleCount + 2);
-        try {
-            double t = 0.0;
-            t = deckPoints(added.points, b1, m_d.H1, t);
-            t = curvePoints(added.points, b2, b2, m_d.R1, t);
-            t = deckPoints(added.points, b3, 0, t); // the flat
-            t = curvePoints(added.points, b4, b3, m_d.R2, t);
-            deckPoints(added.points, b5, m_d.H2, t);
-        } catch (const Abandon&) {
-            m_run.effects.emplace_back(std::move(added));
-            throw;
+        // Each step rounds once, so the k-th t is at least k s (1 - k 2^-53),
+        // and T < 1001 s (1 - 2^-40) (see advance): the 1001st t is past T,
+        // and no run has more than 1001 points.
+        SampleBuffer buffer;
+        ProfilePoint* out = buffer.points;
+        double t = 0.0;
+        out = deckPoints(out, t, s, b1, m_d.H1);
+        bool finite = curvePoints(out, t, s, b2, b2, m_d.R1);
+        if (finite) {
+            out = deckPoints(out, t, s, b3, 0); // the flat
+            finite = curvePoints(out, t, s, b4, b3, m_d.R2);
         }
+        if (finite) out = deckPoints(out, t, s, b5, m_d.H2);
+        AddPoints added;
+        added.points.assign(buffer.points, out);
         m_run.effects.emplace_back(std::move(added));
+        if (!finite) failFloat();
     }
 
     TracerRun& m_run;
     const RampDimensions m_d;
+    const GroundLengths m_ground; // as the dimension check computed them
     const int m_plotWidth;
     const int m_plotHeight;
-    double m_s = 0.0; // sampling step
-    double m_exactSumLimit = 0.0;
 };
 
 } // namespace
@@ -337,15 +367,17 @@ namespace {
 // Refused before anything happens: a dimension outside 0..maxRampDimension,
 // or a total length that is not positive (the sampling step would be zero).
 // The ground lengths read the floating-point status flags: they must be clear.
-bool dimensionsAcceptableInScope(const RampDimensions& d) {
-    if (!dimensionsInRange(d)) return false;
+// For accepted dimensions, the ground lengths (which the run then takes as
+// they are), and no watched flag left raised.
+std::optional<GroundLengths> acceptedGroundLengths(const RampDimensions& d) {
+    if (!dimensionsInRange(d)) return std::nullopt;
     try {
-        const qint32 t = add(add(add(add(d.P1, groundLengthOfCurve(d.R1, d.H1)), d.F),
-                                 groundLengthOfCurve(d.R2, d.H2)),
-                             d.P2);
-        return t > 0;
+        const GroundLengths g{groundLengthOfCurve(d.R1, d.H1), groundLengthOfCurve(d.R2, d.H2)};
+        const qint32 t = add(add(add(add(d.P1, g.left), d.F), g.right), d.P2);
+        if (t <= 0) return std::nullopt;
+        return g;
     } catch (const Abandon&) {
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -355,7 +387,7 @@ bool dimensionsAcceptable(const RampDimensions& d) {
     // Callers come from anywhere (widget code may have left a flag raised):
     // check with clear flags, and leave theirs as they were.
     FloatEnvironmentScope environment;
-    return dimensionsAcceptableInScope(d);
+    return acceptedGroundLengths(d).has_value();
 }
 
 QString invalidDimensionsMessage() {
@@ -366,13 +398,13 @@ QString invalidDimensionsMessage() {
 TracerRun runTracer(const RampDimensions& dims, int plotWidth, int plotHeight) {
     TracerRun run;
     FloatEnvironmentScope environment;
-    if (!dimensionsAcceptableInScope(dims)) {
+    const std::optional<GroundLengths> ground = acceptedGroundLengths(dims);
+    if (!ground) {
         run.error = invalidDimensionsMessage();
         return run;
     }
-    feclearexcept(FE_ALL_EXCEPT);
     try {
-        Tracer(run, dims, plotWidth, plotHeight).run();
+        Tracer(run, dims, *ground, plotWidth, plotHeight).run();
     } catch (const Abandon& abandon) {
         run.error = abandon.message;
     }

@@ -3,6 +3,7 @@
 #include "derivedvalues.h"
 #include "profilepoint.h"
 #include "rampdimensions.h"
+#include "tracertarget.h"
 
 #include <QString>
 #include <variant>
@@ -23,23 +24,21 @@ constexpr int tracerSampleCount = 1000;
 
 enum class TracerAxis { Bottom, Left };
 
-// Set a label of a notice window, then show the window.
+// Set the label of a notice window, then show the window.
 struct NoticeText {
-    QString window; // "errplat", "errrayon", "errrayon2"
-    QString label;  // "lplat", "lrayon", "lrayon2"
+    TracerNotice notice; // FlatLength, LeftRadius or RightRadius
     QString text;
 };
 
-// Set a numeric field of a notice window, then show the window.
+// Set the numeric field of a notice window, then show the window.
 struct NoticeValue {
-    QString window; // "fer", "fer2"
-    QString field;  // "nlw", "nlw2"
+    TracerNotice notice; // LeftWall or RightWall
     long double value;
 };
 
 // Set a numeric display field of the main window.
 struct FieldValue {
-    QString field;
+    TracerField field;
     long double value;
 };
 

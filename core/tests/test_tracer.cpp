@@ -3,6 +3,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(RampDimensions)
+Q_DECLARE_METATYPE(TracerNotice)
 
 #include <bit>
 #include <cfenv>
@@ -10,6 +11,8 @@ Q_DECLARE_METATYPE(RampDimensions)
 #include <cmath>
 
 namespace {
+
+using F = TracerField;
 
 const QString flatShort =
     QStringLiteral("Attention :  votre longueur de plat semble trop petite compte "
@@ -41,24 +44,27 @@ RampDimensions dimsOf(std::initializer_list<qint32> v) {
 QStringList noticesOf(const TracerRun& run) {
     QStringList out;
     for (const TracerEffect& e : run.effects) {
-        if (const auto* n = std::get_if<NoticeText>(&e))
-            out << n->window + u'/' + n->label + u':' + n->text;
-        else if (const auto* v = std::get_if<NoticeValue>(&e))
-            out << v->window + u'/' + v->field + u'=' + QString::number(double(v->value));
+        if (const auto* n = std::get_if<NoticeText>(&e)) {
+            const TracerNoticeNames names = tracerName(n->notice);
+            out << names.window + u'/' + names.control + u':' + n->text;
+        } else if (const auto* v = std::get_if<NoticeValue>(&e)) {
+            const TracerNoticeNames names = tracerName(v->notice);
+            out << names.window + u'/' + names.control + u'=' + QString::number(double(v->value));
+        }
     }
     return out;
 }
 
-QStringList fieldNamesOf(const TracerRun& run) {
-    QStringList out;
+std::vector<TracerField> fieldsOf(const TracerRun& run) {
+    std::vector<TracerField> out;
     for (const TracerEffect& e : run.effects)
-        if (const auto* f = std::get_if<FieldValue>(&e)) out << f->field;
+        if (const auto* f = std::get_if<FieldValue>(&e)) out.push_back(f->field);
     return out;
 }
 
-long double fieldValue(const TracerRun& run, const QString& name) {
+long double fieldValue(const TracerRun& run, TracerField field) {
     for (const TracerEffect& e : run.effects)
-        if (const auto* f = std::get_if<FieldValue>(&e); f && f->field == name) return f->value;
+        if (const auto* f = std::get_if<FieldValue>(&e); f && f->field == field) return f->value;
     return -12345.0L;
 }
 
@@ -159,8 +165,8 @@ private slots:
         QCOMPARE(run.derived.A2, 146);
         QVERIFY(std::abs(run.derived.theta1 - 1.046326) < 1e-6);
         QCOMPARE(run.derived.s, 0.502);
-        QCOMPARE(fieldValue(run, "nllt"), 502.0L);
-        QCOMPARE(fieldValue(run, "nllsc"), 146.0L);
+        QCOMPARE(fieldValue(run, F::TotalLength), 502.0L);
+        QCOMPARE(fieldValue(run, F::LeftArcLength), 146.0L);
         const auto* pts = pointsOf(run);
         QVERIFY(pts);
         QCOMPARE(pts->size(), std::size_t(1000));
@@ -172,10 +178,25 @@ private slots:
 
     void effectOrder() {
         const TracerRun run = runTracer(RampDimensions{}, 761, 335);
-        const QStringList expected{"nllc",  "nllc2", "nllt",  "nllsc", "nllsc2", "nlpf",
-                                   "nlpf2", "nlh",   "nlh2",  "nlt2",  "nllc3",  "nllc4",
-                                   "nlp",   "nll",   "nlsc3", "nlsc4", "nlr",    "nlr2"};
-        QCOMPARE(fieldNamesOf(run), expected);
+        const std::vector<TracerField> expected{F::LeftGroundLength,
+                                                F::RightGroundLength,
+                                                F::TotalLength,
+                                                F::LeftArcLength,
+                                                F::RightArcLength,
+                                                F::DataLeftDeck,
+                                                F::DataRightDeck,
+                                                F::DataLeftHeight,
+                                                F::DataRightHeight,
+                                                F::DataTotalLength,
+                                                F::DataLeftGroundLength,
+                                                F::DataRightGroundLength,
+                                                F::DataFlat,
+                                                F::DataWidth,
+                                                F::DataLeftArcLength,
+                                                F::DataRightArcLength,
+                                                F::DataLeftRadius,
+                                                F::DataRightRadius};
+        QCOMPARE(fieldsOf(run), expected);
         const double leftMax = double((long double)335 * 502.0L / 761.0L);
         const QStringList chart{"clear",
                                 "bottom.automatic=0",
@@ -202,23 +223,23 @@ private slots:
         const RampDimensions d = dimsOf({30, 183, 97, 211, 100, 77, 35, 12});
         const TracerRun run = runTracer(d, 761, 335);
         QVERIFY(run.completed());
-        QCOMPARE(fieldValue(run, "nlpf"), 30.0L);
-        QCOMPARE(fieldValue(run, "nlpf2"), 12.0L);
-        QCOMPARE(fieldValue(run, "nlh"), 97.0L);
-        QCOMPARE(fieldValue(run, "nlh2"), 35.0L);
-        QCOMPARE(fieldValue(run, "nlp"), 211.0L);
-        QCOMPARE(fieldValue(run, "nll"), 100.0L);
-        QCOMPARE(fieldValue(run, "nlr"), 183.0L);
-        QCOMPARE(fieldValue(run, "nlr2"), 77.0L);
-        QCOMPARE(fieldValue(run, "nllc3"), fieldValue(run, "nllc"));
-        QCOMPARE(fieldValue(run, "nllc4"), fieldValue(run, "nllc2"));
-        QCOMPARE(fieldValue(run, "nlsc3"), fieldValue(run, "nllsc"));
-        QCOMPARE(fieldValue(run, "nlsc4"), fieldValue(run, "nllsc2"));
-        QCOMPARE(fieldValue(run, "nlt2"), fieldValue(run, "nllt"));
+        QCOMPARE(fieldValue(run, F::DataLeftDeck), 30.0L);
+        QCOMPARE(fieldValue(run, F::DataRightDeck), 12.0L);
+        QCOMPARE(fieldValue(run, F::DataLeftHeight), 97.0L);
+        QCOMPARE(fieldValue(run, F::DataRightHeight), 35.0L);
+        QCOMPARE(fieldValue(run, F::DataFlat), 211.0L);
+        QCOMPARE(fieldValue(run, F::DataWidth), 100.0L);
+        QCOMPARE(fieldValue(run, F::DataLeftRadius), 183.0L);
+        QCOMPARE(fieldValue(run, F::DataRightRadius), 77.0L);
+        QCOMPARE(fieldValue(run, F::DataLeftGroundLength), fieldValue(run, F::LeftGroundLength));
+        QCOMPARE(fieldValue(run, F::DataRightGroundLength), fieldValue(run, F::RightGroundLength));
+        QCOMPARE(fieldValue(run, F::DataLeftArcLength), fieldValue(run, F::LeftArcLength));
+        QCOMPARE(fieldValue(run, F::DataRightArcLength), fieldValue(run, F::RightArcLength));
+        QCOMPARE(fieldValue(run, F::DataTotalLength), fieldValue(run, F::TotalLength));
         // G = round(sqrt(183^2 - 86^2)) = round(161.53...) and round(sqrt(77^2 - 42^2)).
-        QCOMPARE(fieldValue(run, "nllc"), 162.0L);
-        QCOMPARE(fieldValue(run, "nllc2"), 65.0L);
-        QCOMPARE(fieldValue(run, "nllt"), 30.0L + 162 + 211 + 65 + 12);
+        QCOMPARE(fieldValue(run, F::LeftGroundLength), 162.0L);
+        QCOMPARE(fieldValue(run, F::RightGroundLength), 65.0L);
+        QCOMPARE(fieldValue(run, F::TotalLength), 30.0L + 162 + 211 + 65 + 12);
     }
 
     void notices_data() {
@@ -279,7 +300,7 @@ private slots:
         int totalShown = -1, lastNotice = -1;
         for (int i = 0; i < int(run.effects.size()); ++i) {
             const TracerEffect& e = run.effects[i];
-            if (const auto* f = std::get_if<FieldValue>(&e); f && f->field == "nllt")
+            if (const auto* f = std::get_if<FieldValue>(&e); f && f->field == F::TotalLength)
                 totalShown = i;
             if (std::holds_alternative<NoticeText>(e) || std::holds_alternative<NoticeValue>(e))
                 lastNotice = i;
@@ -330,9 +351,9 @@ private slots:
         QCOMPARE(run.derived.T, total);
         QCOMPARE(run.derived.A1, a1);
         QCOMPARE(run.derived.A2, a2);
-        QCOMPARE(fieldValue(run, "nllsc"), (long double)a1);
-        QCOMPARE(fieldValue(run, "nlsc4"), (long double)a2);
-        QCOMPARE(fieldValue(run, "nllsc2"), (long double)a2);
+        QCOMPARE(fieldValue(run, F::LeftArcLength), (long double)a1);
+        QCOMPARE(fieldValue(run, F::DataRightArcLength), (long double)a2);
+        QCOMPARE(fieldValue(run, F::RightArcLength), (long double)a2);
         if (g2 == 0) QCOMPARE(run.derived.theta2, 0.0);
         if (dims.H1 == dims.R1 && dims.R1 > 0)
             QCOMPARE(run.derived.theta1, double(1.5707963267948966193L));
@@ -347,6 +368,8 @@ private slots:
         QTest::newRow("odd total") << dimsOf({1, 3, 2, 7, 0, 5, 4, 1});
         QTest::newRow("largest") << dimsOf({46340, 46340, 46000, 46340, 1, 46339, 12345, 46340});
         QTest::newRow("deck only") << dimsOf({1, 0, 0, 0, 0, 0, 0, 0});
+        QTest::newRow("largest total")
+            << dimsOf({46340, 46340, 46340, 46340, 46340, 46340, 46340, 46340});
     }
 
     void pointsBitExact() {
@@ -397,6 +420,70 @@ private slots:
         }
     }
 
+    // The running sum is taken in double: for every total a run can have, that
+    // is the extended sum rounded to a double, as the proof in tracer.cpp says.
+    void runningSumStaysExact() {
+        constexpr qint32 largestTotal = 5 * maxRampDimension;
+        for (qint32 total = 1; total <= largestTotal; ++total) {
+            const double s = double((long double)total / 1000.0L);
+            // Sums are taken below the total only, so from t < 1001 s.
+            if (!((long double)total < 1001.0L * s))
+                QFAIL(
+                    qPrintable(QStringLiteral("total %1: step %2").arg(total).arg(s, 0, 'g', 17)));
+            if (total % 7 != 0 && total < largestTotal - 1000) continue;
+            double plain = 0.0;
+            double extended = 0.0;
+            while (total > plain) {
+                plain += s;
+                extended = double((long double)extended + s);
+                if (!sameBits(plain, extended))
+                    QFAIL(qPrintable(QStringLiteral("total %1 at %2").arg(total).arg(plain)));
+            }
+        }
+    }
+
+    // The object names: what the window's controls are called and what
+    // quarvel-cli trace prints.
+    void fieldNames_data() {
+        QTest::addColumn<int>("field");
+        const char* const names[] = {"nllc",  "nllc2", "nllt",  "nllsc", "nllsc2", "nlpf",
+                                     "nlpf2", "nlh",   "nlh2",  "nlt2",  "nllc3",  "nllc4",
+                                     "nlp",   "nll",   "nlsc3", "nlsc4", "nlr",    "nlr2"};
+        static_assert(std::size(names) == tracerFieldCount);
+        for (int i = 0; i < tracerFieldCount; ++i)
+            QTest::newRow(names[i]) << i;
+    }
+
+    void fieldNames() {
+        QFETCH(int, field);
+        QCOMPARE(QString(tracerName(TracerField(field))),
+                 QString::fromLatin1(QTest::currentDataTag()));
+    }
+
+    void noticeNames_data() {
+        QTest::addColumn<TracerNotice>("notice");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("flat") << TracerNotice::FlatLength << QStringLiteral("errplat")
+                              << QStringLiteral("lplat");
+        QTest::newRow("left radius")
+            << TracerNotice::LeftRadius << QStringLiteral("errrayon") << QStringLiteral("lrayon");
+        QTest::newRow("right radius") << TracerNotice::RightRadius << QStringLiteral("errrayon2")
+                                      << QStringLiteral("lrayon2");
+        QTest::newRow("left wall")
+            << TracerNotice::LeftWall << QStringLiteral("fer") << QStringLiteral("nlw");
+        QTest::newRow("right wall")
+            << TracerNotice::RightWall << QStringLiteral("fer2") << QStringLiteral("nlw2");
+    }
+
+    void noticeNames() {
+        QFETCH(TracerNotice, notice);
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QCOMPARE(QString(tracerName(notice).window), window);
+        QCOMPARE(QString(tracerName(notice).control), control);
+    }
+
     // Guards the precision requirement itself: on the default design a double
     // evaluation lands on different last bits somewhere.
     void doublePrecisionWouldDiffer() {
@@ -417,7 +504,7 @@ private slots:
         const TracerRun b = runTracer(d, 700, 300);
         QCOMPARE(chartEffectsOf(a), chartEffectsOf(b));
         QCOMPARE(*pointsOf(a), *pointsOf(b));
-        QCOMPARE(fieldNamesOf(a), fieldNamesOf(b));
+        QCOMPARE(fieldsOf(a), fieldsOf(b));
         // Each run starts the series afresh.
         QCOMPARE(chartEffectsOf(a).count("clear"), 1);
     }
@@ -479,7 +566,7 @@ private slots:
         const QStringList chart{"clear", "bottom.automatic=0", "bottom.maximum=502",
                                 "bottom.minimum=0", "left.automatic=0"};
         QCOMPARE(chartEffectsOf(run), chart);
-        QCOMPARE(fieldNamesOf(run).size(), 18);
+        QCOMPARE(fieldsOf(run).size(), 18);
     }
 
     void leftAxisFollowsPlotShape_data() {
