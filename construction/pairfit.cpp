@@ -76,10 +76,25 @@ struct Profile {
     double height = 0;
     double clearance = 0;
     double columnWidth = 1;
-    std::vector<std::vector<int>> upByColumn; // indices into up, highest first
+    int columns = 1;
+    // The edges facing up column after column, highest first in each: a
+    // column's entries from columnStart[k] to columnStart[k + 1]. Each entry
+    // carries what decides whether its edge is measured at all, so that the
+    // many it skips cost no look-up.
+    struct ColumnEntry {
+        double reach = 0; // the edge's highest point plus the clearance
+        double left = 0;  // its ends' u
+        double right = 0;
+        int edge = 0; // index into up
+    };
+    std::vector<ColumnEntry> columnEntries;
+    std::vector<int> columnStart;
+    // The highest reach over columns first..last, at first * columns + last:
+    // an edge above all of them is passed over at once.
+    std::vector<double> rangeReach;
 
     int column(double u) const {
-        return int(std::clamp(std::floor(u / columnWidth), 0.0, double(upByColumn.size() - 1)));
+        return int(std::clamp(std::floor(u / columnWidth), 0.0, double(columns - 1)));
     }
 };
 
@@ -108,20 +123,40 @@ Profile makeProfile(const Outline& outline, Orientation orientation, double tole
     std::sort(profile.down.begin(), profile.down.end(),
               [](const Edge& x, const Edge& y) { return x.minV < y.minV; });
     profile.columnWidth = std::max(profile.width, 1.0) / profileColumns;
-    profile.upByColumn.resize(profileColumns);
-    for (int i = 0; i < int(profile.up.size()); ++i)
-        for (int k = profile.column(profile.up[i].a.u); k <= profile.column(profile.up[i].b.u); ++k)
-            profile.upByColumn[k].push_back(i);
+    profile.columns = profileColumns;
+    // Counted first, then filled: each column keeps the edges' order.
+    profile.columnStart.assign(profileColumns + 1, 0);
+    for (const Edge& e : profile.up)
+        for (int k = profile.column(e.a.u); k <= profile.column(e.b.u); ++k)
+            ++profile.columnStart[k + 1];
+    for (int k = 0; k < profileColumns; ++k)
+        profile.columnStart[k + 1] += profile.columnStart[k];
+    profile.columnEntries.resize(size_t(profile.columnStart.back()));
+    std::vector<int> next(profile.columnStart.begin(), profile.columnStart.end() - 1);
+    for (int i = 0; i < int(profile.up.size()); ++i) {
+        const Edge& e = profile.up[i];
+        for (int k = profile.column(e.a.u); k <= profile.column(e.b.u); ++k)
+            profile.columnEntries[size_t(next[k]++)] = {e.maxV + clearance, e.a.u, e.b.u, i};
+    }
+    profile.rangeReach.assign(profileColumns * profileColumns, noContact);
+    for (int first = 0; first < profileColumns; ++first) {
+        double reach = noContact;
+        for (int last = first; last < profileColumns; ++last) {
+            if (profile.columnStart[last] != profile.columnStart[last + 1])
+                reach = std::max(reach, profile.columnEntries[profile.columnStart[last]].reach);
+            profile.rangeReach[first * profileColumns + last] = reach;
+        }
+    }
     return profile;
 }
 
 // The highest point of the stadium of e on the vertical line at u;
-// noContact when the line misses it.
-double stadiumTop(const Edge& e, double c, double u) {
+// noContact when the line misses it. cc is c squared.
+inline double stadiumTop(const Edge& e, double c, double cc, double u) {
     double top = noContact;
     for (const Point p : {e.a, e.b}) {
         const double du = u - p.u;
-        if (std::abs(du) <= c) top = std::max(top, p.v + std::sqrt(c * c - du * du));
+        if (std::abs(du) <= c) top = std::max(top, p.v + std::sqrt(cc - du * du));
     }
     if (!e.vertical && u >= e.a.u + e.offsetU && u <= e.b.u + e.offsetU)
         top = std::max(top, e.a.v + e.offsetV + (u - e.a.u - e.offsetU) * e.slope);
@@ -130,12 +165,12 @@ double stadiumTop(const Edge& e, double c, double u) {
 
 // The lowest point of the stadium of e moved by dx on the vertical line at u;
 // +infinity when the line misses it.
-double stadiumBottom(const Edge& e, double dx, double c, double u) {
+inline double stadiumBottom(const Edge& e, double dx, double c, double cc, double u) {
     double bottom = -noContact;
     u -= dx;
     for (const Point p : {e.a, e.b}) {
         const double du = u - p.u;
-        if (std::abs(du) <= c) bottom = std::min(bottom, p.v - std::sqrt(c * c - du * du));
+        if (std::abs(du) <= c) bottom = std::min(bottom, p.v - std::sqrt(cc - du * du));
     }
     if (!e.vertical && u >= e.a.u - e.offsetU && u <= e.b.u - e.offsetU)
         bottom = std::min(bottom, e.a.v - e.offsetV + (u - e.a.u + e.offsetU) * e.slope);
@@ -146,25 +181,36 @@ double stadiumBottom(const Edge& e, double dx, double c, double u) {
 // upper one dx to the right, to stay c away from the lower part when it comes
 // down from above: at least floor. Every contact of two segments at distance
 // c has an end of one of them. Pairs that cannot raise the height are skipped
-// by their heights alone.
+// by their heights alone. This runs a thousand times for each pair of parts:
+// the columns' entries are read in place, the edges only when measured.
 double contactHeight(const Profile& lower, const Profile& upper, double dx, double floor) {
     const double c = lower.clearance;
+    const double cc = c * c;
     double height = floor;
+    if (lower.up.empty()) return height;
+    const double lowerReach = lower.up.front().maxV + c;
+    const Profile::ColumnEntry* entries = lower.columnEntries.data();
+    const int* columnStart = lower.columnStart.data();
     for (const Edge& e : upper.down) {
-        if (lower.up.empty() || lower.up.front().maxV + c - e.minV <= height) break;
+        if (lowerReach - e.minV <= height) break;
         const double from = e.a.u + dx - c, to = e.b.u + dx + c;
         if (to < 0 || from > lower.width) continue;
         // An edge spanning several columns is measured once in each: no harm.
-        for (int k = lower.column(from); k <= lower.column(to); ++k)
-            for (const int i : lower.upByColumn[k]) {
-                const Edge& f = lower.up[i];
-                if (f.maxV + c - e.minV <= height) break;
-                if (f.b.u < from || f.a.u > to) continue;
-                height = std::max({height, stadiumTop(f, c, e.a.u + dx) - e.a.v,
-                                   stadiumTop(f, c, e.b.u + dx) - e.b.v,
-                                   f.a.v - stadiumBottom(e, dx, c, f.a.u),
-                                   f.b.v - stadiumBottom(e, dx, c, f.b.u)});
+        const int first = lower.column(from), last = lower.column(to);
+        if (lower.rangeReach[first * lower.columns + last] - e.minV <= height) continue;
+        for (int k = first; k <= last; ++k) {
+            const Profile::ColumnEntry* end = entries + columnStart[k + 1];
+            for (const Profile::ColumnEntry* entry = entries + columnStart[k]; entry != end;
+                 ++entry) {
+                if (entry->reach - e.minV <= height) break;
+                if (entry->right < from || entry->left > to) continue;
+                const Edge& f = lower.up[size_t(entry->edge)];
+                height = std::max(height, stadiumTop(f, c, cc, e.a.u + dx) - e.a.v);
+                height = std::max(height, stadiumTop(f, c, cc, e.b.u + dx) - e.b.v);
+                height = std::max(height, f.a.v - stadiumBottom(e, dx, c, cc, f.a.u));
+                height = std::max(height, f.b.v - stadiumBottom(e, dx, c, cc, f.b.u));
             }
+        }
     }
     return height;
 }
@@ -233,20 +279,21 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
     struct Combination {
         Orientation lower;
         Orientation upper;
-        Profile lowerProfile;
-        Profile upperProfile;
+        const Profile* lowerProfile = nullptr;
+        const Profile* upperProfile = nullptr;
         double dxFrom = 0;
         double dxTo = 0;
         Candidate best;
     };
     std::vector<Combination> combinations;
     std::array<Profile, 4> upperProfiles;
+    std::array<Profile, 2> lowerProfiles;
     for (int o = 0; o < 4; ++o)
         upperProfiles[o] =
             makeProfile(upper, {bool(o & 1), bool(o & 2)}, searchTolerance, searchClearance);
     for (const bool lowerTurned : {false, true}) {
         const Orientation lowerOrientation{false, lowerTurned};
-        const Profile lowerProfile =
+        const Profile& lowerProfile = lowerProfiles[lowerTurned] =
             makeProfile(lower, lowerOrientation, searchTolerance, searchClearance);
         for (int o = 0; o < 4; ++o) {
             if (samePart && lowerTurned && (o & 2)) continue;
@@ -260,8 +307,8 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
             if (from > to + fitSlack) continue;
             combinations.push_back({lowerOrientation,
                                     {bool(o & 1), bool(o & 2)},
-                                    lowerProfile,
-                                    upperProfile,
+                                    &lowerProfile,
+                                    &upperProfile,
                                     from,
                                     std::max(from, to),
                                     {}});
@@ -271,12 +318,13 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
     auto tryOffset = [&](Combination& c, double dx) {
         dx = std::clamp(dx, c.dxFrom, c.dxTo);
         const Candidate candidate =
-            search.evaluate(c.lowerProfile, c.upperProfile, c.lower, c.upper, dx);
+            search.evaluate(*c.lowerProfile, *c.upperProfile, c.lower, c.upper, dx);
         if (better(candidate, c.best)) c.best = candidate;
     };
     for (Combination& c : combinations) {
         // The boxes' left or right sides lined up are likely best.
-        for (const double dx : {0.0, c.lowerProfile.width - c.upperProfile.width, c.dxFrom, c.dxTo})
+        for (const double dx :
+             {0.0, c.lowerProfile->width - c.upperProfile->width, c.dxFrom, c.dxTo})
             tryOffset(c, dx);
         for (int i = 0; i <= coarseSteps; ++i)
             tryOffset(c, c.dxFrom + (c.dxTo - c.dxFrom) * i / coarseSteps);
