@@ -4,6 +4,9 @@
 #include "fuzzinput.h"
 #include "tracer.h"
 
+#include <cmath>
+#include <variant>
+
 namespace {
 
 constexpr uint32_t maxPlotSide = 100000;
@@ -28,5 +31,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TracerRun again = runTracer(dims, width, height);
     FUZZ_CHECK(again.effects.size() == run.effects.size());
     FUZZ_CHECK(again.error == run.error);
+    // The running sum never leaves its exact range: at most 1001 points, x
+    // from 0 strictly increasing and below the total, every height finite.
+    if (const auto* added = std::get_if<AddPoints>(&run.effects.back())) {
+        const std::vector<ProfilePoint>& points = added->points;
+        FUZZ_CHECK(points.size() <= std::size_t(tracerSampleCount) + 1);
+        FUZZ_CHECK(points.empty() || points.front().x == 0.0);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            FUZZ_CHECK(std::isfinite(points[i].y));
+            FUZZ_CHECK(points[i].x < run.derived.T);
+            FUZZ_CHECK(i == 0 || points[i].x > points[i - 1].x);
+        }
+        FUZZ_CHECK(!run.completed() || points.size() >= std::size_t(tracerSampleCount));
+    }
     return 0;
 }

@@ -76,7 +76,9 @@ const std::vector<ProfilePoint>* pointsOf(const TracerRun& run) {
 
 // The chart set-up and points as a readable sequence.
 QStringList chartEffectsOf(const TracerRun& run) {
-    auto axisName = [](TracerAxis a) { return a == TracerAxis::Bottom ? "bottom" : "left"; };
+    auto axisName = [](TracerAxis a) {
+        return a == TracerAxis::Bottom ? QLatin1String("bottom") : QLatin1String("left");
+    };
     QStringList out;
     for (const TracerEffect& e : run.effects) {
         if (std::holds_alternative<ClearSeries>(e))
@@ -198,14 +200,14 @@ private slots:
                                                 F::DataRightRadius};
         QCOMPARE(fieldsOf(run), expected);
         const double leftMax = double((long double)335 * 502.0L / 761.0L);
-        const QStringList chart{"clear",
-                                "bottom.automatic=0",
-                                "bottom.maximum=502",
-                                "bottom.minimum=0",
-                                "left.automatic=0",
+        const QStringList chart{QStringLiteral("clear"),
+                                QStringLiteral("bottom.automatic=0"),
+                                QStringLiteral("bottom.maximum=502"),
+                                QStringLiteral("bottom.minimum=0"),
+                                QStringLiteral("left.automatic=0"),
                                 QStringLiteral("left.maximum=%1").arg(leftMax, 0, 'g', 17),
-                                "left.minimum=0",
-                                "points"};
+                                QStringLiteral("left.minimum=0"),
+                                QStringLiteral("points")};
         QCOMPARE(chartEffectsOf(run), chart);
         // Notices come first, then fields, then the chart: the set-up follows the
         // last field, and nothing follows the points.
@@ -245,9 +247,9 @@ private slots:
     void notices_data() {
         QTest::addColumn<RampDimensions>("dims");
         QTest::addColumn<QStringList>("notices");
-        const QString plat = "errplat/lplat:";
-        const QString left = "errrayon/lrayon:";
-        const QString right = "errrayon2/lrayon2:";
+        const QString plat = QStringLiteral("errplat/lplat:");
+        const QString left = QStringLiteral("errrayon/lrayon:");
+        const QString right = QStringLiteral("errrayon2/lrayon2:");
         QTest::newRow("defaults") << RampDimensions{} << QStringList{};
         QTest::newRow("flat on 0.75 R1")
             << dimsOf({60, 140, 70, 105, 244, 140, 70, 60}) << QStringList{};
@@ -259,12 +261,12 @@ private slots:
             << dimsOf({60, 140, 70, 211, 244, 140, 70, 60}) << QStringList{plat + flatLong};
         QTest::newRow("flat checked against the left radius only")
             << dimsOf({60, 140, 70, 140, 244, 400, 200, 60}) << QStringList{};
-        QTest::newRow("wall R1 150 H1 200")
-            << dimsOf({60, 150, 200, 140, 244, 140, 70, 60}) << QStringList{"fer/nlw=50"};
+        QTest::newRow("wall R1 150 H1 200") << dimsOf({60, 150, 200, 140, 244, 140, 70, 60})
+                                            << QStringList{QStringLiteral("fer/nlw=50")};
         QTest::newRow("H equal to R")
             << dimsOf({60, 140, 140, 140, 244, 140, 70, 60}) << QStringList{left + radiusShort};
-        QTest::newRow("H one more than R")
-            << dimsOf({60, 140, 70, 140, 244, 140, 141, 60}) << QStringList{"fer2/nlw2=1"};
+        QTest::newRow("H one more than R") << dimsOf({60, 140, 70, 140, 244, 140, 141, 60})
+                                           << QStringList{QStringLiteral("fer2/nlw2=1")};
         QTest::newRow("right height 0")
             << dimsOf({60, 140, 70, 140, 244, 140, 0, 60}) << QStringList{right + radiusLong};
         QTest::newRow("left height 0")
@@ -285,9 +287,10 @@ private slots:
             << dimsOf({60, 140, 70, 140, 244, 111, 50, 60}) << QStringList{right + radiusLong};
         QTest::newRow("all at once, in order")
             << dimsOf({60, 150, 200, 10, 244, 100, 10, 60})
-            << QStringList{plat + flatShort, "fer/nlw=50", right + radiusLong};
-        QTest::newRow("two walls") << dimsOf({0, 100, 300, 100, 0, 50, 75, 0})
-                                   << QStringList{"fer/nlw=200", "fer2/nlw2=25"};
+            << QStringList{plat + flatShort, QStringLiteral("fer/nlw=50"), right + radiusLong};
+        QTest::newRow("two walls")
+            << dimsOf({0, 100, 300, 100, 0, 50, 75, 0})
+            << QStringList{QStringLiteral("fer/nlw=200"), QStringLiteral("fer2/nlw2=25")};
     }
 
     void notices() {
@@ -506,7 +509,7 @@ private slots:
         QCOMPARE(*pointsOf(a), *pointsOf(b));
         QCOMPARE(fieldsOf(a), fieldsOf(b));
         // Each run starts the series afresh.
-        QCOMPARE(chartEffectsOf(a).count("clear"), 1);
+        QCOMPARE(chartEffectsOf(a).count(QStringLiteral("clear")), 1);
     }
 
     void refusedDimensions_data() {
@@ -563,8 +566,10 @@ private slots:
         const TracerRun run = runTracer(RampDimensions{}, width, height);
         QCOMPARE(run.error, error);
         // Everything up to the left axis' maximum happened; nothing after it.
-        const QStringList chart{"clear", "bottom.automatic=0", "bottom.maximum=502",
-                                "bottom.minimum=0", "left.automatic=0"};
+        const QStringList chart{QStringLiteral("clear"), QStringLiteral("bottom.automatic=0"),
+                                QStringLiteral("bottom.maximum=502"),
+                                QStringLiteral("bottom.minimum=0"),
+                                QStringLiteral("left.automatic=0")};
         QCOMPARE(chartEffectsOf(run), chart);
         QCOMPARE(fieldsOf(run).size(), 18);
     }
