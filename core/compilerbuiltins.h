@@ -12,15 +12,30 @@
 #define QUARVEL_GNU_BUILTINS 0
 #endif
 
+// The fallbacks, always compiled so that the tests hold them to the builtins.
+namespace portable {
+
+inline bool addOverflows(std::int32_t a, std::int32_t b, std::int32_t& result) {
+    const std::int64_t sum = std::int64_t(a) + b;
+    result = std::int32_t(std::uint32_t(sum)); // the wrapped value, as the builtin leaves it
+    return sum != result;
+}
+
+inline bool subtractOverflows(std::int32_t a, std::int32_t b, std::int32_t& result) {
+    const std::int64_t difference = std::int64_t(a) - b;
+    result = std::int32_t(std::uint32_t(difference));
+    return difference != result;
+}
+
+} // namespace portable
+
 // a + b into result; true when the true sum does not fit in 32 bits (result
 // then holds the wrapped value).
 inline bool addOverflows(std::int32_t a, std::int32_t b, std::int32_t& result) {
 #if QUARVEL_GNU_BUILTINS
     return __builtin_add_overflow(a, b, &result);
 #else
-    const std::int64_t sum = std::int64_t(a) + b;
-    result = std::int32_t(std::uint32_t(sum));
-    return sum != result;
+    return portable::addOverflows(a, b, result);
 #endif
 }
 
@@ -29,9 +44,7 @@ inline bool subtractOverflows(std::int32_t a, std::int32_t b, std::int32_t& resu
 #if QUARVEL_GNU_BUILTINS
     return __builtin_sub_overflow(a, b, &result);
 #else
-    const std::int64_t difference = std::int64_t(a) - b;
-    result = std::int32_t(std::uint32_t(difference));
-    return difference != result;
+    return portable::subtractOverflows(a, b, result);
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "tracer.h"
 
+#include "compilerbuiltins.h"
+
 #include <QtTest>
 
 Q_DECLARE_METATYPE(RampDimensions)
@@ -443,6 +445,46 @@ private slots:
                     QFAIL(qPrintable(QStringLiteral("total %1 at %2").arg(total).arg(plain)));
             }
         }
+    }
+
+    // The 32-bit overflow checks the computation relies on, builtin and
+    // portable alike: the same verdict and the same wrapped value.
+    void overflowChecks_data() {
+        QTest::addColumn<qint32>("a");
+        QTest::addColumn<qint32>("b");
+        QTest::addColumn<bool>("sumOverflows");
+        QTest::addColumn<qint32>("sum");
+        QTest::addColumn<bool>("differenceOverflows");
+        QTest::addColumn<qint32>("difference");
+        QTest::newRow("small") << 502 << 121 << false << 623 << false << 381;
+        QTest::newRow("largest sum")
+            << INT_MAX - 1 << 1 << false << INT_MAX << false << INT_MAX - 2;
+        QTest::newRow("one past the top")
+            << INT_MAX << 1 << true << INT_MIN << false << INT_MAX - 1;
+        QTest::newRow("one past the bottom")
+            << INT_MIN << -1 << true << INT_MAX << false << INT_MIN + 1;
+        QTest::newRow("minus the bottom") << 0 << INT_MIN << false << INT_MIN << true << INT_MIN;
+        QTest::newRow("-1 minus the bottom")
+            << -1 << INT_MIN << true << INT_MAX << false << INT_MAX;
+        QTest::newRow("top minus bottom") << INT_MAX << INT_MIN << false << -1 << true << -1;
+    }
+
+    void overflowChecks() {
+        QFETCH(qint32, a);
+        QFETCH(qint32, b);
+        QFETCH(bool, sumOverflows);
+        QFETCH(qint32, sum);
+        QFETCH(bool, differenceOverflows);
+        QFETCH(qint32, difference);
+        qint32 builtin = 0, fallback = 0;
+        QCOMPARE(addOverflows(a, b, builtin), sumOverflows);
+        QCOMPARE(portable::addOverflows(a, b, fallback), sumOverflows);
+        QCOMPARE(builtin, sum);
+        QCOMPARE(fallback, sum);
+        QCOMPARE(subtractOverflows(a, b, builtin), differenceOverflows);
+        QCOMPARE(portable::subtractOverflows(a, b, fallback), differenceOverflows);
+        QCOMPARE(builtin, difference);
+        QCOMPARE(fallback, difference);
     }
 
     // The object names: what the window's controls are called and what
