@@ -100,8 +100,12 @@ struct Profile {
 
 constexpr int profileColumns = 32;
 
+// The lower part's profile needs only its edges facing up, the upper part's
+// only those facing down.
+enum class Role { Lower, Upper };
+
 Profile makeProfile(const Outline& outline, Orientation orientation, double tolerance,
-                    double clearance) {
+                    double clearance, Role role) {
     const Outline placed = orientedOutline(outline, orientation);
     const Rect box = boundingBox(placed);
     Profile profile;
@@ -115,13 +119,16 @@ Profile makeProfile(const Outline& outline, Orientation orientation, double tole
         const Edge edge = makeEdge(a, b, clearance);
         // The outward normal's v component: -du going counter-clockwise.
         const double normalV = counterClockwise ? a.u - b.u : b.u - a.u;
-        if (normalV >= 0) profile.up.push_back(edge);
-        if (normalV <= 0) profile.down.push_back(edge);
+        if (normalV >= 0 && role == Role::Lower) profile.up.push_back(edge);
+        if (normalV <= 0 && role == Role::Upper) profile.down.push_back(edge);
+    }
+    if (role == Role::Upper) {
+        std::sort(profile.down.begin(), profile.down.end(),
+                  [](const Edge& x, const Edge& y) { return x.minV < y.minV; });
+        return profile;
     }
     std::sort(profile.up.begin(), profile.up.end(),
               [](const Edge& x, const Edge& y) { return x.maxV > y.maxV; });
-    std::sort(profile.down.begin(), profile.down.end(),
-              [](const Edge& x, const Edge& y) { return x.minV < y.minV; });
     profile.columnWidth = std::max(profile.width, 1.0) / profileColumns;
     profile.columns = profileColumns;
     // Counted first, then filled: each column keeps the edges' order.
@@ -289,12 +296,12 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
     std::array<Profile, 4> upperProfiles;
     std::array<Profile, 2> lowerProfiles;
     for (int o = 0; o < 4; ++o)
-        upperProfiles[o] =
-            makeProfile(upper, {bool(o & 1), bool(o & 2)}, searchTolerance, searchClearance);
+        upperProfiles[o] = makeProfile(upper, {bool(o & 1), bool(o & 2)}, searchTolerance,
+                                       searchClearance, Role::Upper);
     for (const bool lowerTurned : {false, true}) {
         const Orientation lowerOrientation{false, lowerTurned};
         const Profile& lowerProfile = lowerProfiles[lowerTurned] =
-            makeProfile(lower, lowerOrientation, searchTolerance, searchClearance);
+            makeProfile(lower, lowerOrientation, searchTolerance, searchClearance, Role::Lower);
         for (int o = 0; o < 4; ++o) {
             if (samePart && lowerTurned && (o & 2)) continue;
             const Profile& upperProfile = upperProfiles[o];
@@ -351,8 +358,10 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
 
     // The chosen offset measured again on fine chords, and tried a little to
     // either side: the tighter clearance lets the parts come closer.
-    const Profile fineLower = makeProfile(lower, chosen->lower, finalTolerance, finalClearance);
-    const Profile fineUpper = makeProfile(upper, chosen->upper, finalTolerance, finalClearance);
+    const Profile fineLower =
+        makeProfile(lower, chosen->lower, finalTolerance, finalClearance, Role::Lower);
+    const Profile fineUpper =
+        makeProfile(upper, chosen->upper, finalTolerance, finalClearance, Role::Upper);
     Candidate fine =
         search.evaluate(fineLower, fineUpper, chosen->lower, chosen->upper, chosen->dx);
     auto tryFine = [&](double dx) {
