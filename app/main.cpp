@@ -1,13 +1,13 @@
 #include "errorbox.h"
+#include "guardedapplication.h"
 #include "programwindows.h"
 #include "qtfiledialogs.h"
 #include "startupdesign.h"
 
-#include <QApplication>
 #include <QTimer>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Quarvel"));
     installErrorBox();

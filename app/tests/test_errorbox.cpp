@@ -1,11 +1,68 @@
+#include "apptestsupport.h"
 #include "commandrunner.h"
 #include "errorbox.h"
+#include "guardedapplication.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
+
+#include <new>
+#include <stdexcept>
+
+namespace {
+
+// What an event handler throws.
+enum class Thrown { quarvelError, standardError, outOfMemory, foreign };
+
+const QEvent::Type throwingEvent = QEvent::Type(QEvent::User + 1);
+
+// A widget whose handlers throw, as a handler that forgot the command runner
+// would: on a mouse press and on a posted event of its own.
+class ThrowingWidget : public QWidget {
+public:
+    explicit ThrowingWidget(Thrown thrown)
+        : m_thrown(thrown) {}
+    int presses = 0;
+    int postedSeen = 0;
+    bool throwing = true;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override {
+        ++presses;
+        throwNow();
+    }
+    bool event(QEvent* event) override {
+        if (event->type() != throwingEvent) return QWidget::event(event);
+        ++postedSeen;
+        throwNow();
+        return true;
+    }
+
+private:
+    void throwNow() {
+        if (!throwing) return;
+        switch (m_thrown) {
+        case Thrown::quarvelError:
+            throw QuarvelError(QStringLiteral("Débordement d'entier"));
+        case Thrown::standardError:
+            throw std::runtime_error("disque plein");
+        case Thrown::outOfMemory:
+            throw std::bad_alloc();
+        case Thrown::foreign:
+            throw 42;
+        }
+    }
+
+    Thrown m_thrown;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Thrown)
 
 class TestErrorBox : public QObject {
     Q_OBJECT
@@ -67,7 +124,55 @@ private slots:
         QCOMPARE(seenIcon, QMessageBox::Critical);
         setCommandErrorHandler({});
     }
+
+    // An exception no command runner caught reaches the error box through
+    // the application object; the event loop and the widget go on.
+    void escapedExceptionReachesTheErrorBox_data() {
+        QTest::addColumn<Thrown>("thrown");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("QuarvelError")
+            << Thrown::quarvelError << QStringLiteral("Débordement d'entier");
+        QTest::newRow("std::exception") << Thrown::standardError << QStringLiteral("disque plein");
+        QTest::newRow("out of memory")
+            << Thrown::outOfMemory << QStringLiteral("Mémoire insuffisante");
+        QTest::newRow("anything else") << Thrown::foreign << QStringLiteral("Erreur inattendue");
+    }
+    void escapedExceptionReachesTheErrorBox() {
+        QFETCH(Thrown, thrown);
+        QFETCH(QString, message);
+        QVERIFY(qobject_cast<GuardedApplication*>(QCoreApplication::instance()));
+        ErrorRecorder errors;
+        ThrowingWidget widget(thrown);
+        widget.resize(50, 50);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+
+        QTest::mouseClick(&widget, Qt::LeftButton);
+        QCOMPARE(widget.presses, 1);
+        QCOMPARE(errors.messages, QStringList{message});
+
+        // Through the event loop: a posted event whose handler throws.
+        QCoreApplication::postEvent(&widget, new QEvent(throwingEvent));
+        QTRY_COMPARE(widget.postedSeen, 1);
+        QCOMPARE(errors.messages, (QStringList{message, message}));
+
+        // The program goes on: the next events are handled as usual.
+        widget.throwing = false;
+        QTest::mouseClick(&widget, Qt::LeftButton);
+        QCoreApplication::postEvent(&widget, new QEvent(throwingEvent));
+        QTRY_COMPARE(widget.postedSeen, 2);
+        QCOMPARE(widget.presses, 2);
+        QCOMPARE(errors.messages.size(), 2);
+    }
 };
 
-QTEST_MAIN(TestErrorBox)
+// The program's own application object, so that what escapes an event
+// handler is caught as in the program.
+int main(int argc, char** argv) {
+    GuardedApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestErrorBox test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_errorbox.moc"
