@@ -53,9 +53,15 @@ QByteArray decimalText(double value, int decimals) {
 // the rounded double whenever that number is below 2^52 (the double nearest
 // to k / 10^d is then less than half a unit of the last place from it).
 void appendDecimalText(std::string& out, double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    const double units = std::round(value * scale);
-    if (!(std::abs(units) < 0x1p52) || decimals < 0 || decimals > 15) {
+    // The powers std::pow gives exactly, without its cost.
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (decimals < 0 || decimals > 15) {
+        out += roundedText(value, decimals).toStdString();
+        return;
+    }
+    const double units = std::round(value * powersOfTen[decimals]);
+    if (!(std::abs(units) < 0x1p52)) {
         out += roundedText(value, decimals).toStdString();
         return;
     }
@@ -64,20 +70,19 @@ void appendDecimalText(std::string& out, double value, int decimals) {
         out += '0';
         return;
     }
-    if (units < 0) out += '-';
     int places = decimals;
     while (places > 0 && k % 10 == 0) {
         k /= 10;
         --places;
     }
-    char digits[24];
-    int n = 0;
-    for (; k != 0 || n <= places; k /= 10)
-        digits[n++] = char('0' + k % 10);
-    // digits holds the number backwards, with at least one digit before the
-    // point.
-    for (int i = n - 1; i >= 0; --i) {
-        if (i == places - 1) out += '.';
-        out += digits[i];
+    // Written backwards from the last place, with at least one digit before
+    // the point.
+    char text[32];
+    char* p = text + sizeof text;
+    for (int n = 0; k != 0 || n <= places; ++n, k /= 10) {
+        if (n == places && places > 0) *--p = '.';
+        *--p = char('0' + k % 10);
     }
+    if (units < 0) *--p = '-';
+    out.append(p, text + sizeof text);
 }

@@ -35,8 +35,16 @@ public:
         m_text += "\r\n";
     }
     void dxfHex(int gc, int value) const override {
-        const QByteArray hex = QByteArray::number(value, 16).toUpper();
-        group(gc, hex.constData(), size_t(hex.size()));
+        if (value < 0) {
+            const QByteArray hex = QByteArray::number(value, 16).toUpper();
+            group(gc, hex.constData(), size_t(hex.size()));
+            return;
+        }
+        char digits[16];
+        char* const end = std::to_chars(digits, digits + sizeof digits, value, 16).ptr;
+        for (char* c = digits; c != end; ++c)
+            if (*c >= 'a') *c = char(*c - 'a' + 'A');
+        group(gc, digits, size_t(end - digits));
     }
     void dxfString(int gc, const char* value) const override {
         group(gc, value, std::strlen(value));
@@ -50,6 +58,13 @@ public:
 private:
     // The group code, right-aligned on three columns, and its line end.
     void code(int gc) const {
+        if (gc >= 0 && gc < 1000) {
+            const char text[5] = {gc < 100 ? ' ' : char('0' + gc / 100),
+                                  gc < 10 ? ' ' : char('0' + gc / 10 % 10), char('0' + gc % 10),
+                                  '\r', '\n'};
+            m_text.append(text, sizeof text);
+            return;
+        }
         char digits[16];
         const auto end = std::to_chars(digits, digits + sizeof digits, gc).ptr;
         if (end - digits < 3) m_text.append(size_t(3 - (end - digits)), ' ');
