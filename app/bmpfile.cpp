@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QIODevice>
 
+#include <algorithm>
+
 namespace {
 constexpr int fileHeaderSize = 14;
 constexpr int infoHeaderSize = 40;
@@ -25,16 +27,16 @@ QuarvelError writeError() {
 }
 } // namespace
 
-QByteArray encodeBmp24(const QImage& source) {
+void produceBmp24(const QImage& source, const OutputSink& sink) {
+    // A shallow copy when the picture already is RGB32, as exported pictures are.
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int width = image.width();
     const int height = image.height();
     const quint32 rowSize = (quint32(width) * 3 + 3) & ~quint32(3);
     const quint32 imageSize = rowSize * quint32(height);
-    const quint32 dataOffset = fileHeaderSize + infoHeaderSize;
+    constexpr quint32 dataOffset = fileHeaderSize + infoHeaderSize;
 
-    QByteArray bytes(qsizetype(dataOffset + imageSize), '\0');
-    char* h = bytes.data();
+    char h[dataOffset] = {};
     h[0] = 'B';
     h[1] = 'M';
     putU32(h + 2, dataOffset + imageSize);
@@ -47,16 +49,36 @@ QByteArray encodeBmp24(const QImage& source) {
     putU32(h + 30, 0);               // no compression
     putU32(h + 34, imageSize);
     // Resolution and colour counts stay 0: no preferred resolution, no palette.
+    sink(QByteArrayView(h, dataOffset));
+    if (rowSize == 0 || height <= 0) return;
 
-    for (int y = 0; y < height; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        char* row = h + dataOffset + rowSize * quint32(height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            row[3 * x] = char(qBlue(line[x]));
-            row[3 * x + 1] = char(qGreen(line[x]));
-            row[3 * x + 2] = char(qRed(line[x]));
+    // Rows go out in chunks of about 64 KiB, one buffer reused: the file is
+    // never whole in memory.
+    const int rowsPerChunk = int(qBound(quint32(1), quint32(65536) / rowSize, quint32(height)));
+    QByteArray chunk(qsizetype(rowSize) * rowsPerChunk, '\0');
+    for (int done = 0; done < height;) {
+        const int rows = std::min(rowsPerChunk, height - done);
+        for (int i = 0; i < rows; ++i) {
+            const int y = height - 1 - (done + i);
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            char* row = chunk.data() + qsizetype(rowSize) * i;
+            for (int x = 0; x < width; ++x) {
+                row[3 * x] = char(qBlue(line[x]));
+                row[3 * x + 1] = char(qGreen(line[x]));
+                row[3 * x + 2] = char(qRed(line[x]));
+            }
+            // The padding stays zero: each row writes the same bytes.
         }
+        sink(QByteArrayView(chunk.constData(), qsizetype(rowSize) * rows));
+        done += rows;
     }
+}
+
+QByteArray encodeBmp24(const QImage& image) {
+    QByteArray bytes;
+    const qsizetype rowSize = (qsizetype(image.width()) * 3 + 3) & ~qsizetype(3);
+    bytes.reserve(fileHeaderSize + infoHeaderSize + rowSize * image.height());
+    produceBmp24(image, [&bytes](QByteArrayView piece) { bytes.append(piece); });
     return bytes;
 }
 
@@ -70,5 +92,5 @@ void writeAllToDevice(QIODevice& device, const QByteArray& data) {
 }
 
 void writeBmpFile(const QString& path, const QImage& image) {
-    writeOutputFile(path, encodeBmp24(image));
+    writeStreamedOutputFile(path, [&image](const OutputSink& sink) { produceBmp24(image, sink); });
 }

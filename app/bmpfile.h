@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outputfile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,12 +13,16 @@ class QIODevice;
 // table), rows stored bottom-up, each padded to a multiple of 4 bytes.
 QByteArray encodeBmp24(const QImage& image);
 
+// The same bytes handed to sink piece by piece: the headers, then the rows
+// bottom-up in chunks of about 64 KiB.
+void produceBmp24(const QImage& image, const OutputSink& sink);
+
 // Writes all of data to device; a short or failed write throws
 // "Erreur d'écriture dans le flux".
 void writeAllToDevice(QIODevice& device, const QByteArray& data);
 
-// Writes the image as a BMP file at path, as writeOutputFile writes any output
-// file: a file is replaced atomically (or rewritten in place where its folder
+// Writes the image as a BMP file at path, streamed as writeStreamedOutputFile
+// writes any output file: a file is replaced atomically (or rewritten in place where its folder
 // takes no new file or hard links share it), keeping its mode, owner and
 // group; a failure leaves whatever was there before; a pipe or device is
 // written to in place. Throws "Impossible de créer le fichier <path>" when the file cannot be

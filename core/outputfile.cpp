@@ -31,41 +31,83 @@ void writeInPlace(const QString& path, const QByteArray& bytes) {
     }
 }
 
-void writeToDevice(const QString& path, const QByteArray& bytes) {
+// Where the new content goes once the path's kind is known.
+enum class Destination { Device, InPlace, NewFile };
+
+// Checks the target and tells how it is written. A pipe or device is written
+// to: renaming a file over it would replace the device itself. Renaming would
+// also replace a file the user may not write to.
+Destination destinationOf(const QString& path) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) return Destination::Device;
+    if (target.isFile() && !target.isWritable()) throw createError(path);
+    if (mustRewriteInPlace(path)) return Destination::InPlace;
+    return Destination::NewFile;
+}
+
+void writePiece(QIODevice& device, QByteArrayView piece) {
+    if (device.write(piece.data(), piece.size()) != piece.size()) throw writeError();
+}
+
+void writeToDevice(const QString& path, const std::function<void(const OutputSink&)>& produce) {
     QFile device(path);
     if (!device.open(QIODevice::WriteOnly)) throw createError(path);
-    if (device.write(bytes) != bytes.size() || !device.flush()) throw writeError();
+    produce([&device](QByteArrayView piece) { writePiece(device, piece); });
+    if (!device.flush()) throw writeError();
     device.close();
     if (device.error() != QFileDevice::NoError) throw writeError();
+}
+
+// Writes a new file beside the old one, flushed to the disk, and renames it
+// over the old one; until then the old file stays whole.
+void writeNewFile(const QString& path, const std::function<void(const OutputSink&)>& produce) {
+    struct stat existing;
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) throw createError(path);
+    // An exception leaves the temporary file to QSaveFile, which removes it.
+    produce([&file](QByteArrayView piece) { writePiece(file, piece); });
+    if (replacing) keepOwnerAndGroup(file.handle(), existing.st_uid, existing.st_gid);
+    if (!file.commit()) {
+        if (file.error() == QFileDevice::WriteError) throw writeError();
+        throw createError(path);
+    }
+}
+
+std::function<void(const OutputSink&)> wholeContent(const QByteArray& bytes) {
+    return [&bytes](const OutputSink& sink) { sink(bytes); };
 }
 
 } // namespace
 
 void writeOutputFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    // A pipe or device is written to: renaming a file over it would replace
-    // the device itself.
-    if (target.exists() && !target.isFile() && !target.isDir()) {
-        writeToDevice(path, bytes);
+    switch (destinationOf(path)) {
+    case Destination::Device:
+        writeToDevice(path, wholeContent(bytes));
+        return;
+    case Destination::InPlace:
+        writeInPlace(path, bytes);
+        return;
+    case Destination::NewFile:
+        writeNewFile(path, wholeContent(bytes));
         return;
     }
-    // Renaming would also replace a file the user may not write to.
-    if (target.isFile() && !target.isWritable()) throw createError(path);
-    if (mustRewriteInPlace(path)) {
+}
+
+void writeStreamedOutputFile(const QString& path,
+                             const std::function<void(const OutputSink&)>& produce) {
+    switch (destinationOf(path)) {
+    case Destination::Device:
+        writeToDevice(path, produce);
+        return;
+    case Destination::InPlace: {
+        QByteArray bytes;
+        produce([&bytes](QByteArrayView piece) { bytes.append(piece); });
         writeInPlace(path, bytes);
         return;
     }
-    struct stat existing;
-    const bool replacing = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw createError(path);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw writeError();
-    }
-    if (replacing) keepOwnerAndGroup(file.handle(), existing.st_uid, existing.st_gid);
-    if (!file.commit()) {
-        if (file.error() == QFileDevice::WriteError) throw writeError();
-        throw createError(path);
+    case Destination::NewFile:
+        writeNewFile(path, produce);
+        return;
     }
 }

@@ -9,7 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <csignal>
+#include <functional>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -69,6 +73,32 @@ QByteArray contentOf(const QString& path) {
 ino_t inodeOf(const QString& path) {
     struct stat st;
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+QStringList entriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// Runs f with files limited to limit bytes (writing past it fails instead
+// of killing the process).
+void withFileSizeLimit(rlim_t limit, const std::function<void()>& f) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &small);
+    f();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+}
+
+QImage patterned(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x % 251, y % 241, (x * 7 + y) % 256));
+    return image;
 }
 
 } // namespace
@@ -137,6 +167,48 @@ private slots:
         QCOMPARE(back.size(), QSize(900, 465));
         QCOMPARE(back.convertToFormat(QImage::Format_RGB32),
                  image.convertToFormat(QImage::Format_RGB32));
+    }
+
+    // The file goes out as its headers, then whole rows in pieces of at most
+    // 64 KiB (one row when a row alone is longer), never whole in memory.
+    void streamedInBoundedPieces_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("pieces");
+        QTest::addColumn<int>("largestRowPiece");
+        // 24 rows of 2700 bytes to a piece: 19 whole pieces and 9 rows left.
+        QTest::newRow("chart area") << 900 << 465 << 1 + 20 << 24 * 2700;
+        QTest::newRow("rows over 64 KiB") << 30000 << 3 << 1 + 3 << 90000;
+        QTest::newRow("one pixel") << 1 << 1 << 1 + 1 << 4;
+        QTest::newRow("empty picture") << 0 << 0 << 1 << 0;
+    }
+    void streamedInBoundedPieces() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, pieces);
+        QFETCH(int, largestRowPiece);
+        const QImage image = patterned(width, height);
+        const qsizetype rowSize = (qsizetype(width) * 3 + 3) / 4 * 4;
+        QList<qsizetype> sizes;
+        QByteArray whole;
+        produceBmp24(image, [&](QByteArrayView piece) {
+            sizes << piece.size();
+            whole.append(piece);
+        });
+        QCOMPARE(sizes.size(), qsizetype(pieces));
+        QCOMPARE(sizes.first(), qsizetype(54));
+        qsizetype largest = 0;
+        for (qsizetype i = 1; i < sizes.size(); ++i) {
+            QCOMPARE(sizes[i] % rowSize, qsizetype(0));
+            largest = std::max(largest, sizes[i]);
+        }
+        QCOMPARE(largest, qsizetype(largestRowPiece));
+        QCOMPARE(whole.size(), 54 + rowSize * height);
+        QCOMPARE(u32(whole, 2), quint32(whole.size()));
+        if (height == 0) return;
+        QImage back;
+        QVERIFY(back.loadFromData(whole, "BMP"));
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), image);
     }
 
     void shortWriteIsAnError_data() {
@@ -278,6 +350,66 @@ private slots:
         writeBmpFile(path, image);
         QCOMPARE(contentOf(other), encodeBmp24(image));
         QCOMPARE(inodeOf(path), inodeOf(other));
+    }
+
+    // A picture that fills the disk half-way leaves the old file whole and no
+    // temporary file behind.
+    void failedStreamedWriteKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        QVERIFY(writeOld(path));
+        const ino_t before = inodeOf(path);
+        QString error = QStringLiteral("not run");
+        withFileSizeLimit(
+            200000, [&] { error = messageOf([&] { writeBmpFile(path, patterned(900, 465)); }); });
+        QCOMPARE(error, QStringLiteral("Erreur d'écriture dans le flux"));
+        QCOMPARE(contentOf(path), QByteArray("old contents"));
+        QCOMPARE(inodeOf(path), before);
+        QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("rampe.bmp")});
+    }
+
+    // The same failure where the file is rewritten in place: the old content
+    // is written back.
+    void failedInPlaceWriteRestoresTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        const QString other = dir.filePath(QStringLiteral("poster.bmp"));
+        QVERIFY(writeOld(path));
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
+                 0);
+        QString error = QStringLiteral("not run");
+        withFileSizeLimit(
+            200000, [&] { error = messageOf([&] { writeBmpFile(path, patterned(900, 465)); }); });
+        QCOMPARE(error, QStringLiteral("Erreur d'écriture dans le flux"));
+        QCOMPARE(contentOf(other), QByteArray("old contents"));
+        QCOMPARE(inodeOf(path), inodeOf(other));
+    }
+
+    // What the producer throws reaches the caller; the old file stays, and
+    // nothing else is left in the folder.
+    void producerFailureKeepsTheOldFile_data() {
+        QTest::addColumn<bool>("hardLinked");
+        QTest::newRow("replaced file") << false;
+        QTest::newRow("rewritten in place") << true;
+    }
+    void producerFailureKeepsTheOldFile() {
+        QFETCH(bool, hardLinked);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
+        QVERIFY(writeOld(path));
+        if (hardLinked)
+            QCOMPARE(::link(QFile::encodeName(path).constData(),
+                            QFile::encodeName(dir.filePath(QStringLiteral("b.bmp"))).constData()),
+                     0);
+        const QString error = messageOf([&] {
+            writeStreamedOutputFile(path, [](const OutputSink& sink) {
+                sink(QByteArray(100000, 'n'));
+                throw QuarvelError(QStringLiteral("Image interrompue"));
+            });
+        });
+        QCOMPARE(error, QStringLiteral("Image interrompue"));
+        QCOMPARE(contentOf(path), QByteArray("old contents"));
+        QCOMPARE(entriesOf(dir.path()).size(), hardLinked ? 2 : 1);
     }
 
     void replacingKeepsOwnerAndGroup() {
