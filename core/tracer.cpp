@@ -64,12 +64,6 @@ void checkFloat() {
     throw Abandon{QStringLiteral("Débordement en virgule flottante")};
 }
 
-// A result that came out infinite or NaN from finite inputs: a flag was raised.
-[[noreturn]] void failFloat() {
-    checkFloat();
-    throw Abandon{QStringLiteral("Opération en virgule flottante incorrecte")};
-}
-
 qint32 add(qint32 a, qint32 b) {
     qint32 r;
     if (addOverflows(a, b, r)) throw Abandon{QStringLiteral("Débordement d'entier")};
@@ -179,28 +173,24 @@ ProfilePoint* deckPoints(ProfilePoint* out, double& t, double s, qint32 bound, q
 }
 
 // Points of the lower arc of the circle of radius r centred at (centreX, r),
-// from t while t is below bound, appended at out. False when a height came
-// out infinite or NaN: out then ends before that point.
-bool curvePoints(ProfilePoint*& out, double& t, double s, qint32 bound, qint32 centreX, qint32 r) {
+// from t while t is below bound; returns past the last one. The heights are
+// always finite, within 0..r: the loops before leave t at or past the arc's
+// start, so |dx| never exceeds the ground length, itself at most r; rounding
+// is monotonic and r and r^2 are exact, so dx^2 <= r^2 and the root is real.
+ProfilePoint* curvePoints(ProfilePoint* out, double& t, double s, qint32 bound, qint32 centreX,
+                          qint32 r) {
     const long double rr = r;
     const long double rSquared = square(r);
     const long double cx = centreX;
     const double end = bound;
     double x = t;
-    ProfilePoint* p = out;
-    bool finite = true;
     for (; end > x; x = advance(x, s)) {
         const long double dx = x - cx;
         const double y = static_cast<double>(rr - sqrtl(rSquared - dx * dx));
-        if (!std::isfinite(y)) {
-            finite = false;
-            break;
-        }
-        std::construct_at(p++, ProfilePoint{x, y});
+        std::construct_at(out++, ProfilePoint{x, y});
     }
     t = x;
-    out = p;
-    return finite;
+    return out;
 }
 
 // Room for the points of a run, left unset: they are written once, as
@@ -341,16 +331,13 @@ private:
         ProfilePoint* out = buffer.points;
         double t = 0.0;
         out = deckPoints(out, t, s, b1, m_d.H1);
-        bool finite = curvePoints(out, t, s, b2, b2, m_d.R1);
-        if (finite) {
-            out = deckPoints(out, t, s, b3, 0); // the flat
-            finite = curvePoints(out, t, s, b4, b3, m_d.R2);
-        }
-        if (finite) out = deckPoints(out, t, s, b5, m_d.H2);
+        out = curvePoints(out, t, s, b2, b2, m_d.R1);
+        out = deckPoints(out, t, s, b3, 0); // the flat
+        out = curvePoints(out, t, s, b4, b3, m_d.R2);
+        out = deckPoints(out, t, s, b5, m_d.H2);
         AddPoints added;
         added.points.assign(buffer.points, out);
         m_run.effects.emplace_back(std::move(added));
-        if (!finite) failFloat();
     }
 
     TracerRun& m_run;
