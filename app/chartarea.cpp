@@ -10,11 +10,9 @@
 
 #include <QLineEdit>
 
-// The geometry, fonts and colours below are the main window's (app/rampe.cpp);
-// the byte comparison of both pictures keeps them in step.
-
 namespace {
 
+// The data panel's captions and fields, row by row.
 struct LabelSpec {
     const char* name;
     int x, y;
@@ -65,7 +63,7 @@ void setBackground(QWidget* widget, TColor colour) {
     widget->setPalette(p);
 }
 
-bool isDataField(const QString& name) {
+bool isDataField(QLatin1String name) {
     for (const FieldSpec& s : dataFields)
         if (name == QLatin1String(s.name)) return true;
     return false;
@@ -76,10 +74,21 @@ ChartArea::ChartArea()
     : m_root(std::make_unique<QWidget>()) {
     m_root->setFont(uiFont(11, fsPlain, missingFace));
     setBackground(m_root.get(), clSilver);
+    build(m_root.get(), QPoint(0, 0));
+}
 
-    m_panel = new TPanel(m_root.get());
+ChartArea::ChartArea(QWidget* parent, QPoint position, TLabel* titleMeasure)
+    : m_titleMeasure(titleMeasure) {
+    build(parent, position);
+    buildDataPanel();
+}
+
+ChartArea::~ChartArea() = default;
+
+void ChartArea::build(QWidget* parent, QPoint position) {
+    m_panel = new TPanel(parent);
     m_panel->setObjectName(QStringLiteral("graph"));
-    m_panel->setGeometry(QRect(QPoint(0, 0), chartAreaSize));
+    m_panel->setGeometry(QRect(position, chartAreaSize));
 
     m_chart = new TChart(m_panel);
     m_chart->setObjectName(QStringLiteral("profil"));
@@ -92,20 +101,22 @@ ChartArea::ChartArea()
     setBackground(m_title, clSilver);
     m_title->setGeometry(232, 0, 209, 25);
     m_title->setText(QStringLiteral("Ecrivez votre titre ici."));
+    // Shown from its start, as an edit field that has not been entered yet.
     m_title->setCursorPosition(0);
 
-    auto* watermark = new TLabel(m_chart);
-    watermark->setObjectName(QStringLiteral("Label37"));
-    watermark->setFont(uiFont(19, fsPlain, missingFace));
-    watermark->setAutoFillBackground(true);
-    setBackground(watermark, m_chart->Color());
-    watermark->SetCaption(QStringLiteral("Quarvel 2026"));
-    watermark->move(336, 135);
+    // The watermark paints its box in the chart's colour, as a label does on
+    // its parent.
+    m_watermark = new TLabel(m_chart);
+    m_watermark->setObjectName(QStringLiteral("Label37"));
+    m_watermark->setFont(uiFont(19, fsPlain, missingFace));
+    m_watermark->setAutoFillBackground(true);
+    setBackground(m_watermark, m_chart->Color());
+    m_watermark->SetCaption(QStringLiteral("Quarvel 2026"));
+    m_watermark->move(336, 135);
+}
 
-    m_titleMeasure = new TLabel(m_root.get());
-    m_titleMeasure->setFont(uiFont(19, fsBold));
-    m_titleMeasure->hide();
-
+void ChartArea::buildDataPanel() {
+    // Created after the chart, so that it lies over it.
     m_dataPanel = new TPanel(m_panel);
     m_dataPanel->setObjectName(QStringLiteral("donnees"));
     m_dataPanel->SetColor(clSilver);
@@ -117,6 +128,7 @@ ChartArea::ChartArea()
         label->SetCaption(QString::fromUtf8(s.caption));
         label->move(s.x, s.y);
     }
+    // Whole numbers in the 13-pixel font, without a frame, on the panel's colour.
     for (const FieldSpec& s : dataFields) {
         auto* field = new TNumLabel(m_dataPanel);
         field->setObjectName(QLatin1String(s.name));
@@ -129,17 +141,28 @@ ChartArea::ChartArea()
     m_dataPanel->hide();
 }
 
-ChartArea::~ChartArea() = default;
-
 void ChartArea::setView3D(bool view3D) {
     m_chart->SetView3D(view3D);
 }
 
 void ChartArea::setDataShown(bool shown) {
-    m_dataPanel->setVisible(shown);
+    if (shown && !m_dataPanel) {
+        buildDataPanel();
+        TracerRun pending;
+        pending.effects.swap(m_pendingFieldValues);
+        TracerApplier applier;
+        applier.setFieldsRoot(m_dataPanel);
+        applier.apply(pending);
+    }
+    if (m_dataPanel) m_dataPanel->setVisible(shown);
 }
 
 void ChartArea::setTitle(const QString& text) {
+    if (!m_titleMeasure) {
+        m_titleMeasure = new TLabel(m_root.get());
+        m_titleMeasure->setFont(uiFont(19, fsBold));
+        m_titleMeasure->hide();
+    }
     m_title->setText(text);
     m_title->setCursorPosition(0);
     m_titleMeasure->SetCaption(text);
@@ -152,21 +175,31 @@ QSize ChartArea::plotSize() {
 }
 
 void ChartArea::applyTracer(const TracerRun& run) {
-    TracerRun shown;
-    shown.error = run.error;
+    TracerApplier applier;
+    applier.setFieldsRoot(m_dataPanel);
+    applier.setChart(m_chart);
+    // One effect at a time, in order: a chart setter that refuses a value
+    // stops the run there, and only the data fields' values given before it
+    // may wait for the data panel.
+    TracerRun one;
+    one.effects.resize(1);
     for (const TracerEffect& effect : run.effects) {
         if (std::holds_alternative<NoticeText>(effect) ||
             std::holds_alternative<NoticeValue>(effect))
             continue;
-        if (const auto* field = std::get_if<FieldValue>(&effect);
-            field && !isDataField(tracerName(field->field)))
-            continue;
-        shown.effects.push_back(effect);
+        if (const auto* field = std::get_if<FieldValue>(&effect)) {
+            if (!isDataField(tracerName(field->field))) continue;
+            if (!m_dataPanel) {
+                m_pendingFieldValues.push_back(effect);
+                continue;
+            }
+        }
+        one.effects.front() = effect;
+        applier.apply(one);
     }
-    TracerApplier applier;
-    applier.setFieldsRoot(m_dataPanel);
-    applier.setChart(m_chart);
-    applier.apply(shown);
+    TracerRun outcome;
+    outcome.error = run.error;
+    applier.apply(outcome);
 }
 
 QImage ChartArea::capture() const {

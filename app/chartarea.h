@@ -4,8 +4,10 @@
 
 #include <memory>
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 class QLineEdit;
 class QWidget;
@@ -13,20 +15,34 @@ class TChart;
 class TLabel;
 class TPanel;
 
-// The main window's chart area on its own: the panel `graph` with the chart,
-// the title, the watermark and the hidden data panel, built with the main
-// window's geometry, fonts and colours, and nothing else of the window. What
-// the exported picture shows, for drawing it without the program's windows
-// (a test compares both pictures byte for byte). Needs a QApplication.
 // The size of the panel `graph` and of its chart.
 inline constexpr QSize chartAreaSize(900, 465);
 
+// The main window's chart area: the panel `graph` with the chart `profil`,
+// the title `titre`, the watermark `Label37` and the hidden data panel
+// `donnees`, with the layout's geometry, fonts, colours and object names. The
+// main window builds its own through this class; the batch tool builds one on
+// its own, off screen, for the exported picture. Needs a QApplication.
 class ChartArea {
 public:
+    // On its own: a hidden root carries the main window's font and colours.
+    // The data panel is only built once shown, since the picture does not
+    // show it otherwise.
     ChartArea();
+    // In the main window: the area is built in parent (which owns its
+    // widgets) at position, the data panel at once. titleMeasure is the hidden
+    // label that sizes the title field.
+    ChartArea(QWidget* parent, QPoint position, TLabel* titleMeasure);
     ~ChartArea();
     ChartArea(const ChartArea&) = delete;
     ChartArea& operator=(const ChartArea&) = delete;
+
+    TPanel* panel() const { return m_panel; }
+    TChart* chart() const { return m_chart; }
+    QLineEdit* title() const { return m_title; }
+    TLabel* watermark() const { return m_watermark; }
+    // Null while an area of its own has not shown it.
+    TPanel* dataPanel() const { return m_dataPanel; }
 
     // As after ticking "Afficher uniquement le profil" (false) and
     // "Afficher les données" (true).
@@ -48,10 +64,16 @@ public:
     QImage capture() const;
 
 private:
-    std::unique_ptr<QWidget> m_root; // the main window's font and colours
-    TPanel* m_panel;
-    TChart* m_chart;
-    QLineEdit* m_title;
-    TLabel* m_titleMeasure; // sizes the title field, as the hidden Label40 does
-    TPanel* m_dataPanel;
+    void build(QWidget* parent, QPoint position);
+    void buildDataPanel();
+
+    std::unique_ptr<QWidget> m_root; // an area of its own: the main window's font and colours
+    TPanel* m_panel = nullptr;
+    TChart* m_chart = nullptr;
+    QLineEdit* m_title = nullptr;
+    TLabel* m_watermark = nullptr;
+    TLabel* m_titleMeasure = nullptr; // as the main window's hidden Label40
+    TPanel* m_dataPanel = nullptr;
+    // The data fields' values Tracer gave while the panel was not built yet.
+    std::vector<TracerEffect> m_pendingFieldValues;
 };

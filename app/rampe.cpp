@@ -2,6 +2,7 @@
 
 #include "aide.h"
 #include "bmpfile.h"
+#include "chartarea.h"
 #include "commandrunner.h"
 #include "constructionsettingsdialog.h"
 #include "credits.h"
@@ -97,37 +98,17 @@ const FieldSpec inputFields[] = {
     {"nllsc2", &TQvl::nllsc2, 800, 150, 60, 22},
 };
 
-// Data panel `donnees`, row by row.
-const LabelSpec dataLabels[] = {
-    {"Label22", 1, 1, "Plate-forme gauche:", fsBoldUnderline},
-    {"Label19", 145, 2, "Longueur"},
-    {"Label23", 257, 1, "Plat:", fsBoldUnderline},
-    {"Label24", 297, 2, "Longueur"},
-    {"Label25", 436, 1, "Plate-forme droite:", fsBoldUnderline},
-    {"Label26", 569, 2, "Longueur"},
-    {"Label20", 1, 33, "Courbe  gauche:", fsBoldUnderline},
-    {"Label28", 129, 33, "Hauteur"},
-    {"Label29", 217, 34, "Rayon"},
-    {"Label27", 313, 33, "Longueur au sol"},
-    {"Label30", 489, 33, "Longueur arc de la courbe"},
-    {"Label21", 1, 65, "Courbe droite:", fsBoldUnderline},
-    {"Label31", 129, 65, "Hauteur"},
-    {"Label32", 217, 66, "Rayon"},
-    {"Label33", 313, 65, "Longueur au sol"},
-    {"Label34", 489, 65, "Longueur arc de la courbe"},
-    {"Label36", 0, 88, "Largeur:", fsBoldUnderline},
-    {"Label35", 217, 89, "Longueur totale:", fsBoldUnderline},
-    {"Label39", 488, 88, "(longueurs en centimètres)", fsBold},
+// The data panel's fields, which ChartArea builds, by member.
+struct DataFieldMember {
+    const char* name;
+    TNumLabel* TQvl::*member;
 };
 
-const FieldSpec dataFields[] = {
-    {"nlpf", &TQvl::nlpf, 208, 5, 25, 16},    {"nlp", &TQvl::nlp, 360, 5, 25, 12},
-    {"nlpf2", &TQvl::nlpf2, 632, 5, 30, 12},  {"nlh", &TQvl::nlh, 184, 35, 22, 17},
-    {"nlr", &TQvl::nlr, 264, 35, 30, 17},     {"nllc3", &TQvl::nllc3, 416, 35, 30, 21},
-    {"nlsc3", &TQvl::nlsc3, 664, 35, 22, 14}, {"nlh2", &TQvl::nlh2, 184, 67, 22, 21},
-    {"nlr2", &TQvl::nlr2, 272, 67, 22, 14},   {"nllc4", &TQvl::nllc4, 424, 67, 22, 14},
-    {"nlsc4", &TQvl::nlsc4, 664, 67, 22, 14}, {"nll", &TQvl::nll, 80, 92, 22, 13},
-    {"nlt2", &TQvl::nlt2, 344, 92, 25, 13},
+const DataFieldMember dataFields[] = {
+    {"nlpf", &TQvl::nlpf}, {"nlp", &TQvl::nlp},     {"nlpf2", &TQvl::nlpf2}, {"nlh", &TQvl::nlh},
+    {"nlr", &TQvl::nlr},   {"nllc3", &TQvl::nllc3}, {"nlsc3", &TQvl::nlsc3}, {"nlh2", &TQvl::nlh2},
+    {"nlr2", &TQvl::nlr2}, {"nllc4", &TQvl::nllc4}, {"nlsc4", &TQvl::nlsc4}, {"nll", &TQvl::nll},
+    {"nlt2", &TQvl::nlt2},
 };
 
 void addLabels(QWidget* parent, const LabelSpec* begin, const LabelSpec* end) {
@@ -140,18 +121,16 @@ void addLabels(QWidget* parent, const LabelSpec* begin, const LabelSpec* end) {
     }
 }
 
-// The numeric fields of one area: all show whole numbers in the 13-pixel font,
-// and differ only in their frame and colour.
-template <std::size_t N>
-void addNumericFields(TQvl& window, QWidget* parent, const FieldSpec (&specs)[N],
-                      TBorderStyle border, TColor colour) {
-    for (const FieldSpec& s : specs) {
+// The input area's numeric fields: whole numbers in the 13-pixel font, framed,
+// in the buttons' colour.
+void addNumericFields(TQvl& window, QWidget* parent) {
+    for (const FieldSpec& s : inputFields) {
         auto* field = new TNumLabel(parent);
         field->setObjectName(QLatin1String(s.name));
         field->setFont(uiFont(13));
         field->setGeometry(s.x, s.y, s.width, s.height);
-        field->SetBorderStyle(border);
-        field->SetColor(colour);
+        field->SetBorderStyle(bsSingle);
+        field->SetColor(clBtnFace);
         field->applyProgramFieldSettings();
         window.*s.member = field;
     }
@@ -184,7 +163,6 @@ TQvl::TQvl(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
 
     buildInputArea();
     buildChartArea();
-    buildDataPanel();
     buildCheckBoxes();
     buildMenu();
     setTabOrderOfInputs();
@@ -225,7 +203,7 @@ void TQvl::buildInputArea() {
     tracer->setGeometry(393, 105, 121, 33);
     connect(tracer, &QPushButton::clicked, this, &TQvl::tracerClick);
 
-    addNumericFields(*this, global, inputFields, bsSingle, clBtnFace);
+    addNumericFields(*this, global);
 
     Label40 = new TLabel(global);
     Label40->setObjectName(QStringLiteral("Label40"));
@@ -235,46 +213,15 @@ void TQvl::buildInputArea() {
 }
 
 void TQvl::buildChartArea() {
-    graph = new TPanel(centralWidget());
-    graph->setObjectName(QStringLiteral("graph"));
-    graph->setGeometry(0, 192, 900, 465);
-
-    profil = new TChart(graph);
-    profil->setObjectName(QStringLiteral("profil"));
-    profil->setGeometry(0, 0, 900, 465);
-
-    titre = new QLineEdit(profil);
-    titre->setObjectName(QStringLiteral("titre"));
-    titre->setFrame(false);
-    titre->setFont(uiFont(19, fsBold));
-    setBackground(titre, clSilver);
-    titre->setGeometry(232, 0, 209, 25);
-    titre->setText(QStringLiteral("Ecrivez votre titre ici."));
-    // Shown from its start, as an edit field that has not been entered yet.
-    titre->setCursorPosition(0);
+    m_chartArea = std::make_unique<ChartArea>(centralWidget(), QPoint(0, 192), Label40);
+    graph = m_chartArea->panel();
+    profil = m_chartArea->chart();
+    titre = m_chartArea->title();
     titre->installEventFilter(this);
-
-    // The watermark paints its box in the chart's colour, as a label does on
-    // its parent.
-    Label37 = new TLabel(profil);
-    Label37->setObjectName(QStringLiteral("Label37"));
-    Label37->setFont(uiFont(19, fsPlain, missingFace));
-    Label37->setAutoFillBackground(true);
-    setBackground(Label37, profil->Color());
-    Label37->SetCaption(QStringLiteral("Quarvel 2026"));
-    Label37->move(336, 135);
-}
-
-void TQvl::buildDataPanel() {
-    donnees = new TPanel(graph);
-    donnees->setObjectName(QStringLiteral("donnees"));
-    donnees->SetColor(clSilver);
-    donnees->setGeometry(160, 24, 713, 113);
-
-    addLabels(donnees, std::begin(dataLabels), std::end(dataLabels));
-
-    addNumericFields(*this, donnees, dataFields, bsNone, clSilver);
-    donnees->hide();
+    Label37 = m_chartArea->watermark();
+    donnees = m_chartArea->dataPanel();
+    for (const DataFieldMember& f : dataFields)
+        this->*f.member = donnees->findChild<TNumLabel*>(QLatin1String(f.name));
 }
 
 void TQvl::buildCheckBoxes() {
@@ -404,10 +351,7 @@ QImage TQvl::captureGraph() const {
 }
 
 void TQvl::setTitle(const QString& text) {
-    titre->setText(text);
-    titre->setCursorPosition(0);
-    Label40->SetCaption(text);
-    titre->resize(Label40->width(), titre->height());
+    m_chartArea->setTitle(text);
 }
 
 void TQvl::tracerClick() {

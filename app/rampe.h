@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+class ChartArea;
 struct ConstructionPlan;
 class FileDialogs;
 class PlanWindow;
@@ -119,7 +120,7 @@ public:
     TNumLabel* nllsc2;
     TLabel* Label40;
 
-    // Chart area.
+    // Chart area (see ChartArea).
     TPanel* graph;
     TChart* profil;
     QLineEdit* titre;
@@ -163,7 +164,6 @@ protected:
 private:
     void buildInputArea();
     void buildChartArea();
-    void buildDataPanel();
     void buildCheckBoxes();
     void buildMenu();
     void setTabOrderOfInputs();
@@ -173,6 +173,8 @@ private:
     void refreshPlanWindow(bool report);
 
     std::unique_ptr<FileDialogs> m_dialogs;
+    // Built through ChartArea; its widgets belong to the window.
+    std::unique_ptr<ChartArea> m_chartArea;
     TracerApplier m_applier;
     Taidefiche* m_aidefiche = nullptr;
     TCredit* m_credit = nullptr;
