@@ -1,4 +1,5 @@
 #include "bmpfile.h"
+#include "chartarea.h"
 #include "designrender.h"
 #include "filedialogs.h"
 #include "programwindows.h"
@@ -148,6 +149,44 @@ private slots:
                                              .arg(window.image.pixel(x, y), 0, 16)));
             QFAIL("same pixels, different bytes");
         }
+    }
+
+    // The batch tool's area builds its data panel when first shown: values
+    // Tracer gave before then are on it, as in the main window.
+    void dataShownAfterTracer_data() {
+        QTest::addColumn<QByteArray>("design");
+        QTest::addColumn<bool>("traced");
+        QTest::newRow("standard") << QByteArray("60 140 70 140 244 140 70 60\r\n") << true;
+        QTest::newRow("wall") << QByteArray("60 150 200 140 244 70 140 60\r\n") << true;
+        QTest::newRow("refused") << QByteArray("0 0 0 0 0 0 0 0\r\n") << false;
+    }
+    void dataShownAfterTracer() {
+        QFETCH(QByteArray, design);
+        QFETCH(bool, traced);
+        const QString designPath = dir.filePath(QStringLiteral("late.qvl"));
+        {
+            QFile f(designPath);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(design), design.size());
+        }
+        DesignRenderOptions options;
+        options.showData = true;
+        const DesignPicture window = renderInMainWindow(designPath, options);
+
+        ChartArea area;
+        QVERIFY(area.dataPanel() == nullptr);
+        const QSize plot = area.plotSize();
+        bool applied = true;
+        try {
+            area.applyTracer(runTracer(readQvlFile(designPath), plot.width(), plot.height()));
+        } catch (const QuarvelError&) {
+            applied = false;
+        }
+        QCOMPARE(applied, traced);
+        QVERIFY(area.dataPanel() == nullptr);
+        area.setDataShown(true);
+        QVERIFY(area.dataPanel() != nullptr);
+        QVERIFY(area.capture() == window.image);
     }
 };
 
