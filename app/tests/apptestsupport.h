@@ -1,17 +1,22 @@
 #pragma once
 
 // Shared by the window tests: dialogs that answer from a queue, a recorder of
-// failed commands, and the program's windows started headless.
+// failed commands, the program's windows started headless, typing into
+// fields and the settings dialog while it is open.
 
 #include "commandrunner.h"
+#include "constructionsettingsdialog.h"
 #include "filedialogs.h"
 #include "programwindows.h"
 #include "tchart.h"
 
 #include <functional>
+#include <QApplication>
+#include <QLineEdit>
 #include <QList>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 
 // Each call takes the next queued answer (nothing = cancel). A hook runs
 // while the dialog would be open.
@@ -70,3 +75,27 @@ struct StartedProgram {
     }
     TQvl& qvl() { return windows->Qvl; }
 };
+
+// Types into a field as a user would: textEdited is what the forms check on.
+inline void type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// Runs act() once the modal settings dialog that trigger() opens is up.
+inline void withModalDialog(const std::function<void()>& trigger,
+                            const std::function<void(ConstructionSettingsDialog&)>& act) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; })) return;
+        auto* dialog = qobject_cast<ConstructionSettingsDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        seen = true;
+        act(*dialog);
+        // A test that left it open: cancel.
+        if (dialog->isVisible()) dialog->reject();
+    });
+    trigger();
+    QVERIFY(seen);
+}

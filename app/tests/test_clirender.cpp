@@ -1,5 +1,6 @@
 #include "designrender.h"
 #include "rendercommand.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -10,18 +11,6 @@
 #include <QTest>
 
 namespace {
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 struct Run {
     int status;
     QByteArray out, err;

@@ -2,6 +2,7 @@
 #include "bmpfile.h"
 #include "designrender.h"
 #include "qtfiledialogs.h"
+#include "testfiles.h"
 #include "tnumlabel.h"
 #include "tpanel.h"
 #include "tspinedit.h"
@@ -15,18 +16,6 @@
 #include <QTimer>
 
 namespace {
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-    return f.readAll();
-}
-
 QImage readBmp(const QString& path) {
     QImage image;
     image.loadFromData(readFile(path), "BMP");

@@ -269,16 +269,12 @@ private slots:
     void refreshedBySettingsDialog() {
         PlanWindow* window = openPlanWindow();
         QVERIFY(window);
-        QTimer::singleShot(0, [] {
-            QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
-            auto* dialog =
-                qobject_cast<ConstructionSettingsDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->field("surface")->setText(QStringLiteral("6 + 6 + 6"));
-            emit dialog->field("surface")->textEdited(dialog->field("surface")->text());
-            dialog->accept();
-        });
-        qvl->constructionSettingsAction->trigger();
+        withModalDialog([&] { qvl->constructionSettingsAction->trigger(); },
+                        [](ConstructionSettingsDialog& dialog) {
+                            type(dialog.field(QStringLiteral("surface")),
+                                 QStringLiteral("6 + 6 + 6"));
+                            dialog.accept();
+                        });
         QCOMPARE(window->plan()->surface.layers.size(), std::size_t(3));
         QVERIFY(rowOf(*window->table(), QStringLiteral("Contreplaqué de surface, couche 3")) >= 0);
     }

@@ -1,6 +1,7 @@
 #include "apptestsupport.h"
 #include "constructionsettingsdialog.h"
 #include "settingsfieldtext.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,18 +15,6 @@
 Q_DECLARE_METATYPE(ConstructionSettings)
 
 namespace {
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 QStringList texts(const QList<QAction*>& actions) {
     QStringList list;
     for (const QAction* a : actions)
@@ -33,29 +22,6 @@ QStringList texts(const QList<QAction*>& actions) {
     return list;
 }
 
-// Types into a field as a user would: textEdited is what the form checks on.
-void type(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-// Runs act() once the modal settings dialog that trigger() opens is up.
-void withModalDialog(const std::function<void()>& trigger,
-                     const std::function<void(ConstructionSettingsDialog&)>& act) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; })) return;
-        auto* dialog = qobject_cast<ConstructionSettingsDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        seen = true;
-        act(*dialog);
-        // A test that left it open: cancel.
-        if (dialog->isVisible()) dialog->reject();
-    });
-    trigger();
-    QVERIFY(seen);
-}
 } // namespace
 
 class TestSettingsDialog : public QObject {
