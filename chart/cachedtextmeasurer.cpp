@@ -6,9 +6,18 @@ constexpr qsizetype MaxRememberedWidths = 4096;
 
 CachedTextMeasurer::CachedTextMeasurer(const QFont& font)
     : m_font(font)
-    , m_metrics(font)
-    , m_height(m_metrics.height())
-    , m_ascent(m_metrics.ascent()) {}
+    , m_metrics(font) {}
+
+void CachedTextMeasurer::measureLines() const {
+    if (m_height >= 0) return;
+    m_height = m_metrics.height();
+    m_ascent = m_metrics.ascent();
+}
+
+int CachedTextMeasurer::ascent() const {
+    measureLines();
+    return m_ascent;
+}
 
 int CachedTextMeasurer::textWidth(const QString& text) const {
     const auto found = m_widths.constFind(text);
@@ -20,5 +29,6 @@ int CachedTextMeasurer::textWidth(const QString& text) const {
 }
 
 int CachedTextMeasurer::textHeight(const QString&) const {
+    measureLines();
     return m_height;
 }
