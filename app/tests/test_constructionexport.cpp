@@ -4,6 +4,7 @@
 #include "planwindow.h"
 #include "qtfiledialogs.h"
 #include "templatepdf.h"
+#include "testfiles.h"
 #include "tspinedit.h"
 
 #include <QComboBox>
@@ -17,12 +18,6 @@ Q_DECLARE_METATYPE(TemplatePaper)
 Q_DECLARE_METATYPE(CutFormat)
 
 namespace {
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-    return f.readAll();
-}
-
 // Qt 6.4 writes the time of writing into every PDF and offers no way to fix it.
 QByteArray withoutCreationDate(QByteArray pdf) {
     static const QRegularExpression date(QStringLiteral("/CreationDate \\([^)]*\\)"));

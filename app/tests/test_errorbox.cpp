@@ -99,7 +99,7 @@ private slots:
         bool sawModal = false;
         QTimer closer;
         closer.setInterval(20);
-        connect(&closer, &QTimer::timeout, [&] {
+        connect(&closer, &QTimer::timeout, &closer, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
             closer.stop();

@@ -304,7 +304,7 @@ private slots:
         QFETCH(QString, chosen);
         QTimer typist;
         typist.setInterval(20);
-        connect(&typist, &QTimer::timeout, [&] {
+        connect(&typist, &QTimer::timeout, &typist, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             typist.stop();
