@@ -50,6 +50,8 @@ private slots:
     void outputsRefusedLeaveNothing();
     void csvAndText();
     void computingCommandsLoadNoGui();
+    void launcherHandsOver_data();
+    void launcherHandsOver();
 
 private:
     QTemporaryDir m_dir;
@@ -275,3 +277,36 @@ void TestConstructionCommands::computingCommandsLoadNoGui() {
 
 QTEST_GUILESS_MAIN(TestConstructionCommands)
 #include "test_constructioncommands.moc"
+
+void TestConstructionCommands::launcherHandsOver_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("program");
+    const QString core = QStringLiteral("quarvel-cli-core");
+    const QString gui = QStringLiteral("quarvel-cli-gui");
+    QTest::newRow("plan") << QStringList{"plan", "d.qvl"} << core;
+    QTest::newRow("cut") << QStringList{"cut", "--sheets", "d.qvl", "o.dxf"} << core;
+    QTest::newRow("trace --plot last") << QStringList{"trace", "d.qvl", "--plot"} << core;
+    QTest::newRow("trace --plot first") << QStringList{"trace", "--plot", "9x9", "d.qvl"} << core;
+    QTest::newRow("trace") << QStringList{"trace", "d.qvl"} << gui;
+    QTest::newRow("trace --plotter") << QStringList{"trace", "--plotter", "d.qvl"} << gui;
+    QTest::newRow("planx") << QStringList{"planx", "d.qvl"} << gui;
+    QTest::newRow("render") << QStringList{"render", "d.qvl", "o.bmp"} << gui;
+    QTest::newRow("template") << QStringList{"template", "d.qvl", "o.pdf"} << gui;
+    QTest::newRow("no command") << QStringList{} << gui;
+}
+
+void TestConstructionCommands::launcherHandsOver() {
+    // quarvel-cli alone in a folder: the program it would become is missing,
+    // so the message names which one it chose.
+    QFETCH(QStringList, args);
+    QFETCH(QString, program);
+    QTemporaryDir alone;
+    const QString launcher = alone.filePath(QStringLiteral("quarvel-cli"));
+    QVERIFY(QFile::copy(QStringLiteral(QUARVEL_CLI_PATH), launcher));
+    const Run run = runCli(args, launcher);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(QString::fromUtf8(run.err),
+             QStringLiteral("quarvel-cli: cannot start %1/%2 (error 2)\n")
+                 .arg(QFileInfo(alone.path()).canonicalFilePath(), program));
+}
