@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process timings of the batch tool against the floors it is held to,
 # measured side by side in one run so that any machine can re-measure them:
-#   trace --plot    against a bare QCoreApplication        (goal: at most 1.45x)
+#   trace --plot, plan, cut (the commands that only compute)
+#                   against a bare QCoreApplication        (goal: at most 1.45x)
 #   trace           against a bare QApplication that measures one font (1.1x)
 #   render          against gnuplot drawing the same profile to a 900x465 PNG
 #                   (1.15x), and its peak memory (30 MB)
@@ -68,10 +69,12 @@ if command -v gnuplot >/dev/null; then
         set title 'Ecrivez votre titre ici.'; plot '$work/profile.dat' with lines notitle")
 fi
 
-names=(bare-core trace-plot bare-font trace render)
+names=(bare-core trace-plot plan cut bare-font trace render)
 commands=(
     "$work/bare_core"
     "$cli trace --plot 745x323 $work/design.qvl"
+    "$cli plan $work/design.qvl"
+    "$cli cut $work/design.qvl $work/out.dxf"
     "$work/bare_font"
     "$cli trace $work/design.qvl"
     "$cli render $work/design.qvl $work/out.bmp"
@@ -111,6 +114,8 @@ done
 ratio() { bc -l <<<"scale=2; ${med[$1]}/${med[$2]}"; }
 echo "rounds: $rounds"
 echo "trace --plot / bare QCoreApplication: $(ratio trace-plot bare-core) (goal <= 1.45)"
+echo "plan / bare QCoreApplication:         $(ratio plan bare-core) (goal <= 1.45)"
+echo "cut / bare QCoreApplication:          $(ratio cut bare-core) (goal <= 1.45)"
 echo "trace / bare QApplication + one font:  $(ratio trace bare-font) (goal <= 1.10)"
 if [[ -n ${med[gnuplot]:-} ]]; then
     echo "render / gnuplot:                      $(ratio render gnuplot) (goal <= 1.15)"
