@@ -20,24 +20,24 @@ enum class Thrown { quarvelError, standardError, outOfMemory, foreign };
 
 const QEvent::Type throwingEvent = QEvent::Type(QEvent::User + 1);
 
-// A widget whose handlers throw, as a handler that forgot the command runner
-// would: on a mouse press and on a posted event of its own.
+// A widget whose handler throws, as a handler that forgot the command runner
+// would, on an event of its own sent or posted to it. Not on a mouse press:
+// Qt's input path is not written for exceptions and leaks its event points
+// when one passes through it, which the net survives but a leak check
+// rightly reports.
 class ThrowingWidget : public QWidget {
 public:
     explicit ThrowingWidget(Thrown thrown)
         : m_thrown(thrown) {}
     int presses = 0;
-    int postedSeen = 0;
+    int eventsSeen = 0;
     bool throwing = true;
 
 protected:
-    void mousePressEvent(QMouseEvent*) override {
-        ++presses;
-        throwNow();
-    }
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
     bool event(QEvent* event) override {
         if (event->type() != throwingEvent) return QWidget::event(event);
-        ++postedSeen;
+        ++eventsSeen;
         throwNow();
         return true;
     }
@@ -147,21 +147,23 @@ private slots:
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
 
-        QTest::mouseClick(&widget, Qt::LeftButton);
-        QCOMPARE(widget.presses, 1);
+        // Sent straight to the widget, as Qt sends input events.
+        QEvent sent(throwingEvent);
+        QCoreApplication::sendEvent(&widget, &sent);
+        QCOMPARE(widget.eventsSeen, 1);
         QCOMPARE(errors.messages, QStringList{message});
 
         // Through the event loop: a posted event whose handler throws.
         QCoreApplication::postEvent(&widget, new QEvent(throwingEvent));
-        QTRY_COMPARE(widget.postedSeen, 1);
+        QTRY_COMPARE(widget.eventsSeen, 2);
         QCOMPARE(errors.messages, (QStringList{message, message}));
 
         // The program goes on: the next events are handled as usual.
         widget.throwing = false;
         QTest::mouseClick(&widget, Qt::LeftButton);
+        QCOMPARE(widget.presses, 1);
         QCoreApplication::postEvent(&widget, new QEvent(throwingEvent));
-        QTRY_COMPARE(widget.postedSeen, 2);
-        QCOMPARE(widget.presses, 2);
+        QTRY_COMPARE(widget.eventsSeen, 3);
         QCOMPARE(errors.messages.size(), 2);
     }
 };
