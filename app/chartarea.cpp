@@ -1,5 +1,6 @@
 #include "chartarea.h"
 
+#include "programcontrols.h"
 #include "tchart.h"
 #include "tcolorpalette.h"
 #include "tlabel.h"
@@ -121,23 +122,11 @@ void ChartArea::buildDataPanel() {
     m_dataPanel->setObjectName(QStringLiteral("donnees"));
     m_dataPanel->SetColor(clSilver);
     m_dataPanel->setGeometry(160, 24, 713, 113);
-    for (const LabelSpec& s : dataLabels) {
-        auto* label = new TLabel(m_dataPanel);
-        label->setObjectName(QLatin1String(s.name));
-        label->setFont(uiFont(13, s.style));
-        label->SetCaption(QString::fromUtf8(s.caption));
-        label->move(s.x, s.y);
-    }
+    for (const LabelSpec& s : dataLabels)
+        addCaption(m_dataPanel, s.name, QPoint(s.x, s.y), s.caption, s.style, 13);
     // Whole numbers in the 13-pixel font, without a frame, on the panel's colour.
-    for (const FieldSpec& s : dataFields) {
-        auto* field = new TNumLabel(m_dataPanel);
-        field->setObjectName(QLatin1String(s.name));
-        field->setFont(uiFont(13));
-        field->setGeometry(s.x, s.y, s.width, s.height);
-        field->SetBorderStyle(bsNone);
-        field->SetColor(clSilver);
-        field->applyProgramFieldSettings();
-    }
+    for (const FieldSpec& s : dataFields)
+        addNumericField(m_dataPanel, s.name, QRect(s.x, s.y, s.width, s.height), bsNone, clSilver);
     m_dataPanel->hide();
 }
 

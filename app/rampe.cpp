@@ -16,6 +16,7 @@
 #include "keychar.h"
 #include "outputfile.h"
 #include "planwindow.h"
+#include "programcontrols.h"
 #include "tchart.h"
 #include "tcolorpalette.h"
 #include "templatepdf.h"
@@ -112,27 +113,16 @@ const DataFieldMember dataFields[] = {
 };
 
 void addLabels(QWidget* parent, const LabelSpec* begin, const LabelSpec* end) {
-    for (const LabelSpec* s = begin; s != end; ++s) {
-        auto* label = new TLabel(parent);
-        label->setObjectName(QLatin1String(s->name));
-        label->setFont(uiFont(s->height, s->style));
-        label->SetCaption(QString::fromUtf8(s->caption));
-        label->move(s->x, s->y);
-    }
+    for (const LabelSpec* s = begin; s != end; ++s)
+        addCaption(parent, s->name, QPoint(s->x, s->y), s->caption, s->style, s->height);
 }
 
 // The input area's numeric fields: whole numbers in the 13-pixel font, framed,
 // in the buttons' colour.
 void addNumericFields(TQvl& window, QWidget* parent) {
     for (const FieldSpec& s : inputFields) {
-        auto* field = new TNumLabel(parent);
-        field->setObjectName(QLatin1String(s.name));
-        field->setFont(uiFont(13));
-        field->setGeometry(s.x, s.y, s.width, s.height);
-        field->SetBorderStyle(bsSingle);
-        field->SetColor(clBtnFace);
-        field->applyProgramFieldSettings();
-        window.*s.member = field;
+        window.*s.member = addNumericField(parent, s.name, QRect(s.x, s.y, s.width, s.height),
+                                           bsSingle, clBtnFace);
     }
 }
 
