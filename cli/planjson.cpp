@@ -74,8 +74,18 @@ QByteArray block(const Members& list, const QByteArray& indent) {
     return "{" + members(list, "\n" + indent + "  ") + "\n" + indent + "}";
 }
 
-QByteArray curveJson(const std::optional<CurvePlan>& curve) {
+QByteArray lengthsJson(const std::vector<LengthCount>& lengths) {
+    std::vector<QByteArray> items;
+    for (const LengthCount& l : lengths)
+        items.push_back(object({{"length", num(l.length)}, {"count", QByteArray::number(l.count)}}));
+    return array(items);
+}
+
+QByteArray curveJson(const std::optional<CurvePlan>& curve, const SurfacePlan& surface, int side) {
     if (!curve) return "null";
+    std::vector<double> layerRuns;
+    for (const SurfaceLayerPlan& layer : surface.layers)
+        layerRuns.push_back(layer.curveRuns[std::size_t(side)]);
     std::vector<QByteArray> stations, outline;
     for (const Point& p : curve->stationPoints)
         stations.push_back(point(p));
@@ -96,7 +106,9 @@ QByteArray curveJson(const std::optional<CurvePlan>& curve) {
                               {"count", QByteArray::number(curve->panelCount)}})},
             {"stations", array(stations)},
             {"ribs", object({{"pieces", QByteArray::number(curve->ribs.pieces)},
-                             {"length", num(curve->ribs.length)}})},
+                             {"length", num(curve->ribs.length)},
+                             {"lengths", lengthsJson({{curve->ribs.length, curve->ribs.pieces}})}})},
+            {"layer_runs", numbers(layerRuns)},
             {"outline", array(outline)},
         },
         "    ");
@@ -106,7 +118,19 @@ QByteArray joistsJson(const std::optional<JoistPlan>& joists) {
     if (!joists) return "null";
     return object({{"stations", numbers(joists->stations)},
                    {"pieces", QByteArray::number(joists->pieces)},
-                   {"length", num(joists->length)}});
+                   {"length", num(joists->length)},
+                   {"lengths", lengthsJson(joists->lengths)}});
+}
+
+QByteArray frameJson(const ConstructionPlan& plan) {
+    QByteArray flat = "null";
+    if (const auto& f = plan.flatFrame)
+        flat = object({{"stringers",
+                        object({{"count", QByteArray::number(f->stringers)},
+                                {"length", num(f->length)},
+                                {"lengths", lengthsJson({{f->length, f->stringers}})},
+                                {"section", numbers({f->section[0], f->section[1]})}})}});
+    return block({{"flat", flat}}, "  ");
 }
 
 const char* curveName(int curve) {
@@ -132,17 +156,53 @@ QByteArray settingsJson(const ConstructionPlan& plan) {
                  "  ");
 }
 
+const char* runName(SurfaceRun run) {
+    switch (run) {
+    case SurfaceRun::leftDeck:
+        return "\"left_deck\"";
+    case SurfaceRun::riding:
+        return "\"riding\"";
+    case SurfaceRun::rightDeck:
+        return "\"right_deck\"";
+    }
+    return "null";
+}
+
+Members layerPiecesJson(const SurfaceLayerPlan& layer) {
+    std::vector<QByteArray> pieces, strips;
+    for (const SurfacePiece& p : layer.pieces)
+        pieces.push_back(object(
+            {{"run", runName(p.run)}, {"from", num(p.from)}, {"length", num(p.length)}}));
+    for (const std::vector<int>& strip : layer.strips) {
+        std::vector<QByteArray> indices;
+        for (int i : strip)
+            indices.push_back(QByteArray::number(i));
+        strips.push_back(array(indices));
+    }
+    const QByteArray narrow = !layer.narrowSide                         ? "null"
+                              : *layer.narrowSide == WidthSide::left ? "\"left\""
+                                                                        : "\"right\"";
+    return {{"pieces", array(pieces)},
+            {"across", numbers(layer.across)},
+            {"narrow_side", narrow},
+            {"strips", array(strips)}};
+}
+
 QByteArray surfaceJson(const SurfacePlan& surface) {
     std::vector<QByteArray> layers;
-    for (const SurfaceLayerPlan& layer : surface.layers)
-        layers.push_back(object({
+    for (const SurfaceLayerPlan& layer : surface.layers) {
+        Members m{
             {"thickness", num(layer.thickness)},
             {"riding", num(layer.riding)},
             {"decks", numbers({layer.decks[0], layer.decks[1]})},
             {"seams", numbers(layer.seams)},
             {"deck_seams", array({numbers(layer.deckSeams[0]), numbers(layer.deckSeams[1])})},
             {"sheets", QByteArray::number(layer.sheets)},
-        }));
+        };
+        const Members pieces = layerPiecesJson(layer);
+        m.insert(m.end(), pieces.begin(), pieces.end());
+        layers.push_back(object(m));
+    }
     return block({{"layers", array(layers)}, {"sheets", QByteArray::number(surface.sheets)}}, "  ");
 }
 
@@ -181,14 +241,15 @@ QByteArray planJson(const ConstructionPlan& plan) {
     for (const QString& w : plan.warnings)
         warnings.push_back(jsonString(w));
     return block({{"settings", settingsJson(plan)},
-                  {"curves", block({{"left", curveJson(plan.curves[leftCurve])},
-                                    {"right", curveJson(plan.curves[rightCurve])}},
+                  {"curves", block({{"left", curveJson(plan.curves[leftCurve], plan.surface, 0)},
+                                    {"right", curveJson(plan.curves[rightCurve], plan.surface, 1)}},
                                    "  ")},
                   {"surface", surfaceJson(plan.surface)},
                   {"joists", block({{"left_deck", joistsJson(plan.leftDeck)},
                                     {"flat", joistsJson(plan.flat)},
                                     {"right_deck", joistsJson(plan.rightDeck)}},
                                    "  ")},
+                  {"frame", frameJson(plan)},
                   {"coping", object({{"pieces", QByteArray::number(plan.coping.pieces)},
                                      {"length", num(plan.coping.length)}})},
                   {"sheets", sheetsJson(plan.sheets)},

@@ -41,18 +41,60 @@ void checkBack(const ConstructionSettings& s, int curve, double deck, double bac
             .arg(formatLength(lowest), formatLength(deck), curveName(curve)));
 }
 
-// n_p panels across the width, the outer two flush with the sides.
-void placePanels(CurvePlan& curve, double width, const ConstructionSettings& s) {
+// The lines across the width on which side panels (and the flat's stringers)
+// stand: n_p of them, the outer two flush with the sides.
+struct PanelLines {
+    int count = 0;
+    double pitch = 0; // centre to centre
+};
+
+PanelLines panelLines(double width, const ConstructionSettings& s) {
     const double span = width - s.panel;
-    curve.panelCount = std::max(2, int(std::ceil(span / s.spacing - slack)) + 1);
-    curve.panelPitch = span / (curve.panelCount - 1);
+    const int count = std::max(2, int(std::ceil(span / s.spacing - slack)) + 1);
+    return {count, span / (count - 1)};
 }
 
-std::vector<double> allDeckSeams(const SurfacePlan& surface, int side) {
-    std::vector<double> seams;
-    for (const SurfaceLayerPlan& layer : surface.layers)
-        seams.insert(seams.end(), layer.deckSeams[side].begin(), layer.deckSeams[side].end());
-    return seams;
+// The timber's smaller size: the thickness of a joist or block set on edge.
+double onEdgeThickness(const ConstructionSettings& s) {
+    return std::min(s.ribWidth, s.ribDepth);
+}
+
+// Where each stringer of the flat stands across the width: the outer two
+// flush with the sides, the others centred on their panel lines.
+std::vector<std::pair<double, double>> stringerSpans(int lines, double width, double pitch,
+                                                     const ConstructionSettings& s) {
+    const double e = onEdgeThickness(s);
+    std::vector<std::pair<double, double>> spans;
+    for (int i = 0; i < lines; ++i) {
+        const double centre = i == 0           ? e / 2
+                              : i == lines - 1 ? width - e / 2
+                                               : s.panel / 2 + i * pitch;
+        spans.push_back({centre - e / 2, centre + e / 2});
+    }
+    return spans;
+}
+
+// Counts of each distinct length (to 0.1 mm), longest first.
+std::vector<LengthCount> lengthCounts(const std::vector<double>& lengths, int each) {
+    std::vector<LengthCount> counts;
+    for (double l : lengths) {
+        auto same = std::find_if(counts.begin(), counts.end(), [l](const LengthCount& c) {
+            return std::abs(c.length - l) < 0.05;
+        });
+        if (same == counts.end())
+            counts.push_back({l, each});
+        else
+            same->count += each;
+    }
+    std::sort(counts.begin(), counts.end(),
+              [](const LengthCount& a, const LengthCount& b) { return a.length > b.length; });
+    return counts;
+}
+
+void setStations(JoistPlan& joists, const std::vector<Station>& stations) {
+    joists.stations = stationPositions(stations);
+    for (const Station& s : stations)
+        joists.stationSeams.push_back(s.seamLayers);
 }
 
 bool sameSegment(const Segment& a, const Segment& b) {
@@ -102,7 +144,9 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
                                "construit sans tube)")
                     .arg(formatLength(s.coping), curveName(curve), formatLength(d.height)));
         CurvePlan c = curveGeometry(d.deck, d.radius, d.height, back, s);
-        placePanels(c, width, s);
+        const PanelLines lines = panelLines(width, s);
+        c.panelCount = lines.count;
+        c.panelPitch = lines.pitch;
         // The deck's surface stops at the pipe's back.
         if (c.pipe) deckRuns[curve] = std::max(0.0, d.deck - back + c.pipe->u - s.coping / 2);
         if (back < d.deck - slack)
@@ -114,51 +158,68 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
     }
 
     plan.surface = layOutSurface(dims, s, deckRuns);
+    // Sheets meeting along the ramp (a ramp wider than a sheet) lie across
+    // every rib and joist, which carry those joints.
     plan.warnings << bendWarnings(dims, s);
-    if (width > s.sheetLong + slack)
-        plan.warnings << QStringLiteral("Largeur de %1 mm, plus grande que le grand côté des "
-                                        "feuilles (%2 mm) : les joints dans la largeur demandent "
-                                        "un flanc ou une entretoise dessous")
-                             .arg(formatLength(width), formatLength(s.sheetLong));
 
     const double w = s.ribWidth;
     for (int curve = 0; curve < 2; ++curve) {
         if (!plan.curves[curve]) continue;
         CurvePlan& c = *plan.curves[curve];
-        c.stations =
+        const std::vector<Station> stations =
             placeStations(w / 2, c.curveLength - w / 2,
-                          seamStations(plan.surface, dims, curve, c.frameRadius), w, s.ribSpacing);
+                          seamStations(plan.surface, curve, c.frameRadius, dims), w, s.ribSpacing);
+        c.stations = stationPositions(stations);
+        for (const Station& station : stations)
+            c.stationSeams.push_back(station.seamLayers);
         for (double station : c.stations)
             c.stationPoints.push_back(frameCurvePoint(c, station));
         c.ribs = {int(c.stations.size()) * (c.panelCount - 1), c.panelPitch - s.panel};
     }
 
-    // Deck joists hang between the side panels like ribs; a deck without a
-    // curve (H = 0) lies on the flat's level and is framed like the flat, with
-    // joists across the whole width.
+    // Deck joists hang between the side panels like ribs, the last one the
+    // coping block right behind the pipe; a deck without a curve (H = 0) lies
+    // on the flat's level and is framed like the flat, with joists across the
+    // whole width.
+    const double e = onEdgeThickness(s);
     for (int side = 0; side < 2; ++side) {
         const double run = deckRuns[side];
         if (run <= slack) continue;
+        const auto& c = plan.curves[side];
+        const bool block = c && c->pipe;
         JoistPlan joists;
-        joists.stations =
-            placeStations(w / 2, run - w / 2, allDeckSeams(plan.surface, side), w, s.joistSpacing);
+        setStations(joists, placeStations(w / 2, block ? run - e / 2 : run - w / 2,
+                                          deckSeams(plan.surface, side), w, s.joistSpacing, block));
         const int count = int(joists.stations.size());
-        if (const auto& c = plan.curves[side]) {
+        if (c) {
             joists.pieces = count * (c->panelCount - 1);
             joists.length = c->panelPitch - s.panel;
         } else {
             joists.pieces = count;
             joists.length = width;
         }
+        joists.lengths = {{joists.length, joists.pieces}};
+        if (block) joists.copingBlocks = joists.pieces / count;
         (side == leftCurve ? plan.leftDeck : plan.rightDeck) = std::move(joists);
     }
     if (flatLength > 0) {
+        // A ladder frame: stringers on the panel lines, joists on edge between
+        // them, a seam's joist doubled so that each sheet edge has its own.
+        const PanelLines lines = panelLines(width, s);
         JoistPlan joists;
-        joists.stations = placeStations(w / 2, flatLength - w / 2, flatSeams(plan.surface, dims), w,
-                                        s.joistSpacing);
-        joists.pieces = int(joists.stations.size());
-        joists.length = width;
+        setStations(joists, doubleSeamStations(placeStations(e / 2, flatLength - e / 2,
+                                                             flatSeams(plan.surface, dims), e,
+                                                             s.joistSpacing),
+                                               e));
+        const auto spans = stringerSpans(lines.count, width, lines.pitch, s);
+        std::vector<double> bays;
+        for (std::size_t i = 0; i + 1 < spans.size(); ++i)
+            bays.push_back(spans[i + 1].first - spans[i].second);
+        joists.lengths = lengthCounts(bays, int(joists.stations.size()));
+        joists.pieces = int(joists.stations.size() * bays.size());
+        joists.length = joists.lengths.front().length;
         plan.flat = std::move(joists);
+        plan.flatFrame = FlatFrame{lines.count, flatLength, {e, s.flat}};
     }
     if (s.coping > 0) {
         for (const auto& c : plan.curves)

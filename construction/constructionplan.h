@@ -17,6 +17,13 @@
 
 enum CurveSide { leftCurve = 0, rightCurve = 1 };
 
+// How many timber pieces of one length.
+struct LengthCount {
+    double length = 0;
+    int count = 0;
+    friend bool operator==(const LengthCount&, const LengthCount&) = default;
+};
+
 // The rib timber cut between neighbouring panels.
 struct PieceCount {
     int pieces = 0;
@@ -59,6 +66,7 @@ struct CurvePlan {
     int panelCount = 0;           // n_p across the width
     double panelPitch = 0;        // centre to centre across the width
     std::vector<double> stations; // rib stations s, from the toe up
+    std::vector<unsigned> stationSeams; // per station, bit i: a seam of layer i lies on it
     std::vector<Point> stationPoints;
     PieceCount ribs;
     Outline outline; // counter-clockwise from (0, 0)
@@ -73,13 +81,32 @@ Point frameCurvePoint(const CurvePlan& curve, double s);
 // the pivot on the arc, toward the back end on the wall edge.
 Point frameCurveNormal(const CurvePlan& curve, double s);
 
+// A side of the ramp across its width: left is the side at y = 0, nearest a
+// viewer of the profile, right the far side.
+enum class WidthSide { left, right };
+
+// Where a surface piece lies: on the left deck, the riding run from lip to
+// lip, or the right deck.
+enum class SurfaceRun { leftDeck, riding, rightDeck };
+
+// One piece of a surface layer along its run; each spans the whole width.
+struct SurfacePiece {
+    SurfaceRun run = SurfaceRun::riding;
+    double from = 0; // from the run's start: the riding run's left end, a deck's pipe
+    double length = 0;
+};
+
 struct SurfaceLayerPlan {
     double thickness = 0;
+    std::array<double, 2> curveRuns{};            // its run on the left and right curves
     double riding = 0;                            // its riding run, lip to lip
     std::array<double, 2> decks{};                // left, right deck runs
-    std::vector<double> seams;                    // along the riding run from the left lip
+    std::vector<double> seams;                    // along the riding run from its left end
     std::array<std::vector<double>, 2> deckSeams; // along each deck from its back end
-    std::vector<double> pieces;                   // every piece's length, all runs
+    std::vector<SurfacePiece> pieces;             // every run's pieces, left deck first
+    std::vector<double> across;                   // widths across the ramp from the side y = 0
+    std::optional<WidthSide> narrowSide;          // where the narrow part lies across
+    std::vector<std::vector<int>> strips;         // indices into pieces sharing a sheet's short side
     int sheets = 0;
 };
 
@@ -89,9 +116,20 @@ struct SurfacePlan {
 };
 
 struct JoistPlan {
-    std::vector<double> stations; // centres
+    std::vector<double> stations;       // centres
+    std::vector<unsigned> stationSeams; // per station, bit i: a seam of layer i lies on it
     int pieces = 0;
-    double length = 0;
+    double length = 0;                // the longest piece
+    std::vector<LengthCount> lengths; // every distinct length, longest first
+    int copingBlocks = 0;             // of the pieces: the last station's, on edge behind the pipe
+};
+
+// The flat's ladder frame: a stringer along each panel line, on edge, the
+// joists (JoistPlan) between them.
+struct FlatFrame {
+    int stringers = 0;
+    double length = 0;            // F
+    std::array<double, 2> section{}; // across the ramp × high
 };
 
 struct PlacedPart {
@@ -121,6 +159,7 @@ struct ConstructionPlan {
     std::optional<JoistPlan> leftDeck;
     std::optional<JoistPlan> flat;
     std::optional<JoistPlan> rightDeck;
+    std::optional<FlatFrame> flatFrame;
     PieceCount coping;
     NestingPlan sheets;
     QStringList warnings; // French sentences

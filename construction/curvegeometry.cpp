@@ -43,16 +43,9 @@ CurvePlan curveGeometry(double deck, double radius, double height, double back,
     double notchWall = 0;
     bool notch = false;
     if (pipe > 0) {
-        // The pipe's top stands `reveal` proud of the deck and of the riding surface.
-        const double vp = flat + t + height + reveal - pipe / 2;
-        double up;
-        if (height > radius) {
-            up = back + reveal - pipe / 2;
-        } else {
-            const double r = radius - reveal + pipe / 2;
-            const double dv = centre.v - vp;
-            up = centre.u - std::sqrt(std::max(0.0, r * r - dv * dv));
-        }
+        const Point offset = pipeFromPivot(radius, height, pipe, reveal);
+        const double up = centre.u + offset.u;
+        const double vp = centre.v + offset.v;
         c.pipe = Point{up, vp};
         // A pipe thinner than the surface and its reveal sits on the deck frame.
         if (pipe > t + reveal) {
@@ -112,6 +105,15 @@ CurvePlan curveGeometry(double deck, double radius, double height, double back,
     c.panelHeight = boundingBox(o).top;
     c.pieces = {PanelPiece{o}};
     return c;
+}
+
+Point pipeFromPivot(double radius, double height, double pipe, double reveal) {
+    // The pipe's top at the deck surface plus reveal: its centre's height
+    // above the pivot, which stands R above the riding flat.
+    const double dv = height - radius + reveal - pipe / 2;
+    if (height > radius) return {-(radius - reveal + pipe / 2), dv};
+    const double r = radius - reveal + pipe / 2;
+    return {-std::sqrt(std::max(0.0, r * r - dv * dv)), dv};
 }
 
 double frameArcAngle(const CurvePlan& curve) {

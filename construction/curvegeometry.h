@@ -10,6 +10,11 @@
 CurvePlan curveGeometry(double deck, double radius, double height, double back,
                         const ConstructionSettings& settings);
 
+// The coping pipe's centre relative to the pivot, for a pipe of diameter
+// `pipe` whose top stands `reveal` above the deck surface and which stands
+// `reveal` proud of the riding surface (u toward the flat, v up).
+Point pipeFromPivot(double radius, double height, double pipe, double reveal);
+
 // The index in the outline of the frame arc (the wall edge, when there is
 // one, follows it).
 constexpr int frameArcSegment = 2;

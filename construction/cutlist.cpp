@@ -1,5 +1,6 @@
 #include "cutlist.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -38,23 +39,73 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
              s.ribWidth, s.ribDepth,
              QStringLiteral("%1 stations le long de la courbe").arg(curve->stations.size())});
     }
-    const std::pair<const std::optional<JoistPlan>*, QString> joists[] = {
-        {&plan.leftDeck, QStringLiteral("Solive plate-forme gauche")},
-        {&plan.flat, QStringLiteral("Solive du plat")},
-        {&plan.rightDeck, QStringLiteral("Solive plate-forme droite")},
+    const std::pair<const std::optional<JoistPlan>*, QString> decks[] = {
+        {&plan.leftDeck, QStringLiteral("gauche")},
+        {&plan.rightDeck, QStringLiteral("droite")},
     };
-    for (const auto& [joist, name] : joists) {
+    for (const auto& [joist, side] : decks) {
         if (!*joist || (*joist)->pieces == 0) continue;
-        rows.push_back({name, (*joist)->pieces, (*joist)->length, s.ribWidth, s.ribDepth,
-                        QStringLiteral("axes à %1 mm").arg(lengthList((*joist)->stations))});
+        const JoistPlan& j = **joist;
+        rows.push_back({QStringLiteral("Solive plate-forme ") + side, j.pieces - j.copingBlocks,
+                        j.length, s.ribWidth, s.ribDepth,
+                        QCoreApplication::translate("CutList", "axes à %1 mm de l'arrière")
+                            .arg(lengthList(j.stations))});
+        if (j.copingBlocks > 0)
+            rows.push_back({QCoreApplication::translate("CutList", "Cale de coping, plate-forme %1")
+                                .arg(side),
+                            j.copingBlocks, j.length, s.ribWidth, s.ribDepth,
+                            QCoreApplication::translate("CutList",
+                                                        "sur chant, contre le tube, axe à %1 mm "
+                                                        "de l'arrière")
+                                .arg(formatLength(j.stations.back()))});
     }
+    if (const auto& frame = plan.flatFrame) {
+        rows.push_back({QCoreApplication::translate("CutList", "Longeron du plat"), frame->stringers,
+                        frame->length, frame->section[1], frame->section[0],
+                        QCoreApplication::translate("CutList",
+                                                    "sur chant, un par ligne de flancs, d'un pied "
+                                                    "de courbe à l'autre")});
+        const JoistPlan& j = *plan.flat;
+        for (const LengthCount& l : j.lengths)
+            rows.push_back({QStringLiteral("Solive du plat"), l.count, l.length,
+                            frame->section[1], frame->section[0],
+                            QCoreApplication::translate("CutList",
+                                                        "sur chant entre les longerons, axes à "
+                                                        "%1 mm du bout gauche du plat")
+                                .arg(lengthList(j.stations))});
+    }
+}
+
+QString runName(SurfaceRun run) {
+    switch (run) {
+    case SurfaceRun::leftDeck:
+        return QCoreApplication::translate("CutList", "plate-forme gauche");
+    case SurfaceRun::riding:
+        return QCoreApplication::translate("CutList", "de lèvre à lèvre");
+    case SurfaceRun::rightDeck:
+        return QCoreApplication::translate("CutList", "plate-forme droite");
+    }
+    return QString();
+}
+
+// "de lèvre à lèvre 1220 ; 911.2 ; ...", run by run.
+QString layerPieces(const SurfaceLayerPlan& layer) {
+    QStringList runs;
+    for (SurfaceRun run : {SurfaceRun::leftDeck, SurfaceRun::riding, SurfaceRun::rightDeck}) {
+        std::vector<double> lengths;
+        for (const SurfacePiece& p : layer.pieces)
+            if (p.run == run) lengths.push_back(p.length);
+        if (!lengths.empty()) runs << runName(run) + u' ' + lengthList(lengths);
+    }
+    return QCoreApplication::translate("CutList", "pièces (mm) : %1 ; en travers %2 mm")
+        .arg(runs.join(QStringLiteral(" ; ")), lengthList(layer.across));
 }
 
 void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
     const ConstructionSettings& s = plan.settings;
     for (std::size_t i = 0; i < plan.surface.layers.size(); ++i) {
         const SurfaceLayerPlan& layer = plan.surface.layers[i];
-        QString remark = QStringLiteral("joints de la surface à %1 mm de la lèvre gauche")
+        QString remark = QStringLiteral("joints à %1 mm du bout gauche de la couche")
                              .arg(lengthList(layer.seams));
         if (layer.seams.empty()) remark = QStringLiteral("surface sans joint");
         for (int side = 0; side < 2; ++side)
@@ -62,6 +113,7 @@ void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows)
                 remark += QStringLiteral(" ; plate-forme %1 : joints à %2 mm")
                               .arg(side == 0 ? QStringLiteral("gauche") : QStringLiteral("droite"),
                                    lengthList(layer.deckSeams[side]));
+        remark += QStringLiteral(" ; ") + layerPieces(layer);
         rows.push_back({QStringLiteral("Contreplaqué de surface, couche %1").arg(i + 1),
                         layer.sheets, s.sheetLong, s.sheetShort, layer.thickness, remark});
     }

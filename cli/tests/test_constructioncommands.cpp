@@ -43,6 +43,9 @@ private slots:
     void initTestCase();
     void planJsonCheckValues_data();
     void planJsonCheckValues();
+    void planJsonBuild();
+    void surfaceSheets_data();
+    void surfaceSheets();
     void optionsOverrideTheFileLine();
     void failures_data();
     void failures();
@@ -137,6 +140,86 @@ void TestConstructionCommands::planJsonCheckValues() {
         QVERIFY(near(number(left["wall"]), 2052.7 - 1607));
         QCOMPARE(plan["sheets"].toObject()["splits"].toArray().size(), 1);
     }
+}
+
+namespace {
+
+std::vector<double> numbers(const QJsonValue& value) {
+    std::vector<double> out;
+    for (const QJsonValue& v : value.toArray())
+        out.push_back(v.isArray() ? v.toArray()[0].toDouble() : v.toDouble());
+    return out;
+}
+
+bool nearAll(const std::vector<double>& actual, const std::vector<double>& expected) {
+    if (actual.size() != expected.size()) return false;
+    for (std::size_t i = 0; i < actual.size(); ++i)
+        if (std::abs(actual[i] - expected[i]) > 0.051) return false;
+    return true;
+}
+
+} // namespace
+
+// The default design's framing as a builder checks it.
+void TestConstructionCommands::planJsonBuild() {
+    const Run run = runCli({"plan", "--json", m_default});
+    QCOMPARE(run.status, 0);
+    const QJsonObject plan = QJsonDocument::fromJson(run.out).object();
+    const QJsonObject curves = plan["curves"].toObject();
+    for (const char* side : {"left", "right"}) {
+        const QJsonObject c = curves[QLatin1String(side)].toObject();
+        QVERIFY(nearAll(numbers(c["layer_runs"]), {1431.2, 1437.0}));
+        QCOMPARE(c["stations"].toArray().size(), 9);
+        QCOMPARE(c["ribs"].toObject()["pieces"].toInt(), 36);
+    }
+    QCOMPARE(curves["left"].toObject()["stations"], curves["right"].toObject()["stations"]);
+    const QJsonArray layers = plan["surface"].toObject()["layers"].toArray();
+    QVERIFY(nearAll(numbers(layers[0].toObject()["seams"]), {1220.0, 2131.2, 3042.3}));
+    QVERIFY(nearAll(numbers(layers[1].toObject()["seams"]), {610.0, 1830.0, 2444.0, 3664.0}));
+    const QJsonObject joists = plan["joists"].toObject();
+    for (const char* deck : {"left_deck", "right_deck"}) {
+        const QJsonObject j = joists[QLatin1String(deck)].toObject();
+        QVERIFY(nearAll(numbers(j["stations"]), {44.5, 290.7, 537.0}));
+        QCOMPARE(j["pieces"].toInt(), 12);
+        QCOMPARE(j["length"].toDouble(), 587.5);
+    }
+    const QJsonObject flat = joists["flat"].toObject();
+    QVERIFY(nearAll(numbers(flat["stations"]), {19, 374, 412, 681, 719, 988, 1026, 1381}));
+    QCOMPARE(flat["pieces"].toInt(), 32);
+    const QJsonArray lengths = flat["lengths"].toArray();
+    QCOMPARE(lengths.size(), 2);
+    QCOMPARE(lengths[1].toObject()["length"].toDouble(), 557.5);
+    QCOMPARE(lengths[1].toObject()["count"].toInt(), 16);
+    const QJsonObject stringers =
+        plan["frame"].toObject()["flat"].toObject()["stringers"].toObject();
+    QCOMPARE(stringers["count"].toInt(), 5);
+    QCOMPARE(stringers["length"].toDouble(), 1400.0);
+}
+
+void TestConstructionCommands::surfaceSheets_data() {
+    QTest::addColumn<QString>("dims");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<int>("sheets");
+    QTest::addColumn<QString>("narrow");
+    QTest::newRow("default") << "60 140 70 140 244 70 140 60" << "1220x2440" << 10 << QString();
+    QTest::newRow("244 cm on 4 x 8 ft")
+        << "60 140 70 140 244 70 140 60" << "1219.2x2438.4" << 10 << QString();
+    QTest::newRow("246 cm") << "60 140 70 140 246 70 140 60" << "1220x2440" << 12 << "left";
+}
+
+void TestConstructionCommands::surfaceSheets() {
+    QFETCH(QString, dims);
+    QFETCH(QString, sheet);
+    QFETCH(int, sheets);
+    QFETCH(QString, narrow);
+    const QString file = writeDesign(m_dir, "width.qvl", dims.toUtf8() + "\r\n");
+    const Run run = runCli({"plan", "--json", "--sheet", sheet, file});
+    QCOMPARE(run.status, 0);
+    const QJsonObject plan = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(plan["surface"].toObject()["sheets"].toInt(), sheets);
+    const QJsonObject top = plan["surface"].toObject()["layers"].toArray()[0].toObject();
+    QCOMPARE(top["narrow_side"].toString(), narrow);
+    QVERIFY(plan["warnings"].toArray().isEmpty());
 }
 
 void TestConstructionCommands::optionsOverrideTheFileLine() {

@@ -57,6 +57,8 @@ private slots:
     void defaultFraming();
     void designs_data();
     void designs();
+    void symmetric_data();
+    void symmetric();
     void refusals_data();
     void refusals();
     void split();
@@ -83,17 +85,21 @@ void TestConstructionPlan::defaultPlan() {
             QVERIFY(c.stations[i] - c.stations[i - 1] <= 200 + 1e-9);
             QVERIFY(c.stations[i] - c.stations[i - 1] >= 89 - 1e-9);
         }
-        const double seam = curve == leftCurve ? 253.20 : 796.80;
-        QVERIFY(std::any_of(c.stations.begin(), c.stations.end(),
-                            [&](double s) { return near(s, seam); }));
+        // The same nine stations on both curves, two of them under seams.
+        const std::vector<double> expected{44.5,  213.2,  367.3,  521.4, 675.5,
+                                           829.6, 1015.6, 1201.6, 1387.5};
+        QCOMPARE(c.stations.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            QVERIFY2(near(c.stations[i], expected[i], 0.05), qPrintable(QString::number(c.stations[i])));
+        QCOMPARE(c.stationSeams[1], 1u);
+        QCOMPARE(c.stationSeams[5], 2u);
         QCOMPARE(c.stationPoints.size(), c.stations.size());
         const Point p = c.stationPoints[1];
         QVERIFY(near(std::hypot(p.u - c.pivot.u, p.v - c.pivot.v), 1418, 1e-9));
-        QCOMPARE(c.ribs.pieces, int(c.stations.size()) * 4);
+        QCOMPARE(c.ribs.pieces, 36);
         QVERIFY(near(c.ribs.length, 587.5, 1e-9));
     }
-    // 44.5, 148.85, 253.2 (seam), four between, 1083.23 (seam), one, the top rib.
-    QCOMPARE(int(plan.curves[leftCurve]->stations.size()), 10);
+    QVERIFY(plan.curves[leftCurve]->stations == plan.curves[rightCurve]->stations);
     QCOMPARE(plan.coping.pieces, 2);
     QCOMPARE(plan.coping.length, 2440.0);
     QCOMPARE(plan.sheets.count, 5);
@@ -111,20 +117,31 @@ void TestConstructionPlan::defaultPlan() {
 void TestConstructionPlan::defaultFraming() {
     const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
     // The deck's surface runs 556 mm to the pipe's back: the first joist, the
-    // coping block against the pipe and one between them.
-    QVERIFY(plan.leftDeck && plan.rightDeck && plan.flat);
-    QCOMPARE(int(plan.leftDeck->stations.size()), 3);
-    QVERIFY(near(plan.leftDeck->stations.front(), 44.5, 1e-9));
-    QVERIFY(near(plan.leftDeck->stations.back(), 555.99 - 44.5));
-    QCOMPARE(plan.leftDeck->pieces, 12);
-    QVERIFY(near(plan.leftDeck->length, 587.5, 1e-9));
-    // The flat: both ends, two seams (140.2, 969.2; the one at 1360.2 lies on
-    // the end joist) and two more in the 829 mm between them.
-    QCOMPARE(int(plan.flat->stations.size()), 6);
-    QVERIFY(near(plan.flat->stations[1], 140.21));
-    QVERIFY(near(plan.flat->stations[4], 969.21));
-    QCOMPARE(plan.flat->pieces, 6);
-    QCOMPARE(plan.flat->length, 2440.0);
+    // coping block on edge against the pipe and one between them.
+    QVERIFY(plan.leftDeck && plan.rightDeck && plan.flat && plan.flatFrame);
+    for (const auto* deck : {&plan.leftDeck, &plan.rightDeck}) {
+        const JoistPlan& j = **deck;
+        QCOMPARE(int(j.stations.size()), 3);
+        QVERIFY(near(j.stations[0], 44.5, 1e-9));
+        QVERIFY(near(j.stations[1], 290.7, 0.05));
+        QVERIFY(near(j.stations[2], 537.0, 0.05));
+        QCOMPARE(j.pieces, 12);
+        QCOMPARE(j.copingBlocks, 4);
+        QVERIFY(near(j.length, 587.5, 1e-9));
+    }
+    // The flat: a ladder of 5 stringers; its seams (393, 700, 1007) each under
+    // two joists side by side, and both ends.
+    QCOMPARE(plan.flatFrame->stringers, 5);
+    QCOMPARE(plan.flatFrame->length, 1400.0);
+    const std::vector<double> flat{19, 374, 412, 681, 719, 988, 1026, 1381};
+    QCOMPARE(plan.flat->stations.size(), flat.size());
+    for (std::size_t i = 0; i < flat.size(); ++i)
+        QVERIFY(near(plan.flat->stations[i], flat[i], 0.05));
+    QCOMPARE(plan.flat->pieces, 32);
+    // Outer bays between a flush and a centred stringer, inner ones between two centred.
+    QCOMPARE(plan.flat->lengths.size(), std::size_t(2));
+    QVERIFY(near(plan.flat->lengths[0].length, 567.5, 1e-9) && plan.flat->lengths[0].count == 16);
+    QVERIFY(near(plan.flat->lengths[1].length, 557.5, 1e-9) && plan.flat->lengths[1].count == 16);
 }
 
 void TestConstructionPlan::designs_data() {
@@ -155,9 +172,9 @@ void TestConstructionPlan::designs_data() {
     // A deck 300 mm behind the panels' back end needs its own support.
     QTest::newRow("short back") << RampDimensions{} << QStringLiteral("back=300,-") << 5 << true
                                 << 2 << 2 << 1;
-    // Wider than a sheet: joints across the width.
+    // Wider than a sheet: the joints along the ramp lie across the ribs, which carry them.
     QTest::newRow("wide") << design(60, 140, 70, 140, 300, 70, 140, 60) << QString() << 6 << true
-                          << 2 << 2 << 1;
+                          << 2 << 2 << 0;
 }
 
 void TestConstructionPlan::designs() {
@@ -202,6 +219,37 @@ void TestConstructionPlan::designs() {
         QVERIFY(near(plan.rightDeck->stations.back(), 600 - 44.5, 1e-9));
     }
     if (copings == 0) QVERIFY(near(plan.leftDeck->stations.back(), 600 - 44.5, 1e-9));
+}
+
+void TestConstructionPlan::symmetric_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("default") << RampDimensions{} << QString();
+    QTest::newRow("three layers") << RampDimensions{} << QStringLiteral("surface=6,6,6");
+    QTest::newRow("four layers") << RampDimensions{} << QStringLiteral("surface=6,6,6,6");
+    QTest::newRow("4 ft") << design(60, 250, 122, 200, 244, 122, 250, 60) << QString();
+    QTest::newRow("4 ft, four layers")
+        << design(60, 250, 122, 200, 366, 122, 250, 60) << QStringLiteral("surface=5,5,5,5");
+    QTest::newRow("wall") << design(60, 150, 200, 140, 244, 200, 150, 60) << QString();
+    QTest::newRow("short flat") << design(60, 140, 70, 30, 244, 70, 140, 60) << QString();
+}
+
+// A ramp the same on both sides gets the same ribs on both curves.
+void TestConstructionPlan::symmetric() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(QString, settings);
+    const ConstructionPlan plan =
+        buildConstructionPlan(dims, parseConstructionLine(settings.toUtf8()));
+    const CurvePlan& left = *plan.curves[leftCurve];
+    const CurvePlan& right = *plan.curves[rightCurve];
+    QVERIFY(left.stations == right.stations);
+    QVERIFY(left.stationSeams == right.stationSeams);
+    QVERIFY(plan.leftDeck->stations == plan.rightDeck->stations);
+    for (const SurfaceLayerPlan& layer : plan.surface.layers) {
+        QVERIFY(layer.curveRuns[0] == layer.curveRuns[1]);
+        for (const SurfacePiece& piece : layer.pieces)
+            QVERIFY(piece.length >= 300 - 1e-9);
+    }
 }
 
 void TestConstructionPlan::refusals_data() {

@@ -58,7 +58,10 @@ void TestCutList::defaultRows_data() {
     QTest::newRow("panel sheets") << "Panneau pour flancs" << 5 << 2440.0;
     QTest::newRow("top layer") << "Contreplaqué de surface, couche 1" << 5 << 2440.0;
     QTest::newRow("bottom layer") << "Contreplaqué de surface, couche 2" << 5 << 2440.0;
-    QTest::newRow("flat joists") << "Solive du plat" << 6 << 2440.0;
+    QTest::newRow("flat joists, inner bays") << "Solive du plat" << 16 << 567.5;
+    QTest::newRow("flat stringers") << "Longeron du plat" << 5 << 1400.0;
+    QTest::newRow("deck joists") << "Solive plate-forme gauche" << 8 << 587.5;
+    QTest::newRow("coping blocks") << "Cale de coping, plate-forme droite" << 4 << 587.5;
     QTest::newRow("coping") << "Coping (tube acier)" << 2 << 2440.0;
 }
 

@@ -35,6 +35,8 @@ class TestSurfaceLayout : public QObject {
 private slots:
     void angles_data();
     void angles();
+    void layerRuns_data();
+    void layerRuns();
     void pieces_data();
     void pieces();
     void sheets_data();
@@ -70,45 +72,69 @@ void TestSurfaceLayout::angles() {
     QVERIFY(near(curveRunLength(radius, height, 4.5), (radius + 4.5) * angle + wall, 1e-9));
 }
 
+void TestSurfaceLayout::layerRuns_data() {
+    QTest::addColumn<double>("radius");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("pipe");
+    QTest::addColumn<double>("run");
+    // The lower face of each layer meets the pipe first; the lip angle alone
+    // would give 1470.8 and 1480.2.
+    QTest::newRow("default, layer 1") << 1400.0 << 700.0 << 0.0 << 60.3 << 1431.15;
+    QTest::newRow("default, layer 2") << 1400.0 << 700.0 << 9.0 << 60.3 << 1436.98;
+    QTest::newRow("no pipe: to the lip") << 1400.0 << 700.0 << 0.0 << 0.0 << 1404.5 * std::numbers::pi / 3;
+    // On a wall the layers stop square where they meet the pipe, up the wall.
+    QTest::newRow("wall, layer 1") << 1500.0 << 2000.0 << 0.0 << 60.3 << 2813.05;
+    QTest::newRow("wall, layer 2") << 1500.0 << 2000.0 << 9.0 << 60.3 << 2823.73;
+}
+
+void TestSurfaceLayout::layerRuns() {
+    QFETCH(double, radius);
+    QFETCH(double, height);
+    QFETCH(double, top);
+    QFETCH(double, pipe);
+    QFETCH(double, run);
+    const double actual = layerCurveRun(radius, height, top, top + 9, pipe, 6);
+    QVERIFY2(near(actual, run), qPrintable(QString::number(actual, 'f', 3)));
+    QVERIFY(actual <= curveRunLength(radius, height, top + 4.5) + 1e-9);
+}
+
 void TestSurfaceLayout::pieces_data() {
+    QTest::addColumn<bool>("riding");
     QTest::addColumn<double>("length");
-    QTest::addColumn<int>("layer");
-    QTest::addColumn<int>("layers");
+    QTest::addColumn<double>("first");
     QTest::addColumn<std::vector<double>>("expected");
-    QTest::newRow("top layer") << 4000.0 << 0 << 2 << std::vector<double>{1220, 1220, 1220, 340};
-    QTest::newRow("short remainder made 300")
-        << 3750.0 << 0 << 2 << std::vector<double>{1010, 1220, 1220, 300};
-    QTest::newRow("second layer starts at half a sheet")
-        << 2500.0 << 1 << 2 << std::vector<double>{610, 1220, 670};
-    QTest::newRow("second layer, short remainder")
-        << 2000.0 << 1 << 2 << std::vector<double>{480, 1220, 300};
-    QTest::newRow("whole sheets exactly") << 1830.0 << 1 << 2 << std::vector<double>{610, 1220};
-    QTest::newRow("shorter than the first piece") << 500.0 << 1 << 2 << std::vector<double>{500};
-    QTest::newRow("third of three")
-        << 3200.0 << 2 << 3
-        << std::vector<double>{1220.0 / 3, 1220, 1220, 3200 - 2440 - 1220.0 / 3};
-    // 153 mm would be left: the third's 407 mm first piece cannot give 147.
-    QTest::newRow("third of three, short remainder")
-        << 3000.0 << 2 << 3
-        << std::vector<double>{1220.0 / 3, 1220, (1220 + 3000 - 2440 - 1220.0 / 3) / 2,
-                               (1220 + 3000 - 2440 - 1220.0 / 3) / 2};
-    // The thin first piece of a fourth layer cannot give 225 mm: the last sheet
-    // and the remainder share the length instead.
-    QTest::newRow("fourth of four, short remainder")
-        << 1600.0 << 3 << 4 << std::vector<double>{305, 647.5, 647.5};
-    QTest::newRow("empty run") << 0.0 << 0 << 2 << std::vector<double>{};
+    QTest::newRow("default top layer")
+        << true << 4262.31 << 1220.0 << std::vector<double>{1220, 911.155, 911.155, 1220};
+    QTest::newRow("default second layer")
+        << true << 4273.95 << 610.0 << std::vector<double>{610, 1220, 613.95, 1220, 610};
+    QTest::newRow("no longer than a sheet") << true << 1000.0 << 610.0 << std::vector<double>{1000};
+    QTest::newRow("no longer than two first pieces")
+        << true << 1300.0 << 1220.0 << std::vector<double>{650, 650};
+    QTest::newRow("short middle takes from both sides")
+        << true << 2640.0 << 1220.0 << std::vector<double>{1170, 300, 1170};
+    QTest::newRow("middle longer than a sheet")
+        << true << 3940.0 << 1220.0 << std::vector<double>{1220, 750, 750, 1220};
+    QTest::newRow("empty run") << true << 0.0 << 1220.0 << std::vector<double>{};
+    QTest::newRow("deck in one piece") << false << 555.99 << 1220.0 << std::vector<double>{555.99};
+    QTest::newRow("deck from the pipe back")
+        << false << 2330.0 << 610.0 << std::vector<double>{610, 1220, 500};
+    QTest::newRow("deck's short end takes from the piece before")
+        << false << 2540.0 << 1220.0 << std::vector<double>{1220, 1020, 300};
 }
 
 void TestSurfaceLayout::pieces() {
+    QFETCH(bool, riding);
     QFETCH(double, length);
-    QFETCH(int, layer);
-    QFETCH(int, layers);
+    QFETCH(double, first);
     QFETCH(std::vector<double>, expected);
-    const std::vector<double> p = runPieces(length, layer, layers, 1220);
+    const std::vector<double> p =
+        riding ? ridingPieces(length, first, 1220) : deckPieces(length, first, 1220);
     QVERIFY2(nearAll(p, expected, 1e-9), qPrintable(text(p)));
     double total = 0;
     for (double piece : p) {
         QVERIFY(piece <= 1220 + 1e-9);
+        QVERIFY(piece >= std::min(300.0, length) - 1e-9);
         total += piece;
     }
     QVERIFY(near(total, length, 1e-9));
@@ -120,30 +146,60 @@ void TestSurfaceLayout::pieces() {
 void TestSurfaceLayout::sheets_data() {
     QTest::addColumn<std::vector<double>>("pieces");
     QTest::addColumn<double>("width");
+    QTest::addColumn<double>("sheetLong");
+    QTest::addColumn<int>("layer");
     QTest::addColumn<int>("strips");
+    QTest::addColumn<std::vector<double>>("across");
     QTest::addColumn<int>("sheets");
-    // The default's top layer: three sheets on the riding run, the rest and
-    // both decks (556 mm each, two to a strip).
-    const std::vector<double> top{1220, 1220, 1220, 681.58, 555.99, 555.99};
-    QTest::newRow("default top layer") << top << 2440.0 << 5 << 5;
-    const std::vector<double> second{400.43, 1220, 1220, 1220, 300, 555.99, 555.99};
-    QTest::newRow("default second layer") << second << 2440.0 << 5 << 5;
+    const std::vector<double> top{555.99, 1220, 911.15, 911.15, 1220, 555.99};
+    const std::vector<double> second{555.99, 610, 1220, 613.95, 1220, 610, 555.99};
+    const std::vector<double> whole{2440};
+    QTest::newRow("default top layer") << top << 2440.0 << 2440.0 << 0 << 5 << whole << 5;
+    QTest::newRow("default second layer") << second << 2440.0 << 2440.0 << 1 << 5 << whole << 5;
+    // 244 cm on 4 x 8 ft sheets: the 1.6 mm left over stays open.
+    QTest::newRow("1.6 mm strip left open")
+        << top << 2440.0 << 2438.4 << 0 << 5 << std::vector<double>{2438.4} << 5;
+    // 246 cm: a 300 mm part, the sheet beside it giving way; eight parts a sheet.
+    QTest::newRow("narrow part on the left")
+        << top << 2460.0 << 2440.0 << 0 << 5 << std::vector<double>{300, 2160} << 6;
+    QTest::newRow("narrow part on the right")
+        << top << 2460.0 << 2440.0 << 1 << 5 << std::vector<double>{2160, 300} << 6;
     // 3000 wide: a whole sheet and a 560 part per strip, four parts to a sheet.
-    QTest::newRow("wider than a sheet") << top << 3000.0 << 5 << 7;
+    QTest::newRow("wider than a sheet")
+        << top << 3000.0 << 2440.0 << 0 << 5 << std::vector<double>{560, 2440} << 7;
     // 1000 wide: two strips' parts from one sheet.
-    QTest::newRow("narrower than a sheet") << top << 1000.0 << 5 << 3;
+    QTest::newRow("narrower than a sheet")
+        << top << 1000.0 << 2440.0 << 0 << 5 << std::vector<double>{1000} << 3;
     // Kerf counts between pieces: 610 + 4 + 608 is more than a strip.
-    QTest::newRow("kerf between pieces") << std::vector<double>{610, 608} << 2440.0 << 2 << 2;
-    QTest::newRow("kerf fits exactly") << std::vector<double>{610, 606} << 2440.0 << 1 << 1;
+    QTest::newRow("kerf between pieces")
+        << std::vector<double>{610, 608} << 2440.0 << 2440.0 << 0 << 2 << whole << 2;
+    QTest::newRow("kerf fits exactly")
+        << std::vector<double>{610, 606} << 2440.0 << 2440.0 << 0 << 1 << whole << 1;
 }
 
 void TestSurfaceLayout::sheets() {
     QFETCH(std::vector<double>, pieces);
     QFETCH(double, width);
+    QFETCH(double, sheetLong);
+    QFETCH(int, layer);
     QFETCH(int, strips);
+    QFETCH(std::vector<double>, across);
     QFETCH(int, sheets);
-    QCOMPARE(stripCount(pieces, 1220, 4), strips);
-    QCOMPARE(sheetsForStrips(strips, width, 2440, 4), sheets);
+    const std::vector<std::vector<int>> packed = packStrips(pieces, 1220, 4);
+    QCOMPARE(int(packed.size()), strips);
+    std::vector<int> used(pieces.size(), 0);
+    for (const std::vector<int>& strip : packed) {
+        double length = -4;
+        for (int i : strip) {
+            ++used[std::size_t(i)];
+            length += pieces[std::size_t(i)] + 4;
+        }
+        QVERIFY(length <= 1220 + 1e-6);
+    }
+    QVERIFY(std::all_of(used.begin(), used.end(), [](int n) { return n == 1; }));
+    const WidthCover cover = coverWidth(strips, width, sheetLong, 4, layer);
+    QVERIFY2(nearAll(cover.across, across, 1e-9), qPrintable(text(cover.across)));
+    QCOMPARE(cover.sheets, sheets);
 }
 
 void TestSurfaceLayout::bendRadius_data() {
@@ -171,55 +227,82 @@ void TestSurfaceLayout::defaultSurface() {
     QCOMPARE(plan.layers[0].sheets, 5);
     QCOMPARE(plan.layers[1].sheets, 5);
     QCOMPARE(plan.sheets, 10);
-    QVERIFY(near(plan.layers[0].riding, 4341.58));
-    QVERIFY(near(plan.layers[1].riding, 4360.43));
-    QVERIFY(nearAll(plan.layers[0].seams, {1220, 2440, 3660}));
-    QVERIFY2(nearAll(plan.layers[1].seams, {400.43, 1620.43, 2840.43, 4060.43}),
+    QVERIFY(near(plan.layers[0].riding, 4262.31));
+    QVERIFY(near(plan.layers[1].riding, 4273.95));
+    QVERIFY(nearAll(plan.layers[0].seams, {1220, 2131.15, 3042.31}));
+    QVERIFY2(nearAll(plan.layers[1].seams, {610, 1830, 2443.95, 3663.95}),
              qPrintable(text(plan.layers[1].seams)));
     // Both deck runs fit in their first piece: no deck seams.
     QVERIFY(plan.layers[0].deckSeams[0].empty() && plan.layers[1].deckSeams[1].empty());
     QCOMPARE(plan.layers[1].decks[1], 555.99);
+    QCOMPARE(int(plan.layers[1].pieces.size()), 7);
+    QVERIFY(plan.layers[1].pieces.front().run == SurfaceRun::leftDeck);
 }
 
 void TestSurfaceLayout::defaultSeamStations() {
     const RampDimensions dims;
     const SurfacePlan plan = layOutSurface(dims, ConstructionSettings{}, {555.99, 555.99});
-    std::vector<double> left = seamStations(plan, dims, leftCurve, 1418);
-    std::vector<double> right = seamStations(plan, dims, rightCurve, 1418);
-    std::vector<double> flat = flatSeams(plan, dims);
-    std::sort(left.begin(), left.end());
-    std::sort(right.begin(), right.end());
-    std::sort(flat.begin(), flat.end());
-    QVERIFY2(nearAll(left, {253.20, 1083.23}), qPrintable(text(left)));
-    QVERIFY2(nearAll(right, {796.80, 1183.97}), qPrintable(text(right)));
-    QVERIFY2(nearAll(flat, {140.21, 969.21, 1360.21}), qPrintable(text(flat)));
+    const auto positions = [](std::vector<Seam> seams) {
+        std::vector<double> p;
+        for (const Seam& s : seams)
+            p.push_back(s.position);
+        std::sort(p.begin(), p.end());
+        return p;
+    };
+    const std::vector<double> left = positions(seamStations(plan, leftCurve, 1418, dims));
+    QVERIFY2(nearAll(left, {213.2, 829.6}, 0.05), qPrintable(text(left)));
+    // Laid alike from both lips: the same numbers to the last bit.
+    QVERIFY(left == positions(seamStations(plan, rightCurve, 1418, dims)));
+    const std::vector<double> flat = positions(flatSeams(plan, dims));
+    QVERIFY2(nearAll(flat, {393.0, 700.0, 1007.0}, 0.05), qPrintable(text(flat)));
 }
 
 void TestSurfaceLayout::stations_data() {
     QTest::addColumn<double>("high");
-    QTest::addColumn<std::vector<double>>("seams");
+    QTest::addColumn<std::vector<double>>("seams"); // position, layer, ...
+    QTest::addColumn<bool>("fixedHigh");
     QTest::addColumn<std::vector<double>>("expected");
     QTest::newRow("ends only, a gap of 455.5 in three")
-        << 500.0 << std::vector<double>{}
+        << 500.0 << std::vector<double>{} << false
         << std::vector<double>{44.5, 44.5 + 455.5 / 3, 44.5 + 2 * 455.5 / 3, 500};
     QTest::newRow("seam keeps its place against an end")
-        << 500.0 << std::vector<double>{100} << std::vector<double>{100, 300, 500};
-    QTest::newRow("two close seams share a rib")
-        << 400.0 << std::vector<double>{200, 260} << std::vector<double>{44.5, 230, 400};
+        << 500.0 << std::vector<double>{100, 0} << false << std::vector<double>{100, 300, 500};
+    QTest::newRow("of two close seams the upper layer's")
+        << 400.0 << std::vector<double>{200, 1, 260, 0} << false
+        << std::vector<double>{44.5, 152.25, 260, 400};
     QTest::newRow("seams outside are left out")
-        << 400.0 << std::vector<double>{20, 420} << std::vector<double>{44.5, 222.25, 400};
+        << 400.0 << std::vector<double>{20, 0, 420, 1} << false
+        << std::vector<double>{44.5, 222.25, 400};
     QTest::newRow("gap of exactly the spacing stays")
-        << 444.5 << std::vector<double>{244.5} << std::vector<double>{44.5, 244.5, 444.5};
+        << 444.5 << std::vector<double>{244.5, 0} << false
+        << std::vector<double>{44.5, 244.5, 444.5};
+    // The coping block stays right behind the pipe.
+    QTest::newRow("a fixed end keeps its place")
+        << 500.0 << std::vector<double>{480, 0} << true
+        << std::vector<double>{44.5, 44.5 + 455.5 / 3, 44.5 + 2 * 455.5 / 3, 500};
     // A run shorter than two timbers: one, in its middle.
-    QTest::newRow("tiny run") << 20.0 << std::vector<double>{} << std::vector<double>{32.25};
+    QTest::newRow("tiny run") << 20.0 << std::vector<double>{} << false
+                              << std::vector<double>{32.25};
 }
 
 void TestSurfaceLayout::stations() {
     QFETCH(double, high);
     QFETCH(std::vector<double>, seams);
+    QFETCH(bool, fixedHigh);
     QFETCH(std::vector<double>, expected);
-    const std::vector<double> s = placeStations(44.5, high, seams, 89, 200);
-    QVERIFY2(nearAll(s, expected, 1e-9), qPrintable(text(s)));
+    std::vector<Seam> list;
+    for (std::size_t i = 0; i + 1 < seams.size(); i += 2)
+        list.push_back({seams[i], int(seams[i + 1])});
+    const std::vector<Station> s = placeStations(44.5, high, list, 89, 200, fixedHigh);
+    QVERIFY2(nearAll(stationPositions(s), expected, 1e-9), qPrintable(text(stationPositions(s))));
+    // Every seam within the run lies on a station that says so.
+    for (const Seam& seam : list) {
+        if (seam.position < 44.5 || seam.position > high) continue;
+        QVERIFY(std::any_of(s.begin(), s.end(), [&](const Station& st) {
+            return (st.seamLayers & (1u << seam.layer)) &&
+                   std::abs(st.position - seam.position) < 89;
+        }));
+    }
 }
 
 void TestSurfaceLayout::bendWarnings_data() {
