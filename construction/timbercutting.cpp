@@ -29,8 +29,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Boards = std::vector<CuttingPattern>;
 
-// Partial patterns a search of one mix may try before it is left undecided.
+// Partial patterns a search for boards of one mix, or of one total, may try
+// before it is left undecided.
 constexpr long long packingStepsPerMix = 20000;
+constexpr long long packingStepsPerTotal = 200000;
+// The most boards of the rounded programme given back to the search.
+constexpr std::size_t maxBoardsGivenBack = 64;
 // Once the total is proven, the mixes tried for fewer boards, fewer lengths
 // or more long boards: on long lists most of them are refuted one by one,
 // and the answer should not wait for that.
@@ -199,37 +203,69 @@ public:
             worth += problem.demand[std::size_t(t)] * this->price[std::size_t(t)];
     }
 
-    // Tries the mixes better than the incumbent from the least total up;
-    // true when every one was refuted or one was packed with all before it
-    // refuted, so that the incumbent is the best there is. Stops at the
-    // budget, or after tieBreakMixes once the incumbent's total is the least.
-    bool improve(Boards& incumbent, long long leastTotal, const StockTotals& totals) {
+    struct Proof {
+        bool total = true; // no total below the incumbent's can be made
+        bool all = true;   // nor any better mix at its total
+    };
+
+    // Each total below the incumbent's from the least up, with any boards,
+    // until one is packed; then the mixes of that total better than the
+    // incumbent's. Stops at the budget.
+    Proof improve(Boards& incumbent, long long leastTotal, const StockTotals& totals) {
+        Proof proof;
+        const std::vector<int> unlimited(problem.stock.size(), totalPieces());
+        for (long long total = leastTotal; total < totalOf(incumbent);
+             total = totals.atLeast(total + 1)) {
+            if (outOfBudget()) return {false, false};
+            Boards packing;
+            Outcome outcome = Packer(*this, problem.demand, unlimited, double(total) - worth,
+                                     packingStepsPerTotal)
+                                  .run(packing);
+            if (outcome == Outcome::undecided && packRounded(unlimited, double(total), packing))
+                outcome = Outcome::packed;
+            if (outcome == Outcome::undecided) proof.total = false;
+            if (outcome != Outcome::packed) continue;
+            incumbent = shortened(problem, packing);
+            break;
+        }
+        proof.all = proof.total && preferBoards(incumbent);
+        return proof;
+    }
+
+private:
+    // The mixes of the incumbent's total better than its own, in the order
+    // of preference, until one is packed; true when none before it was left
+    // undecided. At most tieBreakMixes.
+    bool preferBoards(Boards& incumbent) {
         const std::vector<int>& stock = problem.stock;
         const Preference best = preferenceOf(mixOf(incumbent, stock.size()), stock);
+        const long long fewest =
+            std::max((best.total + stock.back() - 1) / stock.back(), fewestBoards(best.total));
         bool complete = true;
-        int tieMixes = 0;
-        for (long long total = leastTotal; total <= best.total; total = totals.atLeast(total + 1)) {
-            const long long fewest =
-                std::max((total + stock.back() - 1) / stock.back(), fewestBoards(total));
-            for (long long boards = fewest; boards <= total / stock.front(); ++boards) {
-                if (total == best.total && boards > best.boards) break;
-                for (const std::vector<int>& mix : mixesOf(stock, total, int(boards))) {
-                    if (!preferenceOf(mix, stock).betterThan(best)) continue;
-                    if (outOfBudget() || (best.total == leastTotal && ++tieMixes > tieBreakMixes))
-                        return false;
-                    Boards packing;
-                    const Outcome outcome = tryMix(mix, double(total), packing);
-                    if (outcome == Outcome::undecided) complete = false;
-                    if (outcome != Outcome::packed) continue;
-                    incumbent = shortened(problem, packing);
-                    return complete;
-                }
+        int tried = 0;
+        for (long long boards = fewest; boards <= best.boards; ++boards) {
+            for (const std::vector<int>& mix : mixesOf(stock, best.total, int(boards))) {
+                if (!preferenceOf(mix, stock).betterThan(best)) continue;
+                if (outOfBudget() || ++tried > tieBreakMixes) return false;
+                Boards packing;
+                const Outcome outcome = tryMix(mix, double(best.total), packing);
+                if (outcome == Outcome::undecided) complete = false;
+                if (outcome != Outcome::packed) continue;
+                incumbent = shortened(problem, packing);
+                return complete;
             }
         }
         return complete;
     }
 
-private:
+    int totalPieces() const {
+        return std::accumulate(problem.demand.begin(), problem.demand.end(), 0);
+    }
+
+    long long totalOf(const Boards& boards) const {
+        return preferenceOf(mixOf(boards, problem.stock.size()), problem.stock).total;
+    }
+
     const CuttingStock& problem;
     CuttingLp& lp;
     std::vector<double> price;
@@ -273,15 +309,63 @@ private:
         const std::vector<double> free(problem.stock.size(), 0.0);
         const CuttingLpSolution relaxed = lp.solve(demand, &mix, -1, free, 1.0);
         if (pricesRefute(problem, demand, mix, relaxed.price)) return Outcome::refuted;
-        const Outcome outcome = Packer(*this, mix, total - worth).run(packing);
+        const Outcome outcome =
+            Packer(*this, demand, mix, total - worth, packingStepsPerMix).run(packing);
         if (outcome != Outcome::undecided) return outcome;
-        std::vector<double> lengthCost(problem.stock.begin(), problem.stock.end());
-        if (auto rounded =
-                roundedBoards(lp, demand, mix, -1, lengthCost, 2.0 * problem.stock.back())) {
-            packing = *rounded;
-            return Outcome::packed;
+        return packRounded(mix, total, packing) ? Outcome::packed : Outcome::undecided;
+    }
+
+    // Whole boards of the patterns the linear programme uses, the rest by
+    // the exhaustive search; when that fails, the last boards taken go back
+    // to the rest, more each time. A heuristic: a failure proves nothing.
+    bool packRounded(const std::vector<int>& limits, double total, Boards& packing) {
+        const std::vector<double> lengthCost(problem.stock.begin(), problem.stock.end());
+        CuttingLpSolution relaxed =
+            lp.solve(problem.demand, &limits, -1, lengthCost, 2.0 * problem.stock.back());
+        if (!relaxed.converged || relaxed.shortfall > 1e-6) return false;
+        std::sort(relaxed.use.begin(), relaxed.use.end(),
+                  [](const auto& a, const auto& b) { return a.second > b.second; });
+        Boards taken;
+        std::vector<int> rest = problem.demand, left = limits;
+        for (const auto& [index, x] : relaxed.use) {
+            for (int k = int(std::floor(x + 1e-9)); k > 0; --k) {
+                CuttingPattern board = lp.pattern(index);
+                for (std::size_t t = 0; t < rest.size(); ++t)
+                    board.count[t] = std::min(board.count[t], rest[t]);
+                if (weightOf(problem, board.count) == 0 || left[std::size_t(board.stock)] == 0)
+                    break;
+                for (std::size_t t = 0; t < rest.size(); ++t)
+                    rest[t] -= board.count[t];
+                --left[std::size_t(board.stock)];
+                taken.push_back(board);
+            }
         }
-        return Outcome::undecided;
+        for (std::size_t back = 0; back <= std::min(taken.size(), maxBoardsGivenBack);
+             back = back == 0 ? 1 : 2 * back) {
+            if (outOfBudget()) return false;
+            std::vector<int> residual = rest, residualLimits = left;
+            double spare = total;
+            for (std::size_t b = 0; b < taken.size(); ++b) {
+                const CuttingPattern& board = taken[b];
+                if (b + back >= taken.size()) {
+                    for (std::size_t t = 0; t < residual.size(); ++t)
+                        residual[t] += board.count[t];
+                    ++residualLimits[std::size_t(board.stock)];
+                } else {
+                    spare -= problem.stock[std::size_t(board.stock)];
+                }
+            }
+            for (std::size_t t = 0; t < residual.size(); ++t)
+                spare -= residual[t] * price[t];
+            Boards completion;
+            if (Packer(*this, residual, residualLimits, spare, packingStepsPerMix)
+                    .run(completion) != Outcome::packed)
+                continue;
+            packing.assign(taken.begin(), taken.end() - long(back));
+            packing.insert(packing.end(), completion.begin(), completion.end());
+            return true;
+        }
+        return false;
     }
 
     // Boards one after another, each given a pattern that holds the longest
@@ -291,11 +375,13 @@ private:
     // the pieces: no board may waste more than what is left of that.
     class Packer {
     public:
-        Packer(Search& search, const std::vector<int>& limits, double slack)
+        Packer(Search& search, const std::vector<int>& demand, const std::vector<int>& limits,
+               double slack, long long stepLimit)
             : search(search)
+            , stepLimit(stepLimit)
             , problem(search.problem)
             , price(search.price)
-            , remaining(problem.demand)
+            , remaining(demand)
             , limits(limits)
             , slack(slack)
             , tolerance(1e-7 * std::max(1.0, search.worth)) {
@@ -317,6 +403,7 @@ private:
 
     private:
         Search& search;
+        long long stepLimit;
         const CuttingStock& problem;
         const std::vector<double>& price;
         std::vector<int> remaining;
@@ -359,7 +446,7 @@ private:
         // far; bound: the pattern it must not exceed, while equal to it so far.
         bool fill(int first, int t, int room, double worthSoFar, const CuttingPattern* bound,
                   double slackLeft) {
-            if (++tried > packingStepsPerMix) exhausted = true;
+            if (++tried > stepLimit) exhausted = true;
             if (exhausted) return false;
             const double length = problem.stock[std::size_t(pattern.stock)];
             if (t == problem.types()) return place(bound, length - worthSoFar, slackLeft);
@@ -579,12 +666,12 @@ TimberCutting cutTimber(const std::vector<TimberPiece>& pieces, const std::vecto
 
     Boards boards = firstBoards(lp, leastTotal);
     Search search(problem, lp, std::move(price), budget, start);
-    const bool searched = search.improve(boards, leastTotal, totals);
+    const Search::Proof proof = search.improve(boards, leastTotal, totals);
 
     cutting.boards = describe(boards, types, problem);
     for (const CuttingPattern& board : boards)
         cutting.bought += problem.stock[std::size_t(board.stock)];
-    cutting.optimal = searched || (long long)std::llround(cutting.bought) == leastTotal;
+    cutting.optimal = proof.total || (long long)std::llround(cutting.bought) == leastTotal;
     cutting.bought = millimetres((long long)std::llround(cutting.bought));
     cutting.lowerBound = bound / 10;
     return cutting;
