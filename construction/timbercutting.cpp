@@ -33,6 +33,9 @@ using Boards = std::vector<CuttingPattern>;
 // before it is left undecided.
 constexpr long long packingStepsPerMix = 20000;
 constexpr long long packingStepsPerTotal = 200000;
+// What a piece left out costs where the programme counts boards under a
+// length limit: high enough that none is left out when all fit.
+constexpr double boardShortfallCost = 1e4;
 // The most boards of the rounded programme given back to the search.
 constexpr std::size_t maxBoardsGivenBack = 64;
 // Once the total is proven, the mixes tried for fewer boards, fewer lengths
@@ -275,7 +278,7 @@ private:
     long long fewestBoards(long long total) {
         const std::vector<double> perBoard(problem.stock.size(), 1.0);
         const CuttingLpSolution relaxed =
-            lp.solve(problem.demand, nullptr, double(total), perBoard, 2.0);
+            lp.solve(problem.demand, nullptr, double(total), perBoard, boardShortfallCost);
         const double bound =
             boardBound(problem, problem.demand, double(total), relaxed.price, relaxed.lengthPrice);
         if (std::isinf(bound)) return std::numeric_limits<long long>::max();
@@ -319,9 +322,19 @@ private:
     // the exhaustive search; when that fails, the last boards taken go back
     // to the rest, more each time. A heuristic: a failure proves nothing.
     bool packRounded(const std::vector<int>& limits, double total, Boards& packing) {
+        // The least length first; then, of the same length or less, the
+        // fewest boards: another vertex, other patterns.
         const std::vector<double> lengthCost(problem.stock.begin(), problem.stock.end());
-        CuttingLpSolution relaxed =
-            lp.solve(problem.demand, &limits, -1, lengthCost, 2.0 * problem.stock.back());
+        const std::vector<double> boardCost(problem.stock.size(), 1.0);
+        return packRounded(
+                   lp.solve(problem.demand, &limits, -1, lengthCost, 2.0 * problem.stock.back()),
+                   limits, total, packing) ||
+               packRounded(lp.solve(problem.demand, &limits, total, boardCost, boardShortfallCost),
+                           limits, total, packing);
+    }
+
+    bool packRounded(CuttingLpSolution relaxed, const std::vector<int>& limits, double total,
+                     Boards& packing) {
         if (!relaxed.converged || relaxed.shortfall > 1e-6) return false;
         std::sort(relaxed.use.begin(), relaxed.use.end(),
                   [](const auto& a, const auto& b) { return a.second > b.second; });
@@ -614,7 +627,8 @@ Boards firstBoards(CuttingLp& lp, long long leastTotal) {
     Boards best = rounded ? shortened(problem, *rounded) : onePerPiece(problem);
     const long long found = preferenceOf(mixOf(best, lengths), problem.stock).total;
     for (long long limit : {leastTotal, found}) {
-        rounded = roundedBoards(lp, problem.demand, std::nullopt, double(limit), boardCost, 2.0);
+        rounded = roundedBoards(lp, problem.demand, std::nullopt, double(limit), boardCost,
+                                boardShortfallCost);
         if (!rounded) continue;
         Boards fewer = shortened(problem, *rounded);
         if (preferenceOf(mixOf(fewer, lengths), problem.stock)
