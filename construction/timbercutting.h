@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <QString>
+#include <vector>
+
+// Timber bought in stock lengths: the boards of one section to buy and the
+// pieces cut from each. Lengths in millimetres, one decimal kept.
+
+// count pieces of one article.
+struct TimberPiece {
+    QString article;
+    double length = 0;
+    int count = 0;
+};
+
+struct TimberCut {
+    QString article;
+    double length = 0;
+};
+
+// count boards of one stock length, cut alike.
+struct TimberBoard {
+    double stock = 0;
+    int count = 0;
+    std::vector<TimberCut> cuts; // along the board, longest first
+    double offcut = 0;           // stock less the cuts and the kerfs between them
+};
+
+struct TimberCutting {
+    std::vector<TimberBoard> boards; // longest stock first
+    double bought = 0;               // total length of the boards
+    // The linear programme's bound on the total (column generation over
+    // cutting patterns), before rounding up to a total the stock can make.
+    double lowerBound = 0;
+    // bought is proven the least: it equals the bound rounded up to a total
+    // the stock lengths can make, or the search ran to its end.
+    bool optimal = false;
+
+    int boardCount() const;
+};
+
+// How long the search may go on once the bound has not proven the total.
+struct TimberSearchBudget {
+    std::chrono::milliseconds time{200};
+    long long steps = -1; // mixes of boards tried and packings explored; negative: no limit
+};
+
+// The boards to buy for pieces from the stock lengths, kerf between pieces
+// (none at a board's ends): the least total length; among equal totals the
+// fewest boards, then the fewest distinct lengths, then the most boards of
+// the longest length on sale. Pieces of one length are cut alike whatever
+// their article. Throws ConstructionSettingError naming stock when a piece is
+// longer than every stock length.
+TimberCutting cutTimber(const std::vector<TimberPiece>& pieces, const std::vector<double>& stock,
+                        double kerf, const TimberSearchBudget& budget = {});
