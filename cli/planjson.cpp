@@ -77,7 +77,8 @@ QByteArray block(const Members& list, const QByteArray& indent) {
 QByteArray lengthsJson(const std::vector<LengthCount>& lengths) {
     std::vector<QByteArray> items;
     for (const LengthCount& l : lengths)
-        items.push_back(object({{"length", num(l.length)}, {"count", QByteArray::number(l.count)}}));
+        items.push_back(
+            object({{"length", num(l.length)}, {"count", QByteArray::number(l.count)}}));
     return array(items);
 }
 
@@ -105,9 +106,10 @@ QByteArray curveJson(const std::optional<CurvePlan>& curve, const SurfacePlan& s
                               {"height", num(curve->panelHeight)},
                               {"count", QByteArray::number(curve->panelCount)}})},
             {"stations", array(stations)},
-            {"ribs", object({{"pieces", QByteArray::number(curve->ribs.pieces)},
-                             {"length", num(curve->ribs.length)},
-                             {"lengths", lengthsJson({{curve->ribs.length, curve->ribs.pieces}})}})},
+            {"ribs",
+             object({{"pieces", QByteArray::number(curve->ribs.pieces)},
+                     {"length", num(curve->ribs.length)},
+                     {"lengths", lengthsJson({{curve->ribs.length, curve->ribs.pieces}})}})},
             {"layer_runs", numbers(layerRuns)},
             {"outline", array(outline)},
         },
@@ -122,15 +124,63 @@ QByteArray joistsJson(const std::optional<JoistPlan>& joists) {
                    {"lengths", lengthsJson(joists->lengths)}});
 }
 
+QByteArray stringersJson(const Stringers& s) {
+    const int pieces = s.count * s.piecesEach();
+    return object({{"count", QByteArray::number(s.count)},
+                   {"length", num(s.length)},
+                   {"lengths", lengthsJson({{s.pieceLength(), pieces}})},
+                   {"pieces", QByteArray::number(pieces)},
+                   {"joints", numbers(s.joints)},
+                   {"section", numbers({s.section[0], s.section[1]})}});
+}
+
+QByteArray partJson(const PartPieces& p) {
+    return object({{"count", QByteArray::number(p.count)},
+                   {"length", num(p.length)},
+                   {"lengths", lengthsJson(p.lengths)}});
+}
+
+QByteArray deckFrameJson(const std::optional<DeckFrame>& frame) {
+    if (!frame) return "null";
+    const DeckFrame& f = *frame;
+    const bool legs = f.kind == DeckFrameKind::legs;
+    QByteArray rims = "null";
+    if (legs)
+        rims = block({{"back", partJson(f.backRim.pieces)},
+                      {"front", partJson(f.frontRim.pieces)},
+                      {"panel", partJson(f.panelRim.pieces)}},
+                     "      ");
+    QByteArray legsJson = "null";
+    if (f.legs.count > 0)
+        legsJson = object({{"per_line", QByteArray::number(f.legs.perLine)},
+                           {"count", QByteArray::number(f.legs.count)},
+                           {"positions", numbers(f.legs.positions)},
+                           {"length", num(f.legs.length)},
+                           {"lengths", lengthsJson({{f.legs.length, f.legs.count}})},
+                           {"section", numbers({f.legs.section[0], f.legs.section[1]})}});
+    std::vector<QByteArray> braces;
+    for (const LengthCount& b : f.braces)
+        braces.push_back(
+            object({{"count", QByteArray::number(b.count)}, {"length", num(b.length)}}));
+    return block({{"kind", legs ? "\"legs\"" : "\"ground\""},
+                  {"length", num(f.length)},
+                  {"stringers", stringersJson(f.stringers)},
+                  {"rims", rims},
+                  {"joists", joistsJson(f.joists)},
+                  {"legs", legsJson},
+                  {"braces", array(braces)}},
+                 "    ");
+}
+
 QByteArray frameJson(const ConstructionPlan& plan) {
     QByteArray flat = "null";
     if (const auto& f = plan.flatFrame)
-        flat = object({{"stringers",
-                        object({{"count", QByteArray::number(f->stringers)},
-                                {"length", num(f->length)},
-                                {"lengths", lengthsJson({{f->length, f->stringers}})},
-                                {"section", numbers({f->section[0], f->section[1]})}})}});
-    return block({{"flat", flat}}, "  ");
+        flat = object(
+            {{"stringers", stringersJson({f->stringers, f->length, f->section, f->joints})}});
+    return block({{"left_deck", deckFrameJson(plan.deckFrames[leftCurve])},
+                  {"flat", flat},
+                  {"right_deck", deckFrameJson(plan.deckFrames[rightCurve])}},
+                 "  ");
 }
 
 const char* curveName(int curve) {
@@ -171,17 +221,17 @@ const char* runName(SurfaceRun run) {
 Members layerPiecesJson(const SurfaceLayerPlan& layer) {
     std::vector<QByteArray> pieces, strips;
     for (const SurfacePiece& p : layer.pieces)
-        pieces.push_back(object(
-            {{"run", runName(p.run)}, {"from", num(p.from)}, {"length", num(p.length)}}));
+        pieces.push_back(
+            object({{"run", runName(p.run)}, {"from", num(p.from)}, {"length", num(p.length)}}));
     for (const std::vector<int>& strip : layer.strips) {
         std::vector<QByteArray> indices;
         for (int i : strip)
             indices.push_back(QByteArray::number(i));
         strips.push_back(array(indices));
     }
-    const QByteArray narrow = !layer.narrowSide                         ? "null"
+    const QByteArray narrow = !layer.narrowSide                      ? "null"
                               : *layer.narrowSide == WidthSide::left ? "\"left\""
-                                                                        : "\"right\"";
+                                                                     : "\"right\"";
     return {{"pieces", array(pieces)},
             {"across", numbers(layer.across)},
             {"narrow_side", narrow},

@@ -1,6 +1,8 @@
 #include "constructionplan.h"
 
 #include "curvegeometry.h"
+#include "deckframe.h"
+#include "framelines.h"
 #include "nesting.h"
 #include "panelsplitting.h"
 #include "quarvelerror.h"
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -41,54 +44,17 @@ void checkBack(const ConstructionSettings& s, int curve, double deck, double bac
             .arg(formatLength(lowest), formatLength(deck), curveName(curve)));
 }
 
-// The lines across the width on which side panels (and the flat's stringers)
-// stand: n_p of them, the outer two flush with the sides.
-struct PanelLines {
-    int count = 0;
-    double pitch = 0; // centre to centre
-};
-
-PanelLines panelLines(double width, const ConstructionSettings& s) {
-    const double span = width - s.panel;
-    const int count = std::max(2, int(std::ceil(span / s.spacing - slack)) + 1);
-    return {count, span / (count - 1)};
-}
-
-// The timber's smaller size: the thickness of a joist or block set on edge.
-double onEdgeThickness(const ConstructionSettings& s) {
-    return std::min(s.ribWidth, s.ribDepth);
-}
-
-// Where each stringer of the flat stands across the width: the outer two
-// flush with the sides, the others centred on their panel lines.
-std::vector<std::pair<double, double>> stringerSpans(int lines, double width, double pitch,
-                                                     const ConstructionSettings& s) {
-    const double e = onEdgeThickness(s);
-    std::vector<std::pair<double, double>> spans;
-    for (int i = 0; i < lines; ++i) {
-        const double centre = i == 0           ? e / 2
-                              : i == lines - 1 ? width - e / 2
-                                               : s.panel / 2 + i * pitch;
-        spans.push_back({centre - e / 2, centre + e / 2});
-    }
-    return spans;
-}
-
-// Counts of each distinct length (to 0.1 mm), longest first.
-std::vector<LengthCount> lengthCounts(const std::vector<double>& lengths, int each) {
-    std::vector<LengthCount> counts;
-    for (double l : lengths) {
-        auto same = std::find_if(counts.begin(), counts.end(), [l](const LengthCount& c) {
-            return std::abs(c.length - l) < 0.05;
-        });
-        if (same == counts.end())
-            counts.push_back({l, each});
-        else
-            same->count += each;
-    }
-    std::sort(counts.begin(), counts.end(),
-              [](const LengthCount& a, const LengthCount& b) { return a.length > b.length; });
-    return counts;
+// A deck frame on legs needs room for its two rims and a leg.
+void checkDeckFrame(const ConstructionSettings& s, int curve, double length) {
+    const double shortest = shortestDeckFrame(s);
+    if (length >= shortest - slack) return;
+    throw ConstructionSettingError(
+        QCoreApplication::translate("ConstructionPlan",
+                                    "Réglage de construction incorrect : back=%1 (le cadre de "
+                                    "la plate-forme %2 mesurerait %3 mm ; il en faut au moins %4 "
+                                    "pour ses deux lisses et un pied)")
+            .arg(constructionSettingText(s, u"back"), curveName(curve), formatLength(length),
+                 formatLength(shortest)));
 }
 
 void setStations(JoistPlan& joists, const std::vector<Station>& stations) {
@@ -109,6 +75,57 @@ bool samePieces(const CurvePlan& a, const CurvePlan& b) {
                         b.pieces[i].outline.begin(), b.pieces[i].outline.end(), sameSegment))
             return false;
     return true;
+}
+
+// Deck joists hang between the side panels like ribs, the last one the
+// coping block right behind the pipe. Where the panels stop short of the deck
+// a frame on legs carries the rest, and the panels' joists start at the rim
+// on their back edges; a deck without a curve (H = 0) lies on the flat's
+// level and is framed like the flat.
+void planDecks(ConstructionPlan& plan, std::array<double, 2> deckRuns) {
+    const ConstructionSettings& s = plan.settings;
+    const double width = 10.0 * plan.dims.W;
+    const double w = s.ribWidth;
+    const double e = onEdgeThickness(s);
+    for (int side = 0; side < 2; ++side) {
+        const CurveDesign d = curveDesign(plan.dims, s, side);
+        const auto& c = plan.curves[side];
+        std::vector<Seam> seams = deckSeams(plan.surface, side);
+        if (!c) {
+            if (d.deck > slack)
+                plan.deckFrames[side] =
+                    groundDeckFrame(d.deck, width, seams, int(s.surface.size()), s);
+            continue;
+        }
+        const double run = deckRuns[side];
+        if (run <= slack) continue;
+        const double frameLength = c->deck - c->back;
+        double low = w / 2;
+        if (frameLength > slack) {
+            plan.deckFrames[side] = legDeckFrame({frameLength, c->deckFrameTop, width}, seams, s);
+            // A seam over the panels' back rim lies on it.
+            low = plan.deckFrames[side]->panelRim.station;
+            for (Seam& seam : seams)
+                if (seam.position >= frameLength - slack)
+                    seam.position = std::max(seam.position, low);
+        }
+        const bool block = c->pipe.has_value();
+        std::vector<Station> stations =
+            placeStations(low, block ? run - e / 2 : run - w / 2, seams, w, s.joistSpacing, block,
+                          frameLength > slack);
+        if (frameLength > slack) {
+            plan.deckFrames[side]->panelRim.seamLayers = stations.front().seamLayers;
+            stations.erase(stations.begin());
+        }
+        JoistPlan joists;
+        setStations(joists, stations);
+        const int count = int(joists.stations.size());
+        joists.pieces = count * (c->panelCount - 1);
+        joists.length = c->panelPitch - s.panel;
+        if (count > 0) joists.lengths = {{joists.length, joists.pieces}};
+        if (block) joists.copingBlocks = c->panelCount - 1;
+        (side == leftCurve ? plan.leftDeck : plan.rightDeck) = std::move(joists);
+    }
 }
 
 } // namespace
@@ -137,6 +154,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
         checkBack(s, curve, d.deck, back);
         deckRuns[curve] = d.deck;
         if (d.height <= 0) continue; // no side panel: its deck is framed like the flat
+        if (back < d.deck - slack) checkDeckFrame(s, curve, d.deck - back);
         if (s.coping > 0 && d.height <= s.coping - t - s.reveal + slack)
             throw ConstructionSettingError(
                 QStringLiteral("Réglage de construction incorrect : coping=%1 (la courbe %2, "
@@ -149,11 +167,6 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
         c.panelPitch = lines.pitch;
         // The deck's surface stops at the pipe's back.
         if (c.pipe) deckRuns[curve] = std::max(0.0, d.deck - back + c.pipe->u - s.coping / 2);
-        if (back < d.deck - slack)
-            plan.warnings << QStringLiteral("Plate-forme %1 : les flancs s'arrêtent à %2 mm de "
-                                            "son arrière ; les solives au-delà demandent leur "
-                                            "propre appui")
-                                 .arg(curveName(curve), formatLength(d.deck - back));
         plan.curves[curve] = std::move(c);
     }
 
@@ -177,49 +190,18 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
         c.ribs = {int(c.stations.size()) * (c.panelCount - 1), c.panelPitch - s.panel};
     }
 
-    // Deck joists hang between the side panels like ribs, the last one the
-    // coping block right behind the pipe; a deck without a curve (H = 0) lies
-    // on the flat's level and is framed like the flat, with joists across the
-    // whole width.
-    const double e = onEdgeThickness(s);
-    for (int side = 0; side < 2; ++side) {
-        const double run = deckRuns[side];
-        if (run <= slack) continue;
-        const auto& c = plan.curves[side];
-        const bool block = c && c->pipe;
-        JoistPlan joists;
-        setStations(joists, placeStations(w / 2, block ? run - e / 2 : run - w / 2,
-                                          deckSeams(plan.surface, side), w, s.joistSpacing, block));
-        const int count = int(joists.stations.size());
-        if (c) {
-            joists.pieces = count * (c->panelCount - 1);
-            joists.length = c->panelPitch - s.panel;
-        } else {
-            joists.pieces = count;
-            joists.length = width;
-        }
-        joists.lengths = {{joists.length, joists.pieces}};
-        if (block) joists.copingBlocks = joists.pieces / count;
-        (side == leftCurve ? plan.leftDeck : plan.rightDeck) = std::move(joists);
-    }
+    planDecks(plan, deckRuns);
     if (flatLength > 0) {
         // A ladder frame: stringers on the panel lines, joists on edge between
         // them, a seam's joist doubled so that each sheet edge has its own.
         const PanelLines lines = panelLines(width, s);
-        JoistPlan joists;
-        setStations(joists, doubleSeamStations(placeStations(e / 2, flatLength - e / 2,
-                                                             flatSeams(plan.surface, dims), e,
-                                                             s.joistSpacing),
-                                               e));
-        const auto spans = stringerSpans(lines.count, width, lines.pitch, s);
-        std::vector<double> bays;
-        for (std::size_t i = 0; i + 1 < spans.size(); ++i)
-            bays.push_back(spans[i + 1].first - spans[i].second);
-        joists.lengths = lengthCounts(bays, int(joists.stations.size()));
-        joists.pieces = int(joists.stations.size() * bays.size());
-        joists.length = joists.lengths.front().length;
-        plan.flat = std::move(joists);
-        plan.flatFrame = FlatFrame{lines.count, flatLength, {e, s.flat}};
+        FlatFrame frame{lines.count,
+                        flatLength,
+                        {onEdgeThickness(s), s.flat},
+                        stringerJoints(flatLength, s.stock)};
+        plan.flat = ladderJoists(flatLength, flatSeams(plan.surface, dims), frame.joints,
+                                 int(s.surface.size()), stringerBays(lines, width, s), s);
+        plan.flatFrame = std::move(frame);
     }
     if (s.coping > 0) {
         for (const auto& c : plan.curves)

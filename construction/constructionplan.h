@@ -51,21 +51,21 @@ struct CurvePlan {
     double height = 0; // H
     double back = 0;   // panel length behind the lip
 
-    double ground = 0;            // G
-    Point pivot;                  // (u_c, v_c)
-    double frameRadius = 0;       // R_f
-    double deckFrameTop = 0;      // v_d
-    std::optional<Point> pipe;    // pipe centre (u_p, v_p)
-    std::optional<Point> notch;   // (back wall u, floor v)
-    double notchFloor = 0;        // v_n (v_d without a notch)
-    Point top;                    // top of the frame curve (where it meets v_n)
-    double wall = 0;              // height of the vertical frame edge
-    double curveLength = 0;       // S: frame arc plus wall edge
-    double panelLength = 0;       // u_c
-    double panelHeight = 0;       // v_d
-    int panelCount = 0;           // n_p across the width
-    double panelPitch = 0;        // centre to centre across the width
-    std::vector<double> stations; // rib stations s, from the toe up
+    double ground = 0;                  // G
+    Point pivot;                        // (u_c, v_c)
+    double frameRadius = 0;             // R_f
+    double deckFrameTop = 0;            // v_d
+    std::optional<Point> pipe;          // pipe centre (u_p, v_p)
+    std::optional<Point> notch;         // (back wall u, floor v)
+    double notchFloor = 0;              // v_n (v_d without a notch)
+    Point top;                          // top of the frame curve (where it meets v_n)
+    double wall = 0;                    // height of the vertical frame edge
+    double curveLength = 0;             // S: frame arc plus wall edge
+    double panelLength = 0;             // u_c
+    double panelHeight = 0;             // v_d
+    int panelCount = 0;                 // n_p across the width
+    double panelPitch = 0;              // centre to centre across the width
+    std::vector<double> stations;       // rib stations s, from the toe up
     std::vector<unsigned> stationSeams; // per station, bit i: a seam of layer i lies on it
     std::vector<Point> stationPoints;
     PieceCount ribs;
@@ -106,7 +106,7 @@ struct SurfaceLayerPlan {
     std::vector<SurfacePiece> pieces;             // every run's pieces, left deck first
     std::vector<double> across;                   // widths across the ramp from the side y = 0
     std::optional<WidthSide> narrowSide;          // where the narrow part lies across
-    std::vector<std::vector<int>> strips;         // indices into pieces sharing a sheet's short side
+    std::vector<std::vector<int>> strips; // indices into pieces sharing a sheet's short side
     int sheets = 0;
 };
 
@@ -128,8 +128,62 @@ struct JoistPlan {
 // joists (JoistPlan) between them.
 struct FlatFrame {
     int stringers = 0;
-    double length = 0;            // F
+    double length = 0;               // F
     std::array<double, 2> section{}; // across the ramp × high
+    std::vector<double> joints;      // of each stringer, from the flat's left end
+};
+
+// Pieces of one part: how many, the longest, every distinct length.
+struct PartPieces {
+    int count = 0;
+    double length = 0;
+    std::vector<LengthCount> lengths; // longest first
+};
+
+// Stringers on edge along the panel lines; one longer than the longest stock
+// length is cut into equal pieces joined over a leg or a doubled joist.
+struct Stringers {
+    int count = 0;                   // one a panel line
+    double length = 0;               // of a whole stringer
+    std::array<double, 2> section{}; // across the ramp × high
+    std::vector<double> joints;      // from the run's start
+
+    int piecesEach() const { return int(joints.size()) + 1; }
+    double pieceLength() const { return length / piecesEach(); }
+};
+
+// A rim: timber on edge across the ramp, one piece a bay.
+struct Rim {
+    PartPieces pieces;
+    double station = 0;      // its centre from the deck's back end
+    unsigned seamLayers = 0; // bit i: a seam of layer i lies on it
+};
+
+struct DeckLegs {
+    int perLine = 0;
+    int count = 0;                 // all lines
+    std::vector<double> positions; // centres from the deck's back end
+    double length = 0;
+    std::array<double, 2> section{}; // across the ramp × along it
+};
+
+// What holds a deck the side panels do not carry: a frame on legs behind
+// panels cut short of the deck (back < P), or, beside a curve of height 0, a
+// ladder frame on the ground like the flat's.
+enum class DeckFrameKind { legs, ground };
+
+struct DeckFrame {
+    DeckFrameKind kind = DeckFrameKind::legs;
+    double length = 0; // along the deck from its back end
+    Stringers stringers;
+    // On legs: the frame's end joists between its stringers, and the rim on
+    // the panels' back edges between the panels (bolted to the front rim).
+    Rim backRim;
+    Rim frontRim;
+    Rim panelRim;
+    JoistPlan joists; // between the rims, or the ladder's joists
+    DeckLegs legs;
+    std::vector<LengthCount> braces;
 };
 
 struct PlacedPart {
@@ -160,6 +214,7 @@ struct ConstructionPlan {
     std::optional<JoistPlan> flat;
     std::optional<JoistPlan> rightDeck;
     std::optional<FlatFrame> flatFrame;
+    std::array<std::optional<DeckFrame>, 2> deckFrames; // left, right
     PieceCount coping;
     NestingPlan sheets;
     QStringList warnings; // French sentences

@@ -29,6 +29,9 @@ struct ConstructionSettings {
     double sheetShort = 1220;
     double sheetLong = 2440;
     double kerf = 4;
+    double postWidth = 89; // deck leg timber's section
+    double postDepth = 89;
+    std::vector<double> stock{2400, 3000, 3600, 4800}; // timber lengths on sale
 
     // t: the surface layers together.
     double surfaceThickness() const;

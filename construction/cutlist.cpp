@@ -1,5 +1,7 @@
 #include "cutlist.h"
 
+#include "buildlistrows.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -46,33 +48,39 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
     for (const auto& [joist, side] : decks) {
         if (!*joist || (*joist)->pieces == 0) continue;
         const JoistPlan& j = **joist;
-        rows.push_back({QStringLiteral("Solive plate-forme ") + side, j.pieces - j.copingBlocks,
-                        j.length, s.ribWidth, s.ribDepth,
-                        QCoreApplication::translate("CutList", "axes à %1 mm de l'arrière")
-                            .arg(lengthList(j.stations))});
+        if (j.pieces > j.copingBlocks)
+            rows.push_back({QStringLiteral("Solive plate-forme ") + side, j.pieces - j.copingBlocks,
+                            j.length, s.ribWidth, s.ribDepth,
+                            QCoreApplication::translate("CutList", "axes à %1 mm de l'arrière")
+                                .arg(lengthList(j.stations))});
         if (j.copingBlocks > 0)
-            rows.push_back({QCoreApplication::translate("CutList", "Cale de coping, plate-forme %1")
-                                .arg(side),
-                            j.copingBlocks, j.length, s.ribWidth, s.ribDepth,
-                            QCoreApplication::translate("CutList",
-                                                        "sur chant, contre le tube, axe à %1 mm "
+            rows.push_back(
+                {QCoreApplication::translate("CutList", "Cale de coping, plate-forme %1").arg(side),
+                 j.copingBlocks, j.length, s.ribWidth, s.ribDepth,
+                 QCoreApplication::translate("CutList", "sur chant, contre le tube, axe à %1 mm "
                                                         "de l'arrière")
-                                .arg(formatLength(j.stations.back()))});
+                     .arg(formatLength(j.stations.back()))});
     }
+    addDeckFrameRows(plan, rows);
     if (const auto& frame = plan.flatFrame) {
-        rows.push_back({QCoreApplication::translate("CutList", "Longeron du plat"), frame->stringers,
-                        frame->length, frame->section[1], frame->section[0],
-                        QCoreApplication::translate("CutList",
-                                                    "sur chant, un par ligne de flancs, d'un pied "
-                                                    "de courbe à l'autre")});
+        const Stringers stringers{frame->stringers, frame->length, frame->section, frame->joints};
+        QString remark =
+            QCoreApplication::translate("CutList", "sur chant, un par ligne de flancs, d'un pied "
+                                                   "de courbe à l'autre");
+        if (!frame->joints.empty())
+            remark += QStringLiteral(" ; ") + stringerJointsRemark(stringers) +
+                      QCoreApplication::translate("CutList", ", sur une solive doublée");
+        rows.push_back({QCoreApplication::translate("CutList", "Longeron du plat"),
+                        stringers.count * stringers.piecesEach(), stringers.pieceLength(),
+                        frame->section[1], frame->section[0], remark});
         const JoistPlan& j = *plan.flat;
         for (const LengthCount& l : j.lengths)
-            rows.push_back({QStringLiteral("Solive du plat"), l.count, l.length,
-                            frame->section[1], frame->section[0],
-                            QCoreApplication::translate("CutList",
-                                                        "sur chant entre les longerons, axes à "
+            rows.push_back(
+                {QStringLiteral("Solive du plat"), l.count, l.length, frame->section[1],
+                 frame->section[0],
+                 QCoreApplication::translate("CutList", "sur chant entre les longerons, axes à "
                                                         "%1 mm du bout gauche du plat")
-                                .arg(lengthList(j.stations))});
+                     .arg(lengthList(j.stations))});
     }
 }
 

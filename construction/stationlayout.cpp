@@ -11,15 +11,15 @@ constexpr double slack = 1e-9;
 struct Candidate {
     Station station;
     bool seam = false;
-    bool fixed = false;   // may not move
+    bool fixed = false;  // may not move
     int upperLayer = 99; // the highest layer among its seams
 };
 
 // Two candidates closer than a timber's width become one.
 void merge(Candidate& kept, const Candidate& next) {
-    const bool nextWins = !kept.fixed && (next.fixed || (next.seam && (!kept.seam ||
-                                                                       next.upperLayer <
-                                                                           kept.upperLayer)));
+    const bool nextWins =
+        !kept.fixed &&
+        (next.fixed || (next.seam && (!kept.seam || next.upperLayer < kept.upperLayer)));
     const unsigned layers = kept.station.seamLayers | next.station.seamLayers;
     if (nextWins) {
         kept.station.position = next.station.position;
@@ -37,18 +37,21 @@ void merge(Candidate& kept, const Candidate& next) {
 } // namespace
 
 std::vector<Station> placeStations(double low, double high, const std::vector<Seam>& seams,
-                                   double width, double maxGap, bool fixedHigh) {
-    std::vector<Candidate> candidates{{{low, 0}, false, false}, {{high, 0}, false, fixedHigh}};
+                                   double width, double maxGap, bool fixedHigh, bool fixedLow) {
+    std::vector<Candidate> candidates{{{low, 0}, false, fixedLow}, {{high, 0}, false, fixedHigh}};
     for (const Seam& s : seams)
         if (s.position >= low - slack && s.position <= high + slack)
             candidates.push_back({{s.position, 1u << s.layer}, true, false, s.layer});
-    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-        return a.station.position < b.station.position;
-    });
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) {
+                         return a.station.position < b.station.position;
+                     });
 
     std::vector<Candidate> kept;
     for (const Candidate& c : candidates) {
-        if (kept.empty() || c.station.position - kept.back().station.position >= width)
+        // Two fixed ends (rims) both stay, however close.
+        if (kept.empty() || c.station.position - kept.back().station.position >= width ||
+            (c.fixed && kept.back().fixed))
             kept.push_back(c);
         else
             merge(kept.back(), c);

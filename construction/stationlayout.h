@@ -21,9 +21,11 @@ struct Station {
 // merged into one (a seam's position wins over a fixed end; of two seams the
 // upper layer's; the merged station carries both seams), then gaps wider than
 // maxGap filled with evenly spaced ones. Sorted. With fixedHigh the end at
-// high never moves (the coping block, right behind the pipe).
+// high never moves (the coping block, right behind the pipe); with fixedLow
+// neither does the end at low (a rim).
 std::vector<Station> placeStations(double low, double high, const std::vector<Seam>& seams,
-                                   double width, double maxGap, bool fixedHigh = false);
+                                   double width, double maxGap, bool fixedHigh = false,
+                                   bool fixedLow = false);
 
 // The positions alone.
 std::vector<double> stationPositions(const std::vector<Station>& stations);

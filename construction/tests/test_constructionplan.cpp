@@ -1,9 +1,12 @@
 #include "constructionplan.h"
+#include "cutlist.h"
 #include "quarvelerror.h"
 
 #include <cmath>
 #include <map>
 #include <QTest>
+
+using Lengths = QList<double>;
 
 namespace {
 
@@ -48,6 +51,21 @@ void checkPieces(const CurvePlan& c) {
     QVERIFY(near(area, signedArea(c.outline), 1e-6 * signedArea(c.outline)));
 }
 
+// "4x925.5 4x902.7": counts and lengths, longest first.
+QString countedLengths(const std::vector<LengthCount>& lengths) {
+    QStringList texts;
+    for (const LengthCount& l : lengths)
+        texts << QStringLiteral("%1x%2").arg(l.count).arg(formatLength(l.length));
+    return texts.join(u' ');
+}
+
+bool nearAll(const std::vector<double>& got, const Lengths& expected) {
+    if (got.size() != std::size_t(expected.size())) return false;
+    for (std::size_t i = 0; i < got.size(); ++i)
+        if (!near(got[i], expected[qsizetype(i)], 0.05)) return false;
+    return true;
+}
+
 } // namespace
 
 class TestConstructionPlan : public QObject {
@@ -57,6 +75,8 @@ private slots:
     void defaultFraming();
     void designs_data();
     void designs();
+    void deckFrames_data();
+    void deckFrames();
     void symmetric_data();
     void symmetric();
     void refusals_data();
@@ -90,7 +110,8 @@ void TestConstructionPlan::defaultPlan() {
                                            829.6, 1015.6, 1201.6, 1387.5};
         QCOMPARE(c.stations.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i)
-            QVERIFY2(near(c.stations[i], expected[i], 0.05), qPrintable(QString::number(c.stations[i])));
+            QVERIFY2(near(c.stations[i], expected[i], 0.05),
+                     qPrintable(QString::number(c.stations[i])));
         QCOMPARE(c.stationSeams[1], 1u);
         QCOMPARE(c.stationSeams[5], 2u);
         QCOMPARE(c.stationPoints.size(), c.stations.size());
@@ -169,9 +190,9 @@ void TestConstructionPlan::designs_data() {
                             << 2 << 2 << 0;
     QTest::newRow("three layers") << RampDimensions{} << QStringLiteral("surface=6,6,6") << 5
                                   << true << 2 << 3 << 0;
-    // A deck 300 mm behind the panels' back end needs its own support.
+    // A deck 300 mm behind the panels' back end stands on its own frame.
     QTest::newRow("short back") << RampDimensions{} << QStringLiteral("back=300,-") << 5 << true
-                                << 2 << 2 << 1;
+                                << 2 << 2 << 0;
     // Wider than a sheet: the joints along the ramp lie across the ribs, which carry them.
     QTest::newRow("wide") << design(60, 140, 70, 140, 300, 70, 140, 60) << QString() << 6 << true
                           << 2 << 2 << 0;
@@ -211,14 +232,80 @@ void TestConstructionPlan::designs() {
         for (double a : plan.surface.layers[i].seams)
             for (double b : plan.surface.layers[i - 1].seams)
                 QVERIFY(std::abs(a - b) > 10);
+    // A deck without a curve is framed like the flat, on the ground.
+    QCOMPARE(!plan.rightDeck, !hasRight);
+    QCOMPARE(plan.deckFrames[rightCurve] &&
+                 plan.deckFrames[rightCurve]->kind == DeckFrameKind::ground,
+             !hasRight);
     if (!hasRight) {
-        // Framed like the flat: whole-width joists.
-        QVERIFY(plan.rightDeck);
-        QCOMPARE(plan.rightDeck->length, 10.0 * dims.W);
-        QCOMPARE(plan.rightDeck->pieces, int(plan.rightDeck->stations.size()));
-        QVERIFY(near(plan.rightDeck->stations.back(), 600 - 44.5, 1e-9));
+        // A 600 mm deck, no seam: both ends e/2 inside and one between (562 > 400).
+        const DeckFrame& ground = *plan.deckFrames[rightCurve];
+        QCOMPARE(ground.stringers.count, 5);
+        QCOMPARE(ground.stringers.length, 600.0);
+        QVERIFY(nearAll(ground.joists.stations, {19, 300, 581}));
+        QCOMPARE(countedLengths(ground.joists.lengths), QStringLiteral("6x567.5 6x557.5"));
+        QCOMPARE(ground.legs.count, 0);
     }
     if (copings == 0) QVERIFY(near(plan.leftDeck->stations.back(), 600 - 44.5, 1e-9));
+}
+
+void TestConstructionPlan::deckFrames_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<Lengths>("legs");
+    QTest::addColumn<double>("legLength");
+    QTest::addColumn<Lengths>("joints");
+    QTest::addColumn<QString>("braces");
+    // A 300 mm frame: a leg flush with each end (89 along the ramp), 789 - 89
+    // high; braces across from 614.5 - 44.5 = 570 (outer bays) and 605.5
+    // apart, along over 255.5 - 44.5 = 211: the hypotenuses with 700.
+    QTest::newRow("back 300") << RampDimensions{} << QStringLiteral("back=300,300")
+                              << Lengths{44.5, 255.5} << 700.0 << Lengths{}
+                              << QStringLiteral("4x925.5 4x902.7 5x731.1");
+    // 5400 mm: two stringer pieces of 2700 joined over a leg; 2655.5 on each
+    // side of it in three spans of 885.2.
+    QTest::newRow("joined stringers")
+        << design(600, 140, 70, 140, 244, 70, 140, 60) << QStringLiteral("back=600,-")
+        << Lengths{44.5, 929.7, 1814.8, 2700, 3585.2, 4470.3, 5355.5} << 700.0 << Lengths{2700}
+        << QStringLiteral("30x1128.5 14x925.5 14x902.7");
+    // A 40 cm curve: legs of 400, not braced.
+    QTest::newRow("low deck") << design(60, 140, 40, 140, 244, 70, 140, 60)
+                              << QStringLiteral("back=300,-") << Lengths{44.5, 255.5} << 400.0
+                              << Lengths{} << QString();
+}
+
+void TestConstructionPlan::deckFrames() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(QString, settings);
+    QFETCH(Lengths, legs);
+    QFETCH(double, legLength);
+    QFETCH(Lengths, joints);
+    QFETCH(QString, braces);
+    const ConstructionPlan plan =
+        buildConstructionPlan(dims, parseConstructionLine(settings.toUtf8()));
+    QVERIFY(plan.deckFrames[leftCurve]);
+    const DeckFrame& f = *plan.deckFrames[leftCurve];
+    QVERIFY(f.kind == DeckFrameKind::legs);
+    QVERIFY2(nearAll(f.legs.positions, legs), qPrintable(lengthList(f.legs.positions)));
+    QCOMPARE(f.legs.perLine, int(legs.size()));
+    QCOMPARE(f.legs.count, 5 * int(legs.size()));
+    QVERIFY(near(f.legs.length, legLength, 1e-9));
+    QVERIFY(nearAll(f.stringers.joints, joints));
+    QCOMPARE(f.stringers.count, 5);
+    QCOMPARE(countedLengths(f.braces), braces);
+    // Rims: the frame's between stringers (two outer, two inner bays), the
+    // panels' between panels, right behind the frame.
+    QCOMPARE(countedLengths(f.backRim.pieces.lengths), QStringLiteral("2x567.5 2x557.5"));
+    QCOMPARE(f.frontRim.pieces.count, 4);
+    QCOMPARE(countedLengths(f.panelRim.pieces.lengths), QStringLiteral("4x587.5"));
+    QVERIFY(near(f.panelRim.station, f.length + 19, 1e-9));
+    QVERIFY(near(f.frontRim.station, f.length - 19, 1e-9));
+    // The panels' own joists start behind their rim and end at the coping block.
+    const JoistPlan& deck = *plan.leftDeck;
+    QVERIFY(deck.stations.front() >= f.panelRim.station + 89 - 1e-9);
+    QCOMPARE(deck.copingBlocks, 4);
+    for (std::size_t i = 1; i < f.joists.stations.size(); ++i)
+        QVERIFY(f.joists.stations[i] - f.joists.stations[i - 1] <= 400 + 1e-9);
 }
 
 void TestConstructionPlan::symmetric_data() {
@@ -274,6 +361,11 @@ void TestConstructionPlan::refusals_data() {
     QTest::newRow("dimensions Tracer refuses")
         << design(-1, 140, 70, 140, 244, 70, 140, 60) << QString()
         << QStringLiteral("Dimensions incorrectes");
+    // 600 - 500: no room for two 38 mm rims and an 89 mm leg.
+    QTest::newRow("deck frame too short")
+        << RampDimensions{} << QStringLiteral("back=500,-")
+        << QStringLiteral("Réglage de construction incorrect : back=500,- (le cadre de la "
+                          "plate-forme gauche mesurerait 100 mm ; il en faut au moins 165");
     // The deck alone is longer than a sheet: no cut along the curve helps.
     QTest::newRow("panel too large") << design(300, 140, 70, 140, 244, 70, 140, 60) << QString()
                                      << QStringLiteral("Flanc trop grand pour les panneaux");

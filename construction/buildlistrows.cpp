@@ -1,0 +1,85 @@
+#include "buildlistrows.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("CutList", text);
+}
+
+QString deckName(int side) {
+    return side == leftCurve ? tr("plate-forme gauche") : tr("plate-forme droite");
+}
+
+// One row per distinct length of a part.
+void addLengthRows(std::vector<CutListRow>& rows, const QString& article,
+                   const std::vector<LengthCount>& lengths, double width, double thickness,
+                   const QString& remark) {
+    for (const LengthCount& l : lengths)
+        if (l.count > 0) rows.push_back({article, l.count, l.length, width, thickness, remark});
+}
+
+void addLegFrameRows(const DeckFrame& f, const QString& deck, const ConstructionSettings& s,
+                     std::vector<CutListRow>& rows) {
+    const double e = f.stringers.section[0];
+    const double depth = f.stringers.section[1];
+    addLengthRows(rows, tr("Lisse arrière, %1").arg(deck), f.backRim.pieces.lengths, depth, e,
+                  tr("sur chant entre les longerons, à l'arrière du cadre"));
+    addLengthRows(rows, tr("Lisse avant, %1").arg(deck), f.frontRim.pieces.lengths, depth, e,
+                  tr("sur chant entre les longerons, boulonnée à la lisse des flancs (2 boulons "
+                     "par travée)"));
+    addLengthRows(rows, tr("Lisse des flancs, %1").arg(deck), f.panelRim.pieces.lengths, depth, e,
+                  tr("sur chant entre les flancs, contre leur bout arrière, axe à %1 mm de "
+                     "l'arrière")
+                      .arg(formatLength(f.panelRim.station)));
+    addLengthRows(rows, tr("Solive du cadre, %1").arg(deck), f.joists.lengths, s.ribWidth,
+                  s.ribDepth,
+                  tr("entre les longerons, posée comme les tasseaux, axes à %1 mm de l'arrière")
+                      .arg(lengthList(f.joists.stations)));
+    if (f.legs.count > 0)
+        rows.push_back({tr("Pied, %1").arg(deck), f.legs.count, f.legs.length, f.legs.section[1],
+                        f.legs.section[0],
+                        tr("%1 sous chaque longeron, axes à %2 mm de l'arrière, chacun tenu par "
+                           "une équerre")
+                            .arg(f.legs.perLine)
+                            .arg(lengthList(f.legs.positions))});
+    addLengthRows(rows, tr("Écharpe, %1").arg(deck), f.braces, s.ribWidth, s.ribDepth,
+                  tr("en diagonale, du haut d'un pied au bas du suivant"));
+}
+
+} // namespace
+
+QString stringerJointsRemark(const Stringers& stringers) {
+    if (stringers.joints.empty()) return QString();
+    return tr("chacun en %1 morceaux joints à %2 mm du bout")
+        .arg(stringers.piecesEach())
+        .arg(lengthList(stringers.joints));
+}
+
+void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
+    for (int side = 0; side < 2; ++side) {
+        const auto& frame = plan.deckFrames[side];
+        if (!frame) continue;
+        const DeckFrame& f = *frame;
+        const QString deck = deckName(side);
+        const bool legs = f.kind == DeckFrameKind::legs;
+        QString remark = legs ? tr("sur chant, un par ligne de flancs, sur les pieds")
+                              : tr("sur chant, un par ligne de flancs, posé au sol");
+        const QString joints = stringerJointsRemark(f.stringers);
+        if (!joints.isEmpty())
+            remark += QStringLiteral(" ; ") + joints +
+                      (legs ? tr(", au-dessus d'un pied") : tr(", sur une solive doublée"));
+        rows.push_back({tr("Longeron, %1").arg(deck), f.stringers.count * f.stringers.piecesEach(),
+                        f.stringers.pieceLength(), f.stringers.section[1], f.stringers.section[0],
+                        remark});
+        if (legs) {
+            addLegFrameRows(f, deck, plan.settings, rows);
+            continue;
+        }
+        addLengthRows(rows, tr("Solive, %1").arg(deck), f.joists.lengths, f.stringers.section[1],
+                      f.stringers.section[0],
+                      tr("sur chant entre les longerons, axes à %1 mm de l'arrière")
+                          .arg(lengthList(f.joists.stations)));
+    }
+}
