@@ -284,6 +284,19 @@ QByteArray sheetsJson(const NestingPlan& nesting) {
                  "  ");
 }
 
+QByteArray fastenersJson(const std::vector<FastenerCount>& fasteners) {
+    std::vector<QByteArray> rows;
+    for (const FastenerCount& f : fasteners)
+        rows.push_back(object({{"item", jsonString(QLatin1String(fastenerKey(f.item)))},
+                               {"size", jsonString(f.size)},
+                               {"count", QByteArray::number(f.count)},
+                               {"buy", QByteArray::number(f.buy)}}));
+    QByteArray out = "[";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out += (i > 0 ? ",\n    " : "\n    ") + rows[i];
+    return out + (rows.empty() ? "]" : "\n  ]");
+}
+
 } // namespace
 
 QByteArray planJson(const ConstructionPlan& plan) {
@@ -303,6 +316,7 @@ QByteArray planJson(const ConstructionPlan& plan) {
                   {"coping", object({{"pieces", QByteArray::number(plan.coping.pieces)},
                                      {"length", num(plan.coping.length)}})},
                   {"sheets", sheetsJson(plan.sheets)},
+                  {"fasteners", fastenersJson(plan.fasteners)},
                   {"warnings", array(warnings)}},
                  "") +
            "\n";

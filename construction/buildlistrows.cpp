@@ -48,7 +48,46 @@ void addLegFrameRows(const DeckFrame& f, const QString& deck, const Construction
                   tr("en diagonale, du haut d'un pied au bas du suivant"));
 }
 
+QString fastenerItemName(FastenerItem item) {
+    switch (item) {
+    case FastenerItem::surfaceScrew:
+        return tr("Vis de surface");
+    case FastenerItem::frameScrew:
+        return tr("Vis droite de tasseau ou de solive");
+    case FastenerItem::toeScrew:
+        return tr("Vis en biais");
+    case FastenerItem::spliceScrew:
+        return tr("Vis d'éclisse");
+    case FastenerItem::lagScrew:
+        return tr("Tire-fond de coping");
+    case FastenerItem::bolt:
+        return tr("Boulon de carrosserie");
+    case FastenerItem::bracket:
+        return tr("Équerre de pied");
+    case FastenerItem::bracketScrew:
+        return tr("Vis d'équerre");
+    case FastenerItem::braceScrew:
+        return tr("Vis d'écharpe");
+    case FastenerItem::glue:
+        return tr("Colle à bois (g)");
+    }
+    return QString();
+}
+
 } // namespace
+
+QString fastenerName(const FastenerCount& fastener) {
+    QString name = fastenerItemName(fastener.item);
+    if (fastener.item == FastenerItem::glue || fastener.size.isEmpty()) return name;
+    QString size = fastener.size;
+    size.replace(u'.', u',').replace(u'x', QStringLiteral(" × "));
+    return name + u' ' + size;
+}
+
+void addFastenerRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
+    for (const FastenerCount& f : plan.fasteners)
+        rows.push_back({fastenerName(f), int(f.count), 0, 0, 0, tr("à acheter : %1").arg(f.buy)});
+}
 
 QString stringerJointsRemark(const Stringers& stringers) {
     if (stringers.joints.empty()) return QString();

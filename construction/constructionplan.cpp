@@ -246,6 +246,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
             for (PlacedPart& part : sheet.parts)
                 if (placed[std::size_t(part.piece)]++ >= left->panelCount) part.curve = rightCurve;
     }
+    plan.fasteners = planFasteners(plan);
     return plan;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionsettings.h"
+#include "fasteners.h"
 #include "outline.h"
 #include "rampdimensions.h"
 
@@ -217,6 +218,7 @@ struct ConstructionPlan {
     std::array<std::optional<DeckFrame>, 2> deckFrames; // left, right
     PieceCount coping;
     NestingPlan sheets;
+    std::vector<FastenerCount> fasteners;
     QStringList warnings; // French sentences
 };
 
