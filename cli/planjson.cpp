@@ -284,6 +284,14 @@ QByteArray sheetsJson(const NestingPlan& nesting) {
                  "  ");
 }
 
+// Items one a line, indented under the key.
+QByteArray lines(const std::vector<QByteArray>& items, const QByteArray& indent) {
+    QByteArray out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i)
+        out += (i > 0 ? ",\n" : "\n") + indent + "  " + items[i];
+    return out + (items.empty() ? "]" : "\n" + indent + "]");
+}
+
 QByteArray fastenersJson(const std::vector<FastenerCount>& fasteners) {
     std::vector<QByteArray> rows;
     for (const FastenerCount& f : fasteners)
@@ -291,10 +299,35 @@ QByteArray fastenersJson(const std::vector<FastenerCount>& fasteners) {
                                {"size", jsonString(f.size)},
                                {"count", QByteArray::number(f.count)},
                                {"buy", QByteArray::number(f.buy)}}));
-    QByteArray out = "[";
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        out += (i > 0 ? ",\n    " : "\n    ") + rows[i];
-    return out + (rows.empty() ? "]" : "\n  ]");
+    return lines(rows, "  ");
+}
+
+QByteArray timberJson(const std::vector<TimberSection>& timber) {
+    std::vector<QByteArray> sections;
+    for (const TimberSection& t : timber) {
+        std::vector<QByteArray> pieces, boards;
+        for (const TimberPiece& p : t.pieces)
+            pieces.push_back(object({{"article", jsonString(p.article)},
+                                     {"length", num(p.length)},
+                                     {"count", QByteArray::number(p.count)}}));
+        for (const TimberBoard& b : boardsByLength(t.cutting)) {
+            std::vector<double> cuts;
+            for (const TimberCut& c : b.cuts)
+                cuts.push_back(c.length);
+            boards.push_back(object({{"stock", num(b.stock)},
+                                     {"count", QByteArray::number(b.count)},
+                                     {"cuts", numbers(cuts)},
+                                     {"offcut", num(b.offcut)}}));
+        }
+        sections.push_back(block({{"section", numbers({t.section[0], t.section[1]})},
+                                  {"pieces", lines(pieces, "      ")},
+                                  {"boards", lines(boards, "      ")},
+                                  {"bought", num(t.cutting.bought)},
+                                  {"lower_bound", num(t.cutting.lowerBound)},
+                                  {"optimal", t.cutting.optimal ? "true" : "false"}},
+                                 "    "));
+    }
+    return lines(sections, "  ");
 }
 
 } // namespace
@@ -317,6 +350,7 @@ QByteArray planJson(const ConstructionPlan& plan) {
                                      {"length", num(plan.coping.length)}})},
                   {"sheets", sheetsJson(plan.sheets)},
                   {"fasteners", fastenersJson(plan.fasteners)},
+                  {"timber", timberJson(plan.timber)},
                   {"warnings", array(warnings)}},
                  "") +
            "\n";

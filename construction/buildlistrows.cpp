@@ -1,6 +1,7 @@
 #include "buildlistrows.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace {
 
@@ -74,7 +75,55 @@ QString fastenerItemName(FastenerItem item) {
     return QString();
 }
 
+// "1400 ; 3 × 567.5 ; chute 1": a board's pieces in order, then its offcut.
+QString boardCuts(const TimberBoard& board) {
+    QStringList parts;
+    for (std::size_t i = 0; i < board.cuts.size();) {
+        std::size_t same = i + 1;
+        while (same < board.cuts.size() && board.cuts[same].length == board.cuts[i].length)
+            ++same;
+        const QString length = formatLength(board.cuts[i].length);
+        parts << (same - i > 1 ? QStringLiteral("%1 × %2").arg(same - i).arg(length) : length);
+        i = same;
+    }
+    parts << tr("chute %1").arg(formatLength(board.offcut));
+    return parts.join(QStringLiteral(" ; "));
+}
+
+QString sectionTotal(const TimberCutting& cutting) {
+    const QString metres = QString::number(cutting.bought / 1000, 'f', 1);
+    if (cutting.optimal) return tr("%1 m en tout, le moins possible").arg(metres);
+    return tr("%1 m en tout ; il en faut au moins %2 m")
+        .arg(metres, QString::number(cutting.lowerBound / 1000, 'f', 1));
+}
+
 } // namespace
+
+void addBoardRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
+    for (const TimberSection& t : plan.timber) {
+        const std::vector<TimberBoard> boards = boardsByLength(t.cutting);
+        QString total = sectionTotal(t.cutting);
+        for (std::size_t i = 0; i < boards.size();) {
+            std::size_t next = i;
+            int count = 0;
+            QStringList cuts;
+            for (; next < boards.size() && boards[next].stock == boards[i].stock; ++next) {
+                count += boards[next].count;
+                cuts << QStringLiteral("%1 × (%2)")
+                            .arg(boards[next].count)
+                            .arg(boardCuts(boards[next]));
+            }
+            QString remark = cuts.join(QStringLiteral(" ; "));
+            if (!total.isEmpty()) remark = total + QStringLiteral(" : ") + remark;
+            total.clear();
+            rows.push_back({tr("Bois %1 × %2 en %3")
+                                .arg(formatLength(t.section[0]), formatLength(t.section[1]),
+                                     formatLength(boards[i].stock)),
+                            count, boards[i].stock, t.section[0], t.section[1], remark});
+            i = next;
+        }
+    }
+}
 
 QString fastenerName(const FastenerCount& fastener) {
     QString name = fastenerItemName(fastener.item);

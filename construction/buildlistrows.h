@@ -10,6 +10,10 @@ void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& row
 // One row per fastener item and size: the exact count, what to buy in the remark.
 void addFastenerRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows);
 
+// One row per timber section and stock length: the boards to buy, how each is
+// cut (its pieces and offcut) in the remark, the section's total on its first.
+void addBoardRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows);
+
 // A fastener's name for people, with its size: "Vis de surface 4,5 × 45".
 QString fastenerName(const FastenerCount& fastener);
 

@@ -247,6 +247,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
                 if (placed[std::size_t(part.piece)]++ >= left->panelCount) part.curve = rightCurve;
     }
     plan.fasteners = planFasteners(plan);
+    plan.timber = planTimber(plan);
     return plan;
 }
 

@@ -4,6 +4,7 @@
 #include "fasteners.h"
 #include "outline.h"
 #include "rampdimensions.h"
+#include "timberlist.h"
 
 #include <array>
 #include <optional>
@@ -219,7 +220,8 @@ struct ConstructionPlan {
     PieceCount coping;
     NestingPlan sheets;
     std::vector<FastenerCount> fasteners;
-    QStringList warnings; // French sentences
+    std::vector<TimberSection> timber; // the rib section first
+    QStringList warnings;              // French sentences
 };
 
 // The whole plan. Throws QuarvelError: the dimensions as Tracer refuses them

@@ -157,6 +157,7 @@ std::vector<CutListRow> cutListRows(const ConstructionPlan& plan) {
     addPanelRows(plan, rows);
     addTimberRows(plan, rows);
     addSurfaceRows(plan, rows);
+    addBoardRows(plan, rows);
     addFastenerRows(plan, rows);
     for (const QString& warning : plan.warnings)
         rows.push_back({QStringLiteral("Avertissement"), 0, 0, 0, 0, warning});
