@@ -3,28 +3,72 @@
 #include "constructionarguments.h"
 #include "cutfile.h"
 #include "cutlist.h"
+#include "fileerror.h"
 #include "outputfile.h"
 #include "planjson.h"
+#include "posixfile.h"
+
+#include <cerrno>
+#include <QCoreApplication>
+
+namespace {
+
+// A price file is a few lines; anything much larger is not one.
+constexpr qsizetype largestPriceFile = 1 << 16;
+
+PriceTable readPriceFile(const QString& path) {
+    PosixFile file = PosixFile::openForReading(path);
+    QByteArray bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = file.read(buffer, sizeof buffer);
+        if (n < 0) throw FileError::fromErrno(errno, path);
+        if (n == 0) break;
+        bytes.append(buffer, n);
+        if (bytes.size() > largestPriceFile)
+            throw PriceFileError(QCoreApplication::translate(
+                                     "PlanCommand", "Fichier de prix incorrect : %1 (trop grand)")
+                                     .arg(path));
+    }
+    return parsePriceFile(bytes);
+}
+
+} // namespace
 
 QByteArray planUsage() {
-    return "quarvel-cli plan [settings options] [--csv | --json] FILE\n"
-           "    The construction plan's cut list as a text table, CSV or JSON.\n" +
+    return "quarvel-cli plan [settings options] [--prices FILE] [--csv | --json] FILE\n"
+           "    The construction plan's cut list as a text table, CSV or JSON, with\n"
+           "    the deck frames, fasteners, timber to buy and prices. --prices FILE: an\n"
+           "    INI file whose [prices] section sets sheet (per m2 per mm), timber (per\n"
+           "    metre of rib timber), pipe (per metre), screws_short, screws_long (per\n"
+           "    100), lag, bolt, bracket (each), glue (per kg) and currency; without it\n"
+           "    the prices are indicative.\n" +
            settingsOptionsUsage() +
-           "    Exit status: 0 printed, 1 design or settings refused, 2 usage or file error.\n";
+           "    Exit status: 0 printed, 1 design or settings refused, 2 usage, price\n"
+           "    file or file error.\n";
 }
 
 CommandResult planCommand(const QStringList& args) {
-    const CommandOptions options{
-        {QStringLiteral("--csv"), QStringLiteral("--json")}, {}, 1, planUsage()};
+    const CommandOptions options{{QStringLiteral("--csv"), QStringLiteral("--json")},
+                                 {QStringLiteral("--prices")},
+                                 1,
+                                 planUsage()};
     ConstructionArguments parsed;
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
     if (parsed.flags.contains(u"--csv") && parsed.flags.contains(u"--json"))
         return CommandResult{2, {}, "--csv and --json exclude each other\nusage: " + planUsage()};
+    PriceTable prices;
+    try {
+        if (parsed.values.contains(QStringLiteral("--prices")))
+            prices = readPriceFile(parsed.values.value(QStringLiteral("--prices")));
+    } catch (const QuarvelError& error) {
+        return CommandResult{2, {}, messageLine(error.message())};
+    }
     ConstructionPlan plan;
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
-    if (parsed.flags.contains(u"--csv")) return CommandResult{0, planCsv(plan), {}};
-    if (parsed.flags.contains(u"--json")) return CommandResult{0, planJson(plan), {}};
-    return CommandResult{0, planText(plan), {}};
+    if (parsed.flags.contains(u"--csv")) return CommandResult{0, planCsv(plan, prices), {}};
+    if (parsed.flags.contains(u"--json")) return CommandResult{0, planJson(plan, prices), {}};
+    return CommandResult{0, planText(plan, prices), {}};
 }
 
 QByteArray cutUsage() {

@@ -330,9 +330,28 @@ QByteArray timberJson(const std::vector<TimberSection>& timber) {
     return lines(sections, "  ");
 }
 
+QByteArray money(long long cents) {
+    return centsText(cents).toLatin1();
+}
+
+QByteArray costJson(const PlanCost& cost) {
+    std::vector<QByteArray> rows;
+    for (const CostLine& l : cost.lines)
+        rows.push_back(object({{"item", jsonString(l.item)},
+                               {"quantity", num(l.quantity)},
+                               {"unit", jsonString(l.unit)},
+                               {"unit_price", num(l.unitPrice)},
+                               {"price", money(l.cents)}}));
+    return block({{"currency", jsonString(cost.currency)},
+                  {"indicative", cost.indicative ? "true" : "false"},
+                  {"lines", lines(rows, "    ")},
+                  {"total", money(cost.cents)}},
+                 "  ");
+}
+
 } // namespace
 
-QByteArray planJson(const ConstructionPlan& plan) {
+QByteArray planJson(const ConstructionPlan& plan, const PriceTable& prices) {
     std::vector<QByteArray> warnings;
     for (const QString& w : plan.warnings)
         warnings.push_back(jsonString(w));
@@ -351,6 +370,7 @@ QByteArray planJson(const ConstructionPlan& plan) {
                   {"sheets", sheetsJson(plan.sheets)},
                   {"fasteners", fastenersJson(plan.fasteners)},
                   {"timber", timberJson(plan.timber)},
+                  {"cost", costJson(planCost(plan, prices))},
                   {"warnings", array(warnings)}},
                  "") +
            "\n";

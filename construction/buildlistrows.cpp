@@ -1,5 +1,6 @@
 #include "buildlistrows.h"
 
+#include <cmath>
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -97,32 +98,73 @@ QString sectionTotal(const TimberCutting& cutting) {
         .arg(metres, QString::number(cutting.lowerBound / 1000, 'f', 1));
 }
 
+// The boards of one stock length of a section, as the cut list shows them.
+QString boardsRemark(const TimberSection& t, double stock) {
+    QStringList cuts;
+    for (const TimberBoard& b : boardsByLength(t.cutting))
+        if (b.stock == stock) cuts << QStringLiteral("%1 × (%2)").arg(b.count).arg(boardCuts(b));
+    return cuts.join(QStringLiteral(" ; "));
+}
+
+const TimberSection* sectionOf(const ConstructionPlan& plan, const CostLine& line) {
+    for (const TimberSection& t : plan.timber)
+        if (t.section[0] == line.size[1] && t.section[1] == line.size[2]) return &t;
+    return nullptr;
+}
+
+// What sheets of this thickness are for: "flancs ; surface, couches 1 et 2".
+QString sheetUses(const ConstructionPlan& plan, double thickness) {
+    QStringList uses, layers;
+    if (plan.settings.panel == thickness && plan.sheets.count > 0) uses << tr("flancs");
+    for (std::size_t i = 0; i < plan.surface.layers.size(); ++i)
+        if (plan.surface.layers[i].thickness == thickness) layers << QString::number(i + 1);
+    if (!layers.isEmpty()) uses << tr("surface, couches %1").arg(layers.join(QStringLiteral(", ")));
+    return uses.join(QStringLiteral(" ; "));
+}
+
+CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line) {
+    const long long quantity = std::llround(line.quantity);
+    switch (line.kind) {
+    case CostKind::sheet:
+        return {
+            tr("Feuille de contreplaqué"), int(quantity), line.size[0], line.size[1], line.size[2],
+            sheetUses(plan, line.size[2]), line.cents};
+    case CostKind::board: {
+        const TimberSection* t = sectionOf(plan, line);
+        QString remark = t ? boardsRemark(*t, line.size[0]) : QString();
+        if (t && line.size[0] == t->cutting.boards.front().stock)
+            remark = sectionTotal(t->cutting) + QStringLiteral(" : ") + remark;
+        return {tr("Bois %1 × %2 en %3")
+                    .arg(formatLength(line.size[1]), formatLength(line.size[2]),
+                         formatLength(line.size[0])),
+                int(quantity),
+                line.size[0],
+                line.size[1],
+                line.size[2],
+                remark,
+                line.cents};
+    }
+    case CostKind::pipe:
+        return {tr("Tube acier de coping"),
+                int(quantity),
+                line.size[0],
+                line.size[1],
+                line.size[2],
+                QString(),
+                line.cents};
+    case CostKind::fastener:
+        break;
+    }
+    const FastenerCount& f = plan.fasteners[std::size_t(line.fastener)];
+    return {fastenerName(f), int(f.buy), 0, 0, 0, tr("à poser : %1").arg(f.count), line.cents};
+}
+
 } // namespace
 
-void addBoardRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
-    for (const TimberSection& t : plan.timber) {
-        const std::vector<TimberBoard> boards = boardsByLength(t.cutting);
-        QString total = sectionTotal(t.cutting);
-        for (std::size_t i = 0; i < boards.size();) {
-            std::size_t next = i;
-            int count = 0;
-            QStringList cuts;
-            for (; next < boards.size() && boards[next].stock == boards[i].stock; ++next) {
-                count += boards[next].count;
-                cuts << QStringLiteral("%1 × (%2)")
-                            .arg(boards[next].count)
-                            .arg(boardCuts(boards[next]));
-            }
-            QString remark = cuts.join(QStringLiteral(" ; "));
-            if (!total.isEmpty()) remark = total + QStringLiteral(" : ") + remark;
-            total.clear();
-            rows.push_back({tr("Bois %1 × %2 en %3")
-                                .arg(formatLength(t.section[0]), formatLength(t.section[1]),
-                                     formatLength(boards[i].stock)),
-                            count, boards[i].stock, t.section[0], t.section[1], remark});
-            i = next;
-        }
-    }
+void addShoppingRows(const ConstructionPlan& plan, const PlanCost& cost,
+                     std::vector<CutListRow>& rows) {
+    for (const CostLine& line : cost.lines)
+        rows.push_back(shoppingRow(plan, line));
 }
 
 QString fastenerName(const FastenerCount& fastener) {
@@ -131,11 +173,6 @@ QString fastenerName(const FastenerCount& fastener) {
     QString size = fastener.size;
     size.replace(u'.', u',').replace(u'x', QStringLiteral(" × "));
     return name + u' ' + size;
-}
-
-void addFastenerRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
-    for (const FastenerCount& f : plan.fasteners)
-        rows.push_back({fastenerName(f), int(f.count), 0, 0, 0, tr("à acheter : %1").arg(f.buy)});
 }
 
 QString stringerJointsRemark(const Stringers& stringers) {

@@ -7,12 +7,11 @@
 // The cut list's rows for the frames under the decks.
 void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows);
 
-// One row per fastener item and size: the exact count, what to buy in the remark.
-void addFastenerRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows);
-
-// One row per timber section and stock length: the boards to buy, how each is
-// cut (its pieces and offcut) in the remark, the section's total on its first.
-void addBoardRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows);
+// What to buy, one row per line of the priced shopping list: sheets by
+// thickness (what they are for in the remark), boards by section and stock
+// length (how each is cut), pipes, fasteners (how many are set).
+void addShoppingRows(const ConstructionPlan& plan, const PlanCost& cost,
+                     std::vector<CutListRow>& rows);
 
 // A fastener's name for people, with its size: "Vis de surface 4,5 × 45".
 QString fastenerName(const FastenerCount& fastener);

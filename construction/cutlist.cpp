@@ -152,38 +152,56 @@ QString lengthList(const std::vector<double>& lengths) {
     return texts.join(QStringLiteral(" ; "));
 }
 
-std::vector<CutListRow> cutListRows(const ConstructionPlan& plan) {
+QString costTotalText(const PlanCost& cost) {
+    QString text = QCoreApplication::translate("CutList", "Total : %1 %2")
+                       .arg(centsText(cost.cents), cost.currency);
+    if (cost.indicative)
+        text += QCoreApplication::translate("CutList",
+                                            " (prix indicatifs, magasin de bricolage, 2026 ; "
+                                            "donnez les vôtres avec --prices FICHIER)");
+    return text;
+}
+
+std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices) {
     std::vector<CutListRow> rows;
     addPanelRows(plan, rows);
     addTimberRows(plan, rows);
     addSurfaceRows(plan, rows);
-    addBoardRows(plan, rows);
-    addFastenerRows(plan, rows);
+    addShoppingRows(plan, planCost(plan, prices), rows);
     for (const QString& warning : plan.warnings)
         rows.push_back({QStringLiteral("Avertissement"), 0, 0, 0, 0, warning});
     return rows;
 }
 
-QByteArray planCsv(const ConstructionPlan& plan) {
-    QString text =
-        QStringLiteral("article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque\r\n");
-    for (const CutListRow& row : cutListRows(plan)) {
-        text +=
-            QStringList{
-                csvField(row.article), row.quantity > 0 ? QString::number(row.quantity) : QString(),
-                number(row.length),    number(row.width),
-                number(row.thickness), csvField(row.remark)}
-                .join(u',');
+QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices) {
+    const PlanCost cost = planCost(plan, prices);
+    QString text = QStringLiteral(
+        "article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque,prix\r\n");
+    const auto addRow = [&text](const CutListRow& row) {
+        text += QStringList{csvField(row.article),
+                            row.quantity > 0 ? QString::number(row.quantity) : QString(),
+                            number(row.length),
+                            number(row.width),
+                            number(row.thickness),
+                            csvField(row.remark),
+                            row.cents ? centsText(*row.cents) : QString()}
+                    .join(u',');
         text += QStringLiteral("\r\n");
-    }
+    };
+    for (const CutListRow& row : cutListRows(plan, prices))
+        addRow(row);
+    addRow({QCoreApplication::translate("CutList", "Total"), 0, 0, 0, 0, costTotalText(cost),
+            cost.cents});
     return text.toUtf8();
 }
 
-QByteArray planText(const ConstructionPlan& plan) {
-    const std::vector<CutListRow> rows = cutListRows(plan);
-    const QStringList header{QStringLiteral("article"), QStringLiteral("qté"),
-                             QStringLiteral("longueur"), QStringLiteral("largeur"),
-                             QStringLiteral("épaisseur")};
+QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices) {
+    const std::vector<CutListRow> rows = cutListRows(plan, prices);
+    const PlanCost cost = planCost(plan, prices);
+    const QStringList header{
+        QStringLiteral("article"),   QStringLiteral("qté"),
+        QStringLiteral("longueur"),  QStringLiteral("largeur"),
+        QStringLiteral("épaisseur"), QCoreApplication::translate("CutList", "prix")};
     std::vector<QStringList> cells{header};
     QStringList remarks{QString()};
     QStringList warnings;
@@ -193,7 +211,8 @@ QByteArray planText(const ConstructionPlan& plan) {
             continue;
         }
         cells.push_back({row.article, QString::number(row.quantity), number(row.length),
-                         number(row.width), number(row.thickness)});
+                         number(row.width), number(row.thickness),
+                         row.cents ? centsText(*row.cents) + u' ' + cost.currency : QString()});
         remarks << row.remark;
     }
     std::vector<qsizetype> widths(header.size(), 0);
@@ -211,6 +230,7 @@ QByteArray planText(const ConstructionPlan& plan) {
         if (!remarks[qsizetype(i)].isEmpty())
             text += QStringLiteral("    ") + remarks[qsizetype(i)] + u'\n';
     }
+    text += u'\n' + costTotalText(cost) + u'\n';
     if (!warnings.isEmpty()) {
         text += QStringLiteral("\nAvertissements :\n");
         for (const QString& w : warnings)

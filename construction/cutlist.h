@@ -1,7 +1,9 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "prices.h"
 
+#include <optional>
 #include <QByteArray>
 #include <QString>
 #include <vector>
@@ -9,24 +11,42 @@
 // The cut list of a plan: what to buy and cut, one row per article, as the
 // plan window shows it and the batch tool prints it.
 struct CutListRow {
+    CutListRow() = default;
+    CutListRow(QString article, int quantity, double length, double width, double thickness,
+               QString remark, std::optional<long long> cents = std::nullopt)
+        : article(std::move(article))
+        , quantity(quantity)
+        , length(length)
+        , width(width)
+        , thickness(thickness)
+        , remark(std::move(remark))
+        , cents(cents) {}
+
     QString article;
     int quantity = 0;
     double length = 0; // mm
     double width = 0;
     double thickness = 0;
     QString remark;
+    std::optional<long long> cents; // the price of what the row buys
 };
 
-// Side panels, nested sheets, ribs, joists, surface sheets per layer (with
-// where their seams fall), coping; then one row per warning (quantity 0).
-std::vector<CutListRow> cutListRows(const ConstructionPlan& plan);
+// Side panels, nested sheets, ribs, joists, the frames, surface sheets per
+// layer (with where their seams fall), coping; then what to buy, priced:
+// sheets, boards (how each is cut), pipes, fasteners; then one row per
+// warning (quantity 0).
+std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices = {});
 
-// The rows as CSV, UTF-8, columns
-// article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque; CR LF.
-QByteArray planCsv(const ConstructionPlan& plan);
+// The rows as CSV, UTF-8, columns article,quantité,longueur (mm),largeur
+// (mm),épaisseur (mm),remarque,prix; a last row the total; CR LF.
+QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices = {});
 
-// The rows as a text table in UTF-8 for a terminal, warnings below it.
-QByteArray planText(const ConstructionPlan& plan);
+// The rows as a text table in UTF-8 for a terminal, the total and the
+// warnings below it.
+QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices = {});
+
+// "Total : 812.34 € (prix indicatifs ...)".
+QString costTotalText(const PlanCost& cost);
 
 // A list of lengths, "312.5 ; 1532.5".
 QString lengthList(const std::vector<double>& lengths);

@@ -21,7 +21,8 @@ enum Column {
     lengthColumn,
     widthColumn,
     thicknessColumn,
-    remarkColumn
+    remarkColumn,
+    priceColumn
 };
 
 QString lengthCell(double mm) {
@@ -67,12 +68,14 @@ PlanWindow::PlanWindow(QWidget* parent)
     planLayout->addWidget(m_summary);
 
     auto* splitter = new QSplitter(Qt::Vertical, planPage);
-    m_table = new QTableWidget(0, 6, splitter);
+    m_table = new QTableWidget(0, 7, splitter);
     m_table->setObjectName(QStringLiteral("cutList"));
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Article"), QStringLiteral("Quantité"), QStringLiteral("Longueur (mm)"),
          QStringLiteral("Largeur (mm)"), QStringLiteral("Épaisseur (mm)"),
-         QStringLiteral("Remarque")});
+         QStringLiteral("Remarque"), tr("Prix")});
+    // The remark, often long, stays last on screen.
+    m_table->horizontalHeader()->moveSection(priceColumn, remarkColumn);
     m_table->verticalHeader()->hide();
     // Compact rows: the whole cut list of a usual ramp fits without scrolling.
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
@@ -115,12 +118,16 @@ void PlanWindow::showPlan(const ConstructionPlan& plan) {
     auto shown = std::make_shared<const ConstructionPlan>(plan);
     fillTable(*shown);
     int panelSheets = shown->sheets.count;
-    m_summary->setText(QStringLiteral("Contreplaqué : %1 panneaux pour la surface, %2 pour les "
-                                      "flancs (%3 × %4 mm)")
-                           .arg(shown->surface.sheets)
-                           .arg(panelSheets)
-                           .arg(lengthFieldText(shown->settings.sheetShort, QLocale()),
-                                lengthFieldText(shown->settings.sheetLong, QLocale())));
+    const PlanCost cost = planCost(*shown, PriceTable{});
+    m_summary->setText(
+        QStringLiteral("Contreplaqué : %1 panneaux pour la surface, %2 pour les "
+                       "flancs (%3 × %4 mm)")
+            .arg(shown->surface.sheets)
+            .arg(panelSheets)
+            .arg(lengthFieldText(shown->settings.sheetShort, QLocale()),
+                 lengthFieldText(shown->settings.sheetLong, QLocale())) +
+        tr(" ; coût : %1 (prix indicatifs)")
+            .arg(QLocale().toCurrencyString(double(cost.cents) / 100, cost.currency)));
     setPlanShown(std::move(shown));
     m_pages->setCurrentIndex(1);
 }
@@ -159,6 +166,10 @@ void PlanWindow::fillTable(const ConstructionPlan& plan) {
         m_table->setItem(r, widthColumn, cell(lengthCell(row.width), right));
         m_table->setItem(r, thicknessColumn, cell(lengthCell(row.thickness), right));
         m_table->setItem(r, remarkColumn, cell(row.remark, Qt::AlignLeft));
+        m_table->setItem(
+            r, priceColumn,
+            cell(row.cents ? QLocale().toString(double(*row.cents) / 100, 'f', 2) : QString(),
+                 right));
         // A long remark (the seams of a wide ramp) is cut short in its cell.
         m_table->item(r, remarkColumn)->setToolTip(row.remark);
         if (row.quantity == 0)

@@ -241,6 +241,12 @@ private slots:
                  plan.settings.coping > 0);
         QVERIFY(window->summary()->text().contains(
             QStringLiteral("%1 panneaux pour la surface").arg(plan.surface.sheets)));
+        // What is bought is priced, at the indicative prices, and said so.
+        const std::vector<CutListRow> rows = cutListRows(plan);
+        for (int r = 0; r < int(rows.size()); ++r)
+            QCOMPARE(cellText(table, r, 6).isEmpty(), !rows[std::size_t(r)].cents.has_value());
+        QVERIFY(rowOf(table, QStringLiteral("Vis de surface 4,5 × 45")) >= 0);
+        QVERIFY(window->summary()->text().contains(QStringLiteral("prix indicatifs")));
         for (QPushButton* b :
              {window->csvButton(), window->templatesButton(), window->cutFileButton()})
             QVERIFY(b->isEnabled());

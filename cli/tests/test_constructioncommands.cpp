@@ -44,6 +44,7 @@ private slots:
     void planJsonCheckValues_data();
     void planJsonCheckValues();
     void planJsonBuild();
+    void planJsonDeckFrames();
     void surfaceSheets_data();
     void surfaceSheets();
     void optionsOverrideTheFileLine();
@@ -194,6 +195,65 @@ void TestConstructionCommands::planJsonBuild() {
         plan["frame"].toObject()["flat"].toObject()["stringers"].toObject();
     QCOMPARE(stringers["count"].toInt(), 5);
     QCOMPARE(stringers["length"].toDouble(), 1400.0);
+    QCOMPARE(plan["frame"].toObject()["left_deck"], QJsonValue(QJsonValue::Null));
+
+    // Fasteners, timber and prices, as a builder buys them.
+    QStringList fasteners;
+    for (const QJsonValue& f : plan["fasteners"].toArray())
+        fasteners << QStringLiteral("%1 %2 %3/%4")
+                         .arg(f["item"].toString(), f["size"].toString())
+                         .arg(f["count"].toInt())
+                         .arg(f["buy"].toInt());
+    QCOMPARE(fasteners.join(" | "),
+             "surface_screw 4.5x45 578/640 | surface_screw 4.5x35 578/640 | frame_screw 6x80 "
+             "96/110 | frame_screw 6x60 240/270 | toe_screw 6x60 192/220 | lag_screw 8x130 16/18");
+    const QJsonArray timber = plan["timber"].toArray();
+    QCOMPARE(timber.size(), 1);
+    QCOMPARE(timber[0]["bought"].toDouble(), 82800.0);
+    QVERIFY(timber[0]["optimal"].toBool());
+    QVERIFY(timber[0]["lower_bound"].toDouble() > 82000);
+    double boards = 0;
+    for (const QJsonValue& b : timber[0]["boards"].toArray())
+        boards += b["stock"].toDouble() * b["count"].toInt();
+    QCOMPARE(boards, 82800.0);
+    const QJsonObject cost = plan["cost"].toObject();
+    QVERIFY(cost["indicative"].toBool());
+    QCOMPARE(cost["currency"].toString(), QStringLiteral("€"));
+    double total = 0;
+    for (const QJsonValue& l : cost["lines"].toArray())
+        total += l["price"].toDouble();
+    QCOMPARE(qRound64(total * 100), qRound64(cost["total"].toDouble() * 100));
+}
+
+// Decks on frames 300 mm long behind the panels: two legs a line, 789 - 89
+// high, braced; two bolts a bay between the rims.
+void TestConstructionCommands::planJsonDeckFrames() {
+    const QString prices =
+        writeDesign(m_dir, "prices.ini", "[prices]\nbolt = 2.5\ncurrency = CHF\n");
+    const Run run = runCli({"plan", "--json", "--back", "300,300", "--prices", prices, m_default});
+    QCOMPARE(run.status, 0);
+    const QJsonObject plan = QJsonDocument::fromJson(run.out).object();
+    for (const char* deck : {"left_deck", "right_deck"}) {
+        const QJsonObject f = plan["frame"].toObject()[QLatin1String(deck)].toObject();
+        QCOMPARE(f["kind"].toString(), QStringLiteral("legs"));
+        const QJsonObject legs = f["legs"].toObject();
+        QCOMPARE(legs["per_line"].toInt(), 2);
+        QCOMPARE(legs["count"].toInt(), 10);
+        QCOMPARE(legs["length"].toDouble(), 700.0);
+        QVERIFY(nearAll(numbers(legs["positions"]), {44.5, 255.5}));
+        QCOMPARE(f["braces"].toArray().size(), 3);
+        QCOMPARE(f["rims"].toObject()["panel"].toObject()["count"].toInt(), 4);
+        QCOMPARE(f["stringers"].toObject()["joints"].toArray().size(), 0);
+    }
+    const QJsonObject cost = plan["cost"].toObject();
+    QVERIFY(!cost["indicative"].toBool());
+    QCOMPARE(cost["currency"].toString(), QStringLiteral("CHF"));
+    // 16 bolts, 18 bought at 2.50.
+    bool bolts = false;
+    for (const QJsonValue& l : cost["lines"].toArray())
+        if (l["item"].toString() == QStringLiteral("bolt M10x100"))
+            bolts = l["quantity"].toInt() == 18 && l["price"].toDouble() == 45.0;
+    QVERIFY(bolts);
 }
 
 void TestConstructionCommands::surfaceSheets_data() {
@@ -201,10 +261,12 @@ void TestConstructionCommands::surfaceSheets_data() {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<int>("sheets");
     QTest::addColumn<QString>("narrow");
-    QTest::newRow("default") << "60 140 70 140 244 70 140 60" << "1220x2440" << 10 << QString();
-    QTest::newRow("244 cm on 4 x 8 ft")
-        << "60 140 70 140 244 70 140 60" << "1219.2x2438.4" << 10 << QString();
-    QTest::newRow("246 cm") << "60 140 70 140 246 70 140 60" << "1220x2440" << 12 << "left";
+    QTest::newRow("default") << "60 140 70 140 244 70 140 60"
+                             << "1220x2440" << 10 << QString();
+    QTest::newRow("244 cm on 4 x 8 ft") << "60 140 70 140 244 70 140 60"
+                                        << "1219.2x2438.4" << 10 << QString();
+    QTest::newRow("246 cm") << "60 140 70 140 246 70 140 60"
+                            << "1220x2440" << 12 << "left";
 }
 
 void TestConstructionCommands::surfaceSheets() {
@@ -270,6 +332,16 @@ void TestConstructionCommands::failures_data() {
         << "Réglage de construction incorrect : flat=60";
     QTest::newRow("csv and json") << QStringList{"plan", "--csv", "--json"} << good << 2
                                   << "--csv and --json";
+    QTest::newRow("no price file") << QStringList{"plan", "--prices", m_dir.filePath("nowhere.ini")}
+                                   << good << 2 << "Fichier introuvable";
+    QTest::newRow("bad price file")
+        << QStringList{"plan", "--prices", writeDesign(m_dir, "bad.ini", "[prices]\nwood = 2\n")}
+        << good << 2 << "Fichier de prix incorrect : wood (clé inconnue)";
+    QTest::newRow("bad price") << QStringList{"plan", "--prices",
+                                              writeDesign(m_dir, "bad2.ini", "[prices]\nglue=x\n")}
+                               << good << 2 << "Fichier de prix incorrect : glue=x (";
+    QTest::newRow("deck frame too short") << QStringList{"plan", "--back", "500,-"} << good << 1
+                                          << "Réglage de construction incorrect : back=500,- (";
     QTest::newRow("cut to a pdf") << QStringList{"cut"} << good << 2
                                   << "OUT must end in .dxf or .svg";
     QTest::newRow("template bad paper") << QStringList{"template", "--paper", "a5"} << good << 2
@@ -325,13 +397,20 @@ void TestConstructionCommands::csvAndText() {
     const Run csv = runCli({"plan", "--csv", m_default});
     QCOMPARE(csv.status, 0);
     const QList<QByteArray> lines = csv.out.split('\n');
-    QCOMPARE(lines.first(),
-             QByteArray("article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque\r"));
+    QCOMPARE(
+        lines.first(),
+        QByteArray("article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque,prix\r"));
     QVERIFY(csv.out.contains("Flanc courbe gauche,5,1812.4,789,18,"));
     QVERIFY(csv.out.contains("Panneau pour flancs,5,2440,1220,18,"));
+    // Bought lines priced: 640 screws at 4 a hundred; the total last, indicative.
+    QVERIFY(csv.out.contains("Vis de surface 4,5 × 45\",640,,,,à poser : 578,25.60\r"));
+    QVERIFY(lines[lines.size() - 2].startsWith("Total,,,,,"));
+    QVERIFY(lines[lines.size() - 2].contains("prix indicatifs"));
     const Run text = runCli({"plan", m_default});
     QCOMPARE(text.status, 0);
     QVERIFY(text.out.contains("Flanc courbe droite"));
+    QVERIFY(text.out.contains("Bois 89 × 38 en 4800"));
+    QVERIFY(text.out.contains("Total : "));
 }
 
 void TestConstructionCommands::computingCommandsLoadNoGui() {

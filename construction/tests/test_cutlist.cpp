@@ -86,19 +86,27 @@ void TestCutList::csvReadsBackRowForRow() {
     const ConstructionPlan plan = buildConstructionPlan(wall, ConstructionSettings{});
     const std::vector<CutListRow> rows = cutListRows(plan);
     const QList<QStringList> csv = readCsv(QString::fromUtf8(planCsv(plan)));
-    QCOMPARE(csv.size(), qsizetype(rows.size()) + 1);
-    QCOMPARE(csv.first().join(u','),
-             QStringLiteral("article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque"));
+    // The header, a line a row, the total.
+    QCOMPARE(csv.size(), qsizetype(rows.size()) + 2);
+    QCOMPARE(
+        csv.first().join(u','),
+        QStringLiteral("article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque,prix"));
     bool sawComma = false;
+    long long cents = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const QStringList& fields = csv[qsizetype(i) + 1];
-        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields.size(), 7);
         QCOMPARE(fields[0], rows[i].article);
         QCOMPARE(fields[5], rows[i].remark);
         if (rows[i].quantity > 0) QCOMPARE(fields[1].toInt(), rows[i].quantity);
         sawComma = sawComma || rows[i].remark.contains(u',');
+        cents += qRound64(fields[6].toDouble() * 100);
     }
     QVERIFY(sawComma);
+    // The total is the priced rows' sum.
+    QCOMPARE(csv.last()[0], QStringLiteral("Total"));
+    QCOMPARE(qRound64(csv.last()[6].toDouble() * 100), cents);
+    QVERIFY(cents > 0);
 }
 
 void TestCutList::textTableKeepsColumnsAligned() {
