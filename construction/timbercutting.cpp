@@ -257,9 +257,13 @@ public:
         for (long long steps = packingStepsPerTotal; !proof.total && !outOfBudget();
              steps = std::min(steps * 8, maxPackingSteps)) {
             proof.total = true;
-            for (long long total = leastTotal; total < totalOf(incumbent) && !outOfBudget();
+            for (long long total = leastTotal; total < totalOf(incumbent);
                  total = totals.atLeast(total + 1)) {
                 if (refuted.contains(total)) continue;
+                if (outOfBudget()) {
+                    proof.total = false;
+                    break;
+                }
                 Boards packing;
                 Outcome outcome = packTotal(total, steps, steps == packingStepsPerTotal, packing);
                 if (outcome == Outcome::refuted) refuted.insert(total);
@@ -268,7 +272,6 @@ public:
                 incumbent = shortened(problem, packing);
                 break;
             }
-            if (outOfBudget()) proof.total = false;
         }
         preferring = true;
         proof.all = preferBoards(incumbent) && proof.total;
@@ -315,6 +318,18 @@ private:
         return complete;
     }
 
+    // At least this many boards make a total: the linear programme with the
+    // total as a limit, counting boards.
+    long long fewestBoards(long long total) {
+        const std::vector<double> perBoard(problem.stock.size(), 1.0);
+        const CuttingLpSolution relaxed =
+            lp.solve(problem.demand, nullptr, double(total), perBoard, boardShortfallCost);
+        const double bound =
+            boardBound(problem, problem.demand, double(total), relaxed.price, relaxed.lengthPrice);
+        if (std::isinf(bound)) return std::numeric_limits<long long>::max();
+        return (long long)std::ceil(bound - 1e-6);
+    }
+
     int totalPieces() const {
         return std::accumulate(problem.demand.begin(), problem.demand.end(), 0);
     }
@@ -327,17 +342,6 @@ private:
     CuttingLp& lp;
     std::vector<double> price;
 
-    // At least this many boards make a total: the linear programme with the
-    // total as a limit, counting boards.
-    long long fewestBoards(long long total) {
-        const std::vector<double> perBoard(problem.stock.size(), 1.0);
-        const CuttingLpSolution relaxed =
-            lp.solve(problem.demand, nullptr, double(total), perBoard, boardShortfallCost);
-        const double bound =
-            boardBound(problem, problem.demand, double(total), relaxed.price, relaxed.lengthPrice);
-        if (std::isinf(bound)) return std::numeric_limits<long long>::max();
-        return (long long)std::ceil(bound - 1e-6);
-    }
     double worth = 0; // of all the pieces at price
     const TimberSearchBudget& budget;
     Clock::time_point deadline;
