@@ -40,7 +40,10 @@ struct TimberCutting {
     int boardCount() const;
 };
 
-// How long the search may go on once the bound has not proven the total.
+// How long the search may go on, from the call: three quarters of the time
+// for a total the bound leaves unproven, then the rest for the preference
+// among boards of the total found. The bound and the first boards come
+// whatever the budget.
 struct TimberSearchBudget {
     std::chrono::milliseconds time{200};
     long long steps = -1; // mixes of boards tried and packings explored; negative: no limit
