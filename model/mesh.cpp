@@ -135,7 +135,8 @@ Mesh cylinderMesh(double radius, double length, double tolerance) {
     std::vector<QPointF> ring;
     std::vector<std::array<int, 3>> face;
     for (int i = 0; i < n; ++i) {
-        const double a = 2 * std::numbers::pi * i / n;
+        // From the top: the bar's highest line is a true one.
+        const double a = std::numbers::pi / 2 + 2 * std::numbers::pi * i / n;
         ring.emplace_back(radius * std::cos(a), radius * std::sin(a));
         if (i >= 2) face.push_back({0, i - 1, i});
     }

@@ -123,13 +123,16 @@ void ModelPicture::drawInto(QImage& image, const PictureOptions& options) {
     if (image.isNull()) return;
     image.fill(background);
     const ModelProjection view = projection(options.angles, image.size());
+    const auto marked = [](const std::vector<bool>& mask, int part) {
+        return std::size_t(part) < mask.size() && mask[std::size_t(part)];
+    };
     const auto shown = [&](int part) {
-        return options.shown.empty() || options.shown[std::size_t(part)];
+        return options.shown.empty() || marked(options.shown, part);
     };
     const bool anyHighlighted = std::find(options.highlighted.begin(), options.highlighted.end(),
                                           true) != options.highlighted.end();
     const auto pale = [&](int part) {
-        return anyHighlighted && !options.highlighted[std::size_t(part)];
+        return anyHighlighted && !marked(options.highlighted, part);
     };
 
     std::vector<DepthRaster::Vertex> corners(m_vertices.size());

@@ -11,9 +11,9 @@
 struct PictureOptions {
     ViewAngles angles = viewAngles(ModelView::Isometric);
     QSize size{1200, 800};
-    // Per part, in the model's order; empty: every part. The picture is
-    // framed on the whole model, shown or not, so that pictures of the
-    // assembly steps line up.
+    // Per part, in the model's order (parts past its end count as false);
+    // empty: every part. The picture is framed on the whole model, shown or
+    // not, so that pictures of the assembly steps line up.
     std::vector<bool> shown;
     // Per part; empty: none. When any part is highlighted, the others are
     // drawn paler.
