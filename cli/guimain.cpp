@@ -1,4 +1,5 @@
 #include "designrender.h"
+#include "modelcommand.h"
 #include "plancommand.h"
 #include "rendercommand.h"
 #include "templatecommand.h"
@@ -11,10 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-// quarvel-cli-gui: the batch commands that draw (render, template, and trace
-// measuring its default plot size on a lone chart), started by quarvel-cli
-// for them; it runs every other command as well. Each subcommand is one row
-// of the table below.
+// quarvel-cli-gui: the batch commands that draw (render, template, model,
+// picture, and trace measuring its default plot size on a lone chart),
+// started by quarvel-cli for them; it runs every other command as well. Each
+// subcommand is one row of the table below.
 
 namespace {
 
@@ -49,6 +50,8 @@ const Subcommand subcommands[] = {
     {"plan", planUsage, planCommand},
     {"template", templateUsage, templateCommand},
     {"cut", cutUsage, cutCommand},
+    {"model", modelUsage, modelCommand},
+    {"picture", pictureUsage, pictureCommand},
 };
 
 QByteArray usageText() {
