@@ -103,13 +103,14 @@ ModelPicture::ModelPicture(const RampModel& model) {
 }
 
 ModelProjection ModelPicture::projection(const PictureOptions& options) const {
-    return projection(options.angles, options.size);
+    return projection(options.angles, options.size, options.zoom);
 }
 
-ModelProjection ModelPicture::projection(ViewAngles angles, QSize size) const {
+ModelProjection ModelPicture::projection(ViewAngles angles, QSize size, double zoom) const {
     ModelProjection projection(angles);
     const double margin = std::max(2.0, marginShare * std::min(size.width(), size.height()));
     projection.fit(m_vertices, size, margin);
+    projection.zoom(zoom, QPointF(size.width() / 2.0, size.height() / 2.0));
     return projection;
 }
 
@@ -122,7 +123,7 @@ QImage ModelPicture::draw(const PictureOptions& options) {
 void ModelPicture::drawInto(QImage& image, const PictureOptions& options) {
     if (image.isNull()) return;
     image.fill(background);
-    const ModelProjection view = projection(options.angles, image.size());
+    const ModelProjection view = projection(options.angles, image.size(), options.zoom);
     const auto marked = [](const std::vector<bool>& mask, int part) {
         return std::size_t(part) < mask.size() && mask[std::size_t(part)];
     };

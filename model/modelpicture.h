@@ -11,6 +11,8 @@
 struct PictureOptions {
     ViewAngles angles = viewAngles(ModelView::Isometric);
     QSize size{1200, 800};
+    // Magnification about the picture's centre: 1 fits the whole model.
+    double zoom = 1;
     // Per part, in the model's order (parts past its end count as false);
     // empty: every part. The picture is framed on the whole model, shown or
     // not, so that pictures of the assembly steps line up.
@@ -30,7 +32,7 @@ public:
 
     // The projection a picture with these options uses.
     ModelProjection projection(const PictureOptions& options) const;
-    ModelProjection projection(ViewAngles angles, QSize size) const;
+    ModelProjection projection(ViewAngles angles, QSize size, double zoom = 1) const;
 
     // A new picture of options.size.
     QImage draw(const PictureOptions& options);

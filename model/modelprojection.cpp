@@ -62,3 +62,8 @@ void ModelProjection::fit(const std::vector<QVector3D>& points, QSize picture, d
     m_origin = QPointF(picture.width() / 2.0 - m_scale * (left + right) / 2,
                        picture.height() / 2.0 + m_scale * (bottom + top) / 2);
 }
+
+void ModelProjection::zoom(double factor, QPointF about) {
+    m_scale *= factor;
+    m_origin = about + (m_origin - about) * factor;
+}

@@ -39,6 +39,8 @@ public:
     // Scaled and moved so that the points fill the picture less a margin on
     // every side, centred.
     void fit(const std::vector<QVector3D>& points, QSize picture, double margin);
+    // Magnified by factor, the pixel `about` staying where it is.
+    void zoom(double factor, QPointF about);
 
     QPointF toPixel(const QVector3D& p) const {
         return {m_origin.x() + m_scale * double(QVector3D::dotProduct(m_right, p)),
