@@ -31,7 +31,7 @@ DesignPicture renderDesign(const QString& designPath, const DesignRenderOptions&
 QString renderDesignToBmp(const QString& designPath, const QString& bmpPath,
                           const DesignRenderOptions& options) {
     const DesignPicture picture = renderDesign(designPath, options);
-    writeBmpFile(bmpPath, picture.image);
+    writeBmpFile(bmpPath, picture.image, FileKinds::Any);
     return picture.tracerError;
 }
 

@@ -319,14 +319,14 @@ void TQvl::runTracerCommand() {
 void TQvl::openDesign(const QString& path) {
     // The reader has checked everything, the construction line included,
     // before a field or a setting changes.
-    const Design design = readDesignFile(path);
+    const Design design = readDesignFile(path, FileKinds::RegularOnly);
     setDimensions(design.dims);
     m_settings = design.settings;
     runTracerCommand();
 }
 
 void TQvl::saveDesign(const QString& path) const {
-    writeDesignFile(path, Design{dimensions(), m_settings});
+    writeDesignFile(path, Design{dimensions(), m_settings}, FileKinds::RegularOnly);
 }
 
 void TQvl::setConstructionSettings(const ConstructionSettings& settings) {
@@ -389,7 +389,8 @@ void TQvl::Exporterimage1Click() {
     runCommand([&] {
         // The picture is taken before the dialog opens, so the dialog is never in it.
         const QImage picture = captureGraph();
-        if (const auto path = m_dialogs->exportImagePath(this)) writeBmpFile(*path, picture);
+        if (const auto path = m_dialogs->exportImagePath(this))
+            writeBmpFile(*path, picture, FileKinds::RegularOnly);
     });
 }
 
@@ -431,7 +432,7 @@ void TQvl::writeTemplates(const QString& path, const ConstructionPlan& plan) con
                                            TemplatePaper::A3, TemplatePaper::Full};
     const TemplatePaper paper =
         papers[m_paperIndex >= 0 && m_paperIndex < int(std::size(papers)) ? m_paperIndex : 0];
-    writeOutputFile(path, templatePdf(plan, paper));
+    writeOutputFile(path, templatePdf(plan, paper), FileKinds::RegularOnly);
 }
 
 void TQvl::writeCutFile(const QString& path, const ConstructionPlan& plan) const {
@@ -440,11 +441,11 @@ void TQvl::writeCutFile(const QString& path, const ConstructionPlan& plan) const
         throw QuarvelError(
             QStringLiteral("Le fichier de découpe doit finir par .dxf ou .svg : %1").arg(path));
     // The distinct parts side by side, as the batch tool writes by default.
-    writeOutputFile(path, cutFileBytes(plan, *format, false));
+    writeOutputFile(path, cutFileBytes(plan, *format, false), FileKinds::RegularOnly);
 }
 
 void TQvl::writeCutList(const QString& path, const ConstructionPlan& plan) const {
-    writeOutputFile(path, planCsv(plan));
+    writeOutputFile(path, planCsv(plan), FileKinds::RegularOnly);
 }
 
 void TQvl::refreshPlanWindow(bool report) {

@@ -3,6 +3,7 @@
 #include "cutlist.h"
 #include "planwindow.h"
 #include "qtfiledialogs.h"
+#include "smalldisk.h"
 #include "templatepdf.h"
 #include "testfiles.h"
 #include "tspinedit.h"
@@ -106,6 +107,32 @@ private slots:
                  QStringList{"Le fichier de découpe doit finir par .dxf ou .svg : " +
                              path("flancs.txt")});
         QVERIFY(!QFile::exists(path("flancs.txt")));
+    }
+
+    // A full disk goes to the error box in words, the old file kept.
+    void fullDiskIsReported_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("cut file") << "cut"
+                                  << "flancs.dxf";
+        QTest::newRow("cut list") << "csv"
+                                  << "liste.csv";
+    }
+    void fullDiskIsReported() {
+        QFETCH(QString, which);
+        QFETCH(QString, name);
+        SmallDisk disk;
+        if (!disk.mounted()) QSKIP(qPrintable(disk.reason()));
+        const QString target = disk.filePath(name);
+        writeFile(target, "old content");
+        QVERIFY(disk.fill());
+        qvl->constructionPlanAction->trigger();
+        program->dialogs->answers << target;
+        ErrorRecorder errors;
+        if (which == "cut") qvl->cutFileAction->trigger();
+        if (which == "csv") QTest::mouseClick(qvl->planWindow()->csvButton(), Qt::LeftButton);
+        QCOMPARE(errors.messages, QStringList{"Plus de place sur le disque"});
+        QCOMPARE(readFile(target), QByteArray("old content"));
     }
 
     // Nothing to export: the error box before any dialog.

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "smalldisk.h"
+
 // quarvel-cli plan, cut and template as a script runs them: exit statuses,
 // messages, and the plan's figures read back from its JSON.
 
@@ -52,6 +54,8 @@ private slots:
     void computingCommandsLoadNoGui();
     void launcherHandsOver_data();
     void launcherHandsOver();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
 
 private:
     QTemporaryDir m_dir;
@@ -277,9 +281,6 @@ void TestConstructionCommands::computingCommandsLoadNoGui() {
     QVERIFY(QFileInfo(out).size() > 0);
 }
 
-QTEST_GUILESS_MAIN(TestConstructionCommands)
-#include "test_constructioncommands.moc"
-
 void TestConstructionCommands::launcherHandsOver_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("program");
@@ -312,3 +313,38 @@ void TestConstructionCommands::launcherHandsOver() {
              QStringLiteral("quarvel-cli: cannot start %1/%2 (error 2)\n")
                  .arg(QFileInfo(alone.path()).canonicalFilePath(), program));
 }
+
+void TestConstructionCommands::fullDiskKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("existing");
+    QTest::newRow("dxf over a file") << "old.dxf" << true;
+    QTest::newRow("svg over a file") << "old.svg" << true;
+    QTest::newRow("new dxf") << "new.dxf" << false;
+}
+
+void TestConstructionCommands::fullDiskKeepsTheOldFile() {
+    QFETCH(QString, name);
+    QFETCH(bool, existing);
+    SmallDisk disk;
+    if (!disk.mounted()) QSKIP(qPrintable(disk.reason()));
+    const QString out = disk.filePath(name);
+    if (existing) {
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        QCOMPARE(old.write("old content"), 11);
+    }
+    QVERIFY(disk.fill());
+    const Run run = runCli({"cut", m_default, out});
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err, QByteArray("Plus de place sur le disque.\n"));
+    QCOMPARE(QFile::exists(out), existing);
+    if (existing) {
+        QFile kept(out);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("old content"));
+    }
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), existing ? 2 : 1);
+}
+
+QTEST_GUILESS_MAIN(TestConstructionCommands)
+#include "test_constructioncommands.moc"
