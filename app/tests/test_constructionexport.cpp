@@ -103,10 +103,40 @@ private slots:
         program->dialogs->answers << path("flancs.txt");
         ErrorRecorder errors;
         qvl->cutFileAction->trigger();
-        QCOMPARE(errors.messages,
-                 QStringList{"Le fichier de découpe doit finir par .dxf ou .svg : " +
-                             path("flancs.txt")});
+        QCOMPARE(errors.messages, QStringList{"Le nom du fichier doit finir par .dxf ou .svg : " +
+                                              path("flancs.txt")});
         QVERIFY(!QFile::exists(path("flancs.txt")));
+    }
+
+    // A name of another kind (a design typed into an export's dialog) is
+    // refused: the design stays as it was.
+    void exportsRefuseNamesOfAnotherKind_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("extensions");
+        QTest::newRow("templates") << "templates"
+                                   << ".pdf";
+        QTest::newRow("cut file") << "cut"
+                                  << ".dxf ou .svg";
+        QTest::newRow("cut list") << "csv"
+                                  << ".csv";
+        QTest::newRow("picture") << "picture"
+                                 << ".bmp";
+    }
+    void exportsRefuseNamesOfAnotherKind() {
+        QFETCH(QString, which);
+        QFETCH(QString, extensions);
+        const QByteArray design = "60 140 70 140 244 70 140 60\r\n";
+        writeFile(path("rampe.qvl"), design);
+        qvl->constructionPlanAction->trigger();
+        program->dialogs->answers << path("rampe.qvl");
+        ErrorRecorder errors;
+        if (which == "templates") qvl->templatesAction->trigger();
+        if (which == "cut") qvl->cutFileAction->trigger();
+        if (which == "csv") QTest::mouseClick(qvl->planWindow()->csvButton(), Qt::LeftButton);
+        if (which == "picture") qvl->Exporterimage1->trigger();
+        QCOMPARE(errors.messages, QStringList{"Le nom du fichier doit finir par " + extensions +
+                                              " : " + path("rampe.qvl")});
+        QCOMPARE(readFile(path("rampe.qvl")), design);
     }
 
     // A full disk goes to the error box in words, the old file kept.

@@ -217,6 +217,35 @@ private slots:
         QVERIFY(!QFileInfo(fifo).isFile());
     }
 
+    // Qt's dialog reads double quotes in a typed name as a list of names:
+    // the name is taken as typed, in the dialog's folder.
+    void quotedNameLandsWhereTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen"); // in the dialog's folder
+        QTest::newRow("quotes") << R"(with "dq" inside)"
+                                << R"(with "dq" inside.qvl)";
+        QTest::newRow("quotes and extension") << R"("dq".qvl)"
+                                              << R"("dq".qvl)";
+        QTest::newRow("full path") << "@/"
+                                      R"(with "dq" inside.qvl)"
+                                   << R"(with "dq" inside.qvl)";
+        QTest::newRow("plain") << "plain"
+                               << "plain.qvl";
+    }
+    void quotedNameLandsWhereTyped() {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        const auto dialog = QtFileDialogs::makeSaveDialog1(nullptr);
+        dialog->setDirectory(dir.path());
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(typed.replace("@", dir.path()));
+        // As the dialog's Save button does.
+        QVERIFY(QMetaObject::invokeMethod(dialog.get(), "accept"));
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(QtFileDialogs::chosenPath(*dialog), dir.filePath(chosen));
+    }
+
     void exportFailureIsReported() {
         const QString target = path("absent/picture.bmp");
         program->dialogs->answers << target;
