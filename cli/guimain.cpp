@@ -1,3 +1,4 @@
+#include "commandoutput.h"
 #include "designrender.h"
 #include "plancommand.h"
 #include "rendercommand.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QStringList>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -59,14 +59,6 @@ QByteArray usageText() {
     return text;
 }
 
-// Writes bytes and reports whether they all reached the stream.
-bool writeAll(std::FILE* stream, const QByteArray& bytes) {
-    if (bytes.isEmpty()) return true;
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) ==
-               size_t(bytes.size()) &&
-           std::fflush(stream) == 0;
-}
-
 // The output streams carry only the program's own texts: Qt's notes about
 // the off-screen platform (no runtime folder, no window raising...) are
 // dropped; its critical and fatal messages still reach standard error.
@@ -86,28 +78,18 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 
-    if (args.isEmpty()) {
-        writeAll(stderr, usageText());
-        return 2;
-    }
-    if (args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help") {
-        return writeAll(stdout, usageText()) ? 0 : 2;
-    }
+    if (args.isEmpty()) return finishCommand(CommandResult{2, {}, usageText()});
+    if (args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help")
+        return finishCommand(CommandResult{0, usageText(), {}});
     for (const Subcommand& c : subcommands) {
         if (args.first() != QLatin1String(c.name)) continue;
         args.removeFirst();
-        const CommandResult result = c.run(args);
-        writeAll(stderr, result.err);
-        if (!writeAll(stdout, result.out)) {
-            std::fprintf(stderr, "Erreur E/S %d.\n", errno);
-            return 2;
-        }
         // Everything is written and flushed (a picture or template has been
         // committed to disk): the program ends without tearing down the
         // windows, fonts and platform one by one, which a batch run would
         // only wait for.
-        std::_Exit(result.status);
+        std::_Exit(finishCommand(c.run(args)));
     }
-    writeAll(stderr, "unknown command: " + args.first().toUtf8() + '\n' + usageText());
-    return 2;
+    return finishCommand(
+        CommandResult{2, {}, "unknown command: " + args.first().toUtf8() + '\n' + usageText()});
 }

@@ -1,3 +1,4 @@
+#include "commandoutput.h"
 #include "plancommand.h"
 #include "tracecommand.h"
 
@@ -19,22 +20,6 @@
 // same arguments (quarvel-cli sends them there directly).
 
 namespace {
-
-bool writeAll(std::FILE* stream, const QByteArray& bytes) {
-    if (bytes.isEmpty()) return true;
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) ==
-               size_t(bytes.size()) &&
-           std::fflush(stream) == 0;
-}
-
-int finish(const CommandResult& result) {
-    writeAll(stderr, result.err);
-    if (!writeAll(stdout, result.out)) {
-        std::fprintf(stderr, "Erreur E/S %d.\n", errno);
-        return 2;
-    }
-    return result.status;
-}
 
 // The drawing program beside this one, found through the running executable
 // so that no QCoreApplication is needed to hand a command over.
@@ -74,13 +59,15 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
-    if (command == u"plan") return finish(planCommand(args));
-    if (command == u"cut") return finish(cutCommand(args));
+    if (command == u"plan") return finishCommand(planCommand(args));
+    if (command == u"cut") return finishCommand(cutCommand(args));
     if (command == u"trace" && args.contains(QStringLiteral("--plot"))) {
-        // The default plot size is only needed for a usage message: let the
-        // drawing program, which measures it, print that one.
-        const CommandResult result = traceCommand(args);
-        if (result.status != 2) return finish(result);
+        // The default plot size is only needed for the usage text: let the
+        // drawing program, which measures it, print that one. A design
+        // already read from standard input is never read twice.
+        auto parsed = parseTraceArguments(args);
+        if (const auto* arguments = std::get_if<TraceArguments>(&parsed))
+            return finishCommand(runTrace(*arguments));
     }
     runDrawingProgram(argv);
 }

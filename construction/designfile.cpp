@@ -26,6 +26,10 @@ Design readDesignFile(const QString& path, FileKinds kinds) {
     return designFrom(readQvlContent(path, kinds));
 }
 
+Design readDesignStandardInput() {
+    return designFrom(readQvlStandardInput());
+}
+
 void writeDesignFile(const QString& path, const Design& design, FileKinds kinds) {
     writeDesignBytes(path, formatDesign(design), kinds);
 }

@@ -28,6 +28,8 @@ Design parseDesign(QByteArrayView bytes);
 // Reads as readQvlContent does. Throws FileError (or the error for a file of
 // a kind refused) or ConstructionSettingError.
 Design readDesignFile(const QString& path, FileKinds kinds = FileKinds::Any);
+// Standard input, read as a file is.
+Design readDesignStandardInput();
 
 // Saves as writeQvlFile does. Throws FileError (or the error for a file of a
 // kind refused).

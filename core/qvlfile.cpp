@@ -4,6 +4,7 @@
 #include "wholenumber.h"
 
 #include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -185,6 +186,14 @@ QvlContent readFrom(PosixFile& file, const QString& path) {
 QvlContent readQvlContent(const QString& path, FileKinds kinds) {
     PosixFile file = PosixFile::openForReading(path, kinds);
     return readFrom(file, path);
+}
+
+QvlContent readQvlStandardInput() {
+    const QString name = QStringLiteral("-");
+    // A copy of the descriptor, so that closing it leaves standard input open.
+    PosixFile input(::dup(STDIN_FILENO));
+    if (!input.isOpen()) throw FileError::fromErrno(errno, name);
+    return readFrom(input, name);
 }
 
 void writeQvlFile(const QString& path, const RampDimensions& dims, FileKinds kinds) {

@@ -38,6 +38,10 @@ QvlContent parseQvlContent(QByteArrayView bytes);
 QvlContent readQvlContent(const QString& path, FileKinds kinds = FileKinds::Any);
 RampDimensions readQvlFile(const QString& path, FileKinds kinds = FileKinds::Any);
 
+// Standard input (a design given as "-" to the batch tool), read exactly as
+// a file is: the same limit, the same errors.
+QvlContent readQvlStandardInput();
+
 // Writes the design to path as saveFile does: a failed save leaves the old
 // file as it was. Throws FileError, or notRegularFileError's error.
 void writeQvlFile(const QString& path, const RampDimensions& dims,
