@@ -1,4 +1,5 @@
 #include "commandoutput.h"
+#include "commandroutes.h"
 #include "designrender.h"
 #include "plancommand.h"
 #include "rendercommand.h"
@@ -13,8 +14,8 @@
 
 // quarvel-cli-gui: the batch commands that draw (render, template, and trace
 // measuring its default plot size on a lone chart), started by quarvel-cli
-// for them; it runs every other command as well. Each subcommand is one row
-// of the table below.
+// for them (commandroutes.h); it runs every other command as well. Each
+// command of the routing table has its row in the table below.
 
 namespace {
 
@@ -51,10 +52,17 @@ const Subcommand subcommands[] = {
     {"cut", cutUsage, cutCommand},
 };
 
+const Subcommand* subcommandNamed(QStringView name) {
+    for (const Subcommand& c : subcommands)
+        if (name == QLatin1String(c.name)) return &c;
+    return nullptr;
+}
+
+// The commands in the routing table's order.
 QByteArray usageText() {
     QByteArray text = "usage:\n";
-    for (const Subcommand& c : subcommands)
-        text += "  " + c.usage();
+    for (const CommandRoute& route : commandRoutes)
+        text += "  " + subcommandNamed(QString::fromLatin1(route.command))->usage();
     text += "  quarvel-cli --help\n";
     return text;
 }
@@ -81,15 +89,13 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) return finishCommand(CommandResult{2, {}, usageText()});
     if (args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help")
         return finishCommand(CommandResult{0, usageText(), {}});
-    for (const Subcommand& c : subcommands) {
-        if (args.first() != QLatin1String(c.name)) continue;
-        args.removeFirst();
-        // Everything is written and flushed (a picture or template has been
-        // committed to disk): the program ends without tearing down the
-        // windows, fonts and platform one by one, which a batch run would
-        // only wait for.
-        std::_Exit(finishCommand(c.run(args)));
-    }
-    return finishCommand(
-        CommandResult{2, {}, "unknown command: " + args.first().toUtf8() + '\n' + usageText()});
+    const Subcommand* command = subcommandNamed(args.first());
+    if (!command)
+        return finishCommand(
+            CommandResult{2, {}, "unknown command: " + args.first().toUtf8() + '\n' + usageText()});
+    args.removeFirst();
+    // Everything is written and flushed (a picture or template has been
+    // committed to disk): the program ends without tearing down the windows,
+    // fonts and platform one by one, which a batch run would only wait for.
+    std::_Exit(finishCommand(command->run(args)));
 }
