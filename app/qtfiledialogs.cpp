@@ -1,5 +1,7 @@
 #include "qtfiledialogs.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 
 namespace {
@@ -26,11 +28,26 @@ std::unique_ptr<QFileDialog> makeDialog(QWidget* parent, const QString& name,
 
 std::optional<QString> run(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return QtFileDialogs::chosenPath(dialog);
+}
+} // namespace
+
+std::optional<QString> QtFileDialogs::chosenPath(const QFileDialog& dialog) {
+    // Qt's dialog reads a typed name holding double quotes as a list of
+    // quoted names ("a" "b") and keeps the first: `with "dq" inside.qvl`
+    // would become dq.qvl. Each dialog here takes one name, as typed.
+    const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString typed = edit ? edit->text() : QString();
+    if (typed.contains(u'"')) {
+        QString path = dialog.directory().absoluteFilePath(typed);
+        if (QFileInfo(path).suffix().isEmpty() && !dialog.defaultSuffix().isEmpty())
+            path += u'.' + dialog.defaultSuffix();
+        return path;
+    }
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
     return chosen.front();
 }
-} // namespace
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeOpenDialog1(QWidget* parent) {
     return makeDialog(parent, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen,

@@ -27,6 +27,11 @@ public:
     static std::unique_ptr<QFileDialog> makeCutFileDialog(QWidget* parent);
     static std::unique_ptr<QFileDialog> makeCutListDialog(QWidget* parent);
 
+    // The path an accepted dialog was given: the selected file, or the name
+    // typed as it stands (in the dialog's folder) where Qt would read it as
+    // a list of names.
+    static std::optional<QString> chosenPath(const QFileDialog& dialog);
+
     // "svg" from "SVG (*.svg)"; empty when the filter names no single extension.
     static QString filterExtension(const QString& filter);
 };

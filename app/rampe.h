@@ -56,6 +56,8 @@ public:
     void saveDesign(const QString& path) const;
     // The panel `graph` as displayed, rendered off screen onto white.
     QImage captureGraph() const;
+    // Writes a captured picture as Exporter image does. Throws QuarvelError.
+    void exportImage(const QString& path, const QImage& picture) const;
 
     // The construction plan of the spin fields' dimensions and the settings.
     // Throws QuarvelError: the dimensions Tracer refuses, a plan that cannot
