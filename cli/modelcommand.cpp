@@ -107,7 +107,7 @@ CommandResult modelCommand(const QStringList& args) {
         !out.endsWith(QLatin1String(".obj"), Qt::CaseInsensitive))
         return CommandResult{
             2, {}, "OUT must end in .glb or .obj: " + out.toUtf8() + "\nusage: " + modelUsage()};
-    return withModel(parsed, [&](const RampModel& model) { writeModelFile(model, out); });
+    return withModel(parsed, [&](const RampModel& model) { writeModelFile(model, out, FileKinds::Any); });
 }
 
 QByteArray pictureUsage() {
@@ -146,6 +146,6 @@ CommandResult pictureCommand(const QStringList& args) {
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG"))
             throw QuarvelError(optionText("L'image n'a pas pu être encodée"));
-        writeOutputFile(out, png);
+        writeOutputFile(out, png, FileKinds::Any);
     });
 }

@@ -202,14 +202,14 @@ QString mtlPathFor(const QString& objPath) {
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".mtl"));
 }
 
-void writeModelFile(const RampModel& model, const QString& path) {
+void writeModelFile(const RampModel& model, const QString& path, FileKinds kinds) {
     if (path.endsWith(QStringLiteral(".glb"), Qt::CaseInsensitive)) {
-        writeOutputFile(path, modelGlb(model));
+        writeOutputFile(path, modelGlb(model), kinds);
     } else if (path.endsWith(QStringLiteral(".obj"), Qt::CaseInsensitive)) {
         const QString mtlPath = mtlPathFor(path);
         const ObjFiles files = modelObj(model, QFileInfo(mtlPath).fileName());
-        writeOutputFile(mtlPath, files.mtl);
-        writeOutputFile(path, files.obj);
+        writeOutputFile(mtlPath, files.mtl, kinds);
+        writeOutputFile(path, files.obj, kinds);
     } else {
         throw QuarvelError(
             QCoreApplication::translate("RampModel", "Le modèle 3D s'écrit en .glb ou en .obj : %1")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filekinds.h"
+
 #include "rampmodel.h"
 
 #include <QByteArray>
@@ -26,5 +28,6 @@ ObjFiles modelObj(const RampModel& model, const QString& mtlFileName);
 QString mtlPathFor(const QString& objPath);
 
 // Writes OUT.glb, or OUT.obj and its .mtl beside it, chosen by the
-// extension. Throws QuarvelError for another extension or a failed write.
-void writeModelFile(const RampModel& model, const QString& path);
+// extension (the window passes FileKinds::RegularOnly). Throws QuarvelError
+// for another extension or a failed write.
+void writeModelFile(const RampModel& model, const QString& path, FileKinds kinds);

@@ -176,7 +176,7 @@ void TestModelExport::objReadByAssimp() {
     QFETCH(QString, design);
     const RampModel model = modelOf(design);
     const QString path = m_dir.filePath(QStringLiteral("ramp.obj"));
-    writeModelFile(model, path);
+    writeModelFile(model, path, FileKinds::Any);
     QVERIFY(QFileInfo::exists(m_dir.filePath(QStringLiteral("ramp.mtl"))));
     const QString info = assimpInfo(path);
     QVERIFY(!info.isEmpty());
@@ -205,7 +205,7 @@ void TestModelExport::objReadByAssimp() {
 void TestModelExport::otherExtensionRefused() {
     const QString path = m_dir.filePath(QStringLiteral("ramp.stl"));
     QVERIFY_THROWS_EXCEPTION(QuarvelError,
-                             writeModelFile(modelOf(QStringLiteral("default")), path));
+                             writeModelFile(modelOf(QStringLiteral("default")), path, FileKinds::Any));
     QVERIFY(!QFileInfo::exists(path));
 }
 
