@@ -15,6 +15,8 @@
 #include "exportname.h"
 #include "filedialogs.h"
 #include "keychar.h"
+#include "modelbuilder.h"
+#include "modelexport.h"
 #include "outputfile.h"
 #include "planwindow.h"
 #include "programcontrols.h"
@@ -263,6 +265,9 @@ void TQvl::buildMenu() {
     cutFileAction = constructionMenu->addAction(QStringLiteral("Fichier de découpe (DXF, SVG)..."),
                                                 this, &TQvl::cutFileClick);
     cutFileAction->setObjectName(QStringLiteral("cutFileAction"));
+    modelAction =
+        constructionMenu->addAction(tr("Modèle 3D (glTF, OBJ)..."), this, &TQvl::modelClick);
+    modelAction->setObjectName(QStringLiteral("modelAction"));
 
     Aide1 = bar->addMenu(QStringLiteral("Aide"));
     Aide1->setObjectName(QStringLiteral("Aide1"));
@@ -453,6 +458,11 @@ void TQvl::writeCutList(const QString& path, const ConstructionPlan& plan) const
     writeOutputFile(path, planCsv(plan), FileKinds::RegularOnly);
 }
 
+void TQvl::writeModel(const QString& path, const ConstructionPlan& plan) const {
+    checkExportName(path, {QStringLiteral("glb"), QStringLiteral("obj")});
+    writeModelFile(buildRampModel(plan), path, FileKinds::RegularOnly);
+}
+
 void TQvl::refreshPlanWindow(bool report) {
     if (!m_planWindow || !m_planWindow->isVisible()) return;
     const RampDimensions dims = dimensions();
@@ -495,6 +505,13 @@ void TQvl::cutFileClick() {
     runCommand([&] {
         const ConstructionPlan plan = constructionPlan();
         if (const auto path = m_dialogs->cutFilePath(this)) writeCutFile(*path, plan);
+    });
+}
+
+void TQvl::modelClick() {
+    runCommand([&] {
+        const ConstructionPlan plan = constructionPlan();
+        if (const auto path = m_dialogs->modelPath(this)) writeModel(*path, plan);
     });
 }
 

@@ -67,6 +67,8 @@ public:
     void writeTemplates(const QString& path, const ConstructionPlan& plan) const;
     void writeCutFile(const QString& path, const ConstructionPlan& plan) const;
     void writeCutList(const QString& path, const ConstructionPlan& plan) const;
+    // The 3D model of the plan, as `quarvel-cli model` writes it.
+    void writeModel(const QString& path, const ConstructionPlan& plan) const;
 
     // The plan window, once the menu has opened it.
     PlanWindow* planWindow() const { return m_planWindow; }
@@ -99,6 +101,7 @@ public:
     void constructionPlanClick();
     void templatesClick();
     void cutFileClick();
+    void modelClick();
     // The plan window's export buttons: the plan it shows.
     void planCsvClick();
     void planTemplatesClick();
@@ -156,6 +159,7 @@ public:
     QAction* constructionPlanAction;
     QAction* templatesAction;
     QAction* cutFileAction;
+    QAction* modelAction;
     QMenu* Aide1;
     QAction* Utilisationdulogiciel1;
     QAction* Crdit1;

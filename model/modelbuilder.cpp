@@ -37,8 +37,18 @@ enum AssemblyStep {
     copingStep = 7
 };
 
-QString numbered(const char* text, int number) {
-    return QCoreApplication::translate("RampModel", text).arg(number);
+// A part's article (the cut list's) and its name: the article and a number.
+struct PartName {
+    QString article;
+    QString name;
+};
+
+PartName numbered(const QString& article, int number) {
+    return {article, QStringLiteral("%1 %2").arg(article).arg(number)};
+}
+
+PartName numbered(const char* article, int number) {
+    return numbered(QCoreApplication::translate("RampModel", article), number);
 }
 
 // Where the plan's pieces stand along the ramp (mm).
@@ -119,9 +129,9 @@ public:
         m_meshes.insert(key.bytes(), index);
         return index;
     }
-    void add(QString name, PartKind kind, int step, int mesh, Placement placement) {
-        m_model.parts.push_back(
-            {std::move(name), kind, step, materialOf(kind), mesh, std::move(placement)});
+    void add(PartName name, PartKind kind, int step, int mesh, Placement placement) {
+        m_model.parts.push_back({std::move(name.name), std::move(name.article), kind, step,
+                                 materialOf(kind), mesh, std::move(placement)});
     }
     RampModel take() { return std::move(m_model); }
 
@@ -138,7 +148,7 @@ int boxMeshFor(ModelAssembler& assembler, PartKind kind, const QVector3D& size) 
 
 // A timber of the rib section lying across the ramp between y0 and y1, its
 // top face centred on `top` (x-z), turned so that its top faces `up`.
-void addCrossTimber(ModelAssembler& assembler, const ConstructionSettings& s, QString name,
+void addCrossTimber(ModelAssembler& assembler, const ConstructionSettings& s, PartName name,
                     PartKind kind, int step, QPointF top, QPointF up, double y0, double y1) {
     const QVector3D size(float(s.ribWidth), float(y1 - y0), float(s.ribDepth));
     const QQuaternion rotation =
@@ -152,15 +162,15 @@ void addCrossTimber(ModelAssembler& assembler, const ConstructionSettings& s, QS
 // Panels: each side's outline, or its pieces when split, swept by the panel
 // thickness at every panel line; the right side's turned half a turn.
 void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
-    static const char* const names[2] = {QT_TRANSLATE_NOOP("RampModel", "Flanc courbe gauche %1"),
-                                         QT_TRANSLATE_NOOP("RampModel", "Flanc courbe droite %1")};
+    static const char* const names[2] = {QT_TRANSLATE_NOOP("RampModel", "Flanc courbe gauche"),
+                                         QT_TRANSLATE_NOOP("RampModel", "Flanc courbe droite")};
     const double thickness = plan.settings.panel;
     for (int side = 0; side < 2; ++side) {
         const auto& curve = plan.curves[side];
         if (!curve) continue;
         for (int line = 0; line < curve->panelCount; ++line) {
             const double y = line * curve->panelPitch;
-            const QString name = numbered(names[side], line + 1);
+            const PartName name = numbered(names[side], line + 1);
             for (std::size_t piece = 0; piece < curve->pieces.size(); ++piece) {
                 const QList<QPointF> polygon = polygonOf(curve->pieces[piece].outline);
                 MeshKey key("prism", Material::Plywood);
@@ -170,12 +180,13 @@ void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
                     side == leftCurve ? Placement{{}, QVector3D(float(f.panelEnd[0]), float(y), 0)}
                                       : Placement{halfTurn, QVector3D(float(f.panelEnd[1]),
                                                                       float(y + thickness), 0)};
-                const QString pieceName =
+                const PartName pieceName =
                     curve->pieces.size() == 1
                         ? name
-                        : QCoreApplication::translate("RampModel", "%1, morceau %2")
-                              .arg(name)
-                              .arg(piece + 1);
+                        : PartName{name.article,
+                                   QCoreApplication::translate("RampModel", "%1, morceau %2")
+                                       .arg(name.name)
+                                       .arg(piece + 1)};
                 assembler.add(pieceName, PartKind::Panel, panelStep, mesh, placement);
             }
         }
@@ -185,9 +196,8 @@ void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
 // Ribs: at every station of each bay, the top flush with the frame curve,
 // turned to the curve's normal there.
 void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
-    static const char* const names[2] = {
-        QT_TRANSLATE_NOOP("RampModel", "Tasseau courbe gauche %1"),
-        QT_TRANSLATE_NOOP("RampModel", "Tasseau courbe droite %1")};
+    static const char* const names[2] = {QT_TRANSLATE_NOOP("RampModel", "Tasseau courbe gauche"),
+                                         QT_TRANSLATE_NOOP("RampModel", "Tasseau courbe droite")};
     const ConstructionSettings& s = plan.settings;
     for (int side = 0; side < 2; ++side) {
         const auto& curve = plan.curves[side];
@@ -210,8 +220,8 @@ void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
 // across the whole width on the ground beside a curve of height 0.
 void addDeckJoists(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
     static const char* const names[2] = {
-        QT_TRANSLATE_NOOP("RampModel", "Solive plate-forme gauche %1"),
-        QT_TRANSLATE_NOOP("RampModel", "Solive plate-forme droite %1")};
+        QT_TRANSLATE_NOOP("RampModel", "Solive plate-forme gauche"),
+        QT_TRANSLATE_NOOP("RampModel", "Solive plate-forme droite")};
     const ConstructionSettings& s = plan.settings;
     const std::optional<JoistPlan>* decks[2] = {&plan.leftDeck, &plan.rightDeck};
     for (int side = 0; side < 2; ++side) {
@@ -238,7 +248,7 @@ void addFlatJoists(ModelAssembler& assembler, const ConstructionPlan& plan, cons
     int number = 0;
     for (double station : plan.flat->stations)
         addCrossTimber(assembler, plan.settings,
-                       numbered(QT_TRANSLATE_NOOP("RampModel", "Solive du plat %1"), ++number),
+                       numbered(QT_TRANSLATE_NOOP("RampModel", "Solive du plat"), ++number),
                        PartKind::Joist, flatFrameStep,
                        QPointF(f.flatStart + station, plan.settings.flat), QPointF(0, 1), 0,
                        plan.flat->length);
@@ -333,7 +343,7 @@ QList<QPointF> runPiecePath(const std::vector<RunSection>& run, double r0, doubl
 // A surface piece across the whole width. A piece may match, turned half a
 // turn about the vertical, one already made: the right curve's pieces are
 // the left's seen from the other end.
-void addSurfacePiece(ModelAssembler& assembler, QString name, const QList<QPointF>& path,
+void addSurfacePiece(ModelAssembler& assembler, PartName name, const QList<QPointF>& path,
                      double thickness, double width) {
     if (path.size() < 2) return;
     const auto keyOf = [&](const QList<QPointF>& relative) {
@@ -376,12 +386,13 @@ void addSurface(ModelAssembler& assembler, const ConstructionPlan& plan, const R
     for (std::size_t i = layers.size(); i-- > 0;) {
         const SurfaceLayerPlan& layer = layers[i];
         int number = 0;
+        const QString article =
+            QCoreApplication::translate("RampModel", "Contreplaqué de surface, couche %1")
+                .arg(i + 1);
         const auto add = [&](const QList<QPointF>& path) {
-            const QString name = QCoreApplication::translate(
-                                     "RampModel", "Contreplaqué de surface, couche %1, pièce %2")
-                                     .arg(i + 1)
-                                     .arg(++number);
-            addSurfacePiece(assembler, name, path, layer.thickness, f.width);
+            const QString name =
+                QCoreApplication::translate("RampModel", "%1, pièce %2").arg(article).arg(++number);
+            addSurfacePiece(assembler, {article, name}, path, layer.thickness, f.width);
         };
         const auto addDeck = [&](int side) {
             if (layer.decks[side] <= 0) return;
@@ -416,7 +427,7 @@ void addCoping(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
         const int mesh =
             assembler.mesh(key, [&] { return cylinderMesh(radius, f.width, modelArcTolerance); });
         const QPointF centre = onRamp(f, side, *curve->pipe);
-        assembler.add(numbered(QT_TRANSLATE_NOOP("RampModel", "Coping (tube acier) %1"), ++number),
+        assembler.add(numbered(QT_TRANSLATE_NOOP("RampModel", "Coping (tube acier)"), ++number),
                       PartKind::Coping, copingStep, mesh,
                       {{}, QVector3D(float(centre.x()), 0, float(centre.y()))});
     }

@@ -47,3 +47,12 @@ qsizetype placedTriangleCount(const RampModel& model) {
         count += qsizetype(model.meshes[std::size_t(part.mesh)].triangles.size());
     return count;
 }
+
+std::vector<bool> partsCountedIn(const RampModel& model, const QStringList& articles) {
+    if (articles.isEmpty()) return {};
+    std::vector<bool> counted;
+    counted.reserve(model.parts.size());
+    for (const ModelPart& part : model.parts)
+        counted.push_back(articles.contains(part.article));
+    return counted;
+}

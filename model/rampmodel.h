@@ -4,6 +4,7 @@
 
 #include <QQuaternion>
 #include <QString>
+#include <QStringList>
 #include <QVector3D>
 
 #include <vector>
@@ -46,7 +47,8 @@ struct Placement {
 };
 
 struct ModelPart {
-    QString name; // as the cut list names it, with its number: "Flanc courbe gauche 3"
+    QString name;    // as the cut list names it, with its number: "Flanc courbe gauche 3"
+    QString article; // the cut list's row it is counted in: "Flanc courbe gauche"
     PartKind kind = PartKind::Panel;
     int step = firstStep; // 1 panels ... 7 coping
     Material material = Material::Plywood;
@@ -67,6 +69,10 @@ struct ModelBounds {
 
 // The box around every placed vertex (all zero for an empty model).
 ModelBounds modelBounds(const RampModel& model);
+
+// Per part: whether it is counted in one of these cut-list articles (none
+// given: an empty list, nothing highlighted).
+std::vector<bool> partsCountedIn(const RampModel& model, const QStringList& articles);
 
 // The number of triangles of all parts, each placed copy counted.
 qsizetype placedTriangleCount(const RampModel& model);

@@ -24,6 +24,7 @@ public:
     const RampModel* model() const { return m_model.get(); }
     // Per part, in the model's order; empty: none highlighted.
     void setHighlighted(std::vector<bool> highlighted);
+    const std::vector<bool>& highlighted() const { return m_highlighted; }
     const ModelTurntable& turntable() const { return m_turntable; }
 
     QSize sizeHint() const override;

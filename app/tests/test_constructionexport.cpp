@@ -1,6 +1,8 @@
 #include "apptestsupport.h"
 #include "cutfile.h"
 #include "cutlist.h"
+#include "modelbuilder.h"
+#include "modelexport.h"
 #include "planwindow.h"
 #include "qtfiledialogs.h"
 #include "smalldisk.h"
@@ -99,6 +101,23 @@ private slots:
                  cutFileBytes(buildConstructionPlan(askew, chosen), format, false));
     }
 
+    // The menu writes the model the batch tool writes: glTF, or OBJ with
+    // its material library beside it.
+    void modelFromTheMenu() {
+        qvl->setDimensions(askew);
+        program->dialogs->answers << path("rampe.glb") << path("rampe.obj");
+        ErrorRecorder errors;
+        qvl->modelAction->trigger();
+        qvl->modelAction->trigger();
+        QCOMPARE(errors.messages, QStringList());
+        QCOMPARE(program->dialogs->asked, (QStringList{"model", "model"}));
+        const RampModel model = buildRampModel(buildConstructionPlan(askew, {}));
+        QCOMPARE(readFile(path("rampe.glb")), modelGlb(model));
+        const ObjFiles obj = modelObj(model, QStringLiteral("rampe.mtl"));
+        QCOMPARE(readFile(path("rampe.obj")), obj.obj);
+        QCOMPARE(readFile(path("rampe.mtl")), obj.mtl);
+    }
+
     void cutFileNeedsItsExtension() {
         program->dialogs->answers << path("flancs.txt");
         ErrorRecorder errors;
@@ -121,6 +140,8 @@ private slots:
                                   << ".csv";
         QTest::newRow("picture") << "picture"
                                  << ".bmp";
+        QTest::newRow("model") << "model"
+                               << ".glb ou .obj";
     }
     void exportsRefuseNamesOfAnotherKind() {
         QFETCH(QString, which);
@@ -134,6 +155,7 @@ private slots:
         if (which == "cut") qvl->cutFileAction->trigger();
         if (which == "csv") QTest::mouseClick(qvl->planWindow()->csvButton(), Qt::LeftButton);
         if (which == "picture") qvl->Exporterimage1->trigger();
+        if (which == "model") qvl->modelAction->trigger();
         QCOMPARE(errors.messages, QStringList{"Le nom du fichier doit finir par " + extensions +
                                               " : " + path("rampe.qvl")});
         QCOMPARE(readFile(path("rampe.qvl")), design);

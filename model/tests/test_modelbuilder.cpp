@@ -1,3 +1,4 @@
+#include "cutlist.h"
 #include "meshchecks.h"
 #include "modelbuilder.h"
 #include "sampledesigns.h"
@@ -96,9 +97,16 @@ void TestModelBuilder::partsAndSize() {
                                 .arg(box.upper[axis])
                                 .arg(upper[axis])));
     }
-    std::set<QString> names;
+    // Every part is counted in a row of the cut list: choosing that row in
+    // the plan window finds it.
+    std::set<QString> names, articles;
+    for (const CutListRow& row : cutListRows(plan))
+        articles.insert(row.article);
     for (const ModelPart& part : model.parts) {
         QVERIFY2(names.insert(part.name).second, qPrintable(part.name));
+        QVERIFY2(articles.count(part.article) == 1, qPrintable(part.article));
+        QVERIFY(part.name.startsWith(part.article + u' ') ||
+                part.name.startsWith(part.article + u','));
         QVERIFY(part.step >= firstStep && part.step <= lastStep);
     }
 }
