@@ -18,11 +18,14 @@
 //
 // A section of the book is a function that adds blocks in reading order:
 //
-//     void shoppingList(BookDocument& book, const Plan& plan) {
-//         book.chapter(BookDocument::tr("Liste d'achats"));
+//     void shoppingList(BookDocument& book, const ConstructionPlan& plan) {
+//         book.chapter(QCoreApplication::translate("BuildBook", "Liste d'achats"));
 //         book.paragraph(...);
 //         book.table(...);
 //     }
+//
+// The cover is what comes before the first chapter: title(), a picture(),
+// the totals as a table() or paragraphs, then contents().
 //
 // Everything is in millimetres. Text wraps to the body's width; a block that
 // does not fit where it is moves to the next page, except paragraphs, lists
@@ -47,7 +50,8 @@ struct BookTable {
     std::vector<BookRow> rows;
 };
 
-// Paints a drawing: see BookCanvas. Called once, while the PDF is written.
+// Paints a drawing: see BookCanvas. Kept by the document and called each
+// time pdf() writes the page, so what it captures must live that long.
 using BookPaint = std::function<void(BookCanvas&)>;
 
 class BookDocument {

@@ -21,7 +21,7 @@ constexpr double edgeTolerance = 0.1;
 // height.
 constexpr double sameLineShare = 0.5;
 // Headings are this much taller than the body's most common text.
-constexpr double headingRatio = 1.3;
+constexpr double headingRatio = 1.2;
 constexpr double sameSizeRatio = 0.03;
 // The ink check's resolution and what counts as ink.
 constexpr int inkDpi = 40;

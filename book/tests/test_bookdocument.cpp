@@ -32,6 +32,7 @@ private slots:
     void sampleKeepsItsPromises();
     void sameBytesEachTime();
     void drawingsInMillimetres();
+    void labelsOverTextFound();
     void refusals_data();
     void refusals();
 };
@@ -157,6 +158,28 @@ void TestBookDocument::drawingsInMillimetres() {
     QVERIFY(grey(origin.x() - 2, middle) > 250);
     QVERIFY(grey(origin.x() + size.width() + 2, middle) > 250);
     QVERIFY(grey(origin.x() + 50, origin.y() + size.height() + 2) > 250);
+}
+
+// A drawing's labels are words of the page like any other: the checker
+// finds one set over another, or over a paragraph's line.
+void TestBookDocument::labelsOverTextFound() {
+    if (!popplerAvailable()) QSKIP("poppler-utils is not installed");
+    BookDocument book(BookPaper::A4);
+    book.paragraph(QStringLiteral("Au-dessus du dessin."));
+    book.drawing(QSizeF(60, 20), [](BookCanvas& canvas) {
+        canvas.text(QStringLiteral("1200"), QPointF(10, 10), Qt::AlignLeft | Qt::AlignVCenter);
+        canvas.text(QStringLiteral("850"), QPointF(12, 11), Qt::AlignLeft | Qt::AlignVCenter);
+        canvas.text(QStringLiteral("dessus"), QPointF(-50, -5), Qt::AlignLeft | Qt::AlignVCenter);
+    });
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("labels.pdf"), book.pdf());
+    BookPdfExpectations expected;
+    expected.checkInk = false;
+    const QStringList problems = bookPdfProblems(path, expected);
+    // "dessus" lies across "Au-dessus" and "du".
+    QCOMPARE(problems, QStringList({QStringLiteral("page 1: \"Au-dessus\" overlaps \"dessus\""),
+                                    QStringLiteral("page 1: \"dessus\" overlaps \"du\""),
+                                    QStringLiteral("page 1: \"1200\" overlaps \"850\"")}));
 }
 
 void TestBookDocument::refusals_data() {
