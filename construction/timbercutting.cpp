@@ -13,16 +13,20 @@
 #include <optional>
 #include <QCoreApplication>
 #include <queue>
+#include <set>
 #include <tuple>
 
 // The search behind the boards. The linear programme over cutting patterns
-// bounds the total from below; rounding its solution gives a first set of
-// boards. When that total does not meet the bound rounded up to a total the
-// stock can make, or a better mix of board lengths may exist, the mixes (how
-// many boards of each length) are tried in the order of preference, each
-// refuted by the linear programme's prices or packed: by rounding, else by an
-// exhaustive search over the boards' patterns. The first mix packed is the
-// answer when every mix before it was refuted.
+// bounds the total from below; rounding its solution gives first boards.
+// Each total the stock can make, from the bound rounded up to the first
+// boards' total, is then tried with any boards until one is packed: by an
+// exhaustive search over the boards' patterns, in which no board may waste
+// more than the total allows beyond the pieces' worth at the programme's
+// prices, then by whole boards of the programme that search completes. When
+// every total before it was refuted, the total is the least. Then the mixes
+// of that total (how many boards of each length) that come before the
+// boards found in the order of preference are tried in that order, each
+// refuted by the programme's prices or packed; the first packed wins.
 
 namespace {
 
@@ -33,15 +37,18 @@ using Boards = std::vector<CuttingPattern>;
 // before it is left undecided.
 constexpr long long packingStepsPerMix = 20000;
 constexpr long long packingStepsPerTotal = 200000;
+constexpr long long maxPackingSteps = 1LL << 50;
 // What a piece left out costs where the programme counts boards under a
 // length limit: high enough that none is left out when all fit.
 constexpr double boardShortfallCost = 1e4;
 // The most boards of the rounded programme given back to the search.
 constexpr std::size_t maxBoardsGivenBack = 64;
-// Once the total is proven, the mixes tried for fewer boards, fewer lengths
-// or more long boards: on long lists most of them are refuted one by one,
-// and the answer should not wait for that.
+// Once a total is packed, at most this many of its mixes are tried for fewer
+// boards, fewer lengths or more long boards: on long lists most of them are
+// refuted one by one, and the answer should not wait for that.
 constexpr int tieBreakMixes = 400;
+// Mixes of one count of boards sorted at most, for the same reason.
+constexpr std::size_t mixesPerCount = 20000;
 
 int tenths(double mm) {
     return int(std::llround(mm * 10));
@@ -154,40 +161,68 @@ private:
     std::vector<long long> least;
 };
 
-// Every mix of boards (stock shortest first) with this total and count.
-void collectMixes(const std::vector<int>& stock, int s, long long total, int boards,
-                  std::vector<int>& mix, std::vector<std::vector<int>>& out) {
-    if (s == 0) {
-        if (std::int64_t(boards) * stock[0] == total) {
-            mix[0] = boards;
-            out.push_back(mix);
-        }
-        return;
-    }
-    const long long length = stock[std::size_t(s)];
-    for (int n = int(std::min<long long>(boards, total / length)); n >= 0; --n) {
-        const long long restTotal = total - n * length;
-        const int restBoards = boards - n;
-        if (restTotal > std::int64_t(restBoards) * stock[std::size_t(s - 1)]) break;
-        if (restTotal < std::int64_t(restBoards) * stock[0]) continue;
-        mix[std::size_t(s)] = n;
-        collectMixes(stock, s - 1, restTotal, restBoards, mix, out);
-    }
-    mix[std::size_t(s)] = 0;
-}
+// The mixes of boards (stock shortest first) of one total and count that the
+// preference puts before best; longest length first, so that mixes with too
+// many lengths or too few long boards are cut short.
+class MixesBefore {
+public:
+    MixesBefore(const std::vector<int>& stock, const Preference& best, std::size_t limit)
+        : stock(stock)
+        , best(best)
+        , limit(limit) {}
 
-// In the order of preference; ties: more of the longer lengths first.
-std::vector<std::vector<int>> mixesOf(const std::vector<int>& stock, long long total, int boards) {
+    // In the order of preference (ties: more of the longer lengths first);
+    // nothing when there are more than limit.
+    std::optional<std::vector<std::vector<int>>> of(long long total, int boards) {
+        sameCount = total == best.total && boards == best.boards;
+        mixes.clear();
+        std::vector<int> mix(stock.size(), 0);
+        if (!collect(int(stock.size()) - 1, total, boards, 0, mix)) return std::nullopt;
+        std::sort(mixes.begin(), mixes.end(), [&](const auto& a, const auto& b) {
+            const Preference pa = preferenceOf(a, stock), pb = preferenceOf(b, stock);
+            if (pa.betterThan(pb) || pb.betterThan(pa)) return pa.betterThan(pb);
+            return std::lexicographical_compare(b.rbegin(), b.rend(), a.rbegin(), a.rend());
+        });
+        return mixes;
+    }
+
+private:
+    const std::vector<int>& stock;
+    const Preference& best;
+    std::size_t limit;
+    bool sameCount = false;
     std::vector<std::vector<int>> mixes;
-    std::vector<int> mix(stock.size(), 0);
-    collectMixes(stock, int(stock.size()) - 1, total, boards, mix, mixes);
-    std::sort(mixes.begin(), mixes.end(), [&](const auto& a, const auto& b) {
-        const Preference pa = preferenceOf(a, stock), pb = preferenceOf(b, stock);
-        if (pa.betterThan(pb) || pb.betterThan(pa)) return pa.betterThan(pb);
-        return std::lexicographical_compare(b.rbegin(), b.rend(), a.rbegin(), a.rend());
-    });
-    return mixes;
-}
+
+    // False when there are too many.
+    bool collect(int s, long long total, int boards, int distinct, std::vector<int>& mix) {
+        if (sameCount && s < int(stock.size()) - 1) {
+            const int fewestDistinct = distinct + (boards > 0 ? 1 : 0);
+            if (fewestDistinct > best.distinct ||
+                (fewestDistinct == best.distinct && mix.back() <= best.longest))
+                return true;
+        }
+        if (s == 0) {
+            mix[0] = boards;
+            if (std::int64_t(boards) * stock[0] == total &&
+                preferenceOf(mix, stock).betterThan(best))
+                mixes.push_back(mix);
+            mix[0] = 0;
+            return mixes.size() <= limit;
+        }
+        const long long length = stock[std::size_t(s)];
+        bool fine = true;
+        for (int n = int(std::min<long long>(boards, total / length)); n >= 0 && fine; --n) {
+            const long long restTotal = total - n * length;
+            const int restBoards = boards - n;
+            if (restTotal > std::int64_t(restBoards) * stock[std::size_t(s - 1)]) break;
+            if (restTotal < std::int64_t(restBoards) * stock[0]) continue;
+            mix[std::size_t(s)] = n;
+            fine = collect(s - 1, restTotal, restBoards, distinct + (n > 0 ? 1 : 0), mix);
+        }
+        mix[std::size_t(s)] = 0;
+        return fine;
+    }
+};
 
 enum class Outcome { packed, refuted, undecided };
 
@@ -201,7 +236,8 @@ public:
         , lp(lp)
         , price(std::move(price))
         , budget(budget)
-        , deadline(start + budget.time) {
+        , deadline(start + budget.time)
+        , totalsDeadline(start + budget.time * 3 / 4) {
         for (int t = 0; t < problem.types(); ++t)
             worth += problem.demand[std::size_t(t)] * this->price[std::size_t(t)];
     }
@@ -212,30 +248,49 @@ public:
     };
 
     // Each total below the incumbent's from the least up, with any boards,
-    // until one is packed; then the mixes of that total better than the
-    // incumbent's. Stops at the budget.
+    // until one is packed; the totals left undecided again with eight times
+    // the steps, for three quarters of the time. Then the mixes of the
+    // incumbent's total better than its own.
     Proof improve(Boards& incumbent, long long leastTotal, const StockTotals& totals) {
-        Proof proof;
-        const std::vector<int> unlimited(problem.stock.size(), totalPieces());
-        for (long long total = leastTotal; total < totalOf(incumbent);
-             total = totals.atLeast(total + 1)) {
-            if (outOfBudget()) return {false, false};
-            Boards packing;
-            Outcome outcome = Packer(*this, problem.demand, unlimited, double(total) - worth,
-                                     packingStepsPerTotal)
-                                  .run(packing);
-            if (outcome == Outcome::undecided && packRounded(unlimited, double(total), packing))
-                outcome = Outcome::packed;
-            if (outcome == Outcome::undecided) proof.total = false;
-            if (outcome != Outcome::packed) continue;
-            incumbent = shortened(problem, packing);
-            break;
+        Proof proof{false, false};
+        std::set<long long> refuted;
+        for (long long steps = packingStepsPerTotal; !proof.total && !outOfBudget();
+             steps = std::min(steps * 8, maxPackingSteps)) {
+            proof.total = true;
+            for (long long total = leastTotal; total < totalOf(incumbent);
+                 total = totals.atLeast(total + 1)) {
+                if (refuted.contains(total)) continue;
+                if (outOfBudget()) {
+                    proof.total = false;
+                    break;
+                }
+                Boards packing;
+                Outcome outcome = packTotal(total, steps, steps == packingStepsPerTotal, packing);
+                if (outcome == Outcome::refuted) refuted.insert(total);
+                if (outcome == Outcome::undecided) proof.total = false;
+                if (outcome != Outcome::packed) continue;
+                incumbent = shortened(problem, packing);
+                break;
+            }
         }
-        proof.all = proof.total && preferBoards(incumbent);
+        preferring = true;
+        proof.all = preferBoards(incumbent) && proof.total;
         return proof;
     }
 
 private:
+    // Any boards of at most total: the exhaustive search; at the first
+    // attempt, when it gives up, whole boards of the programme completed.
+    Outcome packTotal(long long total, long long steps, bool round, Boards& packing) {
+        const std::vector<int> unlimited(problem.stock.size(), totalPieces());
+        const Outcome outcome =
+            Packer(*this, problem.demand, unlimited, double(total) - worth, steps).run(packing);
+        if (outcome == Outcome::undecided && round &&
+            packRounded(unlimited, double(total), packing))
+            return Outcome::packed;
+        return outcome;
+    }
+
     // The mixes of the incumbent's total better than its own, in the order
     // of preference, until one is packed; true when none before it was left
     // undecided. At most tieBreakMixes.
@@ -246,9 +301,11 @@ private:
             std::max((best.total + stock.back() - 1) / stock.back(), fewestBoards(best.total));
         bool complete = true;
         int tried = 0;
+        MixesBefore before(stock, best, mixesPerCount);
         for (long long boards = fewest; boards <= best.boards; ++boards) {
-            for (const std::vector<int>& mix : mixesOf(stock, best.total, int(boards))) {
-                if (!preferenceOf(mix, stock).betterThan(best)) continue;
+            const auto mixes = before.of(best.total, int(boards));
+            if (!mixes) return false;
+            for (const std::vector<int>& mix : *mixes) {
                 if (outOfBudget() || ++tried > tieBreakMixes) return false;
                 Boards packing;
                 const Outcome outcome = tryMix(mix, double(best.total), packing);
@@ -259,6 +316,18 @@ private:
             }
         }
         return complete;
+    }
+
+    // At least this many boards make a total: the linear programme with the
+    // total as a limit, counting boards.
+    long long fewestBoards(long long total) {
+        const std::vector<double> perBoard(problem.stock.size(), 1.0);
+        const CuttingLpSolution relaxed =
+            lp.solve(problem.demand, nullptr, double(total), perBoard, boardShortfallCost);
+        const double bound =
+            boardBound(problem, problem.demand, double(total), relaxed.price, relaxed.lengthPrice);
+        if (std::isinf(bound)) return std::numeric_limits<long long>::max();
+        return (long long)std::ceil(bound - 1e-6);
     }
 
     int totalPieces() const {
@@ -273,25 +342,17 @@ private:
     CuttingLp& lp;
     std::vector<double> price;
 
-    // At least this many boards make a total: the linear programme with the
-    // total as a limit, counting boards.
-    long long fewestBoards(long long total) {
-        const std::vector<double> perBoard(problem.stock.size(), 1.0);
-        const CuttingLpSolution relaxed =
-            lp.solve(problem.demand, nullptr, double(total), perBoard, boardShortfallCost);
-        const double bound =
-            boardBound(problem, problem.demand, double(total), relaxed.price, relaxed.lengthPrice);
-        if (std::isinf(bound)) return std::numeric_limits<long long>::max();
-        return (long long)std::ceil(bound - 1e-6);
-    }
     double worth = 0; // of all the pieces at price
     const TimberSearchBudget& budget;
     Clock::time_point deadline;
+    // The totals' share: the rest of the time is kept for the preference.
+    Clock::time_point totalsDeadline;
+    bool preferring = false;
     long long steps = 0;
 
     bool outOfBudget() {
         if (budget.steps >= 0 && steps >= budget.steps) return true;
-        return Clock::now() >= deadline;
+        return Clock::now() >= (preferring ? deadline : totalsDeadline);
     }
 
     Outcome tryMix(const std::vector<int>& mix, double total, Boards& packing) {
@@ -547,8 +608,8 @@ std::vector<PieceType> pieceTypes(const std::vector<TimberPiece>& pieces, int lo
                                   const std::vector<double>& stock) {
     std::map<int, PieceType, std::greater<>> byLength;
     for (const TimberPiece& piece : pieces) {
-        if (piece.count <= 0) continue;
         const int length = tenths(piece.length);
+        if (piece.count <= 0 || length <= 0) continue; // nothing to cut
         if (length > longestStock) refuseLongPiece(piece, stock);
         PieceType& type = byLength[length];
         type.length = length;

@@ -34,13 +34,16 @@ struct TimberCutting {
     // cutting patterns), before rounding up to a total the stock can make.
     double lowerBound = 0;
     // bought is proven the least: it equals the bound rounded up to a total
-    // the stock lengths can make, or the search ran to its end.
+    // the stock lengths can make, or the search refuted every total below.
     bool optimal = false;
 
     int boardCount() const;
 };
 
-// How long the search may go on once the bound has not proven the total.
+// How long the search may go on, from the call: three quarters of the time
+// for a total the bound leaves unproven, then the rest for the preference
+// among boards of the total found. The bound and the first boards come
+// whatever the budget.
 struct TimberSearchBudget {
     std::chrono::milliseconds time{200};
     long long steps = -1; // mixes of boards tried and packings explored; negative: no limit
@@ -49,8 +52,10 @@ struct TimberSearchBudget {
 // The boards to buy for pieces from the stock lengths, kerf between pieces
 // (none at a board's ends): the least total length; among equal totals the
 // fewest boards, then the fewest distinct lengths, then the most boards of
-// the longest length on sale. Pieces of one length are cut alike whatever
-// their article. Throws ConstructionSettingError naming stock when a piece is
-// longer than every stock length.
+// the longest length on sale (exact where the search ends within its budget
+// and a few hundred mixes of board lengths; else the best of those tried).
+// Pieces of one length are cut alike whatever their article; pieces of no
+// length or count are left out. Throws ConstructionSettingError naming stock
+// when a piece is longer than every stock length.
 TimberCutting cutTimber(const std::vector<TimberPiece>& pieces, const std::vector<double>& stock,
                         double kerf, const TimberSearchBudget& budget = {});

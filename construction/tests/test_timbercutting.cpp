@@ -15,6 +15,9 @@ using Stock = std::vector<double>;
 // total, boards, distinct lengths, minus the boards of the longest length on sale
 using Preference = std::tuple<long long, int, int, int>;
 
+// Time enough for any list here: no result depends on the machine's speed.
+const TimberSearchBudget unhurried{std::chrono::hours(1), -1};
+
 long long tenths(double mm) {
     return std::llround(mm * 10);
 }
@@ -190,7 +193,7 @@ void TestTimberCutting::handWorked() {
     QFETCH(double, kerf);
     QFETCH(QString, expected);
     QFETCH(double, bound);
-    const TimberCutting cutting = cutTimber(pieces, stock, kerf);
+    const TimberCutting cutting = cutTimber(pieces, stock, kerf, unhurried);
     checkBoards(cutting, pieces, stock, kerf);
     QCOMPARE(layout(cutting), expected);
     QVERIFY2(std::abs(cutting.lowerBound - bound) < 1e-3,
@@ -209,7 +212,7 @@ void TestTimberCutting::defaultRamp() {
                         {"Solive du plat", 557.5, 16},
                         {"Solive du plat", 567.5, 16}};
     const Stock stock{2400, 3000, 3600, 4800};
-    const TimberCutting cutting = cutTimber(pieces, stock, 4);
+    const TimberCutting cutting = cutTimber(pieces, stock, 4, unhurried);
     checkBoards(cutting, pieces, stock, 4);
     QCOMPARE(cutting.bought, 82800.0);
     QVERIFY(std::abs(cutting.lowerBound - 82800) < 0.01);
@@ -222,7 +225,7 @@ void TestTimberCutting::defaultRamp() {
 
 void TestTimberCutting::articlesShareBoards() {
     const Pieces pieces{{"Tasseau", 500, 3}, {"Solive", 500, 2}, {"Longeron", 900, 1}};
-    const TimberCutting cutting = cutTimber(pieces, {2000}, 0);
+    const TimberCutting cutting = cutTimber(pieces, {2000}, 0, unhurried);
     checkBoards(cutting, pieces, {2000}, 0);
     QCOMPARE(cutting.boards.size(), std::size_t(2));
     QStringList articles;
@@ -263,7 +266,7 @@ void TestTimberCutting::againstBruteForce() {
         pieces.push_back({"Tasseau", length, 1});
         each.push_back(tenths(length));
     }
-    const TimberCutting cutting = cutTimber(pieces, stock, kerf);
+    const TimberCutting cutting = cutTimber(pieces, stock, kerf, unhurried);
     checkBoards(cutting, pieces, stock, kerf);
     QCOMPARE(preferenceOf(cutting, stock), bruteForce(each, stock, kerf));
     QVERIFY(cutting.optimal);
@@ -287,13 +290,13 @@ void TestTimberCutting::searchBudget_data() {
     QTest::addColumn<bool>("optimal");
 
     const TimberSearchBudget noTime{std::chrono::milliseconds(0), -1};
-    const TimberSearchBudget noSteps{std::chrono::milliseconds(3600000), 0};
+    const TimberSearchBudget noSteps{std::chrono::hours(1), 0};
     // The rounding's 2200 is above 2000, the bound rounded up: only the
     // search proves it.
     const Pieces gap = ribs({{600, 3}});
     QTest::newRow("no time") << gap << Stock{1000, 1200} << noTime << false;
     QTest::newRow("no steps") << gap << Stock{1000, 1200} << noSteps << false;
-    QTest::newRow("search allowed") << gap << Stock{1000, 1200} << TimberSearchBudget{} << true;
+    QTest::newRow("search allowed") << gap << Stock{1000, 1200} << unhurried << true;
     // The bound alone proves the total.
     QTest::newRow("bound met") << ribs({{1000, 6}}) << Stock{2000} << noSteps << true;
 }
