@@ -56,7 +56,13 @@ bool steel(QRgb c) {
 }
 
 ModelPart part(PartKind kind, int mesh, QVector3D at) {
-    return {QStringLiteral("part"), kind, firstStep, materialOf(kind), mesh, {{}, at}};
+    return {QStringLiteral("part"),
+            QStringLiteral("part"),
+            kind,
+            firstStep,
+            materialOf(kind),
+            mesh,
+            {{}, at}};
 }
 
 // A cube of 1 m, and a 100 mm steel cube centred on its axis along
