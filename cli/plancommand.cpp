@@ -17,7 +17,7 @@ namespace {
 constexpr qsizetype largestPriceFile = 1 << 16;
 
 PriceTable readPriceFile(const QString& path) {
-    PosixFile file = PosixFile::openForReading(path);
+    PosixFile file = PosixFile::openForReading(path, FileKinds::Any);
     QByteArray bytes;
     char buffer[4096];
     for (;;) {

@@ -1,5 +1,7 @@
 #include "buildlistrows.h"
 
+#include "partarticles.h"
+
 #include <cmath>
 #include <QCoreApplication>
 #include <QStringList>
@@ -10,10 +12,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("CutList", text);
 }
 
-QString deckName(int side) {
-    return side == leftCurve ? tr("plate-forme gauche") : tr("plate-forme droite");
-}
-
 // One row per distinct length of a part.
 void addLengthRows(std::vector<CutListRow>& rows, const QString& article,
                    const std::vector<LengthCount>& lengths, double width, double thickness,
@@ -22,31 +20,31 @@ void addLengthRows(std::vector<CutListRow>& rows, const QString& article,
         if (l.count > 0) rows.push_back({article, l.count, l.length, width, thickness, remark});
 }
 
-void addLegFrameRows(const DeckFrame& f, const QString& deck, const ConstructionSettings& s,
+void addLegFrameRows(const DeckFrame& f, int side, const ConstructionSettings& s,
                      std::vector<CutListRow>& rows) {
     const double e = f.stringers.section[0];
     const double depth = f.stringers.section[1];
-    addLengthRows(rows, tr("Lisse arrière, %1").arg(deck), f.backRim.pieces.lengths, depth, e,
+    addLengthRows(rows, deckBackRimArticle(side), f.backRim.pieces.lengths, depth, e,
                   tr("sur chant entre les longerons, à l'arrière du cadre"));
-    addLengthRows(rows, tr("Lisse avant, %1").arg(deck), f.frontRim.pieces.lengths, depth, e,
+    addLengthRows(rows, deckFrontRimArticle(side), f.frontRim.pieces.lengths, depth, e,
                   tr("sur chant entre les longerons, boulonnée à la lisse des flancs (2 boulons "
                      "par travée)"));
-    addLengthRows(rows, tr("Lisse des flancs, %1").arg(deck), f.panelRim.pieces.lengths, depth, e,
+    addLengthRows(rows, deckPanelRimArticle(side), f.panelRim.pieces.lengths, depth, e,
                   tr("sur chant entre les flancs, contre leur bout arrière, axe à %1 mm de "
                      "l'arrière")
                       .arg(formatLength(f.panelRim.station)));
-    addLengthRows(rows, tr("Solive du cadre, %1").arg(deck), f.joists.lengths, s.ribWidth,
+    addLengthRows(rows, deckFrameJoistArticle(side), f.joists.lengths, s.ribWidth,
                   s.ribDepth,
                   tr("entre les longerons, posée comme les tasseaux, axes à %1 mm de l'arrière")
                       .arg(lengthList(f.joists.stations)));
     if (f.legs.count > 0)
-        rows.push_back({tr("Pied, %1").arg(deck), f.legs.count, f.legs.length, f.legs.section[1],
+        rows.push_back({legArticle(side), f.legs.count, f.legs.length, f.legs.section[1],
                         f.legs.section[0],
                         tr("%1 sous chaque longeron, axes à %2 mm de l'arrière, chacun tenu par "
                            "une équerre")
                             .arg(f.legs.perLine)
                             .arg(lengthList(f.legs.positions))});
-    addLengthRows(rows, tr("Écharpe, %1").arg(deck), f.braces, s.ribWidth, s.ribDepth,
+    addLengthRows(rows, braceArticle(side), f.braces, s.ribWidth, s.ribDepth,
                   tr("en diagonale, du haut d'un pied au bas du suivant"));
 }
 
@@ -187,7 +185,6 @@ void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& row
         const auto& frame = plan.deckFrames[side];
         if (!frame) continue;
         const DeckFrame& f = *frame;
-        const QString deck = deckName(side);
         const bool legs = f.kind == DeckFrameKind::legs;
         QString remark = legs ? tr("sur chant, un par ligne de flancs, sur les pieds")
                               : tr("sur chant, un par ligne de flancs, posé au sol");
@@ -195,14 +192,14 @@ void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& row
         if (!joints.isEmpty())
             remark += QStringLiteral(" ; ") + joints +
                       (legs ? tr(", au-dessus d'un pied") : tr(", sur une solive doublée"));
-        rows.push_back({tr("Longeron, %1").arg(deck), f.stringers.count * f.stringers.piecesEach(),
+        rows.push_back({deckStringerArticle(side), f.stringers.count * f.stringers.piecesEach(),
                         f.stringers.pieceLength(), f.stringers.section[1], f.stringers.section[0],
                         remark});
         if (legs) {
-            addLegFrameRows(f, deck, plan.settings, rows);
+            addLegFrameRows(f, side, plan.settings, rows);
             continue;
         }
-        addLengthRows(rows, tr("Solive, %1").arg(deck), f.joists.lengths, f.stringers.section[1],
+        addLengthRows(rows, deckGroundJoistArticle(side), f.joists.lengths, f.stringers.section[1],
                       f.stringers.section[0],
                       tr("sur chant entre les longerons, axes à %1 mm de l'arrière")
                           .arg(lengthList(f.joists.stations)));

@@ -1,13 +1,12 @@
 #include "cutlist.h"
 
 #include "buildlistrows.h"
+#include "partarticles.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 namespace {
-
-const QString curveNames[2] = {QStringLiteral("courbe gauche"), QStringLiteral("courbe droite")};
 
 void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
     for (int side = 0; side < 2; ++side) {
@@ -18,7 +17,7 @@ void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
         if (curve->pieces.size() > 1)
             remark += QStringLiteral(" ; en %1 morceaux joints par une éclisse de 300 mm")
                           .arg(curve->pieces.size());
-        rows.push_back({QStringLiteral("Flanc ") + curveNames[side], curve->panelCount,
+        rows.push_back({panelArticle(side), curve->panelCount,
                         curve->panelLength, curve->panelHeight, plan.settings.panel, remark});
     }
     if (plan.sheets.count > 0) {
@@ -37,25 +36,23 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
         const auto& curve = plan.curves[side];
         if (!curve || curve->ribs.pieces == 0) continue;
         rows.push_back(
-            {QStringLiteral("Tasseau ") + curveNames[side], curve->ribs.pieces, curve->ribs.length,
+            {ribArticle(side), curve->ribs.pieces, curve->ribs.length,
              s.ribWidth, s.ribDepth,
              QStringLiteral("%1 stations le long de la courbe").arg(curve->stations.size())});
     }
-    const std::pair<const std::optional<JoistPlan>*, QString> decks[] = {
-        {&plan.leftDeck, QStringLiteral("gauche")},
-        {&plan.rightDeck, QStringLiteral("droite")},
-    };
-    for (const auto& [joist, side] : decks) {
+    const std::optional<JoistPlan>* decks[2] = {&plan.leftDeck, &plan.rightDeck};
+    for (int side = 0; side < 2; ++side) {
+        const std::optional<JoistPlan>* joist = decks[side];
         if (!*joist || (*joist)->pieces == 0) continue;
         const JoistPlan& j = **joist;
         if (j.pieces > j.copingBlocks)
-            rows.push_back({QStringLiteral("Solive plate-forme ") + side, j.pieces - j.copingBlocks,
+            rows.push_back({deckJoistArticle(side), j.pieces - j.copingBlocks,
                             j.length, s.ribWidth, s.ribDepth,
                             QCoreApplication::translate("CutList", "axes à %1 mm de l'arrière")
                                 .arg(lengthList(j.stations))});
         if (j.copingBlocks > 0)
             rows.push_back(
-                {QCoreApplication::translate("CutList", "Cale de coping, plate-forme %1").arg(side),
+                {copingBlockArticle(side),
                  j.copingBlocks, j.length, s.ribWidth, s.ribDepth,
                  QCoreApplication::translate("CutList", "sur chant, contre le tube, axe à %1 mm "
                                                         "de l'arrière")
@@ -70,13 +67,13 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
         if (!frame->joints.empty())
             remark += QStringLiteral(" ; ") + stringerJointsRemark(stringers) +
                       QCoreApplication::translate("CutList", ", sur une solive doublée");
-        rows.push_back({QCoreApplication::translate("CutList", "Longeron du plat"),
+        rows.push_back({flatStringerArticle(),
                         stringers.count * stringers.piecesEach(), stringers.pieceLength(),
                         frame->section[1], frame->section[0], remark});
         const JoistPlan& j = *plan.flat;
         for (const LengthCount& l : j.lengths)
             rows.push_back(
-                {QStringLiteral("Solive du plat"), l.count, l.length, frame->section[1],
+                {flatJoistArticle(), l.count, l.length, frame->section[1],
                  frame->section[0],
                  QCoreApplication::translate("CutList", "sur chant entre les longerons, axes à "
                                                         "%1 mm du bout gauche du plat")
@@ -122,11 +119,11 @@ void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows)
                               .arg(side == 0 ? QStringLiteral("gauche") : QStringLiteral("droite"),
                                    lengthList(layer.deckSeams[side]));
         remark += QStringLiteral(" ; ") + layerPieces(layer);
-        rows.push_back({QStringLiteral("Contreplaqué de surface, couche %1").arg(i + 1),
+        rows.push_back({surfaceLayerArticle(int(i)),
                         layer.sheets, s.sheetLong, s.sheetShort, layer.thickness, remark});
     }
     if (plan.coping.pieces > 0)
-        rows.push_back({QStringLiteral("Coping (tube acier)"), plan.coping.pieces,
+        rows.push_back({copingArticle(), plan.coping.pieces,
                         plan.coping.length, s.coping, s.coping,
                         QStringLiteral("diamètre extérieur %1 mm, schedule 40 en général")
                             .arg(formatLength(s.coping))});

@@ -44,12 +44,7 @@ void addLengths(std::vector<double>& to, double length, int count) {
 // of one leg to the foot of the next.
 std::vector<LengthCount> braces(const DeckLegs& legs, PanelLines lines, double width,
                                 const ConstructionSettings& s) {
-    const double across = legs.section[0];
-    std::vector<double> centres;
-    for (int i = 0; i < lines.count; ++i)
-        centres.push_back(i == 0                 ? across / 2
-                          : i == lines.count - 1 ? width - across / 2
-                                                 : s.panel / 2 + i * lines.pitch);
+    const std::vector<double> centres = legCentres(legs, lines, width, s);
     std::vector<double> lengths;
     for (std::size_t i = 0; i + 1 < centres.size(); ++i)
         addLengths(lengths, std::hypot(centres[i + 1] - centres[i], legs.length), legs.perLine);
@@ -89,6 +84,17 @@ DeckFrame groundDeckFrame(double deck, double width, const std::vector<Seam>& se
     frame.joists = ladderJoists(deck, seams, frame.stringers.joints, layerCount,
                                 stringerBays(lines, width, s), s);
     return frame;
+}
+
+std::vector<double> legCentres(const DeckLegs& legs, PanelLines lines, double width,
+                               const ConstructionSettings& s) {
+    const double across = legs.section[0];
+    std::vector<double> centres;
+    for (int i = 0; i < lines.count; ++i)
+        centres.push_back(i == 0                 ? across / 2
+                          : i == lines.count - 1 ? width - across / 2
+                                                 : s.panel / 2 + i * lines.pitch);
+    return centres;
 }
 
 double shortestDeckFrame(const ConstructionSettings& s) {

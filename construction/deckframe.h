@@ -28,6 +28,11 @@ DeckFrame groundDeckFrame(double deck, double width, const std::vector<Seam>& se
 // The shortest frame on legs: two rims and a leg between them.
 double shortestDeckFrame(const ConstructionSettings& settings);
 
+// Each line's legs' centre across the ramp, from the side y = 0: the outer
+// legs flush with the sides, the others centred on their panel lines.
+std::vector<double> legCentres(const DeckLegs& legs, PanelLines lines, double width,
+                               const ConstructionSettings& settings);
+
 // Where the frame on legs meets the panels, and what stands on its site.
 struct DeckFrameSite {
     double length = 0;  // P − back: from the deck's back end to the panels'

@@ -1,5 +1,8 @@
 #include "modelbuilder.h"
 
+#include "deckframe.h"
+#include "framelines.h"
+#include "partarticles.h"
 #include "surfacelayout.h"
 
 #include <QCoreApplication>
@@ -33,6 +36,7 @@ enum AssemblyStep {
     panelStep = 1,
     curveFrameStep = 2,
     flatFrameStep = 3,
+    deckFrameStep = 4,
     surfaceStep = 6,
     copingStep = 7
 };
@@ -45,10 +49,6 @@ struct PartName {
 
 PartName numbered(const QString& article, int number) {
     return {article, QStringLiteral("%1 %2").arg(article).arg(number)};
-}
-
-PartName numbered(const char* article, int number) {
-    return numbered(QCoreApplication::translate("RampModel", article), number);
 }
 
 // Where the plan's pieces stand along the ramp (mm).
@@ -162,15 +162,13 @@ void addCrossTimber(ModelAssembler& assembler, const ConstructionSettings& s, Pa
 // Panels: each side's outline, or its pieces when split, swept by the panel
 // thickness at every panel line; the right side's turned half a turn.
 void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
-    static const char* const names[2] = {QT_TRANSLATE_NOOP("RampModel", "Flanc courbe gauche"),
-                                         QT_TRANSLATE_NOOP("RampModel", "Flanc courbe droite")};
     const double thickness = plan.settings.panel;
     for (int side = 0; side < 2; ++side) {
         const auto& curve = plan.curves[side];
         if (!curve) continue;
         for (int line = 0; line < curve->panelCount; ++line) {
             const double y = line * curve->panelPitch;
-            const PartName name = numbered(names[side], line + 1);
+            const PartName name = numbered(panelArticle(side), line + 1);
             for (std::size_t piece = 0; piece < curve->pieces.size(); ++piece) {
                 const QList<QPointF> polygon = polygonOf(curve->pieces[piece].outline);
                 MeshKey key("prism", Material::Plywood);
@@ -196,8 +194,6 @@ void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
 // Ribs: at every station of each bay, the top flush with the frame curve,
 // turned to the curve's normal there.
 void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
-    static const char* const names[2] = {QT_TRANSLATE_NOOP("RampModel", "Tasseau courbe gauche"),
-                                         QT_TRANSLATE_NOOP("RampModel", "Tasseau courbe droite")};
     const ConstructionSettings& s = plan.settings;
     for (int side = 0; side < 2; ++side) {
         const auto& curve = plan.curves[side];
@@ -208,7 +204,7 @@ void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
             for (double station : curve->stations) {
                 const Point into = frameCurveNormal(*curve, station);
                 const QPointF up(side == leftCurve ? -into.u : into.u, -into.v);
-                addCrossTimber(assembler, s, numbered(names[side], ++number), PartKind::Rib,
+                addCrossTimber(assembler, s, numbered(ribArticle(side), ++number), PartKind::Rib,
                                curveFrameStep, onRamp(f, side, frameCurvePoint(*curve, station)),
                                up, y0, y0 + curve->ribs.length);
             }
@@ -216,42 +212,225 @@ void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
     }
 }
 
-// Deck joists laid as the ribs: between the panels under a deck of a curve,
-// across the whole width on the ground beside a curve of height 0.
+// A level timber across the ramp between y0 and y1, centred at `along` (x),
+// `thick` along the ramp and `high` high, its top at `top`.
+void addLevelTimber(ModelAssembler& assembler, PartName name, PartKind kind, int step, double along,
+                    double thick, double high, double top, double y0, double y1) {
+    const QVector3D size(float(thick), float(y1 - y0), float(high));
+    const QVector3D lower(float(along - thick / 2), float(y0), float(top - high));
+    assembler.add(std::move(name), kind, step, boxMeshFor(assembler, kind, size), {{}, lower});
+}
+
+// Positions along a deck, measured from its back end, as x along the ramp.
+double deckX(const RampFrame& f, int side, double fromBack) {
+    return side == leftCurve ? fromBack : f.length - fromBack;
+}
+
+// Deck joists laid as the ribs between the panels under a deck; the last
+// one, behind the pipe, the coping block on edge.
 void addDeckJoists(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
-    static const char* const names[2] = {
-        QT_TRANSLATE_NOOP("RampModel", "Solive plate-forme gauche"),
-        QT_TRANSLATE_NOOP("RampModel", "Solive plate-forme droite")};
     const ConstructionSettings& s = plan.settings;
     const std::optional<JoistPlan>* decks[2] = {&plan.leftDeck, &plan.rightDeck};
     for (int side = 0; side < 2; ++side) {
-        if (!*decks[side]) continue;
-        const JoistPlan& joists = **decks[side];
         const auto& curve = plan.curves[side];
+        if (!*decks[side] || !curve) continue;
+        const JoistPlan& joists = **decks[side];
         const double top = s.flat + f.height[side];
-        int number = 0;
-        const int bays = curve ? curve->panelCount - 1 : 1;
-        for (int bay = 0; bay < bays; ++bay) {
-            const double y0 = curve ? bay * curve->panelPitch + s.panel : 0;
-            for (double station : joists.stations) {
-                const double x = side == leftCurve ? station : f.length - station;
-                addCrossTimber(assembler, s, numbered(names[side], ++number), PartKind::Joist,
-                               curve ? curveFrameStep : flatFrameStep, QPointF(x, top),
-                               QPointF(0, 1), y0, y0 + joists.length);
+        int joist = 0, block = 0;
+        for (int bay = 0; bay + 1 < curve->panelCount; ++bay) {
+            const double y0 = bay * curve->panelPitch + s.panel;
+            for (std::size_t i = 0; i < joists.stations.size(); ++i) {
+                const double x = deckX(f, side, joists.stations[i]);
+                if (joists.copingBlocks > 0 && i + 1 == joists.stations.size())
+                    addLevelTimber(assembler, numbered(copingBlockArticle(side), ++block),
+                                   PartKind::CopingBlock, curveFrameStep, x, onEdgeThickness(s),
+                                   onEdgeDepth(s), top, y0, y0 + joists.length);
+                else
+                    addCrossTimber(assembler, s, numbered(deckJoistArticle(side), ++joist),
+                                   PartKind::Joist, curveFrameStep, QPointF(x, top), QPointF(0, 1),
+                                   y0, y0 + joists.length);
             }
         }
     }
 }
 
-void addFlatJoists(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
-    if (!plan.flat) return;
+// Where a frame lies along the ramp: from `start`, toward +x or -x.
+struct FrameRun {
+    double start = 0;
+    int direction = 1;
+    double at(double along) const { return start + direction * along; }
+};
+
+// The stringers on edge along the panel lines, each in its pieces.
+void addStringers(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f,
+                  const Stringers& stringers, FrameRun run, double top, const QString& article,
+                  int step) {
+    const auto spans = stringerSpans(panelLines(f.width, plan.settings), f.width, plan.settings);
+    const double piece = stringers.pieceLength();
     int number = 0;
-    for (double station : plan.flat->stations)
-        addCrossTimber(assembler, plan.settings,
-                       numbered(QT_TRANSLATE_NOOP("RampModel", "Solive du plat"), ++number),
-                       PartKind::Joist, flatFrameStep,
-                       QPointF(f.flatStart + station, plan.settings.flat), QPointF(0, 1), 0,
-                       plan.flat->length);
+    for (const auto& [y0, y1] : spans)
+        for (int k = 0; k < stringers.piecesEach(); ++k) {
+            const double x0 = std::min(run.at(k * piece), run.at((k + 1) * piece));
+            const QVector3D size(float(piece), float(y1 - y0), float(stringers.section[1]));
+            assembler.add(numbered(article, ++number), PartKind::Stringer, step,
+                          boxMeshFor(assembler, PartKind::Stringer, size),
+                          {{}, QVector3D(float(x0), float(y0), float(top) - size.z())});
+        }
+}
+
+// Timbers across every bay between neighbouring stringers at these stations.
+struct BayTimbers {
+    const std::vector<double>& stations;
+    PartKind kind;
+    double thick; // along the ramp
+    double high;
+    QString article;
+};
+
+void addBetweenStringers(ModelAssembler& assembler, const ConstructionPlan& plan,
+                         const RampFrame& f, const BayTimbers& timbers, FrameRun run, double top,
+                         int step) {
+    const auto spans = stringerSpans(panelLines(f.width, plan.settings), f.width, plan.settings);
+    int number = 0;
+    for (std::size_t bay = 0; bay + 1 < spans.size(); ++bay)
+        for (double station : timbers.stations)
+            addLevelTimber(assembler, numbered(timbers.article, ++number), timbers.kind, step,
+                           run.at(station), timbers.thick, timbers.high, top, spans[bay].second,
+                           spans[bay + 1].first);
+}
+
+// The flat's ladder frame: stringers along the panel lines, joists on edge
+// between them.
+void addFlatFrame(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    if (!plan.flatFrame || !plan.flat) return;
+    const FlatFrame& frame = *plan.flatFrame;
+    const FrameRun run{f.flatStart, 1};
+    const double top = plan.settings.flat;
+    addStringers(assembler, plan, f, {frame.stringers, frame.length, frame.section, frame.joints},
+                 run, top, flatStringerArticle(), flatFrameStep);
+    addBetweenStringers(assembler, plan, f,
+                        {plan.flat->stations, PartKind::Joist, frame.section[0], frame.section[1],
+                         flatJoistArticle()},
+                        run, top, flatFrameStep);
+}
+
+// A brace: the rib timber from one point to another, its thickness across
+// the plane it stands in (horizontal), its depth in that plane.
+void addBrace(ModelAssembler& assembler, const ConstructionSettings& s, PartName name,
+              QVector3D from, QVector3D to) {
+    // Square ends kept between the ground and the legs' tops: each end drawn
+    // in by what its corners stand out below or above it, d/2 * run / length
+    // (a few rounds of x = h - d * run / hypot(run, x) settle it).
+    const double run = std::hypot(to.x() - from.x(), to.y() - from.y());
+    const double height = std::abs(to.z() - from.z());
+    double rise = height;
+    for (int round = 0; round < 8; ++round)
+        rise = height - onEdgeDepth(s) * run / std::hypot(run, rise);
+    const float inset = float((height - rise) / 2) * (to.z() > from.z() ? 1 : -1);
+    from.setZ(from.z() + inset);
+    to.setZ(to.z() - inset);
+    const QVector3D along = (to - from).normalized();
+    const QVector3D flat = QVector3D(-along.y(), along.x(), 0).normalized();
+    const QVector3D size(float((to - from).length()), float(onEdgeThickness(s)),
+                         float(onEdgeDepth(s)));
+    const QQuaternion rotation =
+        QQuaternion::fromAxes(along, flat, QVector3D::crossProduct(along, flat));
+    const QVector3D middle(0, size.y() / 2, size.z() / 2);
+    assembler.add(std::move(name), PartKind::Brace, deckFrameStep,
+                  boxMeshFor(assembler, PartKind::Brace, size),
+                  {rotation, from - rotation.rotatedVector(middle)});
+}
+
+// Legs under every stringer, standing on the ground, and their braces.
+void addLegs(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f, int side,
+             const DeckFrame& frame) {
+    const DeckLegs& legs = frame.legs;
+    const ConstructionSettings& s = plan.settings;
+    const std::vector<double> centres = legCentres(legs, panelLines(f.width, s), f.width, s);
+    const FrameRun run{deckX(f, side, 0), side == leftCurve ? 1 : -1};
+    const QVector3D size(float(legs.section[1]), float(legs.section[0]), float(legs.length));
+    int number = 0;
+    for (double y : centres)
+        for (double p : legs.positions)
+            assembler.add(
+                numbered(legArticle(side), ++number), PartKind::Leg, deckFrameStep,
+                boxMeshFor(assembler, PartKind::Leg, size),
+                {{}, QVector3D(float(run.at(p)) - size.x() / 2, float(y) - size.y() / 2, 0)});
+    if (frame.braces.empty()) return;
+    // Beside the legs, on the frame's inner side, so that they stay within
+    // the ramp: across at each row of legs, along each line between legs.
+    const float beside = float(legs.section[1] + onEdgeThickness(s)) / 2;
+    const float height = float(legs.length);
+    number = 0;
+    for (double p : legs.positions) {
+        const float x = float(run.at(p)) + (p < frame.length / 2 ? 1 : -1) * run.direction * beside;
+        for (std::size_t i = 0; i + 1 < centres.size(); ++i)
+            addBrace(assembler, s, numbered(braceArticle(side), ++number),
+                     QVector3D(x, float(centres[i]), height),
+                     QVector3D(x, float(centres[i + 1]), 0));
+    }
+    const float inward = float(legs.section[0] + onEdgeThickness(s)) / 2;
+    for (double y : centres) {
+        const float yb = float(y) + (y < f.width / 2 ? inward : -inward);
+        for (std::size_t k = 0; k + 1 < legs.positions.size(); ++k)
+            addBrace(assembler, s, numbered(braceArticle(side), ++number),
+                     QVector3D(float(run.at(legs.positions[k])), yb, 0),
+                     QVector3D(float(run.at(legs.positions[k + 1])), yb, height));
+    }
+}
+
+// The rim on the panels' back edges, between the panels.
+void addPanelRim(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f,
+                 int side, const DeckFrame& frame) {
+    const ConstructionSettings& s = plan.settings;
+    const CurvePlan& curve = *plan.curves[side];
+    const double top = s.flat + f.height[side];
+    int number = 0;
+    for (int bay = 0; bay + 1 < curve.panelCount; ++bay) {
+        const double y0 = bay * curve.panelPitch + s.panel;
+        addLevelTimber(assembler, numbered(deckPanelRimArticle(side), ++number), PartKind::Rim,
+                       curveFrameStep, deckX(f, side, frame.panelRim.station), onEdgeThickness(s),
+                       onEdgeDepth(s), top, y0, y0 + curve.panelPitch - s.panel);
+    }
+}
+
+// A deck the panels do not carry: a frame on legs behind the panels, or a
+// ladder frame on the ground beside a curve of height 0.
+void addDeckFrame(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f,
+                  int side) {
+    const DeckFrame& frame = *plan.deckFrames[side];
+    const ConstructionSettings& s = plan.settings;
+    const FrameRun run{deckX(f, side, 0), side == leftCurve ? 1 : -1};
+    const bool legs = frame.kind == DeckFrameKind::legs;
+    const double top = legs ? s.flat + f.height[side] : s.flat;
+    addStringers(assembler, plan, f, frame.stringers, run, top, deckStringerArticle(side),
+                 deckFrameStep);
+    if (!legs) {
+        addBetweenStringers(assembler, plan, f,
+                            {frame.joists.stations, PartKind::Joist, frame.stringers.section[0],
+                             frame.stringers.section[1], deckGroundJoistArticle(side)},
+                            run, top, deckFrameStep);
+        return;
+    }
+    const double e = frame.stringers.section[0], depth = frame.stringers.section[1];
+    const std::vector<double> back{frame.backRim.station}, front{frame.frontRim.station};
+    addBetweenStringers(assembler, plan, f,
+                        {back, PartKind::Rim, e, depth, deckBackRimArticle(side)}, run, top,
+                        deckFrameStep);
+    addBetweenStringers(assembler, plan, f,
+                        {front, PartKind::Rim, e, depth, deckFrontRimArticle(side)}, run, top,
+                        deckFrameStep);
+    addBetweenStringers(assembler, plan, f,
+                        {frame.joists.stations, PartKind::Joist, s.ribWidth, s.ribDepth,
+                         deckFrameJoistArticle(side)},
+                        run, top, deckFrameStep);
+    addPanelRim(assembler, plan, f, side, frame);
+    addLegs(assembler, plan, f, side, frame);
+}
+
+void addDeckFrames(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    for (int side = 0; side < 2; ++side)
+        if (plan.deckFrames[side]) addDeckFrame(assembler, plan, f, side);
 }
 
 // One stretch of a surface layer's riding run: a straight line or an arc of
@@ -343,8 +522,15 @@ QList<QPointF> runPiecePath(const std::vector<RunSection>& run, double r0, doubl
 // A surface piece across the whole width. A piece may match, turned half a
 // turn about the vertical, one already made: the right curve's pieces are
 // the left's seen from the other end.
+// A strip across the ramp from y0, `width` wide.
+struct Strip {
+    double y0 = 0;
+    double width = 0;
+};
+
 void addSurfacePiece(ModelAssembler& assembler, PartName name, const QList<QPointF>& path,
-                     double thickness, double width) {
+                     double thickness, Strip strip) {
+    const double width = strip.width;
     if (path.size() < 2) return;
     const auto keyOf = [&](const QList<QPointF>& relative) {
         MeshKey key("strip", Material::Plywood);
@@ -357,62 +543,65 @@ void addSurfacePiece(ModelAssembler& assembler, PartName name, const QList<QPoin
     for (auto it = path.crbegin(); it != path.crend(); ++it)
         turned.append(QPointF(path.last().x() - it->x(), it->y() - path.last().y()));
     if (const auto mesh = assembler.find(keyOf(turned)); mesh && !assembler.find(keyOf(relative))) {
-        const QVector3D at(float(path.last().x()), float(width), float(path.last().y()));
+        const QVector3D at(float(path.last().x()), float(strip.y0 + width), float(path.last().y()));
         assembler.add(std::move(name), PartKind::SurfacePiece, surfaceStep, *mesh, {halfTurn, at});
         return;
     }
     const int mesh =
         assembler.mesh(keyOf(relative), [&] { return bentStripMesh(relative, thickness, width); });
-    const QVector3D at(float(path.first().x()), 0, float(path.first().y()));
+    const QVector3D at(float(path.first().x()), float(strip.y0), float(path.first().y()));
     assembler.add(std::move(name), PartKind::SurfacePiece, surfaceStep, mesh, {{}, at});
 }
 
-// The pieces' ends along a run: its start, the seams, its end.
-std::vector<double> pieceEnds(const std::vector<double>& seams, double run) {
-    std::vector<double> ends{0};
-    ends.insert(ends.end(), seams.begin(), seams.end());
-    ends.push_back(run);
-    return ends;
+// A surface piece's top face along the ramp (x-z): on a deck, level, from
+// the pipe back; on the riding run, bent along the layer.
+QList<QPointF> piecePath(const ConstructionPlan& plan, const RampFrame& f, std::size_t layer,
+                         double above, const SurfacePiece& piece) {
+    const SurfaceLayerPlan& l = plan.surface.layers[layer];
+    const double riding = plan.settings.flat + plan.settings.surfaceThickness();
+    switch (piece.run) {
+    case SurfaceRun::riding:
+        return runPiecePath(ridingRun(plan, f, above, l.thickness), piece.from,
+                            piece.from + piece.length, l.thickness);
+    case SurfaceRun::leftDeck: {
+        const double z = riding + f.height[leftCurve] - above;
+        const double x1 = l.decks[leftCurve] - piece.from;
+        return {QPointF(x1 - piece.length, z), QPointF(x1, z)};
+    }
+    case SurfaceRun::rightDeck: {
+        const double z = riding + f.height[rightCurve] - above;
+        const double x0 = f.length - l.decks[rightCurve] + piece.from;
+        return {QPointF(x0, z), QPointF(x0 + piece.length, z)};
+    }
+    }
+    return {};
 }
 
-// Every layer, bottom layer first, its pieces numbered from the left end:
-// the left deck's, the riding run's, the right deck's.
+// Every layer, bottom layer first; each of its pieces cut across the width
+// into the layer's strips, numbered piece by piece from the left deck's end,
+// strip by strip from the side y = 0.
 void addSurface(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
     const auto& layers = plan.surface.layers;
-    const double riding = plan.settings.flat + plan.settings.surfaceThickness();
     std::vector<double> above(layers.size(), 0);
     for (std::size_t i = 1; i < layers.size(); ++i)
         above[i] = above[i - 1] + layers[i - 1].thickness;
     for (std::size_t i = layers.size(); i-- > 0;) {
         const SurfaceLayerPlan& layer = layers[i];
+        const QString article = surfaceLayerArticle(int(i));
+        const std::vector<double> across =
+            layer.across.empty() ? std::vector<double>{f.width} : layer.across;
         int number = 0;
-        const QString article =
-            QCoreApplication::translate("RampModel", "Contreplaqué de surface, couche %1")
-                .arg(i + 1);
-        const auto add = [&](const QList<QPointF>& path) {
-            const QString name =
-                QCoreApplication::translate("RampModel", "%1, pièce %2").arg(article).arg(++number);
-            addSurfacePiece(assembler, {article, name}, path, layer.thickness, f.width);
-        };
-        const auto addDeck = [&](int side) {
-            if (layer.decks[side] <= 0) return;
-            const double z = riding + f.height[side] - above[i];
-            const std::vector<double> ends = pieceEnds(layer.deckSeams[side], layer.decks[side]);
-            for (std::size_t k = 0; k + 1 < ends.size(); ++k) {
-                const std::size_t j = side == leftCurve ? k : ends.size() - 2 - k;
-                double x0 = ends[j], x1 = ends[j + 1];
-                if (side == rightCurve) std::tie(x0, x1) = std::pair(f.length - x1, f.length - x0);
-                add({QPointF(x0, z), QPointF(x1, z)});
+        for (const SurfacePiece& piece : layer.pieces) {
+            const QList<QPointF> path = piecePath(plan, f, i, above[i], piece);
+            double y0 = 0;
+            for (double width : across) {
+                const QString name = QCoreApplication::translate("RampModel", "%1, pièce %2")
+                                         .arg(article)
+                                         .arg(++number);
+                addSurfacePiece(assembler, {article, name}, path, layer.thickness, {y0, width});
+                y0 += width;
             }
-        };
-        addDeck(leftCurve);
-        if (layer.riding > 0) {
-            const std::vector<RunSection> run = ridingRun(plan, f, above[i], layer.thickness);
-            const std::vector<double> ends = pieceEnds(layer.seams, layer.riding);
-            for (std::size_t k = 0; k + 1 < ends.size(); ++k)
-                add(runPiecePath(run, ends[k], ends[k + 1], layer.thickness));
         }
-        addDeck(rightCurve);
     }
 }
 
@@ -427,8 +616,7 @@ void addCoping(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
         const int mesh =
             assembler.mesh(key, [&] { return cylinderMesh(radius, f.width, modelArcTolerance); });
         const QPointF centre = onRamp(f, side, *curve->pipe);
-        assembler.add(numbered(QT_TRANSLATE_NOOP("RampModel", "Coping (tube acier)"), ++number),
-                      PartKind::Coping, copingStep, mesh,
+        assembler.add(numbered(copingArticle(), ++number), PartKind::Coping, copingStep, mesh,
                       {{}, QVector3D(float(centre.x()), 0, float(centre.y()))});
     }
 }
@@ -441,7 +629,8 @@ RampModel buildRampModel(const ConstructionPlan& plan) {
     addPanels(assembler, plan, frame);
     addRibs(assembler, plan, frame);
     addDeckJoists(assembler, plan, frame);
-    addFlatJoists(assembler, plan, frame);
+    addFlatFrame(assembler, plan, frame);
+    addDeckFrames(assembler, plan, frame);
     addSurface(assembler, plan, frame);
     addCoping(assembler, plan, frame);
     return assembler.take();

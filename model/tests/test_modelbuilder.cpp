@@ -15,8 +15,10 @@ double mm(qint32 cm) {
     return 10.0 * cm;
 }
 
-// The plan's pieces: panels (each piece of a split one), ribs, joists,
-// surface pieces of every layer and coping pipes.
+// The plan's pieces: panels (each piece of a split one), ribs, joists and
+// coping blocks, stringers (each piece of a joined one), rims, legs, braces,
+// surface pieces (each strip across the width) of every layer and coping
+// pipes.
 qsizetype planPieces(const ConstructionPlan& plan) {
     qsizetype count = plan.coping.pieces;
     for (const auto& curve : plan.curves)
@@ -25,8 +27,20 @@ qsizetype planPieces(const ConstructionPlan& plan) {
                 qsizetype(curve->panelCount) * qsizetype(curve->pieces.size()) + curve->ribs.pieces;
     for (const auto* joists : {&plan.leftDeck, &plan.flat, &plan.rightDeck})
         if (*joists) count += (*joists)->pieces;
+    if (const auto& flat = plan.flatFrame)
+        count += flat->stringers * (qsizetype(flat->joints.size()) + 1);
+    for (const auto& frame : plan.deckFrames) {
+        if (!frame) continue;
+        count += frame->stringers.count * frame->stringers.piecesEach() + frame->joists.pieces +
+                 frame->legs.count;
+        for (const Rim* rim : {&frame->backRim, &frame->frontRim, &frame->panelRim})
+            count += rim->pieces.count;
+        for (const LengthCount& brace : frame->braces)
+            count += brace.count;
+    }
     for (const SurfaceLayerPlan& layer : plan.surface.layers)
-        count += qsizetype(layer.pieces.size());
+        count += qsizetype(layer.pieces.size()) *
+                 qsizetype(std::max<std::size_t>(1, layer.across.size()));
     return count;
 }
 
@@ -102,13 +116,27 @@ void TestModelBuilder::partsAndSize() {
     std::set<QString> names, articles;
     for (const CutListRow& row : cutListRows(plan))
         articles.insert(row.article);
+    std::map<QString, qsizetype> partsOfArticle;
     for (const ModelPart& part : model.parts) {
+        ++partsOfArticle[part.article];
         QVERIFY2(names.insert(part.name).second, qPrintable(part.name));
         QVERIFY2(articles.count(part.article) == 1, qPrintable(part.article));
         QVERIFY(part.name.startsWith(part.article + u' ') ||
                 part.name.startsWith(part.article + u','));
         QVERIFY(part.step >= firstStep && part.step <= lastStep);
     }
+    // The cut list's count of every timber and pipe is the model's.
+    std::map<QString, qsizetype> listed;
+    for (const CutListRow& row : cutListRows(plan))
+        listed[row.article] += row.quantity;
+    for (const auto& [article, count] : partsOfArticle)
+        if (!article.startsWith(QStringLiteral("Flanc")) &&
+            !article.startsWith(QStringLiteral("Contreplaqué de surface")))
+            QVERIFY2(listed[article] == count,
+                     qPrintable(QStringLiteral("%1: %2 listed, %3 in the model")
+                                    .arg(article)
+                                    .arg(listed[article])
+                                    .arg(count)));
 }
 
 void TestModelBuilder::meshesAreSolids() {
