@@ -202,7 +202,9 @@ QByteArray settingsJson(const ConstructionPlan& plan) {
                   {"coping", num(s.coping)},
                   {"reveal", num(s.reveal)},
                   {"sheet", numbers({s.sheetShort, s.sheetLong})},
-                  {"kerf", num(s.kerf)}},
+                  {"kerf", num(s.kerf)},
+                  {"post", numbers({s.postWidth, s.postDepth})},
+                  {"stock", numbers(s.stock)}},
                  "  ");
 }
 
