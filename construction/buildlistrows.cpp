@@ -94,8 +94,10 @@ QString boardCuts(const TimberBoard& board) {
 QString sectionTotal(const TimberCutting& cutting) {
     const QString metres = QString::number(cutting.bought / 1000, 'f', 1);
     if (cutting.optimal) return tr("%1 m en tout, le moins possible").arg(metres);
+    // The bound rounded down: "at least" never claims more than is proven.
+    const double bound = std::floor((cutting.lowerBound + 0.01) / 100) / 10;
     return tr("%1 m en tout ; il en faut au moins %2 m")
-        .arg(metres, QString::number(cutting.lowerBound / 1000, 'f', 1));
+        .arg(metres, QString::number(bound, 'f', 1));
 }
 
 // The boards of one stock length of a section, as the cut list shows them.
