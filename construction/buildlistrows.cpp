@@ -204,8 +204,8 @@ void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& row
             addLegFrameRows(f, deck, plan.settings, rows);
             continue;
         }
-        addLengthRows(rows, tr("Solive, %1").arg(deck), f.joists.lengths, f.stringers.section[1],
-                      f.stringers.section[0],
+        addLengthRows(rows, tr("Solive du cadre, %1").arg(deck), f.joists.lengths,
+                      f.stringers.section[1], f.stringers.section[0],
                       tr("sur chant entre les longerons, axes à %1 mm de l'arrière")
                           .arg(lengthList(f.joists.stations)));
     }
