@@ -1,18 +1,39 @@
 #include "constructionplan.h"
+#include "prices.h"
 
 #include <benchmark/benchmark.h>
 
 // The whole construction plan of the default design: panels, ribs, surface,
-// joists and the panels nested on sheets.
+// joists, the panels nested on sheets, fasteners, the timber cut from stock
+// lengths, and its price.
 static void BM_Plan(benchmark::State& state) {
     const RampDimensions dims;
     const ConstructionSettings settings;
+    const PriceTable prices;
     for (auto _ : state) {
         ConstructionPlan plan = buildConstructionPlan(dims, settings);
+        PlanCost cost = planCost(plan, prices);
         benchmark::DoNotOptimize(plan);
+        benchmark::DoNotOptimize(cost);
     }
 }
 BENCHMARK(BM_Plan)->Unit(benchmark::kMicrosecond);
+
+// The same with decks on frames: stringers, rims, legs and braces, and their
+// timber in two sections.
+static void BM_PlanDeckFrames(benchmark::State& state) {
+    const RampDimensions dims;
+    ConstructionSettings settings;
+    setConstructionSetting(settings, u"back", u"300,300");
+    const PriceTable prices;
+    for (auto _ : state) {
+        ConstructionPlan plan = buildConstructionPlan(dims, settings);
+        PlanCost cost = planCost(plan, prices);
+        benchmark::DoNotOptimize(plan);
+        benchmark::DoNotOptimize(cost);
+    }
+}
+BENCHMARK(BM_PlanDeckFrames)->Unit(benchmark::kMicrosecond);
 
 // The widest ramp accepted: about 760 side panels a curve to nest.
 static void BM_PlanLargest(benchmark::State& state) {

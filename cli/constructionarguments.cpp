@@ -21,7 +21,8 @@ QByteArray settingsOptionsUsage() {
     return "    settings (millimetres; override the file's construction line):\n"
            "    --surface 9,9  --panel 18  --flat 89  --back L,R (- for the deck's length)\n"
            "    --spacing 610  --rib 89x38  --ribspacing 200  --joistspacing 400\n"
-           "    --coping 60.3 (0: none)  --reveal 6  --sheet 1220x2440  --kerf 4\n";
+           "    --coping 60.3 (0: none)  --reveal 6  --sheet 1220x2440  --kerf 4\n"
+           "    --post 89x89 (deck legs)  --stock 2400,3000,3600,4800 (timber lengths)\n";
 }
 
 std::optional<CommandResult> parseConstructionArguments(const QStringList& args,

@@ -160,8 +160,9 @@ QByteArray deckFrameJson(const std::optional<DeckFrame>& frame) {
                            {"section", numbers({f.legs.section[0], f.legs.section[1]})}});
     std::vector<QByteArray> braces;
     for (const LengthCount& b : f.braces)
-        braces.push_back(
-            object({{"count", QByteArray::number(b.count)}, {"length", num(b.length)}}));
+        braces.push_back(object({{"count", QByteArray::number(b.count)},
+                                 {"length", num(b.length)},
+                                 {"lengths", lengthsJson({b})}}));
     return block({{"kind", legs ? "\"legs\"" : "\"ground\""},
                   {"length", num(f.length)},
                   {"stringers", stringersJson(f.stringers)},
@@ -202,7 +203,9 @@ QByteArray settingsJson(const ConstructionPlan& plan) {
                   {"coping", num(s.coping)},
                   {"reveal", num(s.reveal)},
                   {"sheet", numbers({s.sheetShort, s.sheetLong})},
-                  {"kerf", num(s.kerf)}},
+                  {"kerf", num(s.kerf)},
+                  {"post", numbers({s.postWidth, s.postDepth})},
+                  {"stock", numbers(s.stock)}},
                  "  ");
 }
 

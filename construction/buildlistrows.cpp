@@ -33,8 +33,7 @@ void addLegFrameRows(const DeckFrame& f, int side, const ConstructionSettings& s
                   tr("sur chant entre les flancs, contre leur bout arrière, axe à %1 mm de "
                      "l'arrière")
                       .arg(formatLength(f.panelRim.station)));
-    addLengthRows(rows, deckFrameJoistArticle(side), f.joists.lengths, s.ribWidth,
-                  s.ribDepth,
+    addLengthRows(rows, deckFrameJoistArticle(side), f.joists.lengths, s.ribWidth, s.ribDepth,
                   tr("entre les longerons, posée comme les tasseaux, axes à %1 mm de l'arrière")
                       .arg(lengthList(f.joists.stations)));
     if (f.legs.count > 0)
@@ -92,8 +91,10 @@ QString boardCuts(const TimberBoard& board) {
 QString sectionTotal(const TimberCutting& cutting) {
     const QString metres = QString::number(cutting.bought / 1000, 'f', 1);
     if (cutting.optimal) return tr("%1 m en tout, le moins possible").arg(metres);
+    // The bound rounded down: "at least" never claims more than is proven.
+    const double bound = std::floor((cutting.lowerBound + 0.01) / 100) / 10;
     return tr("%1 m en tout ; il en faut au moins %2 m")
-        .arg(metres, QString::number(cutting.lowerBound / 1000, 'f', 1));
+        .arg(metres, QString::number(bound, 'f', 1));
 }
 
 // The boards of one stock length of a section, as the cut list shows them.
@@ -199,7 +200,7 @@ void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& row
             addLegFrameRows(f, side, plan.settings, rows);
             continue;
         }
-        addLengthRows(rows, deckGroundJoistArticle(side), f.joists.lengths, f.stringers.section[1],
+        addLengthRows(rows, deckFrameJoistArticle(side), f.joists.lengths, f.stringers.section[1],
                       f.stringers.section[0],
                       tr("sur chant entre les longerons, axes à %1 mm de l'arrière")
                           .arg(lengthList(f.joists.stations)));

@@ -1,6 +1,7 @@
 #include "constructionsettings.h"
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -30,6 +31,9 @@ constexpr Range revealRange{0, 15};
 constexpr Range sheetShortRange{600, 2000};
 constexpr Range sheetLongRange{1200, 4000};
 constexpr Range kerfRange{0, 12};
+constexpr Range postRange{38, 200};
+constexpr Range stockRange{1000, 7200};
+constexpr int maxStockLengths = 8;
 // back is checked against the deck by the plan; here only that it is a length.
 constexpr Range backRange{0, 463400};
 
@@ -97,7 +101,8 @@ const QStringList& constructionSettingKeys() {
         QStringLiteral("surface"),    QStringLiteral("panel"),        QStringLiteral("flat"),
         QStringLiteral("back"),       QStringLiteral("spacing"),      QStringLiteral("rib"),
         QStringLiteral("ribspacing"), QStringLiteral("joistspacing"), QStringLiteral("coping"),
-        QStringLiteral("reveal"),     QStringLiteral("sheet"),        QStringLiteral("kerf")};
+        QStringLiteral("reveal"),     QStringLiteral("sheet"),        QStringLiteral("kerf"),
+        QStringLiteral("post"),       QStringLiteral("stock")};
     return keys;
 }
 
@@ -121,6 +126,13 @@ QString constructionSettingRange(QStringView key) {
         return QStringLiteral("%1 x %2, petit côté d'abord")
             .arg(rangeText(sheetShortRange), rangeText(sheetLongRange));
     if (key == u"kerf") return rangeText(kerfRange);
+    if (key == u"post")
+        return QStringLiteral("%1 x %2").arg(rangeText(postRange), rangeText(postRange));
+    if (key == u"stock")
+        return QCoreApplication::translate("ConstructionSettings",
+                                           "1 à %1 longueurs, chacune de %2")
+            .arg(maxStockLengths)
+            .arg(rangeText(stockRange));
     return QStringLiteral("réglage inconnu");
 }
 
@@ -181,6 +193,20 @@ void setConstructionSetting(ConstructionSettings& settings, QStringView key, QSt
         const auto v = parseLength(value);
         if (!v || !(*v == 0 || copingRange.contains(*v))) throw refuse();
         s.coping = *v;
+    } else if (key == u"post") {
+        const auto pair = parsePair(value, postRange, postRange);
+        if (!pair) throw refuse();
+        s.postWidth = pair->first;
+        s.postDepth = pair->second;
+    } else if (key == u"stock") {
+        const QList<QStringView> parts = value.split(u',');
+        if (parts.size() > maxStockLengths) throw refuse();
+        s.stock.clear();
+        for (QStringView part : parts) {
+            const auto length = parseIn(part, stockRange);
+            if (!length) throw refuse();
+            s.stock.push_back(*length);
+        }
     } else if (key == u"sheet") {
         const auto pair = parsePair(value, sheetShortRange, sheetLongRange);
         if (!pair || pair->first > pair->second) throw refuse();
@@ -215,6 +241,13 @@ QString constructionSettingText(const ConstructionSettings& s, QStringView key) 
     if (key == u"reveal") return formatLength(s.reveal);
     if (key == u"sheet") return formatLength(s.sheetShort) + u'x' + formatLength(s.sheetLong);
     if (key == u"kerf") return formatLength(s.kerf);
+    if (key == u"post") return formatLength(s.postWidth) + u'x' + formatLength(s.postDepth);
+    if (key == u"stock") {
+        QStringList lengths;
+        for (double length : s.stock)
+            lengths << formatLength(length);
+        return lengths.join(u',');
+    }
     return {};
 }
 

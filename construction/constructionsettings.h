@@ -31,7 +31,7 @@ struct ConstructionSettings {
     double kerf = 4;
     double postWidth = 89; // deck leg timber's section
     double postDepth = 89;
-    std::vector<double> stock{2400, 3000, 3600, 4800}; // timber lengths on sale
+    std::vector<double> stock{2400, 3000, 3600, 4800}; // timber lengths on sale, any order
 
     // t: the surface layers together.
     double surfaceThickness() const;
@@ -49,13 +49,14 @@ public:
 };
 
 // The keys in their order in the file line: surface panel flat back spacing
-// rib ribspacing joistspacing coping reveal sheet kerf.
+// rib ribspacing joistspacing coping reveal sheet kerf post stock.
 const QStringList& constructionSettingKeys();
 
 // The valid range of a key as the messages show it, e.g. "9 à 40".
 QString constructionSettingRange(QStringView key);
 
-// Sets one key from its text ("9,9", "18", "-,600", "89x38", "1220x2440").
+// Sets one key from its text ("9,9", "18", "-,600", "89x38", "1220x2440",
+// "2400,3000").
 // Throws ConstructionSettingError naming key=value and its range when the key
 // is unknown or the value is out of range or not a number; settings is left
 // unchanged then.

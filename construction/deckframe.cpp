@@ -41,15 +41,18 @@ void addLengths(std::vector<double>& to, double length, int count) {
 
 // One diagonal in every bay at each row of legs (across), and one in every
 // span between neighbouring legs along each stringer line, each from the top
-// of one leg to the foot of the next.
+// of one leg to the foot of the next; cut to the whole millimetre above, since
+// a diagonal is trimmed to fit on the frame.
 std::vector<LengthCount> braces(const DeckLegs& legs, PanelLines lines, double width,
                                 const ConstructionSettings& s) {
     const std::vector<double> centres = legCentres(legs, lines, width, s);
     std::vector<double> lengths;
     for (std::size_t i = 0; i + 1 < centres.size(); ++i)
-        addLengths(lengths, std::hypot(centres[i + 1] - centres[i], legs.length), legs.perLine);
+        addLengths(lengths, std::ceil(std::hypot(centres[i + 1] - centres[i], legs.length)),
+                   legs.perLine);
     for (std::size_t i = 0; i + 1 < legs.positions.size(); ++i)
-        addLengths(lengths, std::hypot(legs.positions[i + 1] - legs.positions[i], legs.length),
+        addLengths(lengths,
+                   std::ceil(std::hypot(legs.positions[i + 1] - legs.positions[i], legs.length)),
                    lines.count);
     return lengthCounts(lengths, 1);
 }

@@ -25,6 +25,7 @@ constexpr double spliceScrewPitch = 100;
 constexpr double spliceScrewMargin = 25; // in from the plate's ends
 constexpr int spliceScrewRows = 4;       // two on each side of the joint
 constexpr double spliceScrewClearance = 3;
+constexpr double splicePlateWidth = 300; // across the joint
 constexpr double glueGramsPerSquareMetre = 150;
 constexpr double lagScrewThickness = 8;
 constexpr double lagScrewGrip = 60; // beyond the pipe
@@ -198,13 +199,22 @@ void addHardware(const ConstructionPlan& plan, Tally& tally) {
         tally.addWoodScrews(FastenerItem::braceScrew, braceScrewLength,
                             2 * screwsPerBraceEnd * braces);
     }
-    // The plan has no splice plates of its own yet: the rule stands ready.
-    const SpliceFastening splice = spliceFastening({}, s.panel);
+    const SpliceFastening splice = spliceFastening(splicePlates(plan), s.panel);
     tally.addWoodScrews(FastenerItem::spliceScrew, splice.screwLength, splice.screws);
     tally.add(FastenerItem::glue, QStringLiteral("g"), 0, splice.glueGrams);
 }
 
 } // namespace
+
+std::vector<SplicePlate> splicePlates(const ConstructionPlan& plan) {
+    std::vector<SplicePlate> plates;
+    for (const PanelSplit& split : plan.sheets.splits) {
+        const double joint = std::hypot(split.to.u - split.from.u, split.to.v - split.from.v);
+        const int panels = plan.curves[split.curve] ? plan.curves[split.curve]->panelCount : 0;
+        plates.insert(plates.end(), std::size_t(panels), {joint, joint * splicePlateWidth});
+    }
+    return plates;
+}
 
 double screwLengthUp(double mm) {
     for (double length : screwLengths)

@@ -65,6 +65,10 @@ struct SpliceFastening {
 };
 SpliceFastening spliceFastening(const std::vector<SplicePlate>& plates, double panel);
 
+// The plan's splice plates: one over each joint of every split panel, 300 mm
+// across the joint, as long as the joint.
+std::vector<SplicePlate> splicePlates(const ConstructionPlan& plan);
+
 // Every fastener of the plan, one row per item and size, in the enum's order.
 std::vector<FastenerCount> planFasteners(const ConstructionPlan& plan);
 

@@ -70,10 +70,6 @@ QString deckFrameJoistArticle(int side) {
     return ofDeck(QT_TRANSLATE_NOOP("PartArticle", "Solive du cadre, %1"), side);
 }
 
-QString deckGroundJoistArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("PartArticle", "Solive, %1"), side);
-}
-
 QString legArticle(int side) {
     return ofDeck(QT_TRANSLATE_NOOP("PartArticle", "Pied, %1"), side);
 }

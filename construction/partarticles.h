@@ -16,8 +16,7 @@ QString deckStringerArticle(int side);
 QString deckBackRimArticle(int side);
 QString deckFrontRimArticle(int side);
 QString deckPanelRimArticle(int side);
-QString deckFrameJoistArticle(int side); // between the rims of a frame on legs
-QString deckGroundJoistArticle(int side); // of a ladder frame on the ground
+QString deckFrameJoistArticle(int side); // a deck frame's, on legs or on the ground
 QString legArticle(int side);
 QString braceArticle(int side);
 QString surfaceLayerArticle(int layer);

@@ -65,19 +65,12 @@ void addDeckFrame(Gathering& g, const DeckFrame& f, Section rib, Section ground,
     g.add(rib, "brace", f.braces);
 }
 
-QString stockText(const ConstructionSettings& s) {
-    QStringList lengths;
-    for (double length : s.stock)
-        lengths << formatLength(length);
-    return lengths.join(u',');
-}
-
 [[noreturn]] void refuseLongPiece(const ConstructionSettings& s, const TimberPiece& piece) {
     throw ConstructionSettingError(
         QCoreApplication::translate("TimberList",
                                     "Réglage de construction incorrect : stock=%1 (%2 de %3 mm : "
                                     "aucune longueur en vente n'est assez longue)")
-            .arg(stockText(s), timberArticleName(piece.article).toLower(),
+            .arg(constructionSettingText(s, u"stock"), timberArticleName(piece.article).toLower(),
                  formatLength(piece.length).replace(u'.', u',')));
 }
 

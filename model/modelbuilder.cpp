@@ -408,7 +408,7 @@ void addDeckFrame(ModelAssembler& assembler, const ConstructionPlan& plan, const
     if (!legs) {
         addBetweenStringers(assembler, plan, f,
                             {frame.joists.stations, PartKind::Joist, frame.stringers.section[0],
-                             frame.stringers.section[1], deckGroundJoistArticle(side)},
+                             frame.stringers.section[1], deckFrameJoistArticle(side)},
                             run, top, deckFrameStep);
         return;
     }

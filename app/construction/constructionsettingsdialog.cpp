@@ -40,6 +40,8 @@ ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSetting
     addRow(QStringLiteral("Dépassement du coping (mm)"), QStringLiteral("reveal"), 1);
     addRow(QStringLiteral("Format des panneaux (mm)"), QStringLiteral("sheet"), 2);
     addRow(QStringLiteral("Trait de scie (mm)"), QStringLiteral("kerf"), 1);
+    addRow(tr("Section des pieds (mm)"), QStringLiteral("post"), 2);
+    addRow(tr("Longueurs de bois en vente (mm)"), QStringLiteral("stock"), 1);
 
     for (QLineEdit* back : m_fields[QStringLiteral("back")])
         back->setPlaceholderText(QStringLiteral("longueur de la plate-forme"));

@@ -28,7 +28,12 @@ std::optional<QString> decimalKeyText(QStringView field, const QLocale& locale) 
 }
 
 bool isPairKey(QStringView key) {
-    return key == u"rib" || key == u"sheet";
+    return key == u"rib" || key == u"sheet" || key == u"post";
+}
+
+// Keys holding several lengths in one field: "9 + 9", "2400 ; 3000".
+QString listSeparator(QStringView key) {
+    return key == u"stock" ? QStringLiteral(" ; ") : QStringLiteral(" + ");
 }
 } // namespace
 
@@ -42,11 +47,11 @@ QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView 
                               const QLocale& locale) {
     const QString keyText = constructionSettingText(settings, key);
     QStringList fields;
-    if (key == u"surface") {
-        QStringList layers;
-        for (QStringView layer : QStringView(keyText).split(u','))
-            layers << lengthFieldText(layer.toDouble(), locale);
-        fields << layers.join(QStringLiteral(" + "));
+    if (key == u"surface" || key == u"stock") {
+        QStringList lengths;
+        for (QStringView length : QStringView(keyText).split(u','))
+            lengths << lengthFieldText(length.toDouble(), locale);
+        fields << lengths.join(listSeparator(key));
     } else if (key == u"back") {
         for (QStringView side : QStringView(keyText).split(u','))
             fields << (side == u"-" ? QString() : lengthFieldText(side.toDouble(), locale));
@@ -69,12 +74,12 @@ QString settingKeyText(QStringView key, const QStringList& fields, const QLocale
         if (!text) throw refuse();
         return *text;
     };
-    if (key == u"surface") {
+    if (key == u"surface" || key == u"stock") {
         if (fields.size() != 1) throw refuse();
-        QStringList layers;
-        for (QStringView layer : QStringView(fields.front()).split(u'+'))
-            layers << number(layer);
-        return layers.join(u',');
+        QStringList lengths;
+        for (QStringView length : QStringView(fields.front()).split(listSeparator(key).trimmed()))
+            lengths << number(length);
+        return lengths.join(u',');
     }
     if (key == u"back") {
         if (fields.size() != 2) throw refuse();

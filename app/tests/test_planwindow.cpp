@@ -39,6 +39,26 @@ QString cellText(const QTableWidget& table, int row, int column) {
     return item ? item->text() : QString();
 }
 
+// Each deck frame's stringers, and legs where it stands on them, with the
+// plan's counts and lengths; no frame rows where the panels carry the deck.
+void checkDeckFrameRows(const QTableWidget& table, const ConstructionPlan& plan) {
+    const QString decks[] = {QStringLiteral("plate-forme gauche"),
+                             QStringLiteral("plate-forme droite")};
+    for (int side = 0; side < 2; ++side) {
+        const std::optional<DeckFrame>& frame = plan.deckFrames[side];
+        const int stringers = rowOf(table, QStringLiteral("Longeron, ") + decks[side]);
+        const int legs = rowOf(table, QStringLiteral("Pied, ") + decks[side]);
+        QCOMPARE(stringers >= 0, frame.has_value());
+        QCOMPARE(legs >= 0, frame && frame->legs.count > 0);
+        if (stringers >= 0)
+            QCOMPARE(cellText(table, stringers, 1),
+                     QString::number(frame->stringers.count * frame->stringers.piecesEach()));
+        if (legs < 0) continue;
+        QCOMPARE(cellText(table, legs, 1), QString::number(frame->legs.count));
+        QCOMPARE(cellText(table, legs, 2), formatLength(frame->legs.length));
+    }
+}
+
 // The box around every pixel that is not white.
 QRect drawnExtent(QWidget& widget) {
     const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -185,6 +205,9 @@ private slots:
         QTest::newRow("three layers of 6 mm") << RampDimensions{} << "surface=6,6,6" << -1 << 5;
         QTest::newRow("asymmetric, no coping")
             << RampDimensions{80, 180, 120, 200, 300, 140, 70, 50} << "coping=0" << -1 << -1;
+        QTest::newRow("decks on legs") << RampDimensions{} << "back=300,300" << 10 << 5;
+        QTest::newRow("a deck on the ground")
+            << RampDimensions{60, 140, 0, 140, 244, 70, 140, 60} << "back=-,300" << -1 << -1;
     }
     void tableShowsThePlan() {
         QFETCH(RampDimensions, dims);
@@ -209,6 +232,10 @@ private slots:
         const QString sides[] = {QStringLiteral("Flanc courbe gauche"),
                                  QStringLiteral("Flanc courbe droite")};
         for (int side = 0; side < 2; ++side) {
+            if (!plan.curves[side]) {
+                QCOMPARE(rowOf(table, sides[side]), -1);
+                continue;
+            }
             const CurvePlan& curve = *plan.curves[side];
             const int row = rowOf(table, sides[side]);
             QVERIFY(row >= 0);
@@ -234,6 +261,15 @@ private slots:
                 QVERIFY(cellText(table, row, 5).contains(formatLength(seam)));
         }
         QCOMPARE(shownSurface, plan.surface.sheets);
+        checkDeckFrameRows(table, plan);
+        // Every board bought is on a row of its own section and length.
+        int boards = 0, shownBoards = 0;
+        for (const TimberSection& section : plan.timber)
+            boards += section.cutting.boardCount();
+        for (int r = 0; r < table.rowCount(); ++r)
+            if (cellText(table, r, 0).startsWith(QStringLiteral("Bois ")))
+                shownBoards += cellText(table, r, 1).toInt();
+        QCOMPARE(shownBoards, boards);
         QCOMPARE(rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1")
                                   .arg(plan.surface.layers.size() + 1)),
                  -1);

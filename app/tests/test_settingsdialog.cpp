@@ -115,6 +115,13 @@ private slots:
         QTest::newRow("rib") << "C"
                              << "rib"
                              << "140x38" << QStringList{"140", "38"};
+        QTest::newRow("post") << "C"
+                              << "post"
+                              << "89x140" << QStringList{"89", "140"};
+        // Semicolons between the lengths: the decimal comma stays a decimal.
+        QTest::newRow("stock in French") << "fr_FR"
+                                         << "stock"
+                                         << "2438.4,3048" << QStringList{"2438,4 ; 3048"};
     }
     void settingsToFields() {
         QFETCH(QString, locale);
@@ -183,6 +190,9 @@ private slots:
         QTest::newRow("sheet long side") << "sheet" << 1 << "900"
                                          << "Réglage de construction incorrect : sheet=1220x900 "
                                             "(600 à 2000 x 1200 à 4000, petit côté d'abord)";
+        QTest::newRow("short stock") << "stock" << 0 << "2400 ; 900"
+                                     << "Réglage de construction incorrect : stock=2400,900 (1 à "
+                                        "8 longueurs, chacune de 1000 à 7200)";
         QTest::newRow("letters") << "spacing" << 0 << "abc"
                                  << "Réglage de construction incorrect : spacing=abc (300 à 1220)";
         // Across keys: the flat framing must take the ribs.

@@ -224,6 +224,9 @@ void TestConstructionCommands::planJsonBuild() {
     QCOMPARE(fasteners.join(" | "),
              "surface_screw 4.5x45 578/640 | surface_screw 4.5x35 578/640 | frame_screw 6x80 "
              "96/110 | frame_screw 6x60 240/270 | toe_screw 6x60 192/220 | lag_screw 8x130 16/18");
+    const QJsonObject settings = plan["settings"].toObject();
+    QVERIFY(nearAll(numbers(settings["post"]), {89, 89}));
+    QVERIFY(nearAll(numbers(settings["stock"]), {2400, 3000, 3600, 4800}));
     const QJsonArray timber = plan["timber"].toArray();
     QCOMPARE(timber.size(), 1);
     QCOMPARE(timber[0]["bought"].toDouble(), 82800.0);
@@ -347,6 +350,16 @@ void TestConstructionCommands::failures_data() {
     QTest::newRow("flat under the rib depth")
         << QStringList{"plan", "--flat", "60", "--rib", "89x70"} << good << 1
         << "Réglage de construction incorrect : flat=60";
+    QTest::newRow("bad stock option")
+        << QStringList{"plan", "--stock", "2400,900"} << good << 2
+        << "Option incorrecte : --stock 2400,900 (1 à 8 longueurs, chacune de 1000 à 7200)";
+    QTest::newRow("bad post option") << QStringList{"plan", "--post=89x30"} << good << 2
+                                     << "Option incorrecte : --post 89x30 (38 à 200 x 38 à 200)";
+    // Three panel lines: ribs of 1193, longer than a 1000 mm board.
+    QTest::newRow("rib longer than the stock")
+        << QStringList{"plan", "--spacing", "1220", "--stock", "1000"} << good << 1
+        << "Réglage de construction incorrect : stock=1000 (tasseau de 1193 mm : aucune longueur "
+           "en vente n'est assez longue)";
     QTest::newRow("csv and json") << QStringList{"plan", "--csv", "--json"} << good << 2
                                   << "--csv and --json";
     QTest::newRow("no price file") << QStringList{"plan", "--prices", m_dir.filePath("nowhere.ini")}

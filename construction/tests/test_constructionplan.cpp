@@ -2,6 +2,7 @@
 #include "cutlist.h"
 #include "quarvelerror.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <QTest>
@@ -77,6 +78,8 @@ private slots:
     void designs();
     void deckFrames_data();
     void deckFrames();
+    void deckLinesHeld_data();
+    void deckLinesHeld();
     void symmetric_data();
     void symmetric();
     void refusals_data();
@@ -258,16 +261,16 @@ void TestConstructionPlan::deckFrames_data() {
     QTest::addColumn<QString>("braces");
     // A 300 mm frame: a leg flush with each end (89 along the ramp), 789 - 89
     // high; braces across from 614.5 - 44.5 = 570 (outer bays) and 605.5
-    // apart, along over 255.5 - 44.5 = 211: the hypotenuses with 700.
+    // apart, along over 255.5 - 44.5 = 211: the hypotenuses with 700, rounded up.
     QTest::newRow("back 300") << RampDimensions{} << QStringLiteral("back=300,300")
                               << Lengths{44.5, 255.5} << 700.0 << Lengths{}
-                              << QStringLiteral("4x925.5 4x902.7 5x731.1");
+                              << QStringLiteral("4x926 4x903 5x732");
     // 5400 mm: two stringer pieces of 2700 joined over a leg; 2655.5 on each
     // side of it in three spans of 885.2.
     QTest::newRow("joined stringers")
         << design(600, 140, 70, 140, 244, 70, 140, 60) << QStringLiteral("back=600,-")
         << Lengths{44.5, 929.7, 1814.8, 2700, 3585.2, 4470.3, 5355.5} << 700.0 << Lengths{2700}
-        << QStringLiteral("30x1128.5 14x925.5 14x902.7");
+        << QStringLiteral("30x1129 14x926 14x903");
     // A 40 cm curve: legs of 400, not braced.
     QTest::newRow("low deck") << design(60, 140, 40, 140, 244, 70, 140, 60)
                               << QStringLiteral("back=300,-") << Lengths{44.5, 255.5} << 400.0
@@ -306,6 +309,68 @@ void TestConstructionPlan::deckFrames() {
     QCOMPARE(deck.copingBlocks, 4);
     for (std::size_t i = 1; i < f.joists.stations.size(); ++i)
         QVERIFY(f.joists.stations[i] - f.joists.stations[i - 1] <= 400 + 1e-9);
+}
+
+void TestConstructionPlan::deckLinesHeld_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("back 300") << RampDimensions{} << QStringLiteral("back=300,300");
+    QTest::newRow("back 150") << RampDimensions{} << QStringLiteral("back=150,150");
+    QTest::newRow("long decks") << design(250, 140, 70, 140, 244, 70, 140, 180)
+                                << QStringLiteral("back=300,450");
+    QTest::newRow("joined stringers")
+        << design(600, 140, 70, 140, 244, 70, 140, 60) << QStringLiteral("back=600,-");
+    QTest::newRow("deck on the ground") << design(60, 140, 0, 140, 244, 70, 140, 60) << QString();
+    QTest::newRow("three layers, close joists")
+        << design(120, 140, 70, 140, 366, 70, 140, 120)
+        << QStringLiteral("surface=6,6,6 back=200,700 joistspacing=250");
+}
+
+// Every line under a deck's surface stands on something: on the panels where
+// they reach (from the frame's front end to the pipe), on the stringers of the
+// frame elsewhere; none farther than joistspacing from the next, the first at
+// the deck's back end.
+void TestConstructionPlan::deckLinesHeld() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(QString, settings);
+    const ConstructionPlan plan =
+        buildConstructionPlan(dims, parseConstructionLine(settings.toUtf8()));
+    const ConstructionSettings& s = plan.settings;
+    const std::array<std::optional<JoistPlan>, 2> panelJoists{plan.leftDeck, plan.rightDeck};
+    for (int side : {leftCurve, rightCurve}) {
+        if (!plan.deckFrames[side]) continue;
+        const DeckFrame& f = *plan.deckFrames[side];
+        const double framed = f.length;
+        std::vector<double> lines;
+        const auto onFrame = [&](double station, double half) {
+            QVERIFY2(station - half >= -1e-9 && station + half <= framed + 1e-9,
+                     qPrintable(QStringLiteral("%1 off the frame of %2").arg(station).arg(framed)));
+            lines.push_back(station);
+        };
+        const double onEdge = std::min(s.ribWidth, s.ribDepth) / 2;
+        for (double station : f.joists.stations)
+            onFrame(station, onEdge);
+        if (f.kind == DeckFrameKind::legs) {
+            onFrame(f.backRim.station, onEdge);
+            onFrame(f.frontRim.station, onEdge);
+            QVERIFY(f.panelRim.station - onEdge >= framed - 1e-9);
+            lines.push_back(f.panelRim.station);
+            // The legs stand under the stringers, the end ones flush.
+            QVERIFY(near(f.legs.positions.front(), f.legs.section[1] / 2, 1e-9));
+            QVERIFY(near(f.legs.positions.back(), framed - f.legs.section[1] / 2, 1e-9));
+        }
+        if (panelJoists[side])
+            for (double station : panelJoists[side]->stations) {
+                QVERIFY2(station - s.ribWidth / 2 >= framed - 1e-9,
+                         qPrintable(QString::number(station)));
+                lines.push_back(station);
+            }
+        std::sort(lines.begin(), lines.end());
+        QVERIFY(lines.front() <= onEdge + 1e-9);
+        for (std::size_t i = 1; i < lines.size(); ++i)
+            QVERIFY2(lines[i] - lines[i - 1] <= s.joistSpacing + 1e-9,
+                     qPrintable(QStringLiteral("%1 to %2").arg(lines[i - 1]).arg(lines[i])));
+    }
 }
 
 void TestConstructionPlan::symmetric_data() {

@@ -79,6 +79,15 @@ void TestConstructionSettings::acceptedValues_data() {
     QTest::newRow("ribspacing") << "ribspacing"
                                 << "100"
                                 << "100";
+    QTest::newRow("post") << "post"
+                          << "38x200"
+                          << "38x200";
+    QTest::newRow("one stock length") << "stock"
+                                      << "7200"
+                                      << "7200";
+    QTest::newRow("eight stock lengths, any order") << "stock"
+                                                    << "4800,1000,2400.25,3000,3600,4200,5400,6000"
+                                                    << "4800,1000,2400.3,3000,3600,4200,5400,6000";
 }
 
 void TestConstructionSettings::acceptedValues() {
@@ -115,6 +124,21 @@ void TestConstructionSettings::refusedValues_data() {
                                     << "10"
                                     << "Réglage de construction incorrect : coping=10 (0, ou 25 "
                                        "à 120)";
+    QTest::newRow("thin post") << "post"
+                               << "37x89"
+                               << "Réglage de construction incorrect : post=37x89 (38 à 200 x 38 "
+                                  "à 200)";
+    QTest::newRow("nine stock lengths")
+        << "stock"
+        << "1000,1000,1000,1000,1000,1000,1000,1000,1000"
+        << "Réglage de construction incorrect : stock=1000,1000,1000,1000,1000,1000,1000,1000,1000 "
+           "(1 à 8 longueurs, chacune de 1000 à 7200)";
+    QTest::newRow("short stock") << "stock"
+                                 << "2400,999"
+                                 << "";
+    QTest::newRow("no stock") << "stock"
+                              << ""
+                              << "";
     QTest::newRow("negative") << "kerf"
                               << "-1"
                               << "";
@@ -171,6 +195,8 @@ void TestConstructionSettings::lineRoundTrip_data() {
         "construction: surface=12,9.5 panel=19 flat=140 back=300,- spacing=400 rib=38x89 "
         "ribspacing=150 joistspacing=300 coping=48.3 reveal=3 sheet=1250x2500 kerf=6.4\r\n");
     QTest::newRow("no coping") << QByteArray("construction: coping=0\r\n");
+    QTest::newRow("post and stock")
+        << QByteArray("construction: kerf=3 post=89x140 stock=3000,6000\r\n");
 }
 
 void TestConstructionSettings::lineRoundTrip() {

@@ -48,6 +48,7 @@ private slots:
     void defaultRows();
     void csvReadsBackRowForRow();
     void textTableKeepsColumnsAligned();
+    void unprovenTimberShowsItsBound();
 };
 
 void TestCutList::defaultRows_data() {
@@ -125,4 +126,20 @@ void TestCutList::textTableKeepsColumnsAligned() {
 }
 
 QTEST_GUILESS_MAIN(TestCutList)
+// A total the search has not proven is shown beside the bound, rounded down
+// so that "at least" claims no more than the linear programme proves.
+void TestCutList::unprovenTimberShowsItsBound() {
+    ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
+    QCOMPARE(plan.timber.size(), std::size_t(1));
+    plan.timber[0].cutting.optimal = false;
+    plan.timber[0].cutting.lowerBound = 80199.8;
+    QStringList remarks;
+    for (const CutListRow& row : cutListRows(plan))
+        if (row.article.startsWith(QStringLiteral("Bois "))) remarks << row.remark;
+    QVERIFY(!remarks.isEmpty());
+    QVERIFY2(
+        remarks.front().startsWith(QStringLiteral("82.8 m en tout ; il en faut au moins 80.1 m :")),
+        qPrintable(remarks.front()));
+}
+
 #include "test_cutlist.moc"

@@ -30,6 +30,7 @@ private slots:
     void splicePlates();
     void plans_data();
     void plans();
+    void splicedPanels();
 };
 
 void TestFasteners::buying_data() {
@@ -141,6 +142,29 @@ void TestFasteners::plans() {
     const ConstructionPlan plan =
         buildConstructionPlan(RampDimensions{}, parseConstructionLine(settings.toUtf8()));
     QCOMPARE(rowsText(plan.fasteners), rows);
+}
+
+// A 122 cm curve of radius 250 over 488 cm, decks of 120 cm framed behind
+// 300 and 600 mm of panel: each curve's 9 panels cut twice. Joints (from the
+// plan's cuts): left 985.4 and 91.4 mm, right 1148.2 and 125.2 mm; screws
+// 4 rows of ceil((L - 50) / 100) + 1: 44 + 8 and 48 + 8 a panel, 9 × 108 =
+// 972; glue 150 g/m² over 9 × 2350.2 × 300 mm² = 6.35 m²: 952 g.
+void TestFasteners::splicedPanels() {
+    RampDimensions dims;
+    dims.P1 = dims.P2 = 120;
+    dims.R1 = dims.R2 = 250;
+    dims.H1 = dims.H2 = 122;
+    dims.F = 300;
+    dims.W = 488;
+    const ConstructionPlan plan =
+        buildConstructionPlan(dims, parseConstructionLine("back=300,600"));
+    QCOMPARE(plan.sheets.splits.size(), std::size_t(4));
+    QStringList splice;
+    for (const FastenerCount& f : plan.fasteners)
+        if (f.item == FastenerItem::spliceScrew || f.item == FastenerItem::glue)
+            splice << rowsText({f});
+    QCOMPARE(splice.join(QStringLiteral(" | ")),
+             QStringLiteral("splice_screw 4.5x30 972/1070 | glue g 952/1000"));
 }
 
 QTEST_APPLESS_MAIN(TestFasteners)

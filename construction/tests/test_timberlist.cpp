@@ -68,7 +68,7 @@ void TestTimberList::sections_data() {
     QTest::newRow("decks on legs, deep flat")
         << RampDimensions{} << "flat=140 back=300,300" << Lengths{}
         << "89x38: rib 587.5x72, coping_block 587.5x8, deck_stringer 300x10, rim 567.5x8, rim "
-           "557.5x8, rim 587.5x8, brace 964.7x8, brace 942.8x8, brace 780.1x10 | 89x89: leg "
+           "557.5x8, rim 587.5x8, brace 965x8, brace 943x8, brace 781x10 | 89x89: leg "
            "751x20 | 140x38: flat_stringer 1400x5, flat_joist 567.5x16, flat_joist 557.5x16"
         << Lengths{};
     // Ripped to 60 mm, the flat's frame is still the rib timber. A 3 m flat
@@ -129,13 +129,13 @@ void TestTimberList::tooLong_data() {
                          << QStringLiteral("Réglage de construction incorrect : stock=1000 "
                                            "(tasseau de 1193 mm : aucune longueur en vente "
                                            "n'est assez longue)");
-    // A 2089 mm deck frame top: legs of 2000, braced across 605.5 by 2089.6.
+    // A 2089 mm deck frame top: legs of 2000, braced across 605.5 by 2089.6, cut at 2090.
     RampDimensions wall;
     wall.R1 = 150;
     wall.H1 = 200;
     QTest::newRow("brace") << wall << "back=300,-" << Lengths{1000, 1500}
                            << QStringLiteral("Réglage de construction incorrect : stock=1000,1500 "
-                                             "(écharpe de 2089,6 mm : aucune longueur en "
+                                             "(écharpe de 2090 mm : aucune longueur en "
                                              "vente n'est assez longue)");
 }
 
