@@ -30,11 +30,11 @@ QByteArray numbers(const std::vector<double>& values) {
     return array(items);
 }
 
-QByteArray point(Point p) {
-    return numbers({p.u, p.v});
+QByteArray point(QPointF p) {
+    return numbers({p.x(), p.y()});
 }
 
-QByteArray optionalPoint(const std::optional<Point>& p) {
+QByteArray optionalPoint(const std::optional<QPointF>& p) {
     return p ? point(*p) : QByteArray("null");
 }
 
@@ -48,9 +48,9 @@ double degrees(double radians) {
 
 QByteArray segmentJson(const Segment& s) {
     if (s.kind == Segment::Kind::Line)
-        return "{\"line\": " + numbers({s.from.u, s.from.v, s.to.u, s.to.v}) + "}";
+        return "{\"line\": " + numbers({s.from.x(), s.from.y(), s.to.x(), s.to.y()}) + "}";
     return "{\"arc\": " +
-           numbers({s.centre.u, s.centre.v, s.radius, degrees(s.startAngle),
+           numbers({s.centre.x(), s.centre.y(), s.radius, degrees(s.startAngle),
                     degrees(s.startAngle + s.sweep)}) +
            "}";
 }
@@ -77,7 +77,7 @@ QByteArray block(const Members& list, const QByteArray& indent) {
 QByteArray curveJson(const std::optional<CurvePlan>& curve) {
     if (!curve) return "null";
     std::vector<QByteArray> stations, outline;
-    for (const Point& p : curve->stationPoints)
+    for (const QPointF& p : curve->stationPoints)
         stations.push_back(point(p));
     for (const Segment& s : curve->outline)
         outline.push_back(segmentJson(s));
@@ -160,10 +160,10 @@ QByteArray sheetsJson(const NestingPlan& nesting) {
         sheets.push_back(object({{"parts", array(parts)}}));
     }
     for (const PanelSplit& split : nesting.splits)
-        splits.push_back(
-            object({{"curve", curveName(split.curve)},
-                    {"station", num(split.station)},
-                    {"cut", numbers({split.from.u, split.from.v, split.to.u, split.to.v})}}));
+        splits.push_back(object(
+            {{"curve", curveName(split.curve)},
+             {"station", num(split.station)},
+             {"cut", numbers({split.from.x(), split.from.y(), split.to.x(), split.to.y()})}}));
     QByteArray layout = "[";
     for (std::size_t i = 0; i < sheets.size(); ++i)
         layout += (i > 0 ? ",\n      " : "\n      ") + sheets[i];

@@ -104,7 +104,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
         CurvePlan c = curveGeometry(d.deck, d.radius, d.height, back, s);
         placePanels(c, width, s);
         // The deck's surface stops at the pipe's back.
-        if (c.pipe) deckRuns[curve] = std::max(0.0, d.deck - back + c.pipe->u - s.coping / 2);
+        if (c.pipe) deckRuns[curve] = std::max(0.0, d.deck - back + c.pipe->x() - s.coping / 2);
         if (back < d.deck - slack)
             plan.warnings << QStringLiteral("Plate-forme %1 : les flancs s'arrêtent à %2 mm de "
                                             "son arrière ; les solives au-delà demandent leur "
@@ -208,8 +208,9 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
 
 Outline placedOutline(const ConstructionPlan& plan, const PlacedPart& part) {
     Outline o = plan.curves[part.curve]->pieces[part.piece].outline;
-    const Rect box = boundingBox(o);
-    if (part.mirrored) o = mirrored(o, box.left + box.right);
-    if (part.turned) o = turned(o, (box.left + box.right) / 2, (box.bottom + box.top) / 2);
-    return translated(o, part.x - box.left, part.y - box.bottom);
+    const QRectF box = boundingBox(o);
+    if (part.mirrored) o = mirrored(o, box.left() + box.right());
+    if (part.turned)
+        o = turned(o, (box.left() + box.right()) / 2, (lowestV(box) + highestV(box)) / 2);
+    return translated(o, part.x - box.left(), part.y - lowestV(box));
 }

@@ -27,8 +27,8 @@ struct PieceCount {
 struct PanelSplit {
     int curve = leftCurve;
     double station = 0; // s along the frame curve
-    Point from;         // on the frame curve
-    Point to;           // on the panel's far edge
+    QPointF from;       // on the frame curve
+    QPointF to;         // on the panel's far edge
 };
 
 // A piece of a panel: the whole panel when it is not split; piece 0 holds the
@@ -45,13 +45,13 @@ struct CurvePlan {
     double back = 0;   // panel length behind the lip
 
     double ground = 0;            // G
-    Point pivot;                  // (u_c, v_c)
+    QPointF pivot;                // (u_c, v_c)
     double frameRadius = 0;       // R_f
     double deckFrameTop = 0;      // v_d
-    std::optional<Point> pipe;    // pipe centre (u_p, v_p)
-    std::optional<Point> notch;   // (back wall u, floor v)
+    std::optional<QPointF> pipe;  // pipe centre (u_p, v_p)
+    std::optional<QPointF> notch; // (back wall u, floor v)
     double notchFloor = 0;        // v_n (v_d without a notch)
-    Point top;                    // top of the frame curve (where it meets v_n)
+    QPointF top;                  // top of the frame curve (where it meets v_n)
     double wall = 0;              // height of the vertical frame edge
     double curveLength = 0;       // S: frame arc plus wall edge
     double panelLength = 0;       // u_c
@@ -59,7 +59,7 @@ struct CurvePlan {
     int panelCount = 0;           // n_p across the width
     double panelPitch = 0;        // centre to centre across the width
     std::vector<double> stations; // rib stations s, from the toe up
-    std::vector<Point> stationPoints;
+    std::vector<QPointF> stationPoints;
     PieceCount ribs;
     Outline outline; // counter-clockwise from (0, 0)
     std::vector<PanelPiece> pieces;
@@ -68,10 +68,10 @@ struct CurvePlan {
 // The point of the frame curve at station s (0 at the toe, curveLength at
 // the top), and the unit normal there pointing into the panel's material
 // (away from the riding side: toward the pivot's opposite).
-Point frameCurvePoint(const CurvePlan& curve, double s);
+QPointF frameCurvePoint(const CurvePlan& curve, double s);
 // The unit normal at station s pointing into the panel's material: away from
 // the pivot on the arc, toward the back end on the wall edge.
-Point frameCurveNormal(const CurvePlan& curve, double s);
+QPointF frameCurveNormal(const CurvePlan& curve, double s);
 
 struct SurfaceLayerPlan {
     double thickness = 0;

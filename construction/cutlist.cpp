@@ -11,7 +11,7 @@ void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
         const auto& curve = plan.curves[side];
         if (!curve) continue;
         QString remark = QStringLiteral("pivot %1 mm au-dessus du sol, rayon du cadre %2 mm")
-                             .arg(formatLength(curve->pivot.v), formatLength(curve->frameRadius));
+                             .arg(formatLength(curve->pivot.y()), formatLength(curve->frameRadius));
         if (curve->pieces.size() > 1)
             remark += QStringLiteral(" ; en %1 morceaux joints par une éclisse de 300 mm")
                           .arg(curve->pieces.size());

@@ -42,7 +42,7 @@ bool sameOutline(const Outline& a, const Outline& b) {
 // right panel are often alike).
 struct Shape {
     const Outline* outline = nullptr;
-    Rect box;
+    QRectF box;
     std::vector<int> items; // in the callers' order
     long long count = 0;
 };
@@ -50,7 +50,7 @@ struct Shape {
 struct TilePart {
     int shape = 0;
     Orientation orientation;
-    Point corner; // of the part's bounding box, in the tile
+    QPointF corner; // of the part's bounding box, in the tile
 };
 
 struct Tile {
@@ -250,7 +250,7 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
             return sameOutline(*s.outline, item.outline);
         });
         if (shape == shapes.end()) {
-            const Rect box = boundingBox(item.outline);
+            const QRectF box = boundingBox(item.outline);
             if (item.outline.empty() || box.width() > innerLong + fitSlack ||
                 box.height() > innerShort + fitSlack)
                 throw QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
@@ -333,9 +333,10 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
             for (const PlacedTile& placed : pattern.tiles)
                 for (const TilePart& part : tiles[placed.tile].parts) {
                     const NestItem& item = takeCopy(part.shape);
-                    sheet.parts.push_back({item.curve, item.piece, kerf + placed.x + part.corner.u,
-                                           kerf + placed.y + part.corner.v, part.orientation.turned,
-                                           part.orientation.mirrored});
+                    sheet.parts.push_back({item.curve, item.piece,
+                                           kerf + placed.x + part.corner.x(),
+                                           kerf + placed.y + part.corner.y(),
+                                           part.orientation.turned, part.orientation.mirrored});
                 }
         }
     return sheets;

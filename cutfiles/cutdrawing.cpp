@@ -4,24 +4,17 @@
 #include <cmath>
 #include <cstdint>
 
-Rect CutDrawing::extent() const {
-    std::optional<Rect> r;
-    for (const auto* outlines : {&cut, &sheets}) {
-        for (const Outline& o : *outlines) {
-            const Rect box = boundingBox(o);
-            extendBox(r, {box.left, box.bottom});
-            extendBox(r, {box.right, box.top});
-        }
-    }
-    for (const DrawingLine& line : marks) {
-        extendBox(r, line.from);
-        extendBox(r, line.to);
-    }
-    for (const DrawingText& text : texts) {
-        extendBox(r, text.at);
-        extendBox(r, {text.at.u + 0.6 * text.height * text.text.size(), text.at.v + text.height});
-    }
-    return r.value_or(Rect{});
+QRectF CutDrawing::extent() const {
+    QRectF r;
+    for (const auto* outlines : {&cut, &sheets})
+        for (const Outline& o : *outlines)
+            r |= boundingBox(o);
+    for (const DrawingLine& line : marks)
+        r |= QRectF(line.from, line.to).normalized();
+    for (const DrawingText& text : texts)
+        r |= QRectF(text.at, QPointF(text.at.x() + 0.6 * text.height * text.text.size(),
+                                     text.at.y() + text.height));
+    return r;
 }
 
 namespace {

@@ -26,29 +26,18 @@ int pieceCount(const CurvePlan& curve) {
 // panel coordinates to its place (translation, mirror, half turn).
 struct Placement {
     double su = 1, du = 0, sv = 1, dv = 0;
-    Point operator()(Point p) const { return {su * p.u + du, sv * p.v + dv}; }
+    QPointF operator()(QPointF p) const { return {su * p.x() + du, sv * p.y() + dv}; }
 };
 
 // The placement that takes the box from onto the box to, mirrored across u
 // when su is -1 and across v when sv is -1.
-Placement boxPlacement(const Rect& from, const Rect& to, double su, double sv) {
+Placement boxPlacement(const QRectF& from, const QRectF& to, double su, double sv) {
     Placement m;
     m.su = su;
     m.sv = sv;
-    m.du = to.left - (su > 0 ? from.left : -from.right);
-    m.dv = to.bottom - (sv > 0 ? from.bottom : -from.top);
+    m.du = to.left() - (su > 0 ? from.left() : -from.right());
+    m.dv = lowestV(to) - (sv > 0 ? lowestV(from) : -highestV(from));
     return m;
-}
-
-// Even-odd test against the outline flattened finely.
-bool inside(const std::vector<Point>& polygon, Point p) {
-    bool in = false;
-    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
-        const Point a = polygon[i], b = polygon[j];
-        if ((a.v > p.v) != (b.v > p.v) && p.u < a.u + (p.v - a.v) * (b.u - a.u) / (b.v - a.v))
-            in = !in;
-    }
-    return in;
 }
 
 // The rib station marks of one part, in panel coordinates: from the frame
@@ -56,19 +45,19 @@ bool inside(const std::vector<Point>& polygon, Point p) {
 // builder sees where each rib's end sits. Only the stations on this part.
 std::vector<DrawingLine> stationMarks(const CurvePlan& curve, const Outline& part,
                                       double ribDepth) {
-    const std::vector<Point> polygon = flatten(part, 0.01);
+    const QList<QPointF> polygon = flatten(part, 0.01);
     std::vector<DrawingLine> marks;
-    for (const Point& p : curve.stationPoints) {
+    for (const QPointF& p : curve.stationPoints) {
         // Above the pivot the frame edge is the vertical wall edge.
-        Point normal{-1, 0};
-        if (p.v <= curve.pivot.v) {
-            const double du = p.u - curve.pivot.u, dv = p.v - curve.pivot.v;
+        QPointF normal{-1, 0};
+        if (p.y() <= curve.pivot.y()) {
+            const double du = p.x() - curve.pivot.x(), dv = p.y() - curve.pivot.y();
             const double length = std::hypot(du, dv);
             if (length > 0) normal = {du / length, dv / length};
         }
-        const Point end{p.u + ribDepth * normal.u, p.v + ribDepth * normal.v};
-        const Point middle{(p.u + end.u) / 2, (p.v + end.v) / 2};
-        if (inside(polygon, middle)) marks.push_back({p, end});
+        const QPointF end{p.x() + ribDepth * normal.x(), p.y() + ribDepth * normal.y()};
+        const QPointF middle{(p.x() + end.x()) / 2, (p.y() + end.y()) / 2};
+        if (polygonContains(polygon, middle)) marks.push_back({p, end});
     }
     return marks;
 }
@@ -76,30 +65,30 @@ std::vector<DrawingLine> stationMarks(const CurvePlan& curve, const Outline& par
 // The pivot cross and the string from the pivot down to the toe, when this
 // part holds the toe.
 std::vector<DrawingLine> pivotMarks(const CurvePlan& curve, const Outline& part) {
-    const Rect box = boundingBox(part);
-    const double flat = curve.pivot.v - curve.frameRadius; // the toe's height
-    if (std::abs(box.right - curve.pivot.u) > 1e-6 || box.bottom > 1e-6) return {};
-    const Point c = curve.pivot;
-    return {{{c.u - pivotCross, c.v}, {c.u + pivotCross, c.v}},
-            {{c.u, c.v - pivotCross}, {c.u, c.v + pivotCross}},
-            {{c.u, c.v}, {c.u, flat}}};
+    const QRectF box = boundingBox(part);
+    const double flat = curve.pivot.y() - curve.frameRadius; // the toe's height
+    if (std::abs(box.right() - curve.pivot.x()) > 1e-6 || lowestV(box) > 1e-6) return {};
+    const QPointF c = curve.pivot;
+    return {{{c.x() - pivotCross, c.y()}, {c.x() + pivotCross, c.y()}},
+            {{c.x(), c.y() - pivotCross}, {c.x(), c.y() + pivotCross}},
+            {{c.x(), c.y()}, {c.x(), flat}}};
 }
 
 // Where a label fits inside a part: on a horizontal line a third of the way
 // up, at the start of the widest stretch of material. Returns the baseline's
 // left end and the text height that fits that stretch.
 DrawingText label(const Outline& part, const QString& text, double height) {
-    const Rect box = boundingBox(part);
-    const std::vector<Point> polygon = flatten(part, 0.1);
-    const double v = box.bottom + box.height() / 3;
+    const QRectF box = boundingBox(part);
+    const QList<QPointF> polygon = flatten(part, 0.1);
+    const double v = lowestV(box) + box.height() / 3;
     std::vector<double> crossings;
-    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
-        const Point a = polygon[i], b = polygon[j];
-        if ((a.v > v) != (b.v > v))
-            crossings.push_back(a.u + (v - a.v) * (b.u - a.u) / (b.v - a.v));
+    for (qsizetype i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const QPointF a = polygon[i], b = polygon[j];
+        if ((a.y() > v) != (b.y() > v))
+            crossings.push_back(a.x() + (v - a.y()) * (b.x() - a.x()) / (b.y() - a.y()));
     }
     std::sort(crossings.begin(), crossings.end());
-    double start = box.left, width = box.width();
+    double start = box.left(), width = box.width();
     double widest = -1;
     for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
         if (crossings[i + 1] - crossings[i] > widest) {
@@ -143,8 +132,8 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
         const CurvePlan& curve = *plan.curves[c];
         for (int piece = 0; piece < pieceCount(curve); ++piece) {
             const Outline& own = partOutline(curve, piece);
-            const Rect box = boundingBox(own);
-            const Placement m = boxPlacement(box, {x, 0, x + box.width(), box.height()}, 1, 1);
+            const QRectF box = boundingBox(own);
+            const Placement m = boxPlacement(box, QRectF(x, 0, box.width(), box.height()), 1, 1);
             const Outline placed = translated(own, m.du, m.dv);
             drawing.cut.push_back(placed);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);

@@ -16,25 +16,25 @@ Outline frameCurve(const CurvePlan& curve) {
     Outline curveSegments{
         Segment::arc(curve.pivot, curve.frameRadius, 3 * std::numbers::pi / 2, -arcAngle(curve))};
     if (curve.wall > 0) {
-        const Point foot = curveSegments.back().to;
-        curveSegments.push_back(Segment::line(foot, {foot.u, foot.v + curve.wall}));
+        const QPointF foot = curveSegments.back().to;
+        curveSegments.push_back(Segment::line(foot, {foot.x(), foot.y() + curve.wall}));
     }
     return curveSegments;
 }
 
-Point frameNormal(const CurvePlan& curve, Point p) {
-    const double du = p.u - curve.pivot.u;
-    const double dv = p.v - curve.pivot.v;
+QPointF frameNormal(const CurvePlan& curve, QPointF p) {
+    const double du = p.x() - curve.pivot.x();
+    const double dv = p.y() - curve.pivot.y();
     // Above the pivot only the wall edge remains.
     if (dv > 1e-9 && curve.wall > 0) return {-1, 0};
     const double length = std::hypot(du, dv);
     return {du / length, dv / length};
 }
 
-Point frameStationPoint(const CurvePlan& curve, double s) {
+QPointF frameStationPoint(const CurvePlan& curve, double s) {
     const double arc = curve.curveLength - curve.wall;
-    const Point c = curve.pivot;
-    if (s > arc) return {c.u - curve.frameRadius, c.v + (s - arc)};
+    const QPointF c = curve.pivot;
+    if (s > arc) return {c.x() - curve.frameRadius, c.y() + (s - arc)};
     const double a = 3 * std::numbers::pi / 2 - s / curve.frameRadius;
-    return {c.u + curve.frameRadius * std::cos(a), c.v + curve.frameRadius * std::sin(a)};
+    return {c.x() + curve.frameRadius * std::cos(a), c.y() + curve.frameRadius * std::sin(a)};
 }

@@ -10,7 +10,7 @@ Outline frameCurve(const CurvePlan& curve);
 
 // The unit normal at a point of the frame curve, pointing into the panel's
 // material (away from the pivot; straight back on the wall edge).
-Point frameNormal(const CurvePlan& curve, Point onCurve);
+QPointF frameNormal(const CurvePlan& curve, QPointF onCurve);
 
 // The frame curve's point at station s (0 at the toe).
-Point frameStationPoint(const CurvePlan& curve, double s);
+QPointF frameStationPoint(const CurvePlan& curve, double s);

@@ -21,7 +21,7 @@ std::vector<FrameOrdinate> frameOrdinates(const CurvePlan& curve, double step = 
 
 struct MarkedPoint {
     QString name; // French, as printed
-    Point at;     // panel coordinates
+    QPointF at;   // panel coordinates
 };
 
 // The points where the frame curve ends and the notch turns: the top of the

@@ -28,21 +28,21 @@ public:
     // Everything; onPaper lists the parts of the panel plane that are printed
     // somewhere, so that the pivot is a cross where it is on paper and an
     // arrow with its height above the toe otherwise.
-    void draw(const std::vector<Rect>& onPaper);
+    void draw(const std::vector<QRectF>& onPaper);
 
 private:
     void drawReferences();
     void drawRibs();
     void drawMarks();
-    void drawPivot(const std::vector<Rect>& onPaper);
+    void drawPivot(const std::vector<QRectF>& onPaper);
     void drawName();
     void drawSplits();
     // Text centred on a panel point, moved by (dx, dy) mm on the page.
-    void text(Point at, const QString& words, double heightMm, double dx = 0, double dy = 0,
+    void text(QPointF at, const QString& words, double heightMm, double dx = 0, double dy = 0,
               bool bold = false);
     void stroke(const QPainterPath& panelPath, double widthMm, const QColor& colour,
                 Qt::PenStyle style = Qt::SolidLine);
-    QPointF device(Point p) const;
+    QPointF device(QPointF p) const;
 
     QPainter& m_painter;
     const ConstructionPlan& m_plan;

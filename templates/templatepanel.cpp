@@ -10,8 +10,8 @@ bool near(double a, double b) {
     return std::abs(a - b) < 1e-6;
 }
 
-bool near(Point a, Point b) {
-    return near(a.u, b.u) && near(a.v, b.v);
+bool near(QPointF a, QPointF b) {
+    return near(a.x(), b.x()) && near(a.y(), b.y());
 }
 
 } // namespace

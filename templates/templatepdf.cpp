@@ -106,11 +106,11 @@ struct PanelTiles {
 
 // Panel mm to the page, for a tile's area or any window of the panel placed
 // at (x, y) mm from the page's top-left with the given scale.
-QTransform windowTransform(const Rect& window, bool mirrored, double x, double y, double scale) {
+QTransform windowTransform(const QRectF& window, bool mirrored, double x, double y, double scale) {
     const double s = scale * pixelsPerMm;
-    const double dx = mirrored ? (x + scale * window.right) * pixelsPerMm
-                               : (x - scale * window.left) * pixelsPerMm;
-    const double dy = (y + scale * window.top) * pixelsPerMm;
+    const double dx = mirrored ? (x + scale * window.right()) * pixelsPerMm
+                               : (x - scale * window.left()) * pixelsPerMm;
+    const double dy = (y + scale * highestV(window)) * pixelsPerMm;
     return QTransform(mirrored ? -s : s, 0, 0, -s, dx, dy);
 }
 
@@ -203,13 +203,9 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
               1;
         // The whole panel under its printed tiles.
         const CurvePlan& curve = *plan.curves[p.panel.curve];
-        Rect region{0, 0, curve.panelLength, curve.deckFrameTop};
-        for (const TemplateTile& tile : p.tiling.tiles()) {
-            region.left = std::min(region.left, tile.area.left);
-            region.bottom = std::min(region.bottom, tile.area.bottom);
-            region.right = std::max(region.right, tile.area.right);
-            region.top = std::max(region.top, tile.area.top);
-        }
+        QRectF region(0, 0, curve.panelLength, curve.deckFrameTop);
+        for (const TemplateTile& tile : p.tiling.tiles())
+            region |= tile.area;
         const double scale = std::min(columnWidth / region.width(), mapHeight / region.height());
         const QTransform map = windowTransform(region, p.panel.mirrored, x, yr, scale);
         painter.setPen(QPen(Qt::black, 0.25 * pixelsPerMm));
@@ -217,8 +213,7 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
         painter.drawPath(map.map(outlinePath(plan.curves[p.panel.curve]->outline)));
         painter.setFont(fontOf(std::clamp(scale * 60, 1.5, 3.0)));
         for (const TemplateTile& tile : p.tiling.tiles()) {
-            const QRectF r = map.mapRect(
-                QRectF(tile.area.left, tile.area.bottom, tile.area.width(), tile.area.height()));
+            const QRectF r = map.mapRect(tile.area);
             painter.setPen(QPen(QColor(0, 90, 170), 0.15 * pixelsPerMm));
             painter.drawRect(r);
             painter.drawText(r, Qt::AlignCenter, TemplateTiling::label(tile.row, tile.column));
@@ -285,32 +280,32 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
                QStringLiteral("Hauteur"), QStringLiteral("(po)")},
               true);
     for (const MarkedPoint& p : frameCorners(c))
-        cornerRow({p.name, millimetresText(c.panelLength - p.at.u) + QStringLiteral(" mm"),
-                   millimetresText(p.at.u) + QStringLiteral(" mm"),
-                   millimetresText(p.at.v) + QStringLiteral(" mm"), inchesText(p.at.v)},
+        cornerRow({p.name, millimetresText(c.panelLength - p.at.x()) + QStringLiteral(" mm"),
+                   millimetresText(p.at.x()) + QStringLiteral(" mm"),
+                   millimetresText(p.at.y()) + QStringLiteral(" mm"), inchesText(p.at.y())},
                   false);
 
     y += 3;
     room(30);
     y += doc.text(m, y, width, QStringLiteral("Méthode du cordeau"), 4, true) + 1;
-    const Point top = c.wall > 0 ? Point{c.pivot.u - c.frameRadius, c.pivot.v} : c.top;
+    const QPointF top = c.wall > 0 ? QPointF{c.pivot.x() - c.frameRadius, c.pivot.y()} : c.top;
     QString method =
         QStringLiteral("Le pivot est à la verticale du pied, à %1 mm au-dessus du sol (%2 mm "
                        "au-dessus du pied), hors du panneau : fixez-y une planche. Plantez un "
                        "clou au pivot ; avec une ficelle ou une latte percée de %3 mm entre le "
                        "clou et la pointe du crayon (le rayon du cadre), tracez l'arc du pied "
                        "(%4 mm du sol) jusqu'à %5 mm du sol, à %6 mm du bout arrière.")
-            .arg(millimetresText(c.pivot.v), millimetresText(c.pivot.v - plan.settings.flat),
+            .arg(millimetresText(c.pivot.y()), millimetresText(c.pivot.y() - plan.settings.flat),
                  millimetresText(c.frameRadius), millimetresText(plan.settings.flat),
-                 millimetresText(top.v), millimetresText(top.u));
+                 millimetresText(top.y()), millimetresText(top.x()));
     if (c.wall > 0)
         method += QStringLiteral(" Puis tracez le mur vertical jusqu'à %1 mm du sol.")
-                      .arg(millimetresText(c.top.v));
+                      .arg(millimetresText(c.top.y()));
     y += doc.text(m, y, width, method, 3.2);
 }
 
 void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const PanelTiles& p,
-                  const TemplateTile& tile, const std::vector<Rect>& onPaper) {
+                  const TemplateTile& tile, const std::vector<QRectF>& onPaper) {
     doc.newPage();
     QPainter& painter = doc.painter();
     const TemplateTiling& tiling = p.tiling;
@@ -328,34 +323,35 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
     // Where the neighbours overlap: the cutting line, crosses and their labels.
     struct Neighbour {
         int row, column;
-        Point labelAt;
-        std::array<Point, 2> crosses;
+        QPointF labelAt;
+        std::array<QPointF, 2> crosses;
         QLineF cut; // panel coordinates
     };
-    const Rect a = tile.area;
-    const double midU = (a.left + a.right) / 2;
-    const double midV = (a.bottom + a.top) / 2;
+    const QRectF a = tile.area;
+    const double left = a.left(), right = a.right(), bottom = lowestV(a), top = highestV(a);
+    const double midU = (left + right) / 2;
+    const double midV = (bottom + top) / 2;
     const Neighbour neighbours[] = {
         {tile.row - 1,
          tile.column,
-         {midU, a.top - o / 2},
-         {Point{a.left + w / 4, a.top - o / 2}, Point{a.left + 3 * w / 4, a.top - o / 2}},
-         QLineF(a.left, a.top - o, a.right, a.top - o)},
+         {midU, top - o / 2},
+         {QPointF{left + w / 4, top - o / 2}, QPointF{left + 3 * w / 4, top - o / 2}},
+         QLineF(left, top - o, right, top - o)},
         {tile.row + 1,
          tile.column,
-         {midU, a.bottom + o / 2},
-         {Point{a.left + w / 4, a.bottom + o / 2}, Point{a.left + 3 * w / 4, a.bottom + o / 2}},
-         QLineF(a.left, a.bottom + o, a.right, a.bottom + o)},
+         {midU, bottom + o / 2},
+         {QPointF{left + w / 4, bottom + o / 2}, QPointF{left + 3 * w / 4, bottom + o / 2}},
+         QLineF(left, bottom + o, right, bottom + o)},
         {tile.row,
          tile.column - 1,
-         {a.left + o / 2, midV},
-         {Point{a.left + o / 2, a.top - h / 4}, Point{a.left + o / 2, a.top - 3 * h / 4}},
-         QLineF(a.left + o, a.bottom, a.left + o, a.top)},
+         {left + o / 2, midV},
+         {QPointF{left + o / 2, top - h / 4}, QPointF{left + o / 2, top - 3 * h / 4}},
+         QLineF(left + o, bottom, left + o, top)},
         {tile.row,
          tile.column + 1,
-         {a.right - o / 2, midV},
-         {Point{a.right - o / 2, a.top - h / 4}, Point{a.right - o / 2, a.top - 3 * h / 4}},
-         QLineF(a.right - o, a.bottom, a.right - o, a.top)},
+         {right - o / 2, midV},
+         {QPointF{right - o / 2, top - h / 4}, QPointF{right - o / 2, top - 3 * h / 4}},
+         QLineF(right - o, bottom, right - o, top)},
     };
     const QPointF pageCentre = deviceRect(m, m, w, h).center();
     for (const Neighbour& n : neighbours) {
@@ -363,14 +359,14 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
         painter.setPen(QPen(labelColour, 0.15 * pixelsPerMm, Qt::DotLine));
         painter.drawLine(toDevice.map(n.cut));
         painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
-        for (const Point& c : n.crosses) {
-            const QPointF d = toDevice.map(QPointF(c.u, c.v));
+        for (const QPointF& c : n.crosses) {
+            const QPointF d = toDevice.map(QPointF(c.x(), c.y()));
             const double arm = 5 * pixelsPerMm;
             painter.drawLine(QLineF(d.x() - arm, d.y(), d.x() + arm, d.y()));
             painter.drawLine(QLineF(d.x(), d.y() - arm, d.x(), d.y() + arm));
             painter.drawEllipse(d, 2.5 * pixelsPerMm, 2.5 * pixelsPerMm);
         }
-        const QPointF at = toDevice.map(QPointF(n.labelAt.u, n.labelAt.v));
+        const QPointF at = toDevice.map(QPointF(n.labelAt.x(), n.labelAt.y()));
         QString arrow;
         if (n.column == tile.column)
             arrow = at.y() < pageCentre.y() ? QStringLiteral("↑ ") : QStringLiteral("↓ ");
@@ -396,9 +392,9 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
     int least = std::numeric_limits<int>::max();
     for (const QPointF& c : corners) {
         // The block's page rectangle in panel coordinates.
-        const double u0 = mirrored ? a.right - (c.x() + blockWidth - m) : a.left + (c.x() - m);
-        const Rect block{u0, a.top - (c.y() + blockHeight - m), u0 + blockWidth,
-                         a.top - (c.y() - m)};
+        const double u0 = mirrored ? right - (c.x() + blockWidth - m) : left + (c.x() - m);
+        const QRectF block(QPointF(u0, top - (c.y() + blockHeight - m)),
+                           QPointF(u0 + blockWidth, top - (c.y() - m)));
         const int hidden = tiling.shown(block);
         if (hidden < least) {
             least = hidden;
@@ -439,7 +435,8 @@ void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionP
     const QTransform toDevice = panel.mirrored
                                     ? QTransform(-s, 0, 0, -s, (m + c.panelLength) * s, bottom * s)
                                     : QTransform(s, 0, 0, -s, m * s, bottom * s);
-    const std::vector<Rect> onPaper{{-m, -m, c.panelLength + m, c.deckFrameTop + m}};
+    const std::vector<QRectF> onPaper{
+        QRectF(QPointF(-m, -m), QPointF(c.panelLength + m, c.deckFrameTop + m))};
     PanelPainter(doc.painter(), plan, panel, toDevice, pixelsPerMm).draw(onPaper);
     const double x = panel.mirrored ? m + c.panelLength - 130 : m + 20;
     doc.text(x, bottom - std::min(60.0, c.deckFrameTop / 2), 120,
@@ -534,7 +531,7 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
             for (const PanelTiles& p : tiled)
                 drawOrdinatePages(doc, plan, p.panel);
             for (const PanelTiles& p : tiled) {
-                std::vector<Rect> onPaper;
+                std::vector<QRectF> onPaper;
                 for (const TemplateTile& t : p.tiling.tiles())
                     onPaper.push_back(t.area);
                 for (const TemplateTile& t : p.tiling.tiles())

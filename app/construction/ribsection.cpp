@@ -2,18 +2,18 @@
 
 #include <cmath>
 
-std::array<Point, 4> ribSectionCorners(const CurvePlan& curve, Point station,
-                                       const ConstructionSettings& settings) {
+std::array<QPointF, 4> ribSectionCorners(const CurvePlan& curve, QPointF station,
+                                         const ConstructionSettings& settings) {
     double nu = 1, nv = 0; // into the material
-    if (station.v < curve.pivot.v) {
-        const double du = station.u - curve.pivot.u, dv = station.v - curve.pivot.v;
+    if (station.y() < curve.pivot.y()) {
+        const double du = station.x() - curve.pivot.x(), dv = station.y() - curve.pivot.y();
         const double length = std::hypot(du, dv);
         if (length > 0) nu = du / length, nv = dv / length;
     }
     const double tu = -nv, tv = nu; // along the curve
     const double hw = settings.ribWidth / 2, d = settings.ribDepth;
-    return {Point{station.u - tu * hw, station.v - tv * hw},
-            Point{station.u + tu * hw, station.v + tv * hw},
-            Point{station.u + tu * hw + nu * d, station.v + tv * hw + nv * d},
-            Point{station.u - tu * hw + nu * d, station.v - tv * hw + nv * d}};
+    return {QPointF{station.x() - tu * hw, station.y() - tv * hw},
+            QPointF{station.x() + tu * hw, station.y() + tv * hw},
+            QPointF{station.x() + tu * hw + nu * d, station.y() + tv * hw + nv * d},
+            QPointF{station.x() - tu * hw + nu * d, station.y() - tv * hw + nv * d}};
 }

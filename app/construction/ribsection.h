@@ -9,5 +9,5 @@
 // reaching the rib's depth into the panel, away from the pivot on the arc and
 // toward the flat on the wall edge (above the pivot's height the frame curve
 // is vertical). Corners in order: the top face's two ends, then the bottom's.
-std::array<Point, 4> ribSectionCorners(const CurvePlan& curve, Point station,
-                                       const ConstructionSettings& settings);
+std::array<QPointF, 4> ribSectionCorners(const CurvePlan& curve, QPointF station,
+                                         const ConstructionSettings& settings);

@@ -52,17 +52,16 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
     const double worldHeight = rows * (s.sheetShort + gap) + (rows - 1) * gap;
     // At the top of the widget, under the title, rather than centred.
     const double factor =
-        DrawingScale(Rect{0, 0, worldWidth, worldHeight}, area).pixelsPerMillimetre();
+        DrawingScale(QRectF(0, 0, worldWidth, worldHeight), area).pixelsPerMillimetre();
     const QRectF used(area.left(), area.top(), area.width(), worldHeight * factor);
-    const DrawingScale scale(Rect{0, 0, worldWidth, worldHeight}, used);
+    const DrawingScale scale(QRectF(0, 0, worldWidth, worldHeight), used);
     const double tolerance = 0.25 / std::max(scale.pixelsPerMillimetre(), 1e-9);
 
     for (int i = 0; i < count; ++i) {
         const int row = i / columns, column = i % columns;
         const double left = column * (s.sheetLong + gap);
         const double bottom = worldHeight - (row + 1) * (s.sheetShort + gap) - row * gap;
-        const QRectF sheetRect =
-            scale.map(Rect{left, bottom, left + s.sheetLong, bottom + s.sheetShort});
+        const QRectF sheetRect = scale.map(QRectF(left, bottom, s.sheetLong, s.sheetShort));
         painter.setPen(QPen(Qt::darkGray, 1));
         painter.setBrush(sheetColour);
         painter.drawRect(sheetRect);
@@ -75,8 +74,8 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
         painter.setBrush(partColour);
         for (const PlacedPart& part : sheets[i].parts) {
             QPolygonF shape;
-            for (Point p : flatten(placedOutline(*m_plan, part), tolerance))
-                shape << scale.map(Point{p.u + left, p.v + bottom});
+            for (QPointF p : flatten(placedOutline(*m_plan, part), tolerance))
+                shape << scale.map(QPointF(p.x() + left, p.y() + bottom));
             painter.drawPolygon(shape);
         }
     }

@@ -88,10 +88,10 @@ private slots:
         QFETCH(double, factor);
         QFETCH(QPointF, origin);
         QFETCH(QPointF, topRight);
-        const DrawingScale scale(Rect{0, 0, worldWidth, worldHeight}, target);
+        const DrawingScale scale(QRectF(0, 0, worldWidth, worldHeight), target);
         QCOMPARE(scale.pixelsPerMillimetre(), factor);
-        QCOMPARE(scale.map(Point{0, 0}), origin);
-        QCOMPARE(scale.map(Point{worldWidth, worldHeight}), topRight);
+        QCOMPARE(scale.map(QPointF{0, 0}), origin);
+        QCOMPARE(scale.map(QPointF{worldWidth, worldHeight}), topRight);
     }
 
     void gridColumns_data() {
@@ -117,17 +117,17 @@ private slots:
     void ribAtTheToe() {
         const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, {});
         const CurvePlan& curve = *plan.curves[leftCurve];
-        const Point station = curve.stationPoints.front();
+        const QPointF station = curve.stationPoints.front();
         const double angle = 44.5 / 1418; // s = w/2 along the arc from the toe
-        QVERIFY(std::abs(station.u - (1812.44 - 1418 * std::sin(angle))) < 0.01);
-        QVERIFY(std::abs(station.v - (1507 - 1418 * std::cos(angle))) < 0.01);
+        QVERIFY(std::abs(station.x() - (1812.44 - 1418 * std::sin(angle))) < 0.01);
+        QVERIFY(std::abs(station.y() - (1507 - 1418 * std::cos(angle))) < 0.01);
         const auto c = ribSectionCorners(curve, station, plan.settings);
-        QVERIFY(std::abs((c[0].u + c[1].u) / 2 - station.u) < 1e-9);
-        QVERIFY(std::abs((c[0].v + c[1].v) / 2 - station.v) < 1e-9);
-        QVERIFY(std::abs(std::hypot(c[1].u - c[0].u, c[1].v - c[0].v) - 89) < 1e-9);
+        QVERIFY(std::abs((c[0].x() + c[1].x()) / 2 - station.x()) < 1e-9);
+        QVERIFY(std::abs((c[0].y() + c[1].y()) / 2 - station.y()) < 1e-9);
+        QVERIFY(std::abs(std::hypot(c[1].x() - c[0].x(), c[1].y() - c[0].y()) - 89) < 1e-9);
         // Depth: 38 mm outward along the radius.
-        QVERIFY(std::abs((c[3].u - c[0].u) - 38 * -std::sin(angle)) < 0.001);
-        QVERIFY(std::abs((c[3].v - c[0].v) - 38 * -std::cos(angle)) < 0.001);
+        QVERIFY(std::abs((c[3].x() - c[0].x()) - 38 * -std::sin(angle)) < 0.001);
+        QVERIFY(std::abs((c[3].y() - c[0].y()) - 38 * -std::cos(angle)) < 0.001);
     }
 
     // On the wall edge of R 150, H 200 (above the pivot at 1607), the rib lies
@@ -136,14 +136,14 @@ private slots:
         const ConstructionPlan plan =
             buildConstructionPlan(RampDimensions{60, 150, 200, 140, 244, 140, 70, 60}, {});
         const CurvePlan& curve = *plan.curves[leftCurve];
-        const Point station = curve.stationPoints.back();
-        QVERIFY(station.v > 1607);
-        QVERIFY(std::abs(station.u - 582) < 0.01); // the vertical tangent
+        const QPointF station = curve.stationPoints.back();
+        QVERIFY(station.y() > 1607);
+        QVERIFY(std::abs(station.x() - 582) < 0.01); // the vertical tangent
         const auto c = ribSectionCorners(curve, station, plan.settings);
-        QCOMPARE(c[0].u, c[1].u);
-        QCOMPARE(std::abs(c[1].v - c[0].v), 89.0);
-        QCOMPARE(c[3].u - c[0].u, 38.0);
-        QCOMPARE(c[3].v, c[0].v);
+        QCOMPARE(c[0].x(), c[1].x());
+        QCOMPARE(std::abs(c[1].y() - c[0].y()), 89.0);
+        QCOMPARE(c[3].x() - c[0].x(), 38.0);
+        QCOMPARE(c[3].y(), c[0].y());
     }
 
     void distinctPanelShapes_data() {

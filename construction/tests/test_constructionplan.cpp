@@ -13,9 +13,9 @@ bool near(double a, double b, double tolerance = 0.01) {
 
 bool closed(const Outline& o) {
     for (std::size_t i = 0; i < o.size(); ++i) {
-        const Point a = o[i].to;
-        const Point b = o[(i + 1) % o.size()].from;
-        if (std::hypot(a.u - b.u, a.v - b.v) > 1e-6) return false;
+        const QPointF a = o[i].to;
+        const QPointF b = o[(i + 1) % o.size()].from;
+        if (std::hypot(a.x() - b.x(), a.y() - b.y()) > 1e-6) return false;
     }
     return !o.empty();
 }
@@ -41,7 +41,7 @@ void checkPieces(const CurvePlan& c) {
         QVERIFY(closed(piece.outline));
         QVERIFY(signedArea(piece.outline) > 0);
         area += signedArea(piece.outline);
-        const Rect box = boundingBox(piece.outline);
+        const QRectF box = boundingBox(piece.outline);
         QVERIFY(box.width() <= 2440 - 8 + 1e-9 && box.height() <= 1220 - 8 + 1e-9);
     }
     QVERIFY(closed(c.outline));
@@ -87,8 +87,8 @@ void TestConstructionPlan::defaultPlan() {
         QVERIFY(std::any_of(c.stations.begin(), c.stations.end(),
                             [&](double s) { return near(s, seam); }));
         QCOMPARE(c.stationPoints.size(), c.stations.size());
-        const Point p = c.stationPoints[1];
-        QVERIFY(near(std::hypot(p.u - c.pivot.u, p.v - c.pivot.v), 1418, 1e-9));
+        const QPointF p = c.stationPoints[1];
+        QVERIFY(near(std::hypot(p.x() - c.pivot.x(), p.y() - c.pivot.y()), 1418, 1e-9));
         QCOMPARE(c.ribs.pieces, int(c.stations.size()) * 4);
         QVERIFY(near(c.ribs.length, 587.5, 1e-9));
     }
@@ -259,18 +259,18 @@ void TestConstructionPlan::split() {
     // At a rib station, along the radius, down to the panel's bottom edge.
     QVERIFY(std::any_of(c.stations.begin(), c.stations.end(),
                         [&](double s) { return s == cut.station; }));
-    QVERIFY(near(std::hypot(cut.from.u - c.pivot.u, cut.from.v - c.pivot.v), 1418, 1e-6));
-    QVERIFY(near(cut.to.v, 0, 1e-9));
-    const double along = (cut.to.u - c.pivot.u) * (cut.from.v - c.pivot.v) -
-                         (cut.to.v - c.pivot.v) * (cut.from.u - c.pivot.u);
+    QVERIFY(near(std::hypot(cut.from.x() - c.pivot.x(), cut.from.y() - c.pivot.y()), 1418, 1e-6));
+    QVERIFY(near(cut.to.y(), 0, 1e-9));
+    const double along = (cut.to.x() - c.pivot.x()) * (cut.from.y() - c.pivot.y()) -
+                         (cut.to.y() - c.pivot.y()) * (cut.from.x() - c.pivot.x());
     QVERIFY(near(along, 0, 1e-6 * 1418 * 1418));
     for (const PanelPiece& piece : c.pieces) {
-        const Rect box = boundingBox(piece.outline);
+        const QRectF box = boundingBox(piece.outline);
         QVERIFY(box.width() <= 2440 - 8 && box.height() <= 1220 - 8);
     }
     // Piece 0 holds the back end.
-    QCOMPARE(boundingBox(c.pieces[0].outline).left, 0.0);
-    QVERIFY(near(boundingBox(c.pieces[1].outline).right, c.panelLength, 1e-9));
+    QCOMPARE(boundingBox(c.pieces[0].outline).left(), 0.0);
+    QVERIFY(near(boundingBox(c.pieces[1].outline).right(), c.panelLength, 1e-9));
     QVERIFY(plan.warnings.join(u' ').contains(QStringLiteral("éclisse de 300 mm")));
     // Five back pieces, five toe pieces and five right panels.
     int parts = 0;
@@ -281,20 +281,20 @@ void TestConstructionPlan::split() {
 
 void TestConstructionPlan::placed() {
     const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
-    const Rect whole = boundingBox(plan.curves[leftCurve]->outline);
+    const QRectF whole = boundingBox(plan.curves[leftCurve]->outline);
     for (bool turned : {false, true})
         for (bool mirrored : {false, true}) {
             const PlacedPart part{leftCurve, 0, 10, 20, turned, mirrored};
             const Outline o = placedOutline(plan, part);
-            const Rect box = boundingBox(o);
-            QVERIFY(near(box.left, 10, 1e-9) && near(box.bottom, 20, 1e-9));
+            const QRectF box = boundingBox(o);
+            QVERIFY(near(box.left(), 10, 1e-9) && near(lowestV(box), 20, 1e-9));
             QVERIFY(near(box.width(), whole.width(), 1e-9));
             QVERIFY(near(box.height(), whole.height(), 1e-9));
             // Where the toe (the panel's lower right corner) goes.
-            const Point toe = o.front().to;
+            const QPointF toe = o.front().to;
             const double u = mirrored != turned ? 10 : 10 + whole.width();
-            QVERIFY(near(toe.u, u, 1e-9));
-            QVERIFY(near(toe.v, turned ? 20 + whole.height() : 20, 1e-9));
+            QVERIFY(near(toe.x(), u, 1e-9));
+            QVERIFY(near(toe.y(), turned ? 20 + whole.height() : 20, 1e-9));
         }
 }
 

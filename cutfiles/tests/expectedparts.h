@@ -25,8 +25,8 @@ inline std::vector<Outline> expectedParts(const ConstructionPlan& plan, bool she
     for (const auto& curve : plan.curves) {
         if (!curve) continue;
         for (const PanelPiece& piece : curve->pieces) {
-            const Rect box = boundingBox(piece.outline);
-            parts.push_back(translated(piece.outline, x - box.left, -box.bottom));
+            const QRectF box = boundingBox(piece.outline);
+            parts.push_back(translated(piece.outline, x - box.left(), -lowestV(box)));
             x += box.width() + partGap;
         }
     }

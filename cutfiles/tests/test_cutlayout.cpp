@@ -142,11 +142,11 @@ void TestCutLayout::partsSideBySide() {
     QCOMPARE(int(drawing.cut.size()), labels.size());
     QVERIFY(drawing.sheets.empty());
     for (int i = 0; i < labels.size(); ++i) {
-        const Rect box = boundingBox(drawing.cut[i]);
-        QVERIFY(std::abs(box.left - i * (1812.4356 + partGap)) < 1e-3);
+        const QRectF box = boundingBox(drawing.cut[i]);
+        QVERIFY(std::abs(box.left() - i * (1812.4356 + partGap)) < 1e-3);
         QVERIFY(std::abs(box.width() - 1812.4356) < 1e-3);
-        QVERIFY(std::abs(box.bottom) < 1e-9);
-        QVERIFY(std::abs(box.top - 789) < 1e-9);
+        QVERIFY(std::abs(lowestV(box)) < 1e-9);
+        QVERIFY(std::abs(highestV(box) - 789) < 1e-9);
         QCOMPARE(drawing.texts[i].text, labels[i]);
     }
 }
@@ -158,15 +158,15 @@ void TestCutLayout::stationMarksCrossTheFrameEdge() {
     const double shift = curve.panelLength + partGap; // the right curve's panel
     int stations = 0;
     for (const DrawingLine& line : drawing.marks) {
-        const double x = line.from.u >= shift - 1 ? line.from.u - shift : line.from.u;
-        const double fromPivot = std::hypot(x - curve.pivot.u, line.from.v - curve.pivot.v);
+        const double x = line.from.x() >= shift - 1 ? line.from.x() - shift : line.from.x();
+        const double fromPivot = std::hypot(x - curve.pivot.x(), line.from.y() - curve.pivot.y());
         if (std::abs(fromPivot - curve.frameRadius) > 1e-6) continue; // not a station
         ++stations;
         // Straight into the panel, away from the pivot, as deep as the rib.
-        const double tx = line.to.u - line.from.u, tv = line.to.v - line.from.v;
+        const double tx = line.to.x() - line.from.x(), tv = line.to.y() - line.from.y();
         QVERIFY(std::abs(std::hypot(tx, tv) - plan.settings.ribDepth) < 1e-9);
-        const double toPivot =
-            std::hypot(line.to.u - (line.from.u - x) - curve.pivot.u, line.to.v - curve.pivot.v);
+        const double toPivot = std::hypot(line.to.x() - (line.from.x() - x) - curve.pivot.x(),
+                                          line.to.y() - curve.pivot.y());
         QVERIFY(std::abs(toPivot - curve.frameRadius - plan.settings.ribDepth) < 1e-6);
     }
     QCOMPARE(stations, 2 * int(curve.stationPoints.size()));
@@ -178,13 +178,13 @@ void TestCutLayout::pivotAboveTheToe() {
     // The string: from the pivot (1812.44, 1507) down to the toe, R_f long.
     bool string = false;
     for (const DrawingLine& line : drawing.marks) {
-        if (std::abs(line.from.u - 1812.4356) < 1e-3 && std::abs(line.from.v - 1507) < 1e-9 &&
-            std::abs(line.to.u - 1812.4356) < 1e-3 && std::abs(line.to.v - 89) < 1e-9)
+        if (std::abs(line.from.x() - 1812.4356) < 1e-3 && std::abs(line.from.y() - 1507) < 1e-9 &&
+            std::abs(line.to.x() - 1812.4356) < 1e-3 && std::abs(line.to.y() - 89) < 1e-9)
             string = true;
     }
     QVERIFY(string);
-    const Rect extent = drawing.extent();
-    QVERIFY(extent.top >= 1507);
+    const QRectF extent = drawing.extent();
+    QVERIFY(highestV(extent) >= 1507);
 }
 
 void TestCutLayout::labelsInsideTheirParts() {
@@ -192,12 +192,12 @@ void TestCutLayout::labelsInsideTheirParts() {
     QCOMPARE(drawing.texts.size(), drawing.cut.size());
     for (size_t i = 0; i < drawing.texts.size(); ++i) {
         const DrawingText& text = drawing.texts[i];
-        const Rect box = boundingBox(drawing.cut[i]);
+        const QRectF box = boundingBox(drawing.cut[i]);
         QVERIFY(text.height > 5);
         // The label's box stays on the part's solid lower region.
-        QVERIFY(text.at.u > box.left &&
-                text.at.u + 0.6 * text.height * text.text.size() < box.right);
-        QVERIFY(text.at.v > box.bottom && text.at.v + text.height < box.top);
+        QVERIFY(text.at.x() > box.left() &&
+                text.at.x() + 0.6 * text.height * text.text.size() < box.right());
+        QVERIFY(text.at.y() > lowestV(box) && text.at.y() + text.height < highestV(box));
     }
 }
 
