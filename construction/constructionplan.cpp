@@ -1,6 +1,7 @@
 #include "constructionplan.h"
 
 #include "curvegeometry.h"
+#include "framecurve.h"
 #include "nesting.h"
 #include "panelsplitting.h"
 #include "quarvelerror.h"
@@ -129,7 +130,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
             placeStations(w / 2, c.curveLength - w / 2,
                           seamStations(plan.surface, dims, curve, c.frameRadius), w, s.ribSpacing);
         for (double station : c.stations)
-            c.stationPoints.push_back(frameCurvePoint(c, station));
+            c.stationPoints.push_back(frameStation(c, station).point);
         c.ribs = {int(c.stations.size()) * (c.panelCount - 1), c.panelPitch - s.panel};
     }
 

@@ -65,14 +65,6 @@ struct CurvePlan {
     std::vector<PanelPiece> pieces;
 };
 
-// The point of the frame curve at station s (0 at the toe, curveLength at
-// the top), and the unit normal there pointing into the panel's material
-// (away from the riding side: toward the pivot's opposite).
-QPointF frameCurvePoint(const CurvePlan& curve, double s);
-// The unit normal at station s pointing into the panel's material: away from
-// the pivot on the arc, toward the back end on the wall edge.
-QPointF frameCurveNormal(const CurvePlan& curve, double s);
-
 struct SurfaceLayerPlan {
     double thickness = 0;
     double riding = 0;                            // its riding run, lip to lip

@@ -113,24 +113,3 @@ CurvePlan curveGeometry(double deck, double radius, double height, double back,
     c.pieces = {PanelPiece{o}};
     return c;
 }
-
-double frameArcAngle(const CurvePlan& curve) {
-    return (curve.curveLength - curve.wall) / curve.frameRadius;
-}
-
-QPointF frameCurvePoint(const CurvePlan& curve, double s) {
-    s = std::clamp(s, 0.0, curve.curveLength);
-    const double arc = curve.curveLength - curve.wall;
-    const QPointF c = curve.pivot;
-    const double rf = curve.frameRadius;
-    if (s > arc) return {c.x() - rf, c.y() + (s - arc)};
-    const double a = 3 * pi / 2 - s / rf;
-    return {c.x() + rf * std::cos(a), c.y() + rf * std::sin(a)};
-}
-
-QPointF frameCurveNormal(const CurvePlan& curve, double s) {
-    s = std::clamp(s, 0.0, curve.curveLength);
-    if (s > curve.curveLength - curve.wall) return {-1, 0};
-    const double a = 3 * pi / 2 - s / curve.frameRadius;
-    return {std::cos(a), std::sin(a)};
-}

@@ -13,6 +13,3 @@ CurvePlan curveGeometry(double deck, double radius, double height, double back,
 // The index in the outline of the frame arc (the wall edge, when there is
 // one, follows it).
 constexpr int frameArcSegment = 2;
-
-// The frame arc's sweep from the toe, in radians.
-double frameArcAngle(const CurvePlan& curve);

@@ -96,6 +96,66 @@ bool polygonContains(const QList<QPointF>& polygon, QPointF p) {
 
 namespace {
 
+// Nearer than this to its start, a ray has not left the edge it starts on.
+constexpr double rayStart = 1e-7;
+// Room for rounding at a segment's ends.
+constexpr double endSlack = 1e-9;
+
+double cross(QPointF a, QPointF b) {
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// The ray's hits on a line segment: at most one (none when parallel).
+void lineHit(const Segment& s, QPointF from, QPointF direction, std::optional<OutlineHit>& best,
+             int index) {
+    const QPointF d = s.to - s.from;
+    const double denominator = cross(direction, d);
+    if (std::abs(denominator) <= endSlack) return;
+    const QPointF w = s.from - from;
+    const double along = cross(w, d) / denominator;
+    const double t = cross(w, direction) / denominator;
+    if (along <= rayStart || t < -endSlack || t > 1 + endSlack) return;
+    if (!best || along < best->distance) best = OutlineHit{index, t, along};
+}
+
+// The ray's hits on an arc: where it crosses the circle within the sweep.
+void arcHit(const Segment& s, QPointF from, QPointF direction, std::optional<OutlineHit>& best,
+            int index) {
+    const QPointF w = from - s.centre;
+    const double b = QPointF::dotProduct(w, direction);
+    const double c = QPointF::dotProduct(w, w) - s.radius * s.radius;
+    const double discriminant = b * b - c;
+    if (discriminant < 0) return;
+    const double root = std::sqrt(discriminant);
+    for (const double along : {-b - root, -b + root}) {
+        if (along <= rayStart || (best && along >= best->distance)) continue;
+        const QPointF p = from + direction * along - s.centre;
+        double turned = std::atan2(p.y(), p.x()) - s.startAngle;
+        if (s.sweep < 0) turned = -turned;
+        turned = std::fmod(turned, 2 * std::numbers::pi);
+        if (turned < 0) turned += 2 * std::numbers::pi;
+        const double t = turned / std::abs(s.sweep);
+        if (t <= 1 + endSlack) best = OutlineHit{index, std::min(t, 1.0), along};
+    }
+}
+
+} // namespace
+
+std::optional<OutlineHit> firstHit(const Outline& outline, QPointF from, QPointF direction,
+                                   int skipped) {
+    std::optional<OutlineHit> best;
+    for (int i = 0; i < int(outline.size()); ++i) {
+        if (i == skipped) continue;
+        if (outline[i].kind == Segment::Kind::Line)
+            lineHit(outline[i], from, direction, best, i);
+        else
+            arcHit(outline[i], from, direction, best, i);
+    }
+    return best;
+}
+
+namespace {
+
 template <class F> Outline mapped(const Outline& outline, F map, bool reflects) {
     Outline result;
     result.reserve(outline.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -54,6 +55,20 @@ QList<QPointF> flatten(const Outline& outline, double tolerance);
 // Whether p lies inside the polygon (even-odd rule). Qt's QPolygonF does the
 // same, but lives in Qt Gui, which the programs that only compute never load.
 bool polygonContains(const QList<QPointF>& polygon, QPointF p);
+
+// Where a ray first meets an outline: the segment, the parameter along it
+// (0 at its start, 1 at its end) and the distance along the ray.
+struct OutlineHit {
+    int segment = 0;
+    double t = 0;
+    double distance = 0;
+};
+
+// The first point beyond a hair (1e-7 mm) where the ray from `from` along
+// the unit vector direction meets the outline, leaving out the segment
+// `skipped` (the one the ray starts on); nothing when it meets none.
+std::optional<OutlineHit> firstHit(const Outline& outline, QPointF from, QPointF direction,
+                                   int skipped = -1);
 
 // Mirror u -> mirrorAxis2 - u (the segments keep their order; arcs stay true arcs).
 Outline mirrored(const Outline& outline, double mirrorAxis2);

@@ -1,11 +1,11 @@
 #include "panelsplitting.h"
 
 #include "curvegeometry.h"
+#include "framecurve.h"
 #include "quarvelerror.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -70,10 +70,6 @@ void close(Outline& out) {
     if (!out.empty()) out.back().to = out.front().from;
 }
 
-double cross(QPointF a, QPointF b) {
-    return a.x() * b.y() - a.y() * b.x();
-}
-
 Cut cutAt(const CurvePlan& curve, double station) {
     const Outline& o = curve.outline;
     const double arc = curve.curveLength - curve.wall;
@@ -83,23 +79,11 @@ Cut cutAt(const CurvePlan& curve, double station) {
         cut.curve = {frameArcSegment, arc > 0 ? station / arc : 0};
     else
         cut.curve = {frameArcSegment + 1, (station - arc) / curve.wall};
-    cut.from = frameCurvePoint(curve, station);
-    const QPointF n = frameCurveNormal(curve, station);
-    // The nearest straight edge the normal meets, going into the material.
-    double nearest = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < int(o.size()); ++i) {
-        const Segment& s = o[i];
-        if (s.kind != Segment::Kind::Line || i == cut.curve.segment) continue;
-        const QPointF d{s.to.x() - s.from.x(), s.to.y() - s.from.y()};
-        const double denominator = cross(n, d);
-        if (std::abs(denominator) <= slack) continue;
-        const QPointF w{s.from.x() - cut.from.x(), s.from.y() - cut.from.y()};
-        const double along = cross(w, d) / denominator; // distance along the normal
-        const double t = cross(w, n) / denominator;     // parameter on the edge
-        if (along <= 1e-7 || t < -1e-9 || t > 1 + 1e-9 || along >= nearest) continue;
-        nearest = along;
-        cut.edge = {i, std::clamp(t, 0.0, 1.0)};
-    }
+    const FrameStation onCurve = frameStation(curve, station);
+    cut.from = onCurve.point;
+    // The nearest edge the normal meets, going into the material.
+    const std::optional<OutlineHit> hit = firstHit(o, cut.from, onCurve.normal, cut.curve.segment);
+    if (hit) cut.edge = {hit->segment, std::clamp(hit->t, 0.0, 1.0)};
     if (cut.edge.t >= 1) cut.edge = {(cut.edge.segment + 1) % int(o.size()), 0};
     cut.to = lerp(o[cut.edge.segment].from, o[cut.edge.segment].to, cut.edge.t);
     return cut;

@@ -1,5 +1,6 @@
 #include "cutlayout.h"
 
+#include "framecurve.h"
 #include "quarvelerror.h"
 
 #include <algorithm>
@@ -47,17 +48,11 @@ std::vector<DrawingLine> stationMarks(const CurvePlan& curve, const Outline& par
                                       double ribDepth) {
     const QList<QPointF> polygon = flatten(part, 0.01);
     std::vector<DrawingLine> marks;
-    for (const QPointF& p : curve.stationPoints) {
-        // Above the pivot the frame edge is the vertical wall edge.
-        QPointF normal{-1, 0};
-        if (p.y() <= curve.pivot.y()) {
-            const double du = p.x() - curve.pivot.x(), dv = p.y() - curve.pivot.y();
-            const double length = std::hypot(du, dv);
-            if (length > 0) normal = {du / length, dv / length};
-        }
-        const QPointF end{p.x() + ribDepth * normal.x(), p.y() + ribDepth * normal.y()};
-        const QPointF middle{(p.x() + end.x()) / 2, (p.y() + end.y()) / 2};
-        if (polygonContains(polygon, middle)) marks.push_back({p, end});
+    for (const double s : curve.stations) {
+        const FrameStation station = frameStation(curve, s);
+        const QPointF end = station.inside(ribDepth);
+        if (polygonContains(polygon, (station.point + end) / 2))
+            marks.push_back({station.point, end});
     }
     return marks;
 }

@@ -153,18 +153,19 @@ void PanelPainter::drawRibs() {
     const double w = m_plan.settings.ribWidth;
     const double d = m_plan.settings.ribDepth;
     for (const Mark& mark : marks) {
-        const QPointF p = frameStationPoint(m_curve, mark.station);
-        const QPointF n = frameNormal(m_curve, p);
+        const FrameStation onCurve = frameStation(m_curve, mark.station);
+        const QPointF p = onCurve.point;
+        const QPointF n = onCurve.normal;
         const QPointF along{-n.y(), n.x()};
         auto at = [&](double a, double b) {
             return QPointF(p.x() + a * along.x() + b * n.x(), p.y() + a * along.y() + b * n.y());
         };
         // The rib's section under the surface, its top on the frame curve.
+        const std::array<QPointF, 4> corners = ribSection(onCurve, w, d);
         QPainterPath section;
-        section.moveTo(at(-w / 2, 0));
-        section.lineTo(at(w / 2, 0));
-        section.lineTo(at(w / 2, d));
-        section.lineTo(at(-w / 2, d));
+        section.moveTo(corners[0]);
+        for (int k = 1; k < 4; ++k)
+            section.lineTo(corners[k]);
         section.closeSubpath();
         m_painter.setPen(QPen(ribColour, 0.2 * m_scale));
         m_painter.setBrush(QColor(200, 200, 200, 110));
@@ -247,9 +248,7 @@ void PanelPainter::drawPivot(const std::vector<QRectF>& onPaper) {
 }
 
 void PanelPainter::drawName() {
-    const QPointF p = frameStationPoint(m_curve, m_curve.curveLength / 2);
-    const QPointF n = frameNormal(m_curve, p);
-    const QPointF at{p.x() + 105 * n.x(), p.y() + 105 * n.y()};
+    const QPointF at = frameStation(m_curve, m_curve.curveLength / 2).inside(105);
     text(at, m_panel.name(), 5, 0, -3.5, true);
     text(at, m_panel.countText(), 3.5, 0, 3.5);
 }

@@ -42,8 +42,8 @@ std::vector<std::pair<QPointF, QPointF>> bandNormals(const CurvePlan& curve, dou
     std::vector<std::pair<QPointF, QPointF>> normals;
     normals.reserve(count + 1);
     for (int i = 0; i <= count; ++i) {
-        const QPointF p = frameStationPoint(curve, curve.curveLength * i / count);
-        const QPointF n = frameNormal(curve, p);
+        const FrameStation station = frameStation(curve, curve.curveLength * i / count);
+        const QPointF p = station.point, n = station.normal;
         normals.push_back(
             {{p.x() - h * n.x(), p.y() - h * n.y()}, {p.x() + h * n.x(), p.y() + h * n.y()}});
     }

@@ -2,7 +2,7 @@
 
 #include "distinctpanels.h"
 #include "drawingscale.h"
-#include "ribsection.h"
+#include "framecurve.h"
 
 #include <cmath>
 #include <QPainter>
@@ -94,9 +94,10 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
 
         painter.setPen(QPen(ribColour.darker(), 1));
         painter.setBrush(ribColour);
-        for (QPointF station : c.stationPoints) {
+        for (double s : c.stations) {
             QPolygonF section;
-            for (QPointF p : ribSectionCorners(c, station, m_plan->settings))
+            for (QPointF p : ribSection(frameStation(c, s), m_plan->settings.ribWidth,
+                                        m_plan->settings.ribDepth))
                 section << at(p.x(), p.y());
             painter.drawPolygon(section);
         }

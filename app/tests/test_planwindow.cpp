@@ -5,7 +5,6 @@
 #include "drawingscale.h"
 #include "paneldrawing.h"
 #include "planwindow.h"
-#include "ribsection.h"
 #include "sheetdrawing.h"
 #include "tspinedit.h"
 
@@ -109,41 +108,6 @@ private slots:
         QFETCH(int, columns);
         // Square sheets, no gap: the grid is as square as the area.
         QCOMPARE(bestGridColumns(count, QSizeF(100, 100), 0, area), columns);
-    }
-
-    // The rib drawn at the toe of the default curve (R 140, H 70): its top
-    // face tangent to the frame circle (centre 1812.44, 1507, radius 1418),
-    // its depth along the radius, away from the centre.
-    void ribAtTheToe() {
-        const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, {});
-        const CurvePlan& curve = *plan.curves[leftCurve];
-        const QPointF station = curve.stationPoints.front();
-        const double angle = 44.5 / 1418; // s = w/2 along the arc from the toe
-        QVERIFY(std::abs(station.x() - (1812.44 - 1418 * std::sin(angle))) < 0.01);
-        QVERIFY(std::abs(station.y() - (1507 - 1418 * std::cos(angle))) < 0.01);
-        const auto c = ribSectionCorners(curve, station, plan.settings);
-        QVERIFY(std::abs((c[0].x() + c[1].x()) / 2 - station.x()) < 1e-9);
-        QVERIFY(std::abs((c[0].y() + c[1].y()) / 2 - station.y()) < 1e-9);
-        QVERIFY(std::abs(std::hypot(c[1].x() - c[0].x(), c[1].y() - c[0].y()) - 89) < 1e-9);
-        // Depth: 38 mm outward along the radius.
-        QVERIFY(std::abs((c[3].x() - c[0].x()) - 38 * -std::sin(angle)) < 0.001);
-        QVERIFY(std::abs((c[3].y() - c[0].y()) - 38 * -std::cos(angle)) < 0.001);
-    }
-
-    // On the wall edge of R 150, H 200 (above the pivot at 1607), the rib lies
-    // against a vertical edge and reaches into the panel toward the flat.
-    void ribOnTheWall() {
-        const ConstructionPlan plan =
-            buildConstructionPlan(RampDimensions{60, 150, 200, 140, 244, 140, 70, 60}, {});
-        const CurvePlan& curve = *plan.curves[leftCurve];
-        const QPointF station = curve.stationPoints.back();
-        QVERIFY(station.y() > 1607);
-        QVERIFY(std::abs(station.x() - 582) < 0.01); // the vertical tangent
-        const auto c = ribSectionCorners(curve, station, plan.settings);
-        QCOMPARE(c[0].x(), c[1].x());
-        QCOMPARE(std::abs(c[1].y() - c[0].y()), 89.0);
-        QCOMPARE(c[3].x() - c[0].x(), 38.0);
-        QCOMPARE(c[3].y(), c[0].y());
     }
 
     void distinctPanelShapes_data() {

@@ -1,4 +1,5 @@
 #include "curvegeometry.h"
+#include "framecurve.h"
 #include "outline.h"
 
 #include <cmath>
@@ -42,8 +43,6 @@ private slots:
     void defaultFrameArc();
     void outlines_data();
     void outlines();
-    void frameCurvePoints_data();
-    void frameCurvePoints();
 };
 
 void TestCurveGeometry::checkValues_data() {
@@ -173,39 +172,6 @@ void TestCurveGeometry::outlines() {
     const double r = std::hypot(c.top.x() - c.pivot.x(), c.top.y() - c.pivot.y());
     QVERIFY(c.wall > 0 ? near(c.top.x(), c.pivot.x() - c.frameRadius, 1e-9)
                        : near(r, c.frameRadius, 1e-9));
-}
-
-void TestCurveGeometry::frameCurvePoints_data() {
-    QTest::addColumn<double>("radius");
-    QTest::addColumn<double>("height");
-    QTest::newRow("default") << 1400.0 << 700.0;
-    QTest::newRow("wall") << 1500.0 << 2000.0;
-}
-
-void TestCurveGeometry::frameCurvePoints() {
-    QFETCH(double, radius);
-    QFETCH(double, height);
-    const CurvePlan c = curveGeometry(600, radius, height, 600, ConstructionSettings{});
-    const QPointF toe = frameCurvePoint(c, 0);
-    QVERIFY(near(toe.x(), c.pivot.x(), 1e-9) && near(toe.y(), 89, 1e-9));
-    const QPointF top = frameCurvePoint(c, c.curveLength);
-    QVERIFY(near(top.x(), c.top.x(), 1e-9) && near(top.y(), c.top.y(), 1e-9));
-    // A quarter of the arc along, the point is a quarter of its angle round.
-    const double arc = c.curveLength - c.wall;
-    const QPointF p = frameCurvePoint(c, arc / 4);
-    const double angle = std::atan2(p.y() - c.pivot.y(), p.x() - c.pivot.x());
-    QVERIFY(near(angle, -std::numbers::pi / 2 - frameArcAngle(c) / 4, 1e-12));
-    QVERIFY(near(std::hypot(p.x() - c.pivot.x(), p.y() - c.pivot.y()), c.frameRadius, 1e-9));
-    // The normal points away from the pivot, into the panel.
-    const QPointF n = frameCurveNormal(c, arc / 4);
-    QVERIFY(near(n.x(), (p.x() - c.pivot.x()) / c.frameRadius, 1e-12));
-    QVERIFY(near(n.y(), (p.y() - c.pivot.y()) / c.frameRadius, 1e-12));
-    if (c.wall > 0) {
-        const QPointF w = frameCurvePoint(c, arc + c.wall / 2);
-        QVERIFY(near(w.x(), c.pivot.x() - c.frameRadius, 1e-9));
-        QVERIFY(near(w.y(), c.pivot.y() + c.wall / 2, 1e-9));
-        QCOMPARE(frameCurveNormal(c, arc + c.wall / 2), (QPointF{-1, 0}));
-    }
 }
 
 QTEST_APPLESS_MAIN(TestCurveGeometry)

@@ -19,8 +19,8 @@ const CurvePlan& defaultCurve() {
 // sampled far finer than the tiling does.
 bool bandTouches(const CurvePlan& curve, const QRectF& r) {
     for (int i = 0; i <= 20000; ++i) {
-        const QPointF p = frameStationPoint(curve, curve.curveLength * i / 20000);
-        const QPointF n = frameNormal(curve, p);
+        const FrameStation station = frameStation(curve, curve.curveLength * i / 20000);
+        const QPointF p = station.point, n = station.normal;
         for (int k = -150; k <= 150; k += 2) {
             const QPointF q{p.x() + k * n.x(), p.y() + k * n.y()};
             if (q.y() < -TemplateTiling::groundMargin) continue;
