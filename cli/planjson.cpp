@@ -109,7 +109,7 @@ QByteArray joistsJson(const std::optional<JoistPlan>& joists) {
                    {"length", num(joists->length)}});
 }
 
-const char* curveName(int curve) {
+const char* jsonCurve(int curve) {
     return curve == leftCurve ? "\"left\"" : "\"right\"";
 }
 
@@ -146,12 +146,13 @@ QByteArray surfaceJson(const SurfacePlan& surface) {
     return block({{"layers", array(layers)}, {"sheets", QByteArray::number(surface.sheets)}}, "  ");
 }
 
-QByteArray sheetsJson(const NestingPlan& nesting) {
+QByteArray sheetsJson(const ConstructionPlan& plan) {
+    const NestingPlan& nesting = plan.sheets;
     std::vector<QByteArray> sheets, splits;
     for (const SheetLayout& sheet : nesting.layout) {
         std::vector<QByteArray> parts;
         for (const PlacedPart& p : sheet.parts)
-            parts.push_back(object({{"curve", curveName(p.curve)},
+            parts.push_back(object({{"curve", jsonCurve(p.curve)},
                                     {"piece", QByteArray::number(p.piece)},
                                     {"x", num(p.x)},
                                     {"y", num(p.y)},
@@ -159,11 +160,14 @@ QByteArray sheetsJson(const NestingPlan& nesting) {
                                     {"mirrored", p.mirrored ? "true" : "false"}}));
         sheets.push_back(object({{"parts", array(parts)}}));
     }
-    for (const PanelSplit& split : nesting.splits)
-        splits.push_back(object(
-            {{"curve", curveName(split.curve)},
-             {"station", num(split.station)},
-             {"cut", numbers({split.from.x(), split.from.y(), split.to.x(), split.to.y()})}}));
+    for (const auto& curve : plan.curves) {
+        if (!curve) continue;
+        for (const PanelSplit& split : curve->splits)
+            splits.push_back(object(
+                {{"curve", jsonCurve(split.curve)},
+                 {"station", num(split.station)},
+                 {"cut", numbers({split.from.x(), split.from.y(), split.to.x(), split.to.y()})}}));
+    }
     QByteArray layout = "[";
     for (std::size_t i = 0; i < sheets.size(); ++i)
         layout += (i > 0 ? ",\n      " : "\n      ") + sheets[i];
@@ -191,7 +195,7 @@ QByteArray planJson(const ConstructionPlan& plan) {
                                    "  ")},
                   {"coping", object({{"pieces", QByteArray::number(plan.coping.pieces)},
                                      {"length", num(plan.coping.length)}})},
-                  {"sheets", sheetsJson(plan.sheets)},
+                  {"sheets", sheetsJson(plan)},
                   {"warnings", array(warnings)}},
                  "") +
            "\n";

@@ -1,6 +1,8 @@
 #include "constructionplan.h"
 
+#include "constructionwords.h"
 #include "curvegeometry.h"
+#include "distinctpanels.h"
 #include "framecurve.h"
 #include "nesting.h"
 #include "panelsplitting.h"
@@ -29,17 +31,13 @@ CurveDesign curveDesign(const RampDimensions& dims, const ConstructionSettings& 
     return {10.0 * dims.P2, 10.0 * dims.R2, 10.0 * dims.H2, s.backRight};
 }
 
-QString curveName(int curve) {
-    return curve == leftCurve ? QStringLiteral("gauche") : QStringLiteral("droite");
-}
-
 void checkBack(const ConstructionSettings& s, int curve, double deck, double back) {
     const double lowest = std::min(150.0, deck);
     if (back <= deck + slack && back >= lowest - slack) return;
     throw ConstructionSettingError(
         QStringLiteral("back"), constructionSettingText(s, u"back"),
         QStringLiteral("%1 à %2 pour la plate-forme %3")
-            .arg(formatLength(lowest), formatLength(deck), curveName(curve)));
+            .arg(formatLength(lowest), formatLength(deck), sideName(curve)));
 }
 
 // n_p panels across the width, the outer two flush with the sides.
@@ -56,18 +54,27 @@ std::vector<double> allDeckSeams(const SurfacePlan& surface, int side) {
     return seams;
 }
 
-bool sameSegment(const Segment& a, const Segment& b) {
-    return a.kind == b.kind && a.from == b.from && a.to == b.to && a.centre == b.centre &&
-           a.radius == b.radius && a.startAngle == b.startAngle && a.sweep == b.sweep;
-}
-
-bool samePieces(const CurvePlan& a, const CurvePlan& b) {
-    if (a.pieces.size() != b.pieces.size()) return false;
-    for (std::size_t i = 0; i < a.pieces.size(); ++i)
-        if (!std::equal(a.pieces[i].outline.begin(), a.pieces[i].outline.end(),
-                        b.pieces[i].outline.begin(), b.pieces[i].outline.end(), sameSegment))
-            return false;
-    return true;
+// The distinct panels' parts on sheets. Each placed copy names the curve it
+// is cut for: of a panel both curves share, the left curve's copies come first.
+void nestPanels(ConstructionPlan& plan) {
+    std::vector<NestItem> items;
+    for (const DistinctPanel& panel : plan.panels) {
+        const CurvePlan& c = *plan.curves[panel.curve];
+        for (int piece = 0; piece < int(c.pieces.size()); ++piece)
+            items.push_back({panel.curve, piece, c.pieces[piece].outline, panel.count()});
+    }
+    const ConstructionSettings& s = plan.settings;
+    plan.sheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
+    plan.sheets.count = int(plan.sheets.layout.size());
+    for (const DistinctPanel& panel : plan.panels) {
+        if (!panel.bothCurves()) continue;
+        std::vector<int> placed(plan.curves[panel.curve]->pieces.size(), 0);
+        for (SheetLayout& sheet : plan.sheets.layout)
+            for (PlacedPart& part : sheet.parts)
+                if (part.curve == panel.curve &&
+                    placed[std::size_t(part.piece)]++ >= panel.counts[leftCurve])
+                    part.curve = rightCurve;
+    }
 }
 
 } // namespace
@@ -101,7 +108,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
                 QStringLiteral("Réglage de construction incorrect : coping=%1 (la courbe %2, "
                                "haute de %3 mm, est trop basse pour le tube ; coping=0 la "
                                "construit sans tube)")
-                    .arg(formatLength(s.coping), curveName(curve), formatLength(d.height)));
+                    .arg(formatLength(s.coping), sideName(curve), formatLength(d.height)));
         CurvePlan c = curveGeometry(d.deck, d.radius, d.height, back, s);
         placePanels(c, width, s);
         // The deck's surface stops at the pipe's back.
@@ -110,7 +117,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
             plan.warnings << QStringLiteral("Plate-forme %1 : les flancs s'arrêtent à %2 mm de "
                                             "son arrière ; les solives au-delà demandent leur "
                                             "propre appui")
-                                 .arg(curveName(curve), formatLength(d.deck - back));
+                                 .arg(sideName(curve), formatLength(d.deck - back));
         plan.curves[curve] = std::move(c);
     }
 
@@ -169,41 +176,18 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
 
     for (int curve = 0; curve < 2; ++curve) {
         if (!plan.curves[curve]) continue;
-        const std::vector<PanelSplit> splits =
-            splitPanel(*plan.curves[curve], curve, s.sheetLong, s.sheetShort, s.kerf);
-        for (const PanelSplit& split : splits)
+        CurvePlan& c = *plan.curves[curve];
+        c.splits = splitPanel(c, curve, s.sheetLong, s.sheetShort, s.kerf);
+        for (const PanelSplit& split : c.splits)
             plan.warnings << QStringLiteral("Courbe %1 : flanc coupé à %2 mm du pied le long de "
                                             "la courbe ; une éclisse de 300 mm de large, dans le "
                                             "même contreplaqué, collée et vissée sur la face "
                                             "intérieure, relie les morceaux (à tailler dans les "
                                             "chutes)")
-                                 .arg(curveName(curve), formatLength(split.station));
-        plan.sheets.splits.insert(plan.sheets.splits.end(), splits.begin(), splits.end());
+                                 .arg(sideName(curve), formatLength(split.station));
     }
-
-    // Identical panels of both curves nest as one item (more pairs on a sheet).
-    std::vector<NestItem> items;
-    const auto& left = plan.curves[leftCurve];
-    const auto& right = plan.curves[rightCurve];
-    const bool same = left && right && samePieces(*left, *right);
-    for (int curve = 0; curve < 2; ++curve) {
-        const auto& c = plan.curves[curve];
-        if (!c || (same && curve == rightCurve)) continue;
-        const int count = same ? left->panelCount + right->panelCount : c->panelCount;
-        for (int piece = 0; piece < int(c->pieces.size()); ++piece)
-            items.push_back({curve, piece, c->pieces[piece].outline, count});
-    }
-    plan.sheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
-    plan.sheets.count = int(plan.sheets.layout.size());
-    // The merged copies are still two curves' panels: their rib stations
-    // differ (the surface seams fall elsewhere on each curve), so each placed
-    // copy must name its own curve. The left panels come first.
-    if (same) {
-        std::vector<int> placed(left->pieces.size(), 0);
-        for (SheetLayout& sheet : plan.sheets.layout)
-            for (PlacedPart& part : sheet.parts)
-                if (placed[std::size_t(part.piece)]++ >= left->panelCount) part.curve = rightCurve;
-    }
+    plan.panels = distinctPanels(plan.curves);
+    nestPanels(plan);
     return plan;
 }
 

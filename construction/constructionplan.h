@@ -63,6 +63,16 @@ struct CurvePlan {
     PieceCount ribs;
     Outline outline; // counter-clockwise from (0, 0)
     std::vector<PanelPiece> pieces;
+    std::vector<PanelSplit> splits; // the cuts between the pieces, from the back end
+};
+
+// One distinct side panel: the panels of both curves when they are the same
+// panel (distinctpanels.h), else those of one curve.
+struct DistinctPanel {
+    int curve = leftCurve;       // whose CurvePlan describes it
+    std::array<int, 2> counts{}; // panels of the left and of the right curve cut to it
+    int count() const { return counts[0] + counts[1]; }
+    bool bothCurves() const { return counts[0] > 0 && counts[1] > 0; }
 };
 
 struct SurfaceLayerPlan {
@@ -99,16 +109,18 @@ struct SheetLayout {
     std::vector<PlacedPart> parts;
 };
 
+// The side panels' parts nested on plywood sheets.
 struct NestingPlan {
     int count = 0;
     std::vector<SheetLayout> layout;
-    std::vector<PanelSplit> splits;
 };
 
 struct ConstructionPlan {
     RampDimensions dims;
     ConstructionSettings settings;
     std::array<std::optional<CurvePlan>, 2> curves;
+    std::vector<DistinctPanel>
+        panels; // left first: the cut list, nesting, templates, files and window
     SurfacePlan surface;
     std::optional<JoistPlan> leftDeck;
     std::optional<JoistPlan> flat;

@@ -1,21 +1,20 @@
 #include "cutlist.h"
 
+#include "constructionwords.h"
+
 #include <QStringList>
 
 namespace {
 
-const QString curveNames[2] = {QStringLiteral("courbe gauche"), QStringLiteral("courbe droite")};
-
 void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
-    for (int side = 0; side < 2; ++side) {
-        const auto& curve = plan.curves[side];
-        if (!curve) continue;
+    for (const DistinctPanel& panel : plan.panels) {
+        const auto& curve = plan.curves[panel.curve];
         QString remark = QStringLiteral("pivot %1 mm au-dessus du sol, rayon du cadre %2 mm")
                              .arg(formatLength(curve->pivot.y()), formatLength(curve->frameRadius));
         if (curve->pieces.size() > 1)
             remark += QStringLiteral(" ; en %1 morceaux joints par une éclisse de 300 mm")
                           .arg(curve->pieces.size());
-        rows.push_back({QStringLiteral("Flanc ") + curveNames[side], curve->panelCount,
+        rows.push_back({QStringLiteral("Flanc ") + curvesName(panel), panel.count(),
                         curve->panelLength, curve->panelHeight, plan.settings.panel, remark});
     }
     if (plan.sheets.count > 0) {
@@ -34,7 +33,7 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
         const auto& curve = plan.curves[side];
         if (!curve || curve->ribs.pieces == 0) continue;
         rows.push_back(
-            {QStringLiteral("Tasseau ") + curveNames[side], curve->ribs.pieces, curve->ribs.length,
+            {QStringLiteral("Tasseau ") + curveName(side), curve->ribs.pieces, curve->ribs.length,
              s.ribWidth, s.ribDepth,
              QStringLiteral("%1 stations le long de la courbe").arg(curve->stations.size())});
     }

@@ -28,18 +28,27 @@ constexpr double fitSlack = 1e-9;
 // a handful.
 constexpr int maxPairedShapes = 24;
 
-bool sameSegment(const Segment& a, const Segment& b) {
-    return a.kind == b.kind && a.from == b.from && a.to == b.to &&
-           (a.kind == Segment::Kind::Line || (a.centre == b.centre && a.radius == b.radius &&
-                                              a.startAngle == b.startAngle && a.sweep == b.sweep));
+// Whether two parts have the very same outline, to the last bit (QPointF's
+// own == allows for rounding). Parts of two different panels may (a left and
+// a right panel whose rib stations differ): they pack as one shape, with one
+// set of pair fits, while each placed copy stays its own panel's. Which
+// panels are the same panel is not decided here (distinctpanels.h).
+bool identicalPoint(QPointF a, QPointF b) {
+    return a.x() == b.x() && a.y() == b.y();
 }
 
-bool sameOutline(const Outline& a, const Outline& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameSegment);
+bool identicalSegment(const Segment& a, const Segment& b) {
+    return a.kind == b.kind && identicalPoint(a.from, b.from) && identicalPoint(a.to, b.to) &&
+           (a.kind == Segment::Kind::Line ||
+            (identicalPoint(a.centre, b.centre) && a.radius == b.radius &&
+             a.startAngle == b.startAngle && a.sweep == b.sweep));
 }
 
-// The copies of one outline, whichever items they come from (a left and a
-// right panel are often alike).
+bool identicalOutline(const Outline& a, const Outline& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), identicalSegment);
+}
+
+// The copies of one outline, whichever items they come from.
 struct Shape {
     const Outline* outline = nullptr;
     QRectF box;
@@ -247,7 +256,7 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         const NestItem& item = items[i];
         if (item.count == 0) continue;
         auto shape = std::find_if(shapes.begin(), shapes.end(), [&](const Shape& s) {
-            return sameOutline(*s.outline, item.outline);
+            return identicalOutline(*s.outline, item.outline);
         });
         if (shape == shapes.end()) {
             const QRectF box = boundingBox(item.outline);

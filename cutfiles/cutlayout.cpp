@@ -1,5 +1,6 @@
 #include "cutlayout.h"
 
+#include "constructionwords.h"
 #include "framecurve.h"
 #include "quarvelerror.h"
 
@@ -98,13 +99,11 @@ DrawingText label(const Outline& part, const QString& text, double height) {
     return {{start + margin, v - h / 2}, h, text};
 }
 
-QString partName(const CurvePlan& curve, int curveIndex, int piece) {
+// "Courbe gauche", or "Courbe gauche, morceau 1/2" for a piece.
+QString partName(const QString& curves, const CurvePlan& curve, int piece) {
     const int pieces = pieceCount(curve);
-    if (pieces == 1) return curveName(curveIndex);
-    return QStringLiteral("%1, morceau %2/%3")
-        .arg(curveName(curveIndex))
-        .arg(piece + 1)
-        .arg(pieces);
+    if (pieces == 1) return capitalized(curves);
+    return QStringLiteral("%1, morceau %2/%3").arg(capitalized(curves)).arg(piece + 1).arg(pieces);
 }
 
 void append(std::vector<DrawingLine>& to, const std::vector<DrawingLine>& lines,
@@ -122,9 +121,8 @@ Outline rectangle(double left, double bottom, double right, double top) {
 CutDrawing sideBySide(const ConstructionPlan& plan) {
     CutDrawing drawing;
     double x = 0;
-    for (int c = 0; c < 2; ++c) {
-        if (!plan.curves[c]) continue;
-        const CurvePlan& curve = *plan.curves[c];
+    for (const DistinctPanel& panel : plan.panels) {
+        const CurvePlan& curve = *plan.curves[panel.curve];
         for (int piece = 0; piece < pieceCount(curve); ++piece) {
             const Outline& own = partOutline(curve, piece);
             const QRectF box = boundingBox(own);
@@ -133,8 +131,8 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
             drawing.cut.push_back(placed);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
             append(drawing.marks, pivotMarks(curve, own), m);
-            const QString text =
-                partName(curve, c, piece) + QStringLiteral(" × %1").arg(curve.panelCount);
+            const QString text = partName(curvesName(panel), curve, piece) +
+                                 QStringLiteral(" × %1").arg(panel.count());
             drawing.texts.push_back(label(placed, text, labelHeight));
             x += box.width() + partGap;
         }
@@ -165,17 +163,13 @@ CutDrawing onSheets(const ConstructionPlan& plan) {
             drawing.cut.push_back(onSheet);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
             drawing.texts.push_back(
-                label(onSheet, partName(curve, part.curve, part.piece), labelHeight));
+                label(onSheet, partName(curveName(part.curve), curve, part.piece), labelHeight));
         }
     }
     return drawing;
 }
 
 } // namespace
-
-QString curveName(int curve) {
-    return curve == leftCurve ? QStringLiteral("Courbe gauche") : QStringLiteral("Courbe droite");
-}
 
 CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets) {
     CutDrawing drawing = sheets ? onSheets(plan) : sideBySide(plan);

@@ -16,7 +16,26 @@ const QColor referenceColour(0, 90, 170);
 const QColor ribColour(110, 110, 110);
 const QColor splitColour(200, 0, 0);
 
+// The station line runs this far into the panel (past the rib's depth),
+// the rib's number a little short of its end.
+constexpr double stationLineBeyondRib = 34;
+constexpr double labelBeyondRib = 30;
+
 } // namespace
+
+std::vector<TemplateRib> templateRibs(const CurvePlan& curve,
+                                      const ConstructionSettings& settings) {
+    const double w = settings.ribWidth;
+    const double d = settings.ribDepth;
+    std::vector<TemplateRib> ribs;
+    for (size_t i = 0; i < curve.stations.size(); ++i) {
+        const FrameStation station = frameStation(curve, curve.stations[i]);
+        const double line = depthInside(curve.outline, station, d + stationLineBeyondRib);
+        ribs.push_back({ribSection(station, w, d), QLineF(station.point, station.inside(line)),
+                        station.inside(d + labelBeyondRib), QString::number(i + 1)});
+    }
+    return ribs;
+}
 
 QPainterPath outlinePath(const Outline& outline) {
     QPainterPath path;
@@ -125,58 +144,20 @@ void PanelPainter::drawReferences() {
 }
 
 void PanelPainter::drawRibs() {
-    // A template shared by both curves marks each curve's stations (G, D)
-    // when the surface seams put them in different places.
-    const CurvePlan* right = m_panel.bothCurves ? &*m_plan.curves[rightCurve] : nullptr;
-    if (right && right->stations == m_curve.stations) right = nullptr;
-    struct Mark {
-        double station;
-        QString label;
-    };
-    std::vector<Mark> marks;
-    for (size_t i = 0; i < m_curve.stations.size(); ++i)
-        marks.push_back({m_curve.stations[i],
-                         (right ? QStringLiteral("G%1") : QStringLiteral("%1")).arg(i + 1)});
-    if (right) {
-        for (size_t j = 0; j < right->stations.size(); ++j) {
-            const double s = right->stations[j];
-            const QString label = QStringLiteral("D%1").arg(j + 1);
-            auto same = std::find_if(marks.begin(), marks.end(),
-                                     [&](const Mark& m) { return std::abs(m.station - s) < 0.5; });
-            if (same != marks.end())
-                same->label += QLatin1Char(' ') + label;
-            else
-                marks.push_back({s, label});
-        }
-    }
-
-    const double w = m_plan.settings.ribWidth;
-    const double d = m_plan.settings.ribDepth;
-    for (const Mark& mark : marks) {
-        const FrameStation onCurve = frameStation(m_curve, mark.station);
-        const QPointF p = onCurve.point;
-        const QPointF n = onCurve.normal;
-        const QPointF along{-n.y(), n.x()};
-        auto at = [&](double a, double b) {
-            return QPointF(p.x() + a * along.x() + b * n.x(), p.y() + a * along.y() + b * n.y());
-        };
-        // The rib's section under the surface, its top on the frame curve.
-        const std::array<QPointF, 4> corners = ribSection(onCurve, w, d);
+    for (const TemplateRib& rib : templateRibs(m_curve, m_plan.settings)) {
         QPainterPath section;
-        section.moveTo(corners[0]);
+        section.moveTo(rib.section[0]);
         for (int k = 1; k < 4; ++k)
-            section.lineTo(corners[k]);
+            section.lineTo(rib.section[k]);
         section.closeSubpath();
         m_painter.setPen(QPen(ribColour, 0.2 * m_scale));
         m_painter.setBrush(QColor(200, 200, 200, 110));
         m_painter.drawPath(m_toDevice.map(section));
         QPainterPath station;
-        station.moveTo(at(0, -8));
-        station.lineTo(at(0, d + 34));
+        station.moveTo(rib.line.p1());
+        station.lineTo(rib.line.p2());
         stroke(station, 0.15, ribColour);
-        // A right station alone sits deeper, clear of a close left one.
-        const double depth = d + (mark.label.startsWith(QLatin1Char('D')) ? 42 : 30);
-        text({p.x() + depth * n.x(), p.y() + depth * n.y()}, mark.label, 2.5);
+        text(rib.labelAt, rib.label, 2.5);
     }
     m_painter.setBrush(Qt::NoBrush);
 }
@@ -200,8 +181,7 @@ void PanelPainter::drawMarks() {
 }
 
 void PanelPainter::drawSplits() {
-    for (const PanelSplit& split : m_plan.sheets.splits) {
-        if (split.curve != m_panel.curve) continue;
+    for (const PanelSplit& split : m_curve.splits) {
         QPainterPath cut;
         cut.moveTo(split.from);
         cut.lineTo(split.to);

@@ -3,11 +3,24 @@
 #include "constructionplan.h"
 #include "templatepanel.h"
 
+#include <array>
+#include <QLineF>
 #include <QPainterPath>
 #include <QTransform>
 #include <vector>
 
 class QPainter;
+
+// A rib as a template draws it: its section under the surface, the station
+// line from the frame curve into the panel (never beyond its outline) and
+// its number.
+struct TemplateRib {
+    std::array<QPointF, 4> section;
+    QLineF line;
+    QPointF labelAt;
+    QString label;
+};
+std::vector<TemplateRib> templateRibs(const CurvePlan& curve, const ConstructionSettings& settings);
 
 // The outline as a painter path in panel coordinates (mm): lines as they
 // are, arcs as cubic Bézier pieces of at most 30°.

@@ -139,11 +139,7 @@ QString settingsSummary(const ConstructionSettings& s) {
 
 QString panelSummary(const ConstructionPlan& plan, const TemplatePanel& panel) {
     const CurvePlan& c = *plan.curves[panel.curve];
-    QString ribs = QString::number(c.stations.size());
-    if (panel.bothCurves && plan.curves[rightCurve]->stations != c.stations)
-        ribs = QStringLiteral("%1 (gauche), %2 (droite)")
-                   .arg(c.stations.size())
-                   .arg(plan.curves[rightCurve]->stations.size());
+    const QString ribs = QString::number(c.stations.size());
     return QStringLiteral("%1 : %2 ; longueur %3 mm, hauteur %4 mm, rayon du cadre %5 mm, "
                           "lattes par flanc : %6.")
         .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),

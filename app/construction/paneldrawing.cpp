@@ -1,10 +1,11 @@
 #include "paneldrawing.h"
 
-#include "distinctpanels.h"
+#include "constructionwords.h"
 #include "drawingscale.h"
 #include "framecurve.h"
 
 #include <cmath>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -37,6 +38,15 @@ QString mm(double value) {
 }
 } // namespace
 
+QStringList panelCaptions(const ConstructionPlan& plan) {
+    QStringList captions;
+    for (const DistinctPanel& panel : plan.panels)
+        captions << QCoreApplication::translate("PanelDrawing", "%1 : %2 à découper")
+                        .arg(capitalized(curvesName(panel)))
+                        .arg(panel.count());
+    return captions;
+}
+
 PanelDrawing::PanelDrawing(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("panelDrawing"));
@@ -54,8 +64,9 @@ void PanelDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan) {
 
 void PanelDrawing::paintEvent(QPaintEvent*) {
     if (!m_plan) return;
-    const std::vector<DistinctPanel> panels = distinctPanels(*m_plan);
+    const std::vector<DistinctPanel>& panels = m_plan->panels;
     if (panels.empty()) return;
+    const QStringList captions = panelCaptions(*m_plan);
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -103,10 +114,8 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
         }
 
         painter.setPen(QPen(splitColour, 1.5, Qt::DashLine));
-        for (const PanelSplit& split : m_plan->sheets.splits)
-            if (split.curve == panels[i].curve)
-                painter.drawLine(at(split.from.x(), split.from.y()),
-                                 at(split.to.x(), split.to.y()));
+        for (const PanelSplit& split : c.splits)
+            painter.drawLine(at(split.from.x(), split.from.y()), at(split.to.x(), split.to.y()));
 
         // The pivot lies straight above the toe, usually far above the panel.
         painter.setPen(QPen(measureColour, 1));
@@ -136,7 +145,7 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
                                 ? at(offsets[i + 1] - offsets[i], 0).x() - bottomLeft.x() - 8
                                 : this->width() - bottomLeft.x() - 4;
         const QString lines[] = {
-            QStringLiteral("%1 : %2 à découper").arg(panels[i].caption).arg(panels[i].count),
+            captions[qsizetype(i)],
             QStringLiteral("rayon %1, hauteur %2").arg(mm(c.radius), mm(c.height))};
         for (int k = 0; k < 2; ++k)
             painter.drawText(QRectF(bottomLeft.x(), 4 + k * line, room, line),

@@ -1,11 +1,12 @@
 #include "apptestsupport.h"
 #include "constructionsettingsdialog.h"
+#include "cutlayout.h"
 #include "cutlist.h"
-#include "distinctpanels.h"
 #include "drawingscale.h"
 #include "paneldrawing.h"
 #include "planwindow.h"
 #include "sheetdrawing.h"
+#include "templatepdf.h"
 #include "tspinedit.h"
 
 #include <cfenv>
@@ -13,8 +14,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 Q_DECLARE_METATYPE(RampDimensions)
@@ -110,30 +113,71 @@ private slots:
         QCOMPARE(bestGridColumns(count, QSizeF(100, 100), 0, area), columns);
     }
 
-    void distinctPanelShapes_data() {
+    // The distinct panels as each output names and counts them: the cut
+    // list, the templates (read back by pdftotext), the cut file and the
+    // window. Decks of 60 and 80 cm with back=600,600 give panels of one
+    // outline: one panel where their rib stations agree, two where the
+    // surface seams put them apart.
+    void samePanelsEverywhere_data() {
         QTest::addColumn<RampDimensions>("dims");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QList<int>>("counts");
-        QTest::newRow("symmetric")
-            << RampDimensions{} << QStringList{"Flancs gauche et droit"} << QList<int>{10};
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QStringList>("panels"); // name, count
+        const RampDimensions small{.R1 = 100, .H1 = 50, .F = 266, .R2 = 100, .H2 = 50, .P2 = 80};
+        QTest::newRow("decks of 60 and 80, one panel")
+            << small << "surface=18 back=600,600" << QStringList{"Courbes gauche et droite", "10"};
+        QTest::newRow("decks of 60 and 80, stations apart")
+            << RampDimensions{.P2 = 80} << "back=600,600"
+            << QStringList{"Courbe gauche", "5", "Courbe droite", "5"};
         QTest::newRow("taller right curve")
-            << RampDimensions{60, 140, 70, 140, 244, 180, 120, 60}
-            << QStringList{"Flanc gauche", "Flanc droit"} << QList<int>{5, 5};
-        QTest::newRow("right curve flat") << RampDimensions{60, 140, 70, 140, 244, 140, 0, 60}
-                                          << QStringList{"Flanc gauche"} << QList<int>{5};
+            << RampDimensions{.R2 = 160, .H2 = 80} << ""
+            << QStringList{"Courbe gauche", "5", "Courbe droite", "5"};
+        QTest::newRow("right curve flat")
+            << RampDimensions{.H2 = 0} << "" << QStringList{"Courbe gauche", "5"};
     }
-    void distinctPanelShapes() {
+    void samePanelsEverywhere() {
         QFETCH(RampDimensions, dims);
-        QFETCH(QStringList, captions);
-        QFETCH(QList<int>, counts);
-        QStringList gotCaptions;
-        QList<int> gotCounts;
-        for (const DistinctPanel& p : distinctPanels(buildConstructionPlan(dims, {}))) {
-            gotCaptions << p.caption;
-            gotCounts << p.count;
+        QFETCH(QString, settings);
+        QFETCH(QStringList, panels);
+        const ConstructionPlan plan = buildConstructionPlan(dims, settingsOf(settings));
+        QStringList cutList, window, cutFile;
+        for (const CutListRow& row : cutListRows(plan))
+            if (row.article.startsWith(u"Flanc "))
+                cutList << row.article << QString::number(row.quantity);
+        for (const DrawingText& text : cutDrawing(plan, false).texts)
+            cutFile << text.text;
+        window = panelCaptions(plan);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("templates.pdf"));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(templatePdf(plan, TemplatePaper::A4));
+        file.close();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(60000));
+        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        text.replace(QStringLiteral("\uFB02"), QStringLiteral("fl"))
+            .replace(QStringLiteral("\uFB01"), QStringLiteral("fi"));
+        text = text.simplified();
+
+        QStringList expectedCutList, expectedCutFile, expectedWindow;
+        for (qsizetype i = 0; i < panels.size(); i += 2) {
+            const QString& name = panels[i];
+            const QString& count = panels[i + 1];
+            expectedCutList << QStringLiteral("Flanc ") + name.toLower() << count;
+            expectedCutFile << name + QStringLiteral(" × ") + count;
+            expectedWindow << name + QStringLiteral(" : ") + count + QStringLiteral(" à découper");
+            const QString both = name.startsWith(u"Courbes") ? QStringLiteral(" ×2") : QString();
+            QVERIFY2(text.contains(QStringLiteral("Plan des tuiles — ") + name + both),
+                     qPrintable(name));
+            QVERIFY2(text.contains(name + both + QStringLiteral(" : ") + count +
+                                   QStringLiteral(" flancs à découper")),
+                     qPrintable(name));
         }
-        QCOMPARE(gotCaptions, captions);
-        QCOMPARE(gotCounts, counts);
+        QCOMPARE(cutList, expectedCutList);
+        QCOMPARE(cutFile, expectedCutFile);
+        QCOMPARE(window, expectedWindow);
+        QCOMPARE(text.count(QStringLiteral("Plan des tuiles — ")), panels.size() / 2);
     }
 
     // The table holds the plan's own figures for the fields' dimensions.

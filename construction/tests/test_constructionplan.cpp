@@ -1,4 +1,5 @@
 #include "constructionplan.h"
+#include "distinctpanels.h"
 #include "quarvelerror.h"
 
 #include <cmath>
@@ -63,6 +64,8 @@ private slots:
     void placed();
     void largestWidth();
     void tallestWall();
+    void samePanelRule_data();
+    void samePanelRule();
 };
 
 void TestConstructionPlan::defaultPlan() {
@@ -105,7 +108,7 @@ void TestConstructionPlan::defaultPlan() {
             ++perCurve[part.curve];
     QCOMPARE(perCurve[leftCurve], 5);
     QCOMPARE(perCurve[rightCurve], 5);
-    QVERIFY(plan.sheets.splits.empty());
+    QVERIFY(plan.curves[leftCurve]->splits.empty() && plan.curves[rightCurve]->splits.empty());
 }
 
 void TestConstructionPlan::defaultFraming() {
@@ -253,8 +256,9 @@ void TestConstructionPlan::split() {
     QCOMPARE(int(c.pieces.size()), 2);
     checkPieces(c);
     QCOMPARE(int(plan.curves[rightCurve]->pieces.size()), 1);
-    QCOMPARE(int(plan.sheets.splits.size()), 1);
-    const PanelSplit& cut = plan.sheets.splits.front();
+    QCOMPARE(int(c.splits.size()), 1);
+    QVERIFY(plan.curves[rightCurve]->splits.empty());
+    const PanelSplit& cut = c.splits.front();
     QCOMPARE(cut.curve, int(leftCurve));
     // At a rib station, along the radius, down to the panel's bottom edge.
     QVERIFY(std::any_of(c.stations.begin(), c.stations.end(),
@@ -322,7 +326,7 @@ void TestConstructionPlan::tallestWall() {
     const CurvePlan& c = *plan.curves[leftCurve];
     QVERIFY(!plan.curves[rightCurve]);
     checkPieces(c);
-    QCOMPARE(int(c.pieces.size()), int(plan.sheets.splits.size()) + 1);
+    QCOMPARE(int(c.pieces.size()), int(c.splits.size()) + 1);
     QVERIFY(c.pieces.size() > 400);
     std::map<int, int> copies;
     for (const SheetLayout& sheet : plan.sheets.layout)
@@ -331,6 +335,55 @@ void TestConstructionPlan::tallestWall() {
     QCOMPARE(int(copies.size()), int(c.pieces.size()));
     for (const auto& [piece, count] : copies)
         QCOMPARE(count, c.panelCount);
+}
+
+// Two panels are the same panel when outline, rib stations and cuts agree to
+// the tenth of a millimetre.
+void TestConstructionPlan::samePanelRule_data() {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<double>("by"); // mm
+    QTest::addColumn<bool>("same");
+    enum { outline, station, cut, stationCount };
+    QTest::newRow("as built") << int(outline) << 0.0 << true;
+    QTest::newRow("outline within rounding") << int(outline) << 0.02 << true;
+    QTest::newRow("outline a tenth apart") << int(outline) << 0.1 << false;
+    QTest::newRow("station within rounding") << int(station) << 0.02 << true;
+    QTest::newRow("station a tenth apart") << int(station) << 0.1 << false;
+    QTest::newRow("cut elsewhere") << int(cut) << 10.0 << false;
+    QTest::newRow("one more station") << int(stationCount) << 0.0 << false;
+}
+
+void TestConstructionPlan::samePanelRule() {
+    QFETCH(int, change);
+    QFETCH(double, by);
+    QFETCH(bool, same);
+    // A panel split once, so that it has a cut to compare.
+    const ConstructionPlan plan =
+        buildConstructionPlan(design(150, 140, 70, 140, 244, 70, 140, 60), ConstructionSettings{});
+    CurvePlan a = *plan.curves[leftCurve], b = a;
+    QCOMPARE(int(a.splits.size()), 1);
+    // The value a hundredth above a whole tenth in a, by more in b: rounding
+    // then depends on by alone.
+    const auto place = [&](double& inA, double& inB) {
+        inA = std::round(inA * 10) / 10 + 0.01;
+        inB = inA + by;
+    };
+    if (change == 0) {
+        double ua = a.outline[0].to.x(), ub = ua;
+        place(ua, ub);
+        for (auto [panel, u] : {std::pair{&a, ua}, std::pair{&b, ub}}) {
+            panel->outline[0].to.setX(u);
+            panel->outline[1].from.setX(u);
+        }
+    } else if (change == 1) {
+        place(a.stations[1], b.stations[1]);
+    } else if (change == 2) {
+        b.splits[0].station += by;
+        b.splits[0].from.rx() += by;
+    } else {
+        b.stations.push_back(b.stations.back() + 100);
+    }
+    QCOMPARE(samePanel(a, b), same);
 }
 
 QTEST_APPLESS_MAIN(TestConstructionPlan)

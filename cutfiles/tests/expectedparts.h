@@ -22,9 +22,8 @@ inline std::vector<Outline> expectedParts(const ConstructionPlan& plan, bool she
         return parts;
     }
     double x = 0;
-    for (const auto& curve : plan.curves) {
-        if (!curve) continue;
-        for (const PanelPiece& piece : curve->pieces) {
+    for (const DistinctPanel& panel : plan.panels) {
+        for (const PanelPiece& piece : plan.curves[panel.curve]->pieces) {
             const QRectF box = boundingBox(piece.outline);
             parts.push_back(translated(piece.outline, x - box.left(), -lowestV(box)));
             x += box.width() + partGap;

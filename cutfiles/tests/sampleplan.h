@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "distinctpanels.h"
 
 #include <cmath>
 #include <numbers>
@@ -62,6 +63,7 @@ inline ConstructionPlan samplePlan(bool left, bool right) {
     ConstructionPlan plan;
     if (left) plan.curves[leftCurve] = defaultCurvePlan();
     if (right) plan.curves[rightCurve] = defaultCurvePlan();
+    plan.panels = distinctPanels(plan.curves);
     if (!left || !right) return plan;
     const double kerf = plan.settings.kerf, over = 995.9 - 789 + kerf;
     for (int k = 0; k < 5; ++k) {

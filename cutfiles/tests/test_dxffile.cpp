@@ -238,14 +238,14 @@ void TestDxfFile::readsBack() {
         QVERIFY(edge < 0.01);
     }
     // Every station once per part as the plan places it (side by side: once
-    // per curve); a split panel's pieces share its stations, one on the cut
-    // may show on both.
+    // per distinct panel); a split panel's pieces share its stations, one on
+    // the cut may show on both.
     double wanted = 0;
     bool split = false;
-    for (const auto& curve : plan.curves) {
-        if (!curve) continue;
-        split = split || curve->pieces.size() > 1;
-        if (!sheets) wanted += curve->stationPoints.size();
+    for (const DistinctPanel& panel : plan.panels) {
+        const CurvePlan& curve = *plan.curves[panel.curve];
+        split = split || curve.pieces.size() > 1;
+        if (!sheets) wanted += curve.stationPoints.size();
     }
     for (const SheetLayout& sheet : plan.sheets.layout) {
         for (const PlacedPart& placed : sheet.parts) {
@@ -264,7 +264,10 @@ void TestDxfFile::readsBack() {
         texts << value.toObject()["text"].toString();
     }
     QCOMPARE(texts.size(), qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : 0)));
-    if (!sheets && !split) QCOMPARE(texts.first(), QStringLiteral("Courbe gauche \\U+00D7 5"));
+    if (!sheets && !split)
+        QCOMPARE(texts.first(), plan.panels.front().bothCurves()
+                                    ? QStringLiteral("Courbes gauche et droite \\U+00D7 10")
+                                    : QStringLiteral("Courbe gauche \\U+00D7 5"));
     if (sheets)
         QVERIFY(texts.contains(QStringLiteral("Feuille 1/%1").arg(plan.sheets.layout.size())));
 }

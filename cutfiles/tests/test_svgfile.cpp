@@ -230,7 +230,9 @@ void TestSvgFile::readsBack() {
     }
     QVERIFY(svg.marks > int(parts.size()));
     QCOMPARE(svg.texts.size(), qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : 0)));
-    if (!sheets && plan.curves[leftCurve] && plan.curves[leftCurve]->pieces.size() == 1)
+    if (!sheets && plan.panels.front().bothCurves())
+        QCOMPARE(svg.texts.first(), QStringLiteral("Courbes gauche et droite × 10"));
+    else if (!sheets && plan.curves[leftCurve] && plan.curves[leftCurve]->pieces.size() == 1)
         QCOMPARE(svg.texts.first(), QStringLiteral("Courbe gauche × 5"));
     if (!sheets && !plan.curves[leftCurve])
         QCOMPARE(svg.texts.first(), QStringLiteral("Courbe droite × 5"));

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "constructionplan.h"
+
+#include <QString>
+
+// The French words the outputs name the ramp's parts with, each built here
+// once: the cut list, the PDF, the cut files and the window say the same.
+
+// "gauche", "droite".
+QString sideName(int curve);
+
+// "courbe gauche", "courbe droite".
+QString curveName(int curve);
+
+// The curves a distinct panel is cut for: "courbe gauche", "courbe droite",
+// "courbes gauche et droite".
+QString curvesName(const DistinctPanel& panel);
+
+// The text with its first letter a capital: "Courbe gauche".
+QString capitalized(QString text);
