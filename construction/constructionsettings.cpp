@@ -270,3 +270,7 @@ QString formatLength(double mm) {
     if (text == u"-0") text = QStringLiteral("0");
     return text;
 }
+
+QString millimetresText(double mm) {
+    return formatLength(mm).replace(u'.', u',');
+}

@@ -75,3 +75,6 @@ ConstructionSettings parseConstructionLine(QByteArrayView line);
 
 // A length with at most one decimal and no trailing zeros, '.' as separator.
 QString formatLength(double mm);
+
+// The same for people to read, French decimal comma: "752,7", "89".
+QString millimetresText(double mm);

@@ -6,12 +6,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
 constexpr double labelHeight = 30; // mm
 constexpr double sheetLabelHeight = 40;
-constexpr double pivotCross = 15; // half the cross's arms
+// How far up its part a label stands: the name, and under it the pivot.
+constexpr double nameLabelUp = 1.0 / 3;
+constexpr double pivotLabelUp = 1.0 / 6;
 
 // A part's own outline in panel coordinates: one piece of a split panel, or
 // the whole panel.
@@ -44,39 +47,39 @@ Placement boxPlacement(const QRectF& from, const QRectF& to, double su, double s
 
 // The rib station marks of one part, in panel coordinates: from the frame
 // curve straight into the panel along the normal, as deep as the rib, so the
-// builder sees where each rib's end sits. Only the stations on this part.
+// builder sees where each rib's end sits. Only the stations on this part,
+// and never beyond its outline; a station where the panel is cut is marked
+// by the cut itself.
 std::vector<DrawingLine> stationMarks(const CurvePlan& curve, const Outline& part,
                                       double ribDepth) {
     const QList<QPointF> polygon = flatten(part, 0.01);
     std::vector<DrawingLine> marks;
     for (const double s : curve.stations) {
+        const auto onCut = [&](const PanelSplit& split) { return split.station == s; };
+        if (std::any_of(curve.splits.begin(), curve.splits.end(), onCut)) continue;
         const FrameStation station = frameStation(curve, s);
-        const QPointF end = station.inside(ribDepth);
+        const QPointF end = station.inside(depthInside(part, station, ribDepth));
         if (polygonContains(polygon, (station.point + end) / 2))
             marks.push_back({station.point, end});
     }
     return marks;
 }
 
-// The pivot cross and the string from the pivot down to the toe, when this
-// part holds the toe.
-std::vector<DrawingLine> pivotMarks(const CurvePlan& curve, const Outline& part) {
+// Whether the part holds the panel's toe (the corner under the frame curve's
+// start, at the panel's far end).
+bool holdsToe(const CurvePlan& curve, const Outline& part) {
     const QRectF box = boundingBox(part);
-    const double flat = curve.pivot.y() - curve.frameRadius; // the toe's height
-    if (std::abs(box.right() - curve.pivot.x()) > 1e-6 || lowestV(box) > 1e-6) return {};
-    const QPointF c = curve.pivot;
-    return {{{c.x() - pivotCross, c.y()}, {c.x() + pivotCross, c.y()}},
-            {{c.x(), c.y() - pivotCross}, {c.x(), c.y() + pivotCross}},
-            {{c.x(), c.y()}, {c.x(), flat}}};
+    return std::abs(box.right() - curve.pivot.x()) <= 1e-6 && lowestV(box) <= 1e-6;
 }
 
-// Where a label fits inside a part: on a horizontal line a third of the way
-// up, at the start of the widest stretch of material. Returns the baseline's
-// left end and the text height that fits that stretch.
-DrawingText label(const Outline& part, const QString& text, double height) {
+// Where a label fits inside a part: on a horizontal line the given fraction
+// of the way up, at the start of the widest stretch of material. Returns the
+// baseline's left end and the text height that fits that stretch.
+DrawingText label(const Outline& part, const QString& text, double height,
+                  double up = nameLabelUp) {
     const QRectF box = boundingBox(part);
     const QList<QPointF> polygon = flatten(part, 0.1);
-    const double v = lowestV(box) + box.height() / 3;
+    const double v = lowestV(box) + box.height() * up;
     std::vector<double> crossings;
     for (qsizetype i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
         const QPointF a = polygon[i], b = polygon[j];
@@ -97,6 +100,12 @@ DrawingText label(const Outline& part, const QString& text, double height) {
     const double fit = (width - 2 * margin) / (0.6 * std::max<qsizetype>(1, text.size()));
     const double h = std::clamp(fit, 5.0, height);
     return {{start + margin, v - h / 2}, h, text};
+}
+
+// "pivot à 1418 mm au-dessus du pied".
+QString pivotText(const CurvePlan& curve) {
+    return QCoreApplication::translate("CutLayout", "pivot à %1 mm au-dessus du pied")
+        .arg(millimetresText(curve.frameRadius));
 }
 
 // "Courbe gauche", or "Courbe gauche, morceau 1/2" for a piece.
@@ -130,10 +139,13 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
             const Outline placed = translated(own, m.du, m.dv);
             drawing.cut.push_back(placed);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
-            append(drawing.marks, pivotMarks(curve, own), m);
             const QString text = partName(curvesName(panel), curve, piece) +
                                  QStringLiteral(" × %1").arg(panel.count());
             drawing.texts.push_back(label(placed, text, labelHeight));
+            // The pivot is the frame circle's centre, never on the wood: the
+            // piece with the toe tells how far above the toe it stands.
+            if (holdsToe(curve, own))
+                drawing.texts.push_back(label(placed, pivotText(curve), labelHeight, pivotLabelUp));
             x += box.width() + partGap;
         }
     }

@@ -38,15 +38,6 @@ std::vector<MarkedPoint> frameCorners(const CurvePlan& curve) {
     return corners;
 }
 
-QString millimetresText(double mm) {
-    const double tenths = std::round(mm * 10);
-    QString text = QString::number(tenths / 10, 'f', 1);
-    if (text.endsWith(QLatin1String(".0"))) text.chop(2);
-    if (text == QLatin1String("-0")) text = QStringLiteral("0");
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
-}
-
 QString inchesText(double mm) {
     const long long sixteenths = std::llround(mm / 25.4 * 16);
     const long long whole = sixteenths / 16;

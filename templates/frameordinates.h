@@ -30,8 +30,5 @@ struct MarkedPoint {
 // is no notch).
 std::vector<MarkedPoint> frameCorners(const CurvePlan& curve);
 
-// Millimetres with one decimal at most, French decimal comma: "752,7", "89".
-QString millimetresText(double mm);
-
 // Inches to the nearest sixteenth, the fraction reduced: 31 1/4", 3 1/2", 5/8".
 QString inchesText(double mm);

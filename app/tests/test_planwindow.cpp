@@ -144,7 +144,7 @@ private slots:
             if (row.article.startsWith(u"Flanc "))
                 cutList << row.article << QString::number(row.quantity);
         for (const DrawingText& text : cutDrawing(plan, false).texts)
-            cutFile << text.text;
+            if (!text.text.startsWith(u"pivot")) cutFile << text.text;
         window = panelCaptions(plan);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("templates.pdf"));

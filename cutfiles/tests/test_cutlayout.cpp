@@ -1,5 +1,6 @@
 #include "cutfile.h"
 #include "cutlayout.h"
+#include "outlinechecks.h"
 #include "quarvelerror.h"
 #include "sampleplan.h"
 
@@ -20,8 +21,10 @@ private slots:
     void partsSideBySide_data();
     void partsSideBySide();
     void stationMarksCrossTheFrameEdge();
-    void pivotAboveTheToe();
+    void pivotAsText();
     void labelsInsideTheirParts();
+    void marksStayOnTheirParts_data();
+    void marksStayOnTheirParts();
     void noPanelIsRefused_data();
     void noPanelIsRefused();
 };
@@ -171,32 +174,60 @@ void TestCutLayout::stationMarksCrossTheFrameEdge() {
     QCOMPARE(stations, int(curve.stationPoints.size()));
 }
 
-void TestCutLayout::pivotAboveTheToe() {
+// The pivot lies off the wood, 1418 mm above the default panel's toe: the
+// toe's part says so in a label, and nothing is drawn beyond the panel.
+void TestCutLayout::pivotAsText() {
     const ConstructionPlan plan = samplePlan(true, false);
     const CutDrawing drawing = cutDrawing(plan, false);
-    // The string: from the pivot (1812.44, 1507) down to the toe, R_f long.
-    bool string = false;
-    for (const DrawingLine& line : drawing.marks) {
-        if (std::abs(line.from.x() - 1812.4356) < 1e-3 && std::abs(line.from.y() - 1507) < 1e-9 &&
-            std::abs(line.to.x() - 1812.4356) < 1e-3 && std::abs(line.to.y() - 89) < 1e-9)
-            string = true;
-    }
-    QVERIFY(string);
-    const QRectF extent = drawing.extent();
-    QVERIFY(highestV(extent) >= 1507);
+    QStringList texts;
+    for (const DrawingText& text : drawing.texts)
+        texts << text.text;
+    QCOMPARE(texts, QStringList({"Courbe gauche × 5", "pivot à 1418 mm au-dessus du pied"}));
+    QCOMPARE(highestV(drawing.extent()), 789.0);
 }
 
 void TestCutLayout::labelsInsideTheirParts() {
     const CutDrawing drawing = cutDrawing(samplePlan(true, true), false);
-    QCOMPARE(drawing.texts.size(), drawing.cut.size());
-    for (size_t i = 0; i < drawing.texts.size(); ++i) {
-        const DrawingText& text = drawing.texts[i];
-        const QRectF box = boundingBox(drawing.cut[i]);
+    QCOMPARE(drawing.texts.size(), drawing.cut.size() + 1); // the name, then the pivot
+    for (const DrawingText& text : drawing.texts) {
+        const QRectF box = boundingBox(drawing.cut.front());
         QVERIFY(text.height > 5);
         // The label's box stays on the part's solid lower region.
         QVERIFY(text.at.x() > box.left() &&
                 text.at.x() + 0.6 * text.height * text.text.size() < box.right());
         QVERIFY(text.at.y() > lowestV(box) && text.at.y() + text.height < highestV(box));
+    }
+}
+
+void TestCutLayout::marksStayOnTheirParts_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<bool>("sheets");
+    for (const MarkedDesign& d : markedDesigns()) {
+        QTest::addRow("%s, side by side", d.name) << d.dims << false;
+        QTest::addRow("%s, on sheets", d.name) << d.dims << true;
+    }
+}
+
+// Every mark on the layer a shop engraves lies on a part, on the sheets too,
+// where parts lie mirrored and turned.
+void TestCutLayout::marksStayOnTheirParts() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(bool, sheets);
+    const ConstructionPlan plan = buildConstructionPlan(dims, ConstructionSettings{});
+    const CutDrawing drawing = cutDrawing(plan, sheets);
+    std::vector<OutlineArea> parts;
+    for (const Outline& part : drawing.cut)
+        parts.emplace_back(part);
+    QVERIFY(!drawing.marks.empty());
+    for (const DrawingLine& mark : drawing.marks) {
+        const bool onAPart = std::any_of(parts.begin(), parts.end(), [&](const OutlineArea& part) {
+            return part.holds(mark.from, mark.to);
+        });
+        QVERIFY2(onAPart, qPrintable(QStringLiteral("%1, %2 to %3, %4")
+                                         .arg(mark.from.x())
+                                         .arg(mark.from.y())
+                                         .arg(mark.to.x())
+                                         .arg(mark.to.y())));
     }
 }
 

@@ -237,33 +237,27 @@ void TestDxfFile::readsBack() {
             edge = std::min(edge, distanceToEdge(expected, a));
         QVERIFY(edge < 0.01);
     }
-    // Every station once per part as the plan places it (side by side: once
-    // per distinct panel); a split panel's pieces share its stations, one on
-    // the cut may show on both.
-    double wanted = 0;
+    // Every station once for each panel drawn (side by side: each distinct
+    // panel once; on the sheets every copy), but those where a panel is cut:
+    // the cut marks them.
+    int wanted = 0;
     bool split = false;
     for (const DistinctPanel& panel : plan.panels) {
         const CurvePlan& curve = *plan.curves[panel.curve];
         split = split || curve.pieces.size() > 1;
-        if (!sheets) wanted += curve.stationPoints.size();
+        wanted += (sheets ? panel.count() : 1) * int(curve.stations.size() - curve.splits.size());
     }
-    for (const SheetLayout& sheet : plan.sheets.layout) {
-        for (const PlacedPart& placed : sheet.parts) {
-            const CurvePlan& curve = *plan.curves[placed.curve];
-            if (sheets) wanted += double(curve.stationPoints.size()) / curve.pieces.size();
-        }
-    }
-    if (split)
-        QVERIFY(stations >= wanted);
-    else
-        QCOMPARE(stations, int(wanted));
+    QCOMPARE(stations, wanted);
 
     QStringList texts;
     for (const QJsonValue& value : dxf["texts"].toArray()) {
         QCOMPARE(value.toObject()["layer"].toString(), QStringLiteral("TEXT"));
         texts << value.toObject()["text"].toString();
     }
-    QCOMPARE(texts.size(), qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : 0)));
+    // A name on every part; on the sheets their numbers, side by side each
+    // panel's pivot on its toe.
+    QCOMPARE(texts.size(),
+             qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : plan.panels.size())));
     if (!sheets && !split)
         QCOMPARE(texts.first(), plan.panels.front().bothCurves()
                                     ? QStringLiteral("Courbes gauche et droite \\U+00D7 10")

@@ -229,7 +229,10 @@ void TestSvgFile::readsBack() {
         }
     }
     QVERIFY(svg.marks > int(parts.size()));
-    QCOMPARE(svg.texts.size(), qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : 0)));
+    // A name on every part; on the sheets their numbers, side by side each
+    // panel's pivot on its toe.
+    QCOMPARE(svg.texts.size(),
+             qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : plan.panels.size())));
     if (!sheets && plan.panels.front().bothCurves())
         QCOMPARE(svg.texts.first(), QStringLiteral("Courbes gauche et droite × 10"));
     else if (!sheets && plan.curves[leftCurve] && plan.curves[leftCurve]->pieces.size() == 1)
