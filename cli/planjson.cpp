@@ -113,23 +113,30 @@ const char* jsonCurve(int curve) {
     return curve == leftCurve ? "\"left\"" : "\"right\"";
 }
 
+// Every key of the settings table; back as built, a deck's length for '-'.
 QByteArray settingsJson(const ConstructionPlan& plan) {
     const ConstructionSettings& s = plan.settings;
-    const double backs[2] = {s.backLeft.value_or(10.0 * plan.dims.P1),
-                             s.backRight.value_or(10.0 * plan.dims.P2)};
-    return block({{"surface", numbers(s.surface)},
-                  {"panel", num(s.panel)},
-                  {"flat", num(s.flat)},
-                  {"back", numbers({backs[0], backs[1]})},
-                  {"spacing", num(s.spacing)},
-                  {"rib", numbers({s.ribWidth, s.ribDepth})},
-                  {"ribspacing", num(s.ribSpacing)},
-                  {"joistspacing", num(s.joistSpacing)},
-                  {"coping", num(s.coping)},
-                  {"reveal", num(s.reveal)},
-                  {"sheet", numbers({s.sheetShort, s.sheetLong})},
-                  {"kerf", num(s.kerf)}},
-                 "  ");
+    Members members;
+    for (const ConstructionSettingRow& row : constructionSettingRows()) {
+        QByteArray value;
+        switch (row.kind) {
+        case SettingKind::Length:
+            value = num(s.*row.length);
+            break;
+        case SettingKind::List:
+            value = numbers(s.*row.lengths);
+            break;
+        case SettingKind::Pair:
+            value = numbers({s.*row.length, s.*row.secondLength});
+            break;
+        case SettingKind::Sides:
+            value = numbers({(s.*row.left).value_or(10.0 * plan.dims.P1),
+                             (s.*row.right).value_or(10.0 * plan.dims.P2)});
+            break;
+        }
+        members.emplace_back(row.key, value);
+    }
+    return block(members, "  ");
 }
 
 QByteArray surfaceJson(const SurfacePlan& surface) {

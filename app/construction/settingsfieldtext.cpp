@@ -27,8 +27,9 @@ std::optional<QString> decimalKeyText(QStringView field, const QLocale& locale) 
     return key;
 }
 
-bool isPairKey(QStringView key) {
-    return key == u"rib" || key == u"sheet";
+SettingKind kindOf(QStringView key) {
+    const ConstructionSettingRow* row = constructionSettingRow(key);
+    return row ? row->kind : SettingKind::Length;
 }
 } // namespace
 
@@ -42,26 +43,34 @@ QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView 
                               const QLocale& locale) {
     const QString keyText = constructionSettingText(settings, key);
     QStringList fields;
-    if (key == u"surface") {
-        QStringList layers;
-        for (QStringView layer : QStringView(keyText).split(u','))
-            layers << lengthFieldText(layer.toDouble(), locale);
-        fields << layers.join(QStringLiteral(" + "));
-    } else if (key == u"back") {
+    switch (kindOf(key)) {
+    case SettingKind::List: {
+        QStringList lengths;
+        for (QStringView length : QStringView(keyText).split(u','))
+            lengths << lengthFieldText(length.toDouble(), locale);
+        fields << lengths.join(QStringLiteral(" + "));
+        break;
+    }
+    case SettingKind::Sides:
         for (QStringView side : QStringView(keyText).split(u','))
             fields << (side == u"-" ? QString() : lengthFieldText(side.toDouble(), locale));
-    } else if (isPairKey(key)) {
+        break;
+    case SettingKind::Pair:
         for (QStringView part : QStringView(keyText).split(u'x'))
             fields << lengthFieldText(part.toDouble(), locale);
-    } else {
+        break;
+    case SettingKind::Length:
         fields << lengthFieldText(keyText.toDouble(), locale);
+        break;
     }
     return fields;
 }
 
 QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale) {
+    const SettingKind kind = kindOf(key);
     const auto refuse = [&] {
-        return ConstructionSettingError(key.toString(), fields.join(isPairKey(key) ? u'x' : u','),
+        return ConstructionSettingError(key.toString(),
+                                        fields.join(kind == SettingKind::Pair ? u'x' : u','),
                                         constructionSettingRange(key));
     };
     const auto number = [&](QStringView field) {
@@ -69,23 +78,26 @@ QString settingKeyText(QStringView key, const QStringList& fields, const QLocale
         if (!text) throw refuse();
         return *text;
     };
-    if (key == u"surface") {
+    switch (kind) {
+    case SettingKind::List: {
         if (fields.size() != 1) throw refuse();
-        QStringList layers;
-        for (QStringView layer : QStringView(fields.front()).split(u'+'))
-            layers << number(layer);
-        return layers.join(u',');
+        QStringList lengths;
+        for (QStringView length : QStringView(fields.front()).split(u'+'))
+            lengths << number(length);
+        return lengths.join(u',');
     }
-    if (key == u"back") {
+    case SettingKind::Sides: {
         if (fields.size() != 2) throw refuse();
         QStringList sides;
         for (const QString& side : fields)
             sides << (side.trimmed().isEmpty() ? QStringLiteral("-") : number(side));
         return sides.join(u',');
     }
-    if (isPairKey(key)) {
+    case SettingKind::Pair:
         if (fields.size() != 2) throw refuse();
         return number(fields[0]) + u'x' + number(fields[1]);
+    case SettingKind::Length:
+        break;
     }
     if (fields.size() != 1) throw refuse();
     return number(fields.front());

@@ -1,3 +1,5 @@
+#include "constructionsettings.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -44,6 +46,7 @@ private slots:
     void planJsonCheckValues_data();
     void planJsonCheckValues();
     void optionsOverrideTheFileLine();
+    void everySettingIsAnOption();
     void failures_data();
     void failures();
     void outputsRefusedLeaveNothing_data();
@@ -155,6 +158,29 @@ void TestConstructionCommands::optionsOverrideTheFileLine() {
     QCOMPARE(
         QJsonDocument::fromJson(overridden.out).object()["settings"].toObject()["kerf"].toDouble(),
         4.0);
+}
+
+// Each row of the settings table is an option the usage names with its
+// default, and a member of the JSON's settings.
+void TestConstructionCommands::everySettingIsAnOption() {
+    const Run help = runCli({"plan", "--help"});
+    const Run json = runCli({"plan", "--json", m_default});
+    QCOMPARE(help.status, 0);
+    const QJsonObject settings = QJsonDocument::fromJson(json.out).object()["settings"].toObject();
+    QCOMPARE(settings.size(), qsizetype(constructionSettingRows().size()));
+    for (const ConstructionSettingRow& row : constructionSettingRows()) {
+        const QByteArray value = row.kind == SettingKind::Sides ? "-,-" : row.defaultText;
+        if (row.kind != SettingKind::Sides) {
+            const QByteArray option = "--" + QByteArray(row.key) + ' ' + value;
+            const qsizetype at = help.out.indexOf(option);
+            QVERIFY2(at >= 0 && QByteArrayView(" \n").contains(help.out[at + option.size()]),
+                     row.key);
+        }
+        QVERIFY2(settings.contains(QLatin1String(row.key)), row.key);
+        const Run given =
+            runCli({"plan", "--json", "--" + QString::fromLatin1(row.key), value, m_default});
+        QCOMPARE(given.out, json.out);
+    }
 }
 
 void TestConstructionCommands::failures_data() {
