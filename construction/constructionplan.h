@@ -132,7 +132,7 @@ struct ConstructionPlan {
 
 // The whole plan. Throws QuarvelError: the dimensions as Tracer refuses them
 // (same message), ConstructionSettingError for settings the design cannot be
-// built with, "Flanc trop grand pour les panneaux", too many parts to nest.
+// built with, "Flanc trop grand pour les feuilles", too many parts to nest.
 ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
                                        const ConstructionSettings& settings);
 

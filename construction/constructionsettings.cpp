@@ -1,5 +1,7 @@
 #include "constructionsettings.h"
 
+#include "constructionwords.h"
+
 #include <cmath>
 #include <QCoreApplication>
 
@@ -138,7 +140,7 @@ const ConstructionSettingRow rows[] = {
      .range = {0, 15},
      .length = &S::reveal},
     {.key = "sheet",
-     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Format des panneaux (mm)"),
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Format des feuilles (mm)"),
      .kind = SettingKind::Pair,
      .defaultText = "1220x2440",
      .range = {600, 2000},
@@ -296,7 +298,7 @@ QString constructionSettingRange(QStringView key) {
 QString constructionSettingCaption(const ConstructionSettingRow& row, int side) {
     const QString caption = translated(row.caption);
     if (row.kind != SettingKind::Sides) return caption;
-    return caption.arg(side == 0 ? QStringLiteral("gauche") : QStringLiteral("droite"));
+    return caption.arg(sideName(side));
 }
 
 void setConstructionSetting(ConstructionSettings& settings, QStringView key, QStringView value) {

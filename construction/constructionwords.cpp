@@ -18,6 +18,10 @@ QString curvesName(const DistinctPanel& panel) {
     return curveName(panel.curve);
 }
 
+QString panelTooLargeText() {
+    return QCoreApplication::translate("Construction", "Flanc trop grand pour les feuilles");
+}
+
 QString capitalized(QString text) {
     if (!text.isEmpty()) text[0] = text[0].toUpper();
     return text;

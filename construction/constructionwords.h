@@ -17,5 +17,9 @@ QString curveName(int curve);
 // "courbes gauche et droite".
 QString curvesName(const DistinctPanel& panel);
 
+// The refusal of a panel no sheet holds, even cut in pieces: "Flanc trop
+// grand pour les feuilles".
+QString panelTooLargeText();
+
 // The text with its first letter a capital: "Courbe gauche".
 QString capitalized(QString text);

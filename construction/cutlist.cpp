@@ -2,6 +2,7 @@
 
 #include "constructionwords.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -21,8 +22,9 @@ void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
         int parts = 0;
         for (const SheetLayout& sheet : plan.sheets.layout)
             parts += int(sheet.parts.size());
-        rows.push_back({QStringLiteral("Panneau pour flancs"), plan.sheets.count,
-                        plan.settings.sheetLong, plan.settings.sheetShort, plan.settings.panel,
+        rows.push_back({QCoreApplication::translate("Construction", "Feuille pour flancs"),
+                        plan.sheets.count, plan.settings.sheetLong, plan.settings.sheetShort,
+                        plan.settings.panel,
                         QStringLiteral("%1 pièces de flancs imbriquées").arg(parts)});
     }
 }
@@ -38,9 +40,9 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
              QStringLiteral("%1 stations le long de la courbe").arg(curve->stations.size())});
     }
     const std::pair<const std::optional<JoistPlan>*, QString> joists[] = {
-        {&plan.leftDeck, QStringLiteral("Solive plate-forme gauche")},
+        {&plan.leftDeck, QStringLiteral("Solive plate-forme ") + sideName(leftCurve)},
         {&plan.flat, QStringLiteral("Solive du plat")},
-        {&plan.rightDeck, QStringLiteral("Solive plate-forme droite")},
+        {&plan.rightDeck, QStringLiteral("Solive plate-forme ") + sideName(rightCurve)},
     };
     for (const auto& [joist, name] : joists) {
         if (!*joist || (*joist)->pieces == 0) continue;
@@ -59,8 +61,7 @@ void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows)
         for (int side = 0; side < 2; ++side)
             if (!layer.deckSeams[side].empty())
                 remark += QStringLiteral(" ; plate-forme %1 : joints à %2 mm")
-                              .arg(side == 0 ? QStringLiteral("gauche") : QStringLiteral("droite"),
-                                   lengthList(layer.deckSeams[side]));
+                              .arg(sideName(side), lengthList(layer.deckSeams[side]));
         rows.push_back({QStringLiteral("Contreplaqué de surface, couche %1").arg(i + 1),
                         layer.sheets, s.sheetLong, s.sheetShort, layer.thickness, remark});
     }

@@ -1,5 +1,6 @@
 #include "nesting.h"
 
+#include "constructionwords.h"
 #include "pairfit.h"
 #include "quarvelerror.h"
 
@@ -113,8 +114,7 @@ public:
             const std::vector<long long> before = counts;
             SheetPattern pattern;
             pattern.tiles = inRooms ? fillRooms(order, counts) : fillShelves(order, counts);
-            if (pattern.tiles.empty())
-                throw QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
+            if (pattern.tiles.empty()) throw QuarvelError(panelTooLargeText());
             // The next sheet fills the same way as long as each shape has as
             // many copies left as this one took: every tile this sheet could
             // not take for want of copies stays wanting.
@@ -262,7 +262,7 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
             const QRectF box = boundingBox(item.outline);
             if (item.outline.empty() || box.width() > innerLong + fitSlack ||
                 box.height() > innerShort + fitSlack)
-                throw QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
+                throw QuarvelError(panelTooLargeText());
             shapes.push_back({&item.outline, box, {}, 0});
             shape = shapes.end() - 1;
         }

@@ -1,5 +1,6 @@
 #include "panelsplitting.h"
 
+#include "constructionwords.h"
 #include "curvegeometry.h"
 #include "framecurve.h"
 #include "quarvelerror.h"
@@ -139,9 +140,7 @@ std::vector<PanelSplit> splitPanel(CurvePlan& curve, int curveIndex, double shee
     std::vector<Cut> cuts;
     for (double s : curve.stations)
         cuts.push_back(cutAt(curve, s));
-    const auto tooLarge = [] {
-        return QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
-    };
+    const auto tooLarge = [] { return QuarvelError(panelTooLargeText()); };
 
     // Greedy from the back end: each piece reaches as far toward the toe as fits.
     std::vector<int> chosen;

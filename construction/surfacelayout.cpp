@@ -1,5 +1,7 @@
 #include "surfacelayout.h"
 
+#include "constructionwords.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -231,8 +233,7 @@ QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings&
             warnings << QStringLiteral(
                             "Courbe %1, couche %2 (%3 mm) : rayon de %4 mm, plus serré que "
                             "les %5 mm auxquels cette épaisseur se cintre à sec")
-                            .arg(curve == leftCurve ? QStringLiteral("gauche")
-                                                    : QStringLiteral("droite"))
+                            .arg(sideName(curve))
                             .arg(i + 1)
                             .arg(formatLength(thickness), formatLength(radius),
                                  formatLength(smallest));

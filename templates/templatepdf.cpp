@@ -128,7 +128,7 @@ QString settingsSummary(const ConstructionSettings& s) {
         layers << millimetresText(t);
     QString text =
         QStringLiteral("Construction : surface %1 mm, flancs %2 mm, cadre du plat %3 mm, "
-                       "lattes %4 × %5 mm")
+                       "tasseaux %4 × %5 mm")
             .arg(layers.join(QStringLiteral(" + ")), millimetresText(s.panel),
                  millimetresText(s.flat), millimetresText(s.ribWidth), millimetresText(s.ribDepth));
     if (s.coping > 0)
@@ -141,7 +141,7 @@ QString panelSummary(const ConstructionPlan& plan, const TemplatePanel& panel) {
     const CurvePlan& c = *plan.curves[panel.curve];
     const QString ribs = QString::number(c.stations.size());
     return QStringLiteral("%1 : %2 ; longueur %3 mm, hauteur %4 mm, rayon du cadre %5 mm, "
-                          "lattes par flanc : %6.")
+                          "tasseaux par flanc : %6.")
         .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),
              millimetresText(c.panelHeight), millimetresText(c.frameRadius), ribs);
 }
@@ -181,7 +181,7 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
                                   "se tracent sans imprimante. Les tuiles se recouvrent de %1 mm : "
                                   "coupez une tuile sur le pointillé, posez-la sur sa voisine en "
                                   "alignant les croix, collez. La ligne de sol et la verticale du "
-                                  "pied se posent sur le bord inférieur du panneau et sur la "
+                                  "pied se posent sur le bord inférieur de la feuille et sur la "
                                   "verticale tracée à l'équerre.")
                        .arg(millimetresText(overlap)),
                    3) +
@@ -237,7 +237,7 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
          1;
     y += doc.text(m, y, width, panel.countText(), 3.5) + 2;
     y += doc.text(m, y, width,
-                  QStringLiteral("Panneau posé à plat, son bord inférieur sur le sol. Tracez la "
+                  QStringLiteral("Feuille posée à plat, son bord inférieur sur le sol. Tracez la "
                                  "verticale du pied à %1 mm du bout arrière, puis, tous les 100 mm "
                                  "depuis cette verticale vers l'arrière, reportez la hauteur de la "
                                  "courbe au-dessus du sol et reliez les points avec une latte "
@@ -287,7 +287,7 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
     const QPointF top = c.wall > 0 ? QPointF{c.pivot.x() - c.frameRadius, c.pivot.y()} : c.top;
     QString method =
         QStringLiteral("Le pivot est à la verticale du pied, à %1 mm au-dessus du sol (%2 mm "
-                       "au-dessus du pied), hors du panneau : fixez-y une planche. Plantez un "
+                       "au-dessus du pied), hors de la feuille : fixez-y une planche. Plantez un "
                        "clou au pivot ; avec une ficelle ou une latte percée de %3 mm entre le "
                        "clou et la pointe du crayon (le rayon du cadre), tracez l'arc du pied "
                        "(%4 mm du sol) jusqu'à %5 mm du sol, à %6 mm du bout arrière.")

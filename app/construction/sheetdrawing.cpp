@@ -36,7 +36,7 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
     const ConstructionSettings& s = m_plan->settings;
 
     painter.drawText(QRectF(8, 4, width() - 16, line), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Flancs sur %1 panneaux de %2 × %3 mm")
+                     QStringLiteral("Flancs sur %1 feuilles de %2 × %3 mm")
                          .arg(sheets.size())
                          .arg(formatLength(s.sheetShort), formatLength(s.sheetLong)));
 
@@ -68,7 +68,7 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::black);
         painter.drawText(
             QRectF(sheetRect.left(), sheetRect.top() - line - 1, sheetRect.width(), line),
-            Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Panneau %1").arg(i + 1));
+            Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Feuille %1").arg(i + 1));
 
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(partColour);

@@ -243,12 +243,12 @@ private slots:
         QCOMPARE(rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1")
                                   .arg(plan.surface.layers.size() + 1)),
                  -1);
-        const int sheetsRow = rowOf(table, QStringLiteral("Panneau pour flancs"));
+        const int sheetsRow = rowOf(table, QStringLiteral("Feuille pour flancs"));
         QCOMPARE(cellText(table, sheetsRow, 1), QString::number(plan.sheets.count));
         QCOMPARE(rowOf(table, QStringLiteral("Coping (tube acier)")) >= 0,
                  plan.settings.coping > 0);
         QVERIFY(window->summary()->text().contains(
-            QStringLiteral("%1 panneaux pour la surface").arg(plan.surface.sheets)));
+            QStringLiteral("%1 feuilles pour la surface").arg(plan.surface.sheets)));
         for (QPushButton* b :
              {window->csvButton(), window->templatesButton(), window->cutFileButton()})
             QVERIFY(b->isEnabled());

@@ -271,7 +271,7 @@ void TestConstructionCommands::csvAndText() {
     QCOMPARE(lines.first(),
              QByteArray("article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque\r"));
     QVERIFY(csv.out.contains("Flanc courbe gauche,5,1812.4,789,18,"));
-    QVERIFY(csv.out.contains("Panneau pour flancs,5,2440,1220,18,"));
+    QVERIFY(csv.out.contains("Feuille pour flancs,5,2440,1220,18,"));
     const Run text = runCli({"plan", m_default});
     QCOMPARE(text.status, 0);
     QVERIFY(text.out.contains("Flanc courbe droite"));

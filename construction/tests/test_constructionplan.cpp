@@ -231,7 +231,7 @@ void TestConstructionPlan::refusals_data() {
         << QStringLiteral("Dimensions incorrectes");
     // The deck alone is longer than a sheet: no cut along the curve helps.
     QTest::newRow("panel too large") << design(300, 140, 70, 140, 244, 70, 140, 60) << QString()
-                                     << QStringLiteral("Flanc trop grand pour les panneaux");
+                                     << QStringLiteral("Flanc trop grand pour les feuilles");
 }
 
 void TestConstructionPlan::refusals() {

@@ -55,7 +55,7 @@ void TestCutList::defaultRows_data() {
     QTest::addColumn<int>("quantity");
     QTest::addColumn<double>("length");
     QTest::newRow("left panels") << "Flanc courbe gauche" << 5 << 1812.4355652982142;
-    QTest::newRow("panel sheets") << "Panneau pour flancs" << 5 << 2440.0;
+    QTest::newRow("panel sheets") << "Feuille pour flancs" << 5 << 2440.0;
     QTest::newRow("top layer") << "Contreplaqué de surface, couche 1" << 5 << 2440.0;
     QTest::newRow("bottom layer") << "Contreplaqué de surface, couche 2" << 5 << 2440.0;
     QTest::newRow("flat joists") << "Solive du plat" << 6 << 2440.0;

@@ -347,9 +347,9 @@ private slots:
             << Items{item(0, 0, rectangle(100, 100), 2), item(1, 0, rectangle(50, 50), -1)}
             << "Nombre de pièces négatif";
         QTest::newRow("longer than the sheet")
-            << Items{item(0, 0, rectangle(2432.5, 100), 1)} << "Flanc trop grand pour les panneaux";
+            << Items{item(0, 0, rectangle(2432.5, 100), 1)} << "Flanc trop grand pour les feuilles";
         QTest::newRow("taller than the sheet with kerf")
-            << Items{item(0, 0, rectangle(100, 1213), 1)} << "Flanc trop grand pour les panneaux";
+            << Items{item(0, 0, rectangle(100, 1213), 1)} << "Flanc trop grand pour les feuilles";
     }
 
     void refusals() {
