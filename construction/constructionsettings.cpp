@@ -1,6 +1,7 @@
 #include "constructionsettings.h"
 
 #include "constructionwords.h"
+#include "decimaltext.h"
 
 #include <cmath>
 #include <QCoreApplication>
@@ -366,10 +367,7 @@ ConstructionSettings parseConstructionLine(QByteArrayView line) {
 }
 
 QString formatLength(double mm) {
-    QString text = QString::number(keptLength(mm), 'f', 1);
-    if (text.endsWith(QLatin1String(".0"))) text.chop(2);
-    if (text == u"-0") text = QStringLiteral("0");
-    return text;
+    return QString::fromLatin1(decimalText(mm, 1));
 }
 
 QString millimetresText(double mm) {

@@ -31,9 +31,3 @@ struct CutDrawing {
     // height per character), enough for a page size.
     QRectF extent() const;
 };
-
-// A number for a file: at most decimals places, no trailing zeros, '.' as
-// decimal point whatever the locale, never "-0".
-QByteArray decimalText(double value, int decimals);
-// The same text added to the end of out, for writers building a whole file.
-void appendDecimalText(std::string& out, double value, int decimals);

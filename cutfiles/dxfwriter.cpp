@@ -1,5 +1,7 @@
 #include "dxfwriter.h"
 
+#include "decimaltext.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -26,7 +28,8 @@ public:
     void dxfReal(int gc, double value) const override {
         code(gc);
         // A bulge carries the arc's radius: more places than the coordinates.
-        appendDecimalText(m_text, value, gc == 42 ? 10 : 6);
+        const QByteArray text = decimalText(value, gc == 42 ? 10 : 6);
+        m_text.append(text.constData(), std::size_t(text.size()));
         m_text += "\r\n";
     }
     void dxfInt(int gc, int value) const override {

@@ -1,5 +1,7 @@
 #include "svgwriter.h"
 
+#include "decimaltext.h"
+
 #include <cmath>
 #include <numbers>
 

@@ -1,5 +1,6 @@
 #include "cutfile.h"
 #include "cutlayout.h"
+#include "decimaltext.h"
 #include "outlinechecks.h"
 #include "quarvelerror.h"
 #include "sampleplan.h"
@@ -15,9 +16,6 @@ private slots:
     void formatFromPath();
     void decimals_data();
     void decimals();
-    void decimalsAsPrintedDoubles_data();
-    void decimalsAsPrintedDoubles();
-    void decimalsAppended();
     void partsSideBySide_data();
     void partsSideBySide();
     void stationMarksCrossTheFrameEdge();
@@ -70,61 +68,6 @@ void TestCutLayout::decimals() {
     QFETCH(int, decimals);
     QFETCH(QByteArray, text);
     QCOMPARE(decimalText(value, decimals), text);
-}
-
-// The text decimalText gives by rounding the double and printing it through
-// Qt, as the files always were written.
-static QByteArray printedRoundedDouble(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    double rounded = std::round(value * scale) / scale;
-    if (rounded == 0) rounded = 0;
-    QByteArray text = QByteArray::number(rounded, 'f', decimals);
-    if (text.contains('.')) {
-        while (text.endsWith('0'))
-            text.chop(1);
-        if (text.endsWith('.')) text.chop(1);
-    }
-    return text;
-}
-
-void TestCutLayout::decimalsAsPrintedDoubles_data() {
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<double>("magnitude");
-    QTest::newRow("svg coordinates") << 4 << 5000.0;
-    QTest::newRow("dxf coordinates") << 6 << 5000.0;
-    QTest::newRow("dxf large coordinates") << 6 << 4e9;
-    QTest::newRow("bulges") << 10 << 2.0;
-    QTest::newRow("bulges of near half circles") << 10 << 400000.0;
-}
-
-// The digits are written from the rounded number of units: they must be those
-// of the printed rounded double, halves and long fractions included.
-void TestCutLayout::decimalsAsPrintedDoubles() {
-    QFETCH(int, decimals);
-    QFETCH(double, magnitude);
-    quint64 state = 0x9e3779b97f4a7c15ull;
-    int differences = 0;
-    for (int i = 0; i < 200000; ++i) {
-        state = state * 6364136223846793005ull + 1442695040888963407ull;
-        const double unit = double(state >> 11) / double(1ull << 53);
-        double value = (2 * unit - 1) * magnitude;
-        // Every fourth value lies on a half of the last place, or next to it.
-        if (i % 4 == 0) value = (std::floor(value) + 0.5) / std::pow(10.0, decimals);
-        if (i % 4 == 1) value = std::nextafter(std::floor(value * 1e3) / 1e3, 0.0);
-        if (decimalText(value, decimals) != printedRoundedDouble(value, decimals) &&
-            ++differences < 5)
-            qWarning("%.17g: %s, not %s", value, decimalText(value, decimals).constData(),
-                     printedRoundedDouble(value, decimals).constData());
-    }
-    QCOMPARE(differences, 0);
-}
-
-void TestCutLayout::decimalsAppended() {
-    std::string text = "x ";
-    appendDecimalText(text, 1812.4355652982, 4);
-    text += ' ';
-    appendDecimalText(text, -0.5, 6);
-    QCOMPARE(QByteArray::fromStdString(text), QByteArray("x 1812.4356 -0.5"));
 }
 
 void TestCutLayout::partsSideBySide_data() {
