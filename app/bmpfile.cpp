@@ -91,6 +91,7 @@ void writeAllToDevice(QIODevice& device, const QByteArray& data) {
     }
 }
 
-void writeBmpFile(const QString& path, const QImage& image) {
-    writeStreamedOutputFile(path, [&image](const OutputSink& sink) { produceBmp24(image, sink); });
+void writeBmpFile(const QString& path, const QImage& image, FileKinds kinds) {
+    writeStreamedOutputFile(
+        path, [&image](const OutputSink& sink) { produceBmp24(image, sink); }, kinds);
 }

@@ -22,10 +22,8 @@ void produceBmp24(const QImage& image, const OutputSink& sink);
 void writeAllToDevice(QIODevice& device, const QByteArray& data);
 
 // Writes the image as a BMP file at path, streamed as writeStreamedOutputFile
-// writes any output file: a file is replaced atomically (or rewritten in place where its folder
-// takes no new file or hard links share it), keeping its mode, owner and
-// group; a failure leaves whatever was there before; a pipe or device is
-// written to in place. Throws "Impossible de créer le fichier <path>" when the file cannot be
-// created (a write-protected one included), and the write error above when its
-// contents cannot be written.
-void writeBmpFile(const QString& path, const QImage& image);
+// writes any output file (see saveFile): a failure leaves whatever was there
+// before. Throws "Impossible de créer le fichier <path>" when the file cannot
+// be created (a write-protected one included), the write error (in words
+// where the system says why) when its content cannot be written.
+void writeBmpFile(const QString& path, const QImage& image, FileKinds kinds);

@@ -9,7 +9,10 @@
 DesignPicture renderDesign(const QString& designPath, const DesignRenderOptions& options) {
     // Read first: a file error leaves nothing to draw, as opening changes
     // nothing then.
-    const RampDimensions dims = readQvlFile(designPath);
+    return renderDimensions(readQvlFile(designPath, FileKinds::Any), options);
+}
+
+DesignPicture renderDimensions(const RampDimensions& dims, const DesignRenderOptions& options) {
     ChartArea area;
     // The view is set before Tracer runs, which scales the axes to the
     // plotting rectangle of the view that is exported.
@@ -28,11 +31,16 @@ DesignPicture renderDesign(const QString& designPath, const DesignRenderOptions&
     return picture;
 }
 
+QString renderDimensionsToBmp(const RampDimensions& dims, const QString& bmpPath,
+                              const DesignRenderOptions& options) {
+    const DesignPicture picture = renderDimensions(dims, options);
+    writeBmpFile(bmpPath, picture.image, FileKinds::Any);
+    return picture.tracerError;
+}
+
 QString renderDesignToBmp(const QString& designPath, const QString& bmpPath,
                           const DesignRenderOptions& options) {
-    const DesignPicture picture = renderDesign(designPath, options);
-    writeBmpFile(bmpPath, picture.image);
-    return picture.tracerError;
+    return renderDimensionsToBmp(readQvlFile(designPath, FileKinds::Any), bmpPath, options);
 }
 
 QSize startupPlotSize() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rampdimensions.h"
+
 #include <optional>
 #include <QImage>
 #include <QSize>
@@ -25,10 +27,15 @@ struct DesignPicture {
     QString tracerError;
 };
 
+DesignPicture renderDimensions(const RampDimensions& dims, const DesignRenderOptions& options = {});
+// The design file read first (a pipe too, as the batch tool reads one).
 DesignPicture renderDesign(const QString& designPath, const DesignRenderOptions& options = {});
 
-// renderDesign, written as the export command writes it (24-bit BMP); returns
-// Tracer's error, if any. Throws the file and write errors.
+// renderDimensions, written as the export command writes it (24-bit BMP) or
+// to a device; returns Tracer's error, if any. Throws the write errors.
+QString renderDimensionsToBmp(const RampDimensions& dims, const QString& bmpPath,
+                              const DesignRenderOptions& options = {});
+// The design file read first. Throws its errors too.
 QString renderDesignToBmp(const QString& designPath, const QString& bmpPath,
                           const DesignRenderOptions& options = {});
 

@@ -20,4 +20,6 @@ public:
     virtual std::optional<QString> templatesPath(QWidget* parent) = 0;
     virtual std::optional<QString> cutFilePath(QWidget* parent) = 0;
     virtual std::optional<QString> cutListPath(QWidget* parent) = 0;
+    // The 3D model: glTF binary or OBJ, as the name's extension says.
+    virtual std::optional<QString> modelPath(QWidget* parent) = 0;
 };

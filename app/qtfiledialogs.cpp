@@ -1,5 +1,8 @@
 #include "qtfiledialogs.h"
 
+#include <QCoreApplication>
+#include <QLineEdit>
+
 #include <algorithm>
 
 namespace {
@@ -26,11 +29,26 @@ std::unique_ptr<QFileDialog> makeDialog(QWidget* parent, const QString& name,
 
 std::optional<QString> run(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return QtFileDialogs::chosenPath(dialog);
+}
+} // namespace
+
+std::optional<QString> QtFileDialogs::chosenPath(const QFileDialog& dialog) {
+    // Qt's dialog reads a typed name holding double quotes as a list of
+    // quoted names ("a" "b") and keeps the first: `with "dq" inside.qvl`
+    // would become dq.qvl. Each dialog here takes one name, as typed.
+    const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString typed = edit ? edit->text() : QString();
+    if (typed.contains(u'"')) {
+        QString path = dialog.directory().absoluteFilePath(typed);
+        if (QFileInfo(path).suffix().isEmpty() && !dialog.defaultSuffix().isEmpty())
+            path += u'.' + dialog.defaultSuffix();
+        return path;
+    }
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
     return chosen.front();
 }
-} // namespace
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeOpenDialog1(QWidget* parent) {
     return makeDialog(parent, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen,
@@ -52,18 +70,33 @@ std::unique_ptr<QFileDialog> QtFileDialogs::makeTemplatesDialog(QWidget* parent)
                       {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
 }
 
-std::unique_ptr<QFileDialog> QtFileDialogs::makeCutFileDialog(QWidget* parent) {
-    auto dialog = makeDialog(parent, QStringLiteral("cutFileDialog"), QFileDialog::AcceptSave,
-                             {QStringLiteral("DXF (*.dxf)"), QStringLiteral("SVG (*.svg)")},
-                             QStringLiteral("dxf"));
+namespace {
+// A save dialog whose default extension follows the chosen filter.
+std::unique_ptr<QFileDialog> makeSaveDialogOfFormats(QWidget* parent, const QString& name,
+                                                     const QStringList& filters) {
+    auto dialog = makeDialog(parent, name, QFileDialog::AcceptSave, filters,
+                             QtFileDialogs::filterExtension(filters.front()));
     QFileDialog* d = dialog.get();
     QObject::connect(d, &QFileDialog::filterSelected, d, [d](const QString& chosen) {
         // With the details hidden the dialog reports "SVG" for "SVG (*.svg)".
         for (const QString& filter : d->nameFilters())
             if (filter == chosen || filter.startsWith(chosen + QStringLiteral(" (")))
-                d->setDefaultSuffix(filterExtension(filter));
+                d->setDefaultSuffix(QtFileDialogs::filterExtension(filter));
     });
     return dialog;
+}
+} // namespace
+
+std::unique_ptr<QFileDialog> QtFileDialogs::makeCutFileDialog(QWidget* parent) {
+    return makeSaveDialogOfFormats(parent, QStringLiteral("cutFileDialog"),
+                                   {QStringLiteral("DXF (*.dxf)"), QStringLiteral("SVG (*.svg)")});
+}
+
+std::unique_ptr<QFileDialog> QtFileDialogs::makeModelDialog(QWidget* parent) {
+    return makeSaveDialogOfFormats(
+        parent, QStringLiteral("modelDialog"),
+        {QCoreApplication::translate("QtFileDialogs", "glTF binaire (*.glb)"),
+         QCoreApplication::translate("QtFileDialogs", "OBJ avec ses matières (*.obj)")});
 }
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeCutListDialog(QWidget* parent) {
@@ -91,6 +124,10 @@ std::optional<QString> QtFileDialogs::cutFilePath(QWidget* parent) {
 
 std::optional<QString> QtFileDialogs::cutListPath(QWidget* parent) {
     return run(*makeCutListDialog(parent));
+}
+
+std::optional<QString> QtFileDialogs::modelPath(QWidget* parent) {
+    return run(*makeModelDialog(parent));
 }
 
 std::optional<QString> QtFileDialogs::openDesignPath(QWidget* parent) {

@@ -16,6 +16,7 @@ public:
     std::optional<QString> templatesPath(QWidget* parent) override;
     std::optional<QString> cutFilePath(QWidget* parent) override;
     std::optional<QString> cutListPath(QWidget* parent) override;
+    std::optional<QString> modelPath(QWidget* parent) override;
 
     // The configured dialogs, not yet shown.
     static std::unique_ptr<QFileDialog> makeOpenDialog1(QWidget* parent);
@@ -26,6 +27,13 @@ public:
     // one gets .dxf under "DXF (*.dxf)", .svg under "SVG (*.svg)".
     static std::unique_ptr<QFileDialog> makeCutFileDialog(QWidget* parent);
     static std::unique_ptr<QFileDialog> makeCutListDialog(QWidget* parent);
+    // As the cut file's: .glb under glTF, .obj under OBJ.
+    static std::unique_ptr<QFileDialog> makeModelDialog(QWidget* parent);
+
+    // The path an accepted dialog was given: the selected file, or the name
+    // typed as it stands (in the dialog's folder) where Qt would read it as
+    // a list of names.
+    static std::optional<QString> chosenPath(const QFileDialog& dialog);
 
     // "svg" from "SVG (*.svg)"; empty when the filter names no single extension.
     static QString filterExtension(const QString& filter);

@@ -12,8 +12,11 @@
 #include "erreurplat.h"
 #include "erreurrayon.h"
 #include "erreurrayon2.h"
+#include "exportname.h"
 #include "filedialogs.h"
 #include "keychar.h"
+#include "modelbuilder.h"
+#include "modelexport.h"
 #include "outputfile.h"
 #include "planwindow.h"
 #include "programcontrols.h"
@@ -262,6 +265,9 @@ void TQvl::buildMenu() {
     cutFileAction = constructionMenu->addAction(QStringLiteral("Fichier de découpe (DXF, SVG)..."),
                                                 this, &TQvl::cutFileClick);
     cutFileAction->setObjectName(QStringLiteral("cutFileAction"));
+    modelAction =
+        constructionMenu->addAction(tr("Modèle 3D (glTF, OBJ)..."), this, &TQvl::modelClick);
+    modelAction->setObjectName(QStringLiteral("modelAction"));
 
     Aide1 = bar->addMenu(QStringLiteral("Aide"));
     Aide1->setObjectName(QStringLiteral("Aide1"));
@@ -319,14 +325,14 @@ void TQvl::runTracerCommand() {
 void TQvl::openDesign(const QString& path) {
     // The reader has checked everything, the construction line included,
     // before a field or a setting changes.
-    const Design design = readDesignFile(path);
+    const Design design = readDesignFile(path, FileKinds::RegularOnly);
     setDimensions(design.dims);
     m_settings = design.settings;
     runTracerCommand();
 }
 
 void TQvl::saveDesign(const QString& path) const {
-    writeDesignFile(path, Design{dimensions(), m_settings});
+    writeDesignFile(path, Design{dimensions(), m_settings}, FileKinds::RegularOnly);
 }
 
 void TQvl::setConstructionSettings(const ConstructionSettings& settings) {
@@ -389,7 +395,7 @@ void TQvl::Exporterimage1Click() {
     runCommand([&] {
         // The picture is taken before the dialog opens, so the dialog is never in it.
         const QImage picture = captureGraph();
-        if (const auto path = m_dialogs->exportImagePath(this)) writeBmpFile(*path, picture);
+        if (const auto path = m_dialogs->exportImagePath(this)) exportImage(*path, picture);
     });
 }
 
@@ -426,25 +432,35 @@ ConstructionPlan TQvl::constructionPlan() const {
     return buildConstructionPlan(dimensions(), m_settings);
 }
 
+void TQvl::exportImage(const QString& path, const QImage& picture) const {
+    checkExportName(path, {QStringLiteral("bmp")});
+    writeBmpFile(path, picture, FileKinds::RegularOnly);
+}
+
 void TQvl::writeTemplates(const QString& path, const ConstructionPlan& plan) const {
     static const TemplatePaper papers[] = {TemplatePaper::A4, TemplatePaper::Letter,
                                            TemplatePaper::A3, TemplatePaper::Full};
     const TemplatePaper paper =
         papers[m_paperIndex >= 0 && m_paperIndex < int(std::size(papers)) ? m_paperIndex : 0];
-    writeOutputFile(path, templatePdf(plan, paper));
+    checkExportName(path, {QStringLiteral("pdf")});
+    writeOutputFile(path, templatePdf(plan, paper), FileKinds::RegularOnly);
 }
 
 void TQvl::writeCutFile(const QString& path, const ConstructionPlan& plan) const {
-    const std::optional<CutFormat> format = cutFormatForPath(path);
-    if (!format)
-        throw QuarvelError(
-            QStringLiteral("Le fichier de découpe doit finir par .dxf ou .svg : %1").arg(path));
+    checkExportName(path, {QStringLiteral("dxf"), QStringLiteral("svg")});
     // The distinct parts side by side, as the batch tool writes by default.
-    writeOutputFile(path, cutFileBytes(plan, *format, false));
+    writeOutputFile(path, cutFileBytes(plan, cutFormatForPath(path).value(), false),
+                    FileKinds::RegularOnly);
 }
 
 void TQvl::writeCutList(const QString& path, const ConstructionPlan& plan) const {
-    writeOutputFile(path, planCsv(plan));
+    checkExportName(path, {QStringLiteral("csv")});
+    writeOutputFile(path, planCsv(plan), FileKinds::RegularOnly);
+}
+
+void TQvl::writeModel(const QString& path, const ConstructionPlan& plan) const {
+    checkExportName(path, {QStringLiteral("glb"), QStringLiteral("obj")});
+    writeModelFile(buildRampModel(plan), path, FileKinds::RegularOnly);
 }
 
 void TQvl::refreshPlanWindow(bool report) {
@@ -489,6 +505,13 @@ void TQvl::cutFileClick() {
     runCommand([&] {
         const ConstructionPlan plan = constructionPlan();
         if (const auto path = m_dialogs->cutFilePath(this)) writeCutFile(*path, plan);
+    });
+}
+
+void TQvl::modelClick() {
+    runCommand([&] {
+        const ConstructionPlan plan = constructionPlan();
+        if (const auto path = m_dialogs->modelPath(this)) writeModel(*path, plan);
     });
 }
 

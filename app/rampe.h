@@ -56,6 +56,8 @@ public:
     void saveDesign(const QString& path) const;
     // The panel `graph` as displayed, rendered off screen onto white.
     QImage captureGraph() const;
+    // Writes a captured picture as Exporter image does. Throws QuarvelError.
+    void exportImage(const QString& path, const QImage& picture) const;
 
     // The construction plan of the spin fields' dimensions and the settings.
     // Throws QuarvelError: the dimensions Tracer refuses, a plan that cannot
@@ -65,6 +67,8 @@ public:
     void writeTemplates(const QString& path, const ConstructionPlan& plan) const;
     void writeCutFile(const QString& path, const ConstructionPlan& plan) const;
     void writeCutList(const QString& path, const ConstructionPlan& plan) const;
+    // The 3D model of the plan, as `quarvel-cli model` writes it.
+    void writeModel(const QString& path, const ConstructionPlan& plan) const;
 
     // The plan window, once the menu has opened it.
     PlanWindow* planWindow() const { return m_planWindow; }
@@ -97,6 +101,7 @@ public:
     void constructionPlanClick();
     void templatesClick();
     void cutFileClick();
+    void modelClick();
     // The plan window's export buttons: the plan it shows.
     void planCsvClick();
     void planTemplatesClick();
@@ -154,6 +159,7 @@ public:
     QAction* constructionPlanAction;
     QAction* templatesAction;
     QAction* cutFileAction;
+    QAction* modelAction;
     QMenu* Aide1;
     QAction* Utilisationdulogiciel1;
     QAction* Crdit1;

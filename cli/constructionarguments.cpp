@@ -96,7 +96,7 @@ std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
                           options);
     try {
         const QString& file = parsed.positionals.first();
-        parsed.design = file == u"-" ? parseDesign(readStandardInput()) : readDesignFile(file);
+        parsed.design = file == u"-" ? readDesignStandardInput() : readDesignFile(file);
     } catch (const ConstructionSettingError& error) {
         return CommandResult{1, {}, messageLine(error.message())};
     } catch (const QuarvelError& error) {

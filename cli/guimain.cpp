@@ -1,4 +1,7 @@
+#include "commandoutput.h"
+#include "commandroutes.h"
 #include "designrender.h"
+#include "modelcommand.h"
 #include "plancommand.h"
 #include "rendercommand.h"
 #include "templatecommand.h"
@@ -7,14 +10,13 @@
 #include <QApplication>
 #include <QStringList>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
-// quarvel-cli-gui: the batch commands that draw (render, template, and trace
-// measuring its default plot size on a lone chart), started by quarvel-cli
-// for them; it runs every other command as well. Each subcommand is one row
-// of the table below.
+// quarvel-cli-gui: the batch commands that draw (render, template, model,
+// picture, and trace measuring its default plot size on a lone chart),
+// started by quarvel-cli for them (commandroutes.h); it runs every other command as well. Each
+// command of the routing table has its row in the table below.
 
 namespace {
 
@@ -49,22 +51,23 @@ const Subcommand subcommands[] = {
     {"plan", planUsage, planCommand},
     {"template", templateUsage, templateCommand},
     {"cut", cutUsage, cutCommand},
+    {"model", modelUsage, modelCommand},
+    {"picture", pictureUsage, pictureCommand},
 };
 
-QByteArray usageText() {
-    QByteArray text = "usage:\n";
+const Subcommand* subcommandNamed(QStringView name) {
     for (const Subcommand& c : subcommands)
-        text += "  " + c.usage();
-    text += "  quarvel-cli --help\n";
-    return text;
+        if (name == QLatin1String(c.name)) return &c;
+    return nullptr;
 }
 
-// Writes bytes and reports whether they all reached the stream.
-bool writeAll(std::FILE* stream, const QByteArray& bytes) {
-    if (bytes.isEmpty()) return true;
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) ==
-               size_t(bytes.size()) &&
-           std::fflush(stream) == 0;
+// The commands in the routing table's order.
+QByteArray usageText() {
+    QByteArray text = "usage:\n";
+    for (const CommandRoute& route : commandRoutes)
+        text += "  " + subcommandNamed(QString::fromLatin1(route.command))->usage();
+    text += "  quarvel-cli --help\n";
+    return text;
 }
 
 // The output streams carry only the program's own texts: Qt's notes about
@@ -86,28 +89,16 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 
-    if (args.isEmpty()) {
-        writeAll(stderr, usageText());
-        return 2;
-    }
-    if (args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help") {
-        return writeAll(stdout, usageText()) ? 0 : 2;
-    }
-    for (const Subcommand& c : subcommands) {
-        if (args.first() != QLatin1String(c.name)) continue;
-        args.removeFirst();
-        const CommandResult result = c.run(args);
-        writeAll(stderr, result.err);
-        if (!writeAll(stdout, result.out)) {
-            std::fprintf(stderr, "Erreur E/S %d.\n", errno);
-            return 2;
-        }
-        // Everything is written and flushed (a picture or template has been
-        // committed to disk): the program ends without tearing down the
-        // windows, fonts and platform one by one, which a batch run would
-        // only wait for.
-        std::_Exit(result.status);
-    }
-    writeAll(stderr, "unknown command: " + args.first().toUtf8() + '\n' + usageText());
-    return 2;
+    if (args.isEmpty()) return finishCommand(CommandResult{2, {}, usageText()});
+    if (args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help")
+        return finishCommand(CommandResult{0, usageText(), {}});
+    const Subcommand* command = subcommandNamed(args.first());
+    if (!command)
+        return finishCommand(
+            CommandResult{2, {}, "unknown command: " + args.first().toUtf8() + '\n' + usageText()});
+    args.removeFirst();
+    // Everything is written and flushed (a picture or template has been
+    // committed to disk): the program ends without tearing down the windows,
+    // fonts and platform one by one, which a batch run would only wait for.
+    std::_Exit(finishCommand(command->run(args)));
 }

@@ -47,7 +47,7 @@ CommandResult cutCommand(const QStringList& args) {
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
     try {
         const QByteArray bytes = cutFileBytes(plan, *format, parsed.flags.contains(u"--sheets"));
-        writeOutputFile(out, bytes);
+        writeOutputFile(out, bytes, FileKinds::Any);
     } catch (const QuarvelError& error) {
         return CommandResult{2, {}, messageLine(error.message())};
     }

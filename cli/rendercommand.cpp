@@ -3,13 +3,14 @@
 #include "designrender.h"
 #include "messagetext.h"
 #include "quarvelerror.h"
+#include "qvlfile.h"
 
 QByteArray renderUsage() {
     return "quarvel-cli render [--2d] [--data] [--title TEXT] FILE OUT.bmp\n"
-           "    Opens the design FILE as the program does (Tracer runs on it) and\n"
-           "    writes the exported picture of the chart area to OUT.bmp, without\n"
-           "    showing a window. --2d: the flat profile view; --data: with the data\n"
-           "    panel; --title: the title typed over the chart.\n"
+           "    Opens the design FILE (\"-\" for standard input) as the program does\n"
+           "    (Tracer runs on it) and writes the exported picture of the chart area\n"
+           "    to OUT.bmp, without showing a window. --2d: the flat profile view;\n"
+           "    --data: with the data panel; --title: the title typed over the chart.\n"
            "    Exit status: 0 written, 1 written but Tracer abandoned its run,\n"
            "    2 usage or file error.\n";
 }
@@ -46,9 +47,13 @@ CommandResult renderCommand(const QStringList& args) {
         }
     }
     if (paths.size() != 2) return usageError(QStringLiteral("FILE and OUT.bmp expected"));
+    if (!paths[1].endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+        return usageError(QStringLiteral("OUT must end in .bmp: ") + paths[1]);
 
     try {
-        const QString tracerError = renderDesignToBmp(paths[0], paths[1], options);
+        const RampDimensions dims =
+            paths[0] == u"-" ? readQvlStandardInput().dims : readQvlFile(paths[0]);
+        const QString tracerError = renderDimensionsToBmp(dims, paths[1], options);
         if (!tracerError.isEmpty())
             return CommandResult{1, {}, withFinalPeriod(tracerError).toUtf8() + '\n'};
     } catch (const QuarvelError& error) {

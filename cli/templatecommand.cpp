@@ -56,7 +56,7 @@ CommandResult templateCommand(const QStringList& args) {
         return CommandResult{1, {}, messageLine(error.message())};
     }
     try {
-        writeOutputFile(parsed.positionals[1], pdf);
+        writeOutputFile(parsed.positionals[1], pdf, FileKinds::Any);
     } catch (const QuarvelError& error) {
         return CommandResult{2, {}, messageLine(error.message())};
     }

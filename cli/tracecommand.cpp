@@ -5,11 +5,7 @@
 #include "qvlfile.h"
 #include "wholenumber.h"
 
-#include <QFile>
-
 #include <array>
-#include <cerrno>
-#include <cstdio>
 
 QByteArray traceUsage(PlotSize defaultPlot) {
     return "quarvel-cli trace [--plot WIDTHxHEIGHT] FILE\n"
@@ -145,17 +141,8 @@ QByteArray traceJson(const RampDimensions& d, PlotSize plot, const TracerRun& ru
     return out;
 }
 
-QByteArray readStandardInput() {
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-        bytes.append(buffer, qsizetype(n));
-    if (std::ferror(stdin)) throw FileError::fromErrno(errno ? errno : EIO, QStringLiteral("-"));
-    return bytes;
-}
-
-CommandResult traceCommand(const QStringList& args, PlotSize defaultPlot) {
+std::variant<TraceArguments, CommandResult> parseTraceArguments(const QStringList& args,
+                                                                PlotSize defaultPlot) {
     PlotSize plot = defaultPlot;
     std::optional<QString> file;
     bool optionsEnded = false;
@@ -186,13 +173,23 @@ CommandResult traceCommand(const QStringList& args, PlotSize defaultPlot) {
         }
     }
     if (!file) return usageError(QStringLiteral("FILE missing"), defaultPlot);
+    return TraceArguments{plot, *file};
+}
 
+CommandResult runTrace(const TraceArguments& arguments) {
     RampDimensions dims;
     try {
-        dims = *file == u"-" ? parseQvl(readStandardInput()) : readQvlFile(*file);
+        dims = arguments.file == u"-" ? readQvlStandardInput().dims : readQvlFile(arguments.file);
     } catch (const QuarvelError& error) {
         return CommandResult{2, {}, withFinalPeriod(error.message()).toUtf8() + '\n'};
     }
+    const PlotSize plot = arguments.plot;
     const TracerRun run = runTracer(dims, plot.width, plot.height);
     return CommandResult{run.completed() ? 0 : 1, traceJson(dims, plot, run), {}};
+}
+
+CommandResult traceCommand(const QStringList& args, PlotSize defaultPlot) {
+    auto parsed = parseTraceArguments(args, defaultPlot);
+    if (auto* done = std::get_if<CommandResult>(&parsed)) return *done;
+    return runTrace(std::get<TraceArguments>(parsed));
 }

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <QStringView>
+#include <variant>
 
 // quarvel-cli trace [--plot WIDTHxHEIGHT] FILE: reads a design, runs the
 // Tracer computation and prints what it did as one JSON object.
@@ -32,14 +33,25 @@ std::optional<PlotSize> parsePlotSize(QStringView text);
 // run was abandoned (as the program shows it, final period included).
 QByteArray traceJson(const RampDimensions& dims, PlotSize plot, const TracerRun& run);
 
-// All of standard input (a design given as "-"). Throws FileError.
-QByteArray readStandardInput();
-
 struct CommandResult {
     int status = 0; // 0 completed, 1 run abandoned, 2 usage or file error
     QByteArray out;
     QByteArray err;
 };
 
-// args: what follows "trace" on the command line. FILE "-" is standard input.
+struct TraceArguments {
+    PlotSize plot;
+    QString file; // "-": standard input
+};
+
+// args: what follows "trace" on the command line. The arguments, or the
+// result that ends the command at once (the usage, asked for or after a
+// mistake).
+std::variant<TraceArguments, CommandResult>
+parseTraceArguments(const QStringList& args, PlotSize defaultPlot = defaultTracePlotSize);
+
+// Reads the design and runs Tracer on it.
+CommandResult runTrace(const TraceArguments& arguments);
+
+// parseTraceArguments, then runTrace.
 CommandResult traceCommand(const QStringList& args, PlotSize defaultPlot = defaultTracePlotSize);

@@ -18,6 +18,10 @@ QString curvesName(const DistinctPanel& panel) {
     return curveName(panel.curve);
 }
 
+QString panelArticle(const DistinctPanel& panel) {
+    return QCoreApplication::translate("Construction", "Flanc %1").arg(curvesName(panel));
+}
+
 QString panelTooLargeText() {
     return QCoreApplication::translate("Construction", "Flanc trop grand pour les feuilles");
 }

@@ -17,6 +17,10 @@ QString curveName(int curve);
 // "courbes gauche et droite".
 QString curvesName(const DistinctPanel& panel);
 
+// The cut list's article of a distinct panel: "Flanc courbe gauche",
+// "Flanc courbes gauche et droite".
+QString panelArticle(const DistinctPanel& panel);
+
 // The refusal of a panel no sheet holds, even cut in pieces: "Flanc trop
 // grand pour les feuilles".
 QString panelTooLargeText();

@@ -15,8 +15,8 @@ void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
         if (curve->pieces.size() > 1)
             remark += QStringLiteral(" ; en %1 morceaux joints par une éclisse de 300 mm")
                           .arg(curve->pieces.size());
-        rows.push_back({QStringLiteral("Flanc ") + curvesName(panel), panel.count(),
-                        curve->panelLength, curve->panelHeight, plan.settings.panel, remark});
+        rows.push_back({panelArticle(panel), panel.count(), curve->panelLength, curve->panelHeight,
+                        plan.settings.panel, remark});
     }
     if (plan.sheets.count > 0) {
         int parts = 0;

@@ -22,10 +22,14 @@ Design parseDesign(QByteArrayView bytes) {
     return designFrom(parseQvlContent(bytes));
 }
 
-Design readDesignFile(const QString& path) {
-    return designFrom(readQvlContent(path));
+Design readDesignFile(const QString& path, FileKinds kinds) {
+    return designFrom(readQvlContent(path, kinds));
 }
 
-void writeDesignFile(const QString& path, const Design& design) {
-    writeDesignBytes(path, formatDesign(design));
+Design readDesignStandardInput() {
+    return designFrom(readQvlStandardInput());
+}
+
+void writeDesignFile(const QString& path, const Design& design, FileKinds kinds) {
+    writeDesignBytes(path, formatDesign(design), kinds);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionsettings.h"
+#include "filekinds.h"
 #include "rampdimensions.h"
 
 #include <QByteArray>
@@ -24,9 +25,12 @@ QByteArray formatDesign(const Design& design);
 // construction line (nothing is returned then).
 Design parseDesign(QByteArrayView bytes);
 
-// Throws FileError or ConstructionSettingError.
-Design readDesignFile(const QString& path);
+// Reads as readQvlContent does. Throws FileError (or the error for a file of
+// a kind refused) or ConstructionSettingError.
+Design readDesignFile(const QString& path, FileKinds kinds = FileKinds::Any);
+// Standard input, read as a file is.
+Design readDesignStandardInput();
 
-// Replaces the file only once the new content is entirely on disk, like the
-// design save always has. Throws FileError.
-void writeDesignFile(const QString& path, const Design& design);
+// Saves as writeQvlFile does. Throws FileError (or the error for a file of a
+// kind refused).
+void writeDesignFile(const QString& path, const Design& design, FileKinds kinds);

@@ -51,3 +51,9 @@ std::vector<DistinctPanel> distinctPanels(const std::array<std::optional<CurvePl
     if (right) panels.push_back({rightCurve, {0, right->panelCount}});
     return panels;
 }
+
+const DistinctPanel* distinctPanelOf(const ConstructionPlan& plan, int curve) {
+    for (const DistinctPanel& panel : plan.panels)
+        if (panel.counts[std::size_t(curve)] > 0) return &panel;
+    return nullptr;
+}

@@ -17,3 +17,7 @@ bool samePanel(const CurvePlan& a, const CurvePlan& b);
 // The distinct panels of the curves that have one (H > 0), left first: one
 // for both curves when they are the same panel.
 std::vector<DistinctPanel> distinctPanels(const std::array<std::optional<CurvePlan>, 2>& curves);
+
+// The distinct panel of the plan a curve's panels are cut to; none when the
+// curve has no panel.
+const DistinctPanel* distinctPanelOf(const ConstructionPlan& plan, int curve);

@@ -1,5 +1,6 @@
 #include "fileerror.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -36,10 +37,33 @@ FileError FileError::fromErrno(int errnoValue, const QString& path) {
         return FileError(tooManyOpenFiles);
     case EACCES:
     case EPERM:
-    case EROFS:
     case EISDIR:
         return FileError(accessDenied);
-    default:
-        return FileError(errnoValue, QStringLiteral("Erreur E/S %1").arg(errnoValue));
+    default: {
+        const QString words = wordsForErrno(errnoValue);
+        return FileError(errnoValue,
+                         words.isEmpty() ? QStringLiteral("Erreur E/S %1").arg(errnoValue) : words);
     }
+    }
+}
+
+QString FileError::wordsForErrno(int errnoValue) {
+    switch (errnoValue) {
+    case ENOSPC:
+        return QCoreApplication::translate("FileError", "Plus de place sur le disque");
+    case EDQUOT:
+        return QCoreApplication::translate("FileError", "Quota de disque dépassé");
+    case EROFS:
+        return QCoreApplication::translate("FileError", "Disque en lecture seule");
+    case EIO:
+        return QCoreApplication::translate("FileError",
+                                           "Erreur de lecture ou d'écriture sur le disque");
+    default:
+        return QString();
+    }
+}
+
+QuarvelError notRegularFileError(const QString& path) {
+    return QuarvelError(
+        QCoreApplication::translate("FileError", "%1 n'est pas un fichier ordinaire").arg(path));
 }

@@ -5,8 +5,9 @@
 #include <QString>
 
 // An input/output failure on a design file. code() is the error number the
-// message is built from: 2, 3, 4, 5 and 106 have their own texts; any other
-// number n shows as "Erreur E/S n".
+// message is built from: 2, 3, 4, 5 and 106 have their own texts; the
+// system's common failures of a write are said in words (see
+// wordsForErrno); any other number n shows as "Erreur E/S n".
 class FileError : public QuarvelError {
 public:
     static constexpr int fileNotFound = 2;
@@ -28,12 +29,16 @@ public:
     //   ENOTDIR, ENAMETOOLONG,
     //   ELOOP                    3  (the path itself is unusable)
     //   EMFILE, ENFILE           4
-    //   EACCES, EPERM, EROFS,
-    //   EISDIR                   5  (what the user may not do to that path)
-    //   anything else            "Erreur E/S n" with n the errno value itself
+    //   EACCES, EPERM, EISDIR    5  (what the user may not do to that path)
+    //   anything else            the errno value itself, with the words of
+    //                            wordsForErrno or else "Erreur E/S n"
     // The last case keeps the errno even where it equals one of the numbers
-    // above (EIO is 5 on Linux): its message is then "Erreur E/S 5".
+    // above (EIO is 5 on Linux).
     static FileError fromErrno(int errnoValue, const QString& path);
+
+    // The words for a full disk, a full quota, a read-only file system and
+    // an input/output error; empty for any other errno value.
+    static QString wordsForErrno(int errnoValue);
 
 private:
     FileError(int code, QString message)
@@ -42,3 +47,6 @@ private:
 
     int m_code;
 };
+
+// A pipe, device or the like where the window reads or saves a file.
+QuarvelError notRegularFileError(const QString& path);

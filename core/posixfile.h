@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "filekinds.h"
+
 #include <QString>
 
 #include <sys/types.h>
@@ -8,8 +9,7 @@
 // The design file's system calls, kept apart from its format. Reads go
 // straight to the descriptor, a block at a time, so that the reader stops
 // where the design ends: nothing past it is read, and a device that never
-// ends cannot hold the program. Saves replace a file only once its new
-// content is entirely on disk.
+// ends cannot hold the program. (Saves: see safesave.h.)
 
 // A file descriptor, closed on every path out.
 class PosixFile {
@@ -26,8 +26,11 @@ public:
     PosixFile& operator=(PosixFile&&) = delete;
     ~PosixFile();
 
-    // Opens path for reading. Throws FileError.
-    static PosixFile openForReading(const QString& path);
+    // Opens path for reading. With FileKinds::RegularOnly anything but a
+    // regular file (or a folder, refused when read) is refused without
+    // waiting for a pipe's writer. Throws FileError, or the error of
+    // notRegularFileError.
+    static PosixFile openForReading(const QString& path, FileKinds kinds);
 
     int descriptor() const { return m_fd; }
     bool isOpen() const { return m_fd >= 0; }
@@ -40,9 +43,3 @@ public:
 private:
     int m_fd;
 };
-
-// Writes bytes to path as a design save does (see writeQvlFile): a link is
-// followed; a device or pipe is written in place; a regular file is replaced
-// by a new one beside it that keeps its mode, owner and group, or rewritten
-// in place when a rename cannot serve. Throws FileError naming path.
-void writeFileSafely(const QString& path, const QByteArray& bytes);

@@ -1,8 +1,10 @@
 #include "qvlfile.h"
 #include "posixfile.h"
+#include "safesave.h"
 #include "wholenumber.h"
 
 #include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -164,12 +166,13 @@ QvlContent parseQvlContent(QByteArrayView bytes) {
     return {result.dims, result.secondLine};
 }
 
-RampDimensions readQvlFile(const QString& path) {
-    return readQvlContent(path).dims;
+RampDimensions readQvlFile(const QString& path, FileKinds kinds) {
+    return readQvlContent(path, kinds).dims;
 }
 
-QvlContent readQvlContent(const QString& path) {
-    PosixFile file = PosixFile::openForReading(path);
+namespace {
+
+QvlContent readFrom(PosixFile& file, const QString& path) {
     FileSource source(file);
     const ParseResult result = parse(source);
     if (result.errnoValue) throw FileError::fromErrno(result.errnoValue, path);
@@ -178,10 +181,31 @@ QvlContent readQvlContent(const QString& path) {
     return {result.dims, result.secondLine};
 }
 
-void writeQvlFile(const QString& path, const RampDimensions& dims) {
-    writeDesignBytes(path, formatQvl(dims));
+} // namespace
+
+QvlContent readQvlContent(const QString& path, FileKinds kinds) {
+    PosixFile file = PosixFile::openForReading(path, kinds);
+    return readFrom(file, path);
 }
 
-void writeDesignBytes(const QString& path, const QByteArray& bytes) {
-    writeFileSafely(path, bytes);
+QvlContent readQvlStandardInput() {
+    const QString name = QStringLiteral("-");
+    // A copy of the descriptor, so that closing it leaves standard input open.
+    PosixFile input(::dup(STDIN_FILENO));
+    if (!input.isOpen()) throw FileError::fromErrno(errno, name);
+    return readFrom(input, name);
+}
+
+void writeQvlFile(const QString& path, const RampDimensions& dims, FileKinds kinds) {
+    writeDesignBytes(path, formatQvl(dims), kinds);
+}
+
+void writeDesignBytes(const QString& path, const QByteArray& bytes, FileKinds kinds) {
+    try {
+        saveFile(
+            path, [&bytes](const OutputSink& sink) { sink(bytes); }, kinds);
+    } catch (const SaveFailure& failure) {
+        if (failure.stage() == SaveFailure::NotRegular) throw notRegularFileError(path);
+        throw FileError::fromErrno(failure.errnoValue(), path);
+    }
 }

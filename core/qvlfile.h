@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fileerror.h"
+#include "filekinds.h"
 #include "rampdimensions.h"
 
 #include <QByteArray>
@@ -28,19 +29,23 @@ struct QvlContent {
     QByteArray secondLine;
 };
 QvlContent parseQvlContent(QByteArrayView bytes);
-QvlContent readQvlContent(const QString& path);
 
 // Opens path and reads the design as parseQvl does; nothing past the second
-// line is ever read. Throws FileError.
-RampDimensions readQvlFile(const QString& path);
+// line is ever read, nor anything past the first 16 MiB (the data counts as
+// ended there), so that an endless source cannot hold the program. Throws
+// FileError, or notRegularFileError's error for a pipe or device under
+// FileKinds::RegularOnly.
+QvlContent readQvlContent(const QString& path, FileKinds kinds = FileKinds::Any);
+RampDimensions readQvlFile(const QString& path, FileKinds kinds = FileKinds::Any);
 
-// Writes the design to path. The old file, if any, is replaced only once the
-// new content is entirely on disk, so a failed save leaves it untouched; it
-// keeps its mode, and its owner and group where the process may. A design in
-// a folder that takes no new file, or shared by several hard links, is
-// rewritten in place instead, its old content written back should that fail.
-// Throws FileError.
-void writeQvlFile(const QString& path, const RampDimensions& dims);
+// Standard input (a design given as "-" to the batch tool), read exactly as
+// a file is: the same limit, the same errors.
+QvlContent readQvlStandardInput();
+
+// Writes the design to path as saveFile does: a failed save leaves the old
+// file as it was. Throws FileError, or notRegularFileError's error.
+void writeQvlFile(const QString& path, const RampDimensions& dims,
+                  FileKinds kinds = FileKinds::Any);
 
 // Writes a design's bytes the same way.
-void writeDesignBytes(const QString& path, const QByteArray& bytes);
+void writeDesignBytes(const QString& path, const QByteArray& bytes, FileKinds kinds);

@@ -1,5 +1,6 @@
 #include "templatepdf.h"
 
+#include "fixedhashseed.h"
 #include "frameordinates.h"
 #include "panelpainter.h"
 #include "quarvelerror.h"
@@ -11,7 +12,6 @@
 #include <cmath>
 #include <limits>
 #include <QBuffer>
-#include <QHashFunctions>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -441,25 +441,6 @@ void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionP
                       millimetresText(c.panelHeight)),
              3.5);
 }
-
-// Qt's PDF writer keeps its fonts in hashes and writes them in hash order;
-// with a fixed seed every run writes the same bytes. The seed is put back
-// afterwards unless it was already fixed.
-class FixedHashSeed {
-public:
-    FixedHashSeed()
-        : m_wasFixed(size_t(QHashSeed::globalSeed()) == 0) {
-        QHashSeed::setDeterministicGlobalSeed();
-    }
-    ~FixedHashSeed() {
-        if (!m_wasFixed) QHashSeed::resetRandomGlobalSeed();
-    }
-    FixedHashSeed(const FixedHashSeed&) = delete;
-    FixedHashSeed& operator=(const FixedHashSeed&) = delete;
-
-private:
-    bool m_wasFixed;
-};
 
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "planwindow.h"
 
 #include "cutlist.h"
+#include "modelbuilder.h"
+#include "modelview3d.h"
 #include "paneldrawing.h"
 #include "settingsfieldtext.h"
 #include "sheetdrawing.h"
@@ -12,6 +14,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -78,16 +81,26 @@ PlanWindow::PlanWindow(QWidget* parent)
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    // A row is one article: choosing it shows its parts in the 3D view.
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     splitter->addWidget(m_table);
 
-    auto* drawings = new QSplitter(Qt::Horizontal, splitter);
+    m_views = new QTabWidget(splitter);
+    m_views->setObjectName(QStringLiteral("views"));
+    auto* drawings = new QSplitter(Qt::Horizontal, m_views);
     m_panels = new PanelDrawing(drawings);
     m_sheets = new SheetDrawing(drawings);
     drawings->addWidget(m_panels);
     drawings->addWidget(m_sheets);
     drawings->setStretchFactor(0, 3);
     drawings->setStretchFactor(1, 2);
-    splitter->addWidget(drawings);
+    m_views->addTab(drawings, tr("Flancs et feuilles"));
+    m_model3d = new ModelView3D(m_views);
+    m_model3d->setToolTip(tr("Glisser pour tourner, molette pour zoomer, double clic pour revenir "
+                             "à la rampe entière ; choisir des lignes de la liste pour en "
+                             "montrer les pièces"));
+    m_views->addTab(m_model3d, tr("3D"));
+    splitter->addWidget(m_views);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
     planLayout->addWidget(splitter, 1);
@@ -107,6 +120,7 @@ PlanWindow::PlanWindow(QWidget* parent)
     connect(m_csv, &QPushButton::clicked, this, &PlanWindow::csvRequested);
     connect(m_templates, &QPushButton::clicked, this, &PlanWindow::templatesRequested);
     connect(m_cutFile, &QPushButton::clicked, this, &PlanWindow::cutFileRequested);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &PlanWindow::highlightChosenRows);
 
     showRefusal(QString());
 }
@@ -141,8 +155,19 @@ void PlanWindow::setPlanShown(std::shared_ptr<const ConstructionPlan> plan) {
     m_plan = std::move(plan);
     m_panels->setPlan(m_plan);
     m_sheets->setPlan(m_plan);
+    m_model3d->setModel(m_plan ? std::make_shared<const RampModel>(buildRampModel(*m_plan))
+                               : nullptr);
+    highlightChosenRows();
     for (QPushButton* b : {m_csv, m_templates, m_cutFile})
         b->setEnabled(m_plan != nullptr);
+}
+
+void PlanWindow::highlightChosenRows() {
+    if (!m_model3d->model()) return;
+    QStringList articles;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows(articleColumn))
+        articles << index.data().toString();
+    m_model3d->setHighlighted(partsCountedIn(*m_model3d->model(), articles));
 }
 
 void PlanWindow::fillTable(const ConstructionPlan& plan) {

@@ -32,6 +32,7 @@ public:
     std::optional<QString> templatesPath(QWidget*) override { return next("templates"); }
     std::optional<QString> cutFilePath(QWidget*) override { return next("cut"); }
     std::optional<QString> cutListPath(QWidget*) override { return next("csv"); }
+    std::optional<QString> modelPath(QWidget*) override { return next("model"); }
 
 private:
     std::optional<QString> next(const char* which) {

@@ -244,7 +244,7 @@ private slots:
         }
         QImage image(4, 4, QImage::Format_RGB32);
         image.fill(qRgb(200, 100, 50));
-        writeBmpFile(path, image);
+        writeBmpFile(path, image, FileKinds::Any);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), encodeBmp24(image));
@@ -255,7 +255,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("absent/rampe.bmp"));
         QImage image(2, 2, QImage::Format_RGB32);
-        QCOMPARE(messageOf([&] { writeBmpFile(path, image); }),
+        QCOMPARE(messageOf([&] { writeBmpFile(path, image, FileKinds::Any); }),
                  QStringLiteral("Impossible de créer le fichier ") + path);
         QVERIFY(!QFile::exists(path));
     }
@@ -266,7 +266,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("rampe.bmp"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("rampe.bmp")));
         QImage image(2, 2, QImage::Format_RGB32);
-        QCOMPARE(messageOf([&] { writeBmpFile(path, image); }),
+        QCOMPARE(messageOf([&] { writeBmpFile(path, image, FileKinds::Any); }),
                  QStringLiteral("Impossible de créer le fichier ") + path);
         QVERIFY(QFileInfo(path).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
@@ -285,7 +285,7 @@ private slots:
             QFile pipe(path);
             if (pipe.open(QIODevice::ReadOnly)) *received = pipe.readAll();
         });
-        const QString message = messageOf([&] { writeBmpFile(path, image); });
+        const QString message = messageOf([&] { writeBmpFile(path, image, FileKinds::Any); });
         if (!QFileInfo(path).isFile()) {
             reader.join();
         } else {
@@ -309,7 +309,7 @@ private slots:
         }
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         QImage image(2, 2, QImage::Format_RGB32);
-        QCOMPARE(messageOf([&] { writeBmpFile(path, image); }),
+        QCOMPARE(messageOf([&] { writeBmpFile(path, image, FileKinds::Any); }),
                  QStringLiteral("Impossible de créer le fichier ") + path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -329,7 +329,8 @@ private slots:
         QImage image(3, 2, QImage::Format_RGB32);
         image.fill(qRgb(10, 20, 30));
         QString error = QStringLiteral("not run");
-        if (!asOrdinaryUser([&] { error = messageOf([&] { writeBmpFile(path, image); }); }))
+        if (!asOrdinaryUser(
+                [&] { error = messageOf([&] { writeBmpFile(path, image, FileKinds::Any); }); }))
             QSKIP("cannot act as an ordinary user here");
         QCOMPARE(error, QString());
         QCOMPARE(contentOf(path), encodeBmp24(image));
@@ -347,7 +348,7 @@ private slots:
                  0);
         QImage image(2, 2, QImage::Format_RGB32);
         image.fill(qRgb(1, 2, 3));
-        writeBmpFile(path, image);
+        writeBmpFile(path, image, FileKinds::Any);
         QCOMPARE(contentOf(other), encodeBmp24(image));
         QCOMPARE(inodeOf(path), inodeOf(other));
     }
@@ -360,8 +361,9 @@ private slots:
         QVERIFY(writeOld(path));
         const ino_t before = inodeOf(path);
         QString error = QStringLiteral("not run");
-        withFileSizeLimit(
-            200000, [&] { error = messageOf([&] { writeBmpFile(path, patterned(900, 465)); }); });
+        withFileSizeLimit(200000, [&] {
+            error = messageOf([&] { writeBmpFile(path, patterned(900, 465), FileKinds::Any); });
+        });
         QCOMPARE(error, QStringLiteral("Erreur d'écriture dans le flux"));
         QCOMPARE(contentOf(path), QByteArray("old contents"));
         QCOMPARE(inodeOf(path), before);
@@ -378,8 +380,9 @@ private slots:
         QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
                  0);
         QString error = QStringLiteral("not run");
-        withFileSizeLimit(
-            200000, [&] { error = messageOf([&] { writeBmpFile(path, patterned(900, 465)); }); });
+        withFileSizeLimit(200000, [&] {
+            error = messageOf([&] { writeBmpFile(path, patterned(900, 465), FileKinds::Any); });
+        });
         QCOMPARE(error, QStringLiteral("Erreur d'écriture dans le flux"));
         QCOMPARE(contentOf(other), QByteArray("old contents"));
         QCOMPARE(inodeOf(path), inodeOf(other));
@@ -402,10 +405,13 @@ private slots:
                             QFile::encodeName(dir.filePath(QStringLiteral("b.bmp"))).constData()),
                      0);
         const QString error = messageOf([&] {
-            writeStreamedOutputFile(path, [](const OutputSink& sink) {
-                sink(QByteArray(100000, 'n'));
-                throw QuarvelError(QStringLiteral("Image interrompue"));
-            });
+            writeStreamedOutputFile(
+                path,
+                [](const OutputSink& sink) {
+                    sink(QByteArray(100000, 'n'));
+                    throw QuarvelError(QStringLiteral("Image interrompue"));
+                },
+                FileKinds::Any);
         });
         QCOMPARE(error, QStringLiteral("Image interrompue"));
         QCOMPARE(contentOf(path), QByteArray("old contents"));
@@ -421,7 +427,7 @@ private slots:
         QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
         QCOMPARE(::chmod(name.constData(), 0604), 0);
         const ino_t before = inodeOf(path);
-        writeBmpFile(path, QImage(2, 2, QImage::Format_RGB32));
+        writeBmpFile(path, QImage(2, 2, QImage::Format_RGB32), FileKinds::Any);
         struct stat st;
         QCOMPARE(::stat(name.constData(), &st), 0);
         QVERIFY(st.st_ino != before); // replaced, not rewritten

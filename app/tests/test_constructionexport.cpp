@@ -1,8 +1,11 @@
 #include "apptestsupport.h"
 #include "cutfile.h"
 #include "cutlist.h"
+#include "modelbuilder.h"
+#include "modelexport.h"
 #include "planwindow.h"
 #include "qtfiledialogs.h"
+#include "smalldisk.h"
 #include "templatepdf.h"
 #include "testfiles.h"
 #include "tspinedit.h"
@@ -98,14 +101,90 @@ private slots:
                  cutFileBytes(buildConstructionPlan(askew, chosen), format, false));
     }
 
+    // The menu writes the model the batch tool writes: glTF, or OBJ with
+    // its material library beside it.
+    void modelFromTheMenu() {
+        qvl->setDimensions(askew);
+        program->dialogs->answers << path("rampe.glb") << path("rampe.obj");
+        ErrorRecorder errors;
+        qvl->modelAction->trigger();
+        qvl->modelAction->trigger();
+        QCOMPARE(errors.messages, QStringList());
+        QCOMPARE(program->dialogs->asked, (QStringList{"model", "model"}));
+        const RampModel model = buildRampModel(buildConstructionPlan(askew, {}));
+        QCOMPARE(readFile(path("rampe.glb")), modelGlb(model));
+        const ObjFiles obj = modelObj(model, QStringLiteral("rampe.mtl"));
+        QCOMPARE(readFile(path("rampe.obj")), obj.obj);
+        QCOMPARE(readFile(path("rampe.mtl")), obj.mtl);
+    }
+
     void cutFileNeedsItsExtension() {
         program->dialogs->answers << path("flancs.txt");
         ErrorRecorder errors;
         qvl->cutFileAction->trigger();
-        QCOMPARE(errors.messages,
-                 QStringList{"Le fichier de découpe doit finir par .dxf ou .svg : " +
-                             path("flancs.txt")});
+        QCOMPARE(errors.messages, QStringList{"Le nom du fichier doit finir par .dxf ou .svg : " +
+                                              path("flancs.txt")});
         QVERIFY(!QFile::exists(path("flancs.txt")));
+    }
+
+    // A name of another kind (a design typed into an export's dialog) is
+    // refused: the design stays as it was.
+    void exportsRefuseNamesOfAnotherKind_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("extensions");
+        QTest::newRow("templates") << "templates"
+                                   << ".pdf";
+        QTest::newRow("cut file") << "cut"
+                                  << ".dxf ou .svg";
+        QTest::newRow("cut list") << "csv"
+                                  << ".csv";
+        QTest::newRow("picture") << "picture"
+                                 << ".bmp";
+        QTest::newRow("model") << "model"
+                               << ".glb ou .obj";
+    }
+    void exportsRefuseNamesOfAnotherKind() {
+        QFETCH(QString, which);
+        QFETCH(QString, extensions);
+        const QByteArray design = "60 140 70 140 244 70 140 60\r\n";
+        writeFile(path("rampe.qvl"), design);
+        qvl->constructionPlanAction->trigger();
+        program->dialogs->answers << path("rampe.qvl");
+        ErrorRecorder errors;
+        if (which == "templates") qvl->templatesAction->trigger();
+        if (which == "cut") qvl->cutFileAction->trigger();
+        if (which == "csv") QTest::mouseClick(qvl->planWindow()->csvButton(), Qt::LeftButton);
+        if (which == "picture") qvl->Exporterimage1->trigger();
+        if (which == "model") qvl->modelAction->trigger();
+        QCOMPARE(errors.messages, QStringList{"Le nom du fichier doit finir par " + extensions +
+                                              " : " + path("rampe.qvl")});
+        QCOMPARE(readFile(path("rampe.qvl")), design);
+    }
+
+    // A full disk goes to the error box in words, the old file kept.
+    void fullDiskIsReported_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("cut file") << "cut"
+                                  << "flancs.dxf";
+        QTest::newRow("cut list") << "csv"
+                                  << "liste.csv";
+    }
+    void fullDiskIsReported() {
+        QFETCH(QString, which);
+        QFETCH(QString, name);
+        SmallDisk disk;
+        if (!disk.mounted()) QSKIP(qPrintable(disk.reason()));
+        const QString target = disk.filePath(name);
+        writeFile(target, "old content");
+        QVERIFY(disk.fill());
+        qvl->constructionPlanAction->trigger();
+        program->dialogs->answers << target;
+        ErrorRecorder errors;
+        if (which == "cut") qvl->cutFileAction->trigger();
+        if (which == "csv") QTest::mouseClick(qvl->planWindow()->csvButton(), Qt::LeftButton);
+        QCOMPARE(errors.messages, QStringList{"Plus de place sur le disque"});
+        QCOMPARE(readFile(target), QByteArray("old content"));
     }
 
     // Nothing to export: the error box before any dialog.

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace {
 QImage readBmp(const QString& path) {
     QImage image;
@@ -182,6 +184,66 @@ private slots:
         QCOMPARE(image.size(), QSize(900, 465));
         // The title field is in the picture at its place: silver behind its text.
         QCOMPARE(image.pixel(440, 2), qRgb(192, 192, 192));
+    }
+
+    // The window opens and replaces regular files only: a pipe without a
+    // writer or reader would hold it until another program came.
+    void pipesAreRefused_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("open") << "open"
+                              << "pipe.qvl";
+        QTest::newRow("save") << "save"
+                              << "pipe.qvl";
+        QTest::newRow("export image") << "export"
+                                      << "pipe.bmp";
+    }
+    void pipesAreRefused() {
+        QFETCH(QString, command);
+        QFETCH(QString, name);
+        const QString fifo = dir.filePath(name);
+        QFile::remove(fifo);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        const RampDimensions before{61, 141, 71, 141, 245, 141, 71, 61};
+        qvl->setDimensions(before);
+        program->dialogs->answers << fifo;
+        ErrorRecorder errors;
+        (command == "open"   ? qvl->Ouvrir1
+         : command == "save" ? qvl->Enregistrersous1
+                             : qvl->Exporterimage1)
+            ->trigger();
+        QCOMPARE(errors.messages, QStringList{fifo + " n'est pas un fichier ordinaire"});
+        QCOMPARE(qvl->dimensions(), before);
+        QVERIFY(!QFileInfo(fifo).isFile());
+    }
+
+    // Qt's dialog reads double quotes in a typed name as a list of names:
+    // the name is taken as typed, in the dialog's folder.
+    void quotedNameLandsWhereTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen"); // in the dialog's folder
+        QTest::newRow("quotes") << R"(with "dq" inside)"
+                                << R"(with "dq" inside.qvl)";
+        QTest::newRow("quotes and extension") << R"("dq".qvl)"
+                                              << R"("dq".qvl)";
+        QTest::newRow("full path") << "@/"
+                                      R"(with "dq" inside.qvl)"
+                                   << R"(with "dq" inside.qvl)";
+        QTest::newRow("plain") << "plain"
+                               << "plain.qvl";
+    }
+    void quotedNameLandsWhereTyped() {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        const auto dialog = QtFileDialogs::makeSaveDialog1(nullptr);
+        dialog->setDirectory(dir.path());
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(typed.replace("@", dir.path()));
+        // As the dialog's Save button does.
+        QVERIFY(QMetaObject::invokeMethod(dialog.get(), "accept"));
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(QtFileDialogs::chosenPath(*dialog), dir.filePath(chosen));
     }
 
     void exportFailureIsReported() {

@@ -3,6 +3,7 @@
 #include "cutlayout.h"
 #include "cutlist.h"
 #include "drawingscale.h"
+#include "modelview3d.h"
 #include "paneldrawing.h"
 #include "planwindow.h"
 #include "sheetdrawing.h"
@@ -17,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -272,6 +274,38 @@ private slots:
 
         QCOMPARE(openPlanWindow(), window);
         QCOMPARE(window->findChildren<QTableWidget*>().size(), 1);
+    }
+
+    // The 3D view shows the plan's model, follows Tracer, and highlights the
+    // parts of the rows chosen in the cut list.
+    void modelViewFollowsThePlanAndTheChosenRows() {
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        window->views()->setCurrentWidget(window->modelView());
+        ModelView3D& view = *window->modelView();
+        view.resize(400, 300);
+        QVERIFY(view.model());
+        const QImage whole = view.grab().toImage();
+
+        QTableWidget& table = *window->table();
+        table.selectRow(rowOf(table, QStringLiteral("Coping (tube acier)")));
+        const std::vector<bool>& chosen = view.highlighted();
+        QCOMPARE(qsizetype(chosen.size()), qsizetype(view.model()->parts.size()));
+        QCOMPARE(std::count(chosen.begin(), chosen.end(), true), qsizetype(2));
+        for (std::size_t i = 0; i < chosen.size(); ++i)
+            QCOMPARE(bool(chosen[i]), view.model()->parts[i].kind == PartKind::Coping);
+        QVERIFY(view.grab().toImage() != whole);
+
+        const std::size_t parts = view.model()->parts.size();
+        qvl->ser->SetValue(150);
+        qvl->seh->SetValue(200);
+        qvl->tracerClick();
+        QVERIFY(view.model());
+        QVERIFY(view.model()->parts.size() != parts);
+        qvl->setDimensions(RampDimensions{0, 0, 0, 0, 0, 0, 0, 0});
+        ErrorRecorder errors;
+        qvl->tracerClick();
+        QVERIFY(!view.model());
     }
 
     void refreshedBySettingsDialog() {

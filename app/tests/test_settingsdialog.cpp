@@ -131,10 +131,10 @@ private slots:
     void menuBarOrder() {
         QCOMPARE(texts(qvl->menuBar()->actions()),
                  (QStringList{"Fichier", "Construction", "Aide"}));
-        QCOMPARE(
-            texts(qvl->constructionMenu->actions()),
-            (QStringList{"Réglages de construction...", "Plan de construction...",
-                         "Gabarits à l'échelle 1 (PDF)...", "Fichier de découpe (DXF, SVG)..."}));
+        QCOMPARE(texts(qvl->constructionMenu->actions()),
+                 (QStringList{"Réglages de construction...", "Plan de construction...",
+                              "Gabarits à l'échelle 1 (PDF)...", "Fichier de découpe (DXF, SVG)...",
+                              "Modèle 3D (glTF, OBJ)..."}));
         QCOMPARE(texts(qvl->Fichier1->actions()),
                  (QStringList{"Ouvrir", "Enregistrer sous", "Exporter image", "Quitter"}));
         QCOMPARE(texts(qvl->Aide1->actions()), (QStringList{"Utilisation du logiciel", "Crédits"}));

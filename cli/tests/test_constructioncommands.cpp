@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "smalldisk.h"
+
 // quarvel-cli plan, cut and template as a script runs them: exit statuses,
 // messages, and the plan's figures read back from its JSON.
 
@@ -18,8 +20,17 @@ struct Run {
     QByteArray err;
 };
 
-Run runCli(const QStringList& args, const QString& program = QStringLiteral(QUARVEL_CLI_PATH)) {
+// Standard input and output may come from and go to files.
+struct Streams {
+    QString in;
+    QString out;
+};
+
+Run runCli(const QStringList& args, const QString& program = QStringLiteral(QUARVEL_CLI_PATH),
+           const Streams& streams = {}) {
     QProcess p;
+    if (!streams.in.isEmpty()) p.setStandardInputFile(streams.in);
+    if (!streams.out.isEmpty()) p.setStandardOutputFile(streams.out);
     p.start(program, args);
     p.closeWriteChannel();
     if (!p.waitForFinished(60000)) return {};
@@ -55,6 +66,12 @@ private slots:
     void computingCommandsLoadNoGui();
     void launcherHandsOver_data();
     void launcherHandsOver();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void standardInputIsReadAsAFile_data();
+    void standardInputIsReadAsAFile();
+    void fullStandardOutput_data();
+    void fullStandardOutput();
 
 private:
     QTemporaryDir m_dir;
@@ -215,6 +232,8 @@ void TestConstructionCommands::failures_data() {
                                   << "--csv and --json";
     QTest::newRow("cut to a pdf") << QStringList{"cut"} << good << 2
                                   << "OUT must end in .dxf or .svg";
+    QTest::newRow("render to a pdf")
+        << QStringList{"render"} << good << 2 << "OUT must end in .bmp";
     QTest::newRow("template bad paper") << QStringList{"template", "--paper", "a5"} << good << 2
                                         << "Option incorrecte : --paper a5";
     QTest::newRow("template bad overlap") << QStringList{"template", "--overlap", "60"} << good << 2
@@ -280,20 +299,21 @@ void TestConstructionCommands::csvAndText() {
 void TestConstructionCommands::computingCommandsLoadNoGui() {
     // plan and cut must start as fast as a bare Qt Core program: the
     // program that runs them may not even be linked against Qt Gui, and
-    // quarvel-cli, which hands them over, loads no Qt at all.
-    const auto librariesOf = [](const char* program) {
-        QProcess ldd;
-        ldd.setProcessChannelMode(QProcess::MergedChannels);
-        ldd.start("ldd", {QString::fromUtf8(program)});
-        return ldd.waitForFinished(30000) ? ldd.readAllStandardOutput() : QByteArray();
+    // quarvel-cli, which hands them over, needs the C library alone (and
+    // the sanitizers' run-time libraries in a build with them).
+    const auto output = [](const char* tool, const QStringList& args) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(tool, args);
+        return p.waitForFinished(30000) ? p.readAllStandardOutput() : QByteArray();
     };
-    const QByteArray launcher = librariesOf(QUARVEL_CLI_PATH);
-    if (launcher.isEmpty()) QSKIP("ldd not available");
-    // Freestanding or linked statically, or (under the sanitizers) against the C library.
-    QVERIFY(launcher.contains("not a dynamic executable") ||
-            launcher.contains("statically linked") || launcher.contains("libc.so"));
+    const QByteArray launcher = output("readelf", {"-d", QUARVEL_CLI_PATH});
+    if (launcher.isEmpty()) QSKIP("readelf not available");
+    QVERIFY(launcher.contains("[libc.so"));
     QVERIFY(!launcher.contains("libQt6"));
-    const QByteArray libraries = librariesOf(QUARVEL_CLI_CORE_PATH);
+    // The sanitizers' run-time libraries bring the C++ ones with them.
+    if (!launcher.contains("libasan")) QVERIFY(!launcher.contains("libstdc++"));
+    const QByteArray libraries = output("ldd", {QUARVEL_CLI_CORE_PATH});
     QVERIFY(libraries.contains("libQt6Core"));
     QVERIFY(!libraries.contains("libQt6Gui"));
     QVERIFY(!libraries.contains("libQt6Widgets"));
@@ -302,9 +322,6 @@ void TestConstructionCommands::computingCommandsLoadNoGui() {
     QCOMPARE(runCli({"cut", m_default, out}).status, 0);
     QVERIFY(QFileInfo(out).size() > 0);
 }
-
-QTEST_GUILESS_MAIN(TestConstructionCommands)
-#include "test_constructioncommands.moc"
 
 void TestConstructionCommands::launcherHandsOver_data() {
     QTest::addColumn<QStringList>("args");
@@ -338,3 +355,94 @@ void TestConstructionCommands::launcherHandsOver() {
              QStringLiteral("quarvel-cli: cannot start %1/%2 (error 2)\n")
                  .arg(QFileInfo(alone.path()).canonicalFilePath(), program));
 }
+
+void TestConstructionCommands::fullDiskKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("existing");
+    QTest::newRow("dxf over a file") << "old.dxf" << true;
+    QTest::newRow("svg over a file") << "old.svg" << true;
+    QTest::newRow("new dxf") << "new.dxf" << false;
+}
+
+void TestConstructionCommands::fullDiskKeepsTheOldFile() {
+    QFETCH(QString, name);
+    QFETCH(bool, existing);
+    SmallDisk disk;
+    if (!disk.mounted()) QSKIP(qPrintable(disk.reason()));
+    const QString out = disk.filePath(name);
+    if (existing) {
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        QCOMPARE(old.write("old content"), 11);
+    }
+    QVERIFY(disk.fill());
+    const Run run = runCli({"cut", m_default, out});
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err, QByteArray("Plus de place sur le disque.\n"));
+    QCOMPARE(QFile::exists(out), existing);
+    if (existing) {
+        QFile kept(out);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("old content"));
+    }
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), existing ? 2 : 1);
+}
+
+// A design on standard input is read as a file is, within the same limit:
+// past 16 MiB the data counts as ended, so an endless source cannot hold the
+// command. Here the numbers come just after that limit.
+void TestConstructionCommands::standardInputIsReadAsAFile_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("out"); // a file the command writes
+    QTest::newRow("trace") << QStringList{"trace", "--plot", "745x323"} << "";
+    QTest::newRow("plan") << QStringList{"plan", "--json"} << "";
+    QTest::newRow("cut") << QStringList{"cut"} << "panels.dxf";
+    QTest::newRow("render") << QStringList{"render"} << "picture.bmp";
+}
+
+void TestConstructionCommands::standardInputIsReadAsAFile() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, out);
+    const QByteArray late =
+        QByteArray(16 * 1024 * 1024 + 10, ' ') + "60 140 70 140 244 70 140 60\r\n";
+    const QString design = writeDesign(m_dir, "late.qvl", late);
+    QVERIFY(!design.isEmpty());
+    const auto run = [&](const QString& file, const QString& written) {
+        QStringList full = args;
+        full << file;
+        if (!out.isEmpty()) full << m_dir.filePath(written);
+        return runCli(full, QStringLiteral(QUARVEL_CLI_PATH), Streams{design, {}});
+    };
+    const Run fromFile = run(design, "1-" + out);
+    const Run fromInput = run("-", "2-" + out);
+    QVERIFY2(fromFile.status == 1 || fromFile.status == 0, fromFile.err.constData());
+    QCOMPARE(fromInput.status, fromFile.status);
+    QCOMPARE(fromInput.err, fromFile.err);
+    QCOMPARE(fromInput.out, fromFile.out);
+    const auto written = [&](const QString& name) {
+        QFile f(m_dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    };
+    if (!out.isEmpty()) QCOMPARE(written("2-" + out), written("1-" + out));
+}
+
+// Output that cannot be written is a failure said in words, whichever
+// program writes it.
+void TestConstructionCommands::fullStandardOutput_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("usage") << QStringList{"--help"};
+    QTest::newRow("plan") << QStringList{"plan", "@"};
+    QTest::newRow("trace") << QStringList{"trace", "@"};
+}
+
+void TestConstructionCommands::fullStandardOutput() {
+    QFETCH(QStringList, args);
+    if (!QFileInfo::exists("/dev/full")) QSKIP("no /dev/full on this system");
+    args.replaceInStrings("@", m_default);
+    const Run run = runCli(args, QStringLiteral(QUARVEL_CLI_PATH), Streams{{}, "/dev/full"});
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err, QByteArray("Plus de place sur le disque.\n"));
+}
+
+QTEST_GUILESS_MAIN(TestConstructionCommands)
+#include "test_constructioncommands.moc"

@@ -25,6 +25,7 @@ public:
     std::optional<QString> templatesPath(QWidget*) override { return std::nullopt; }
     std::optional<QString> cutFilePath(QWidget*) override { return std::nullopt; }
     std::optional<QString> cutListPath(QWidget*) override { return std::nullopt; }
+    std::optional<QString> modelPath(QWidget*) override { return std::nullopt; }
 };
 
 // The program's windows shown off screen, the chart laid out by a first

@@ -301,7 +301,7 @@ void TestConstructionSettings::designFileKeepsTheFirstLine() {
     QTemporaryDir dir;
     const QString path = dir.filePath("r.qvl");
     Design design;
-    writeDesignFile(path, design);
+    writeDesignFile(path, design, FileKinds::RegularOnly);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("60 140 70 140 244 70 140 60\r\n"));
@@ -309,7 +309,7 @@ void TestConstructionSettings::designFileKeepsTheFirstLine() {
 
     design.dims.W = 488;
     setConstructionSetting(design.settings, u"surface", u"6,6,6");
-    writeDesignFile(path, design);
+    writeDesignFile(path, design, FileKinds::RegularOnly);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(),
              QByteArray("60 140 70 140 488 70 140 60\r\nconstruction: surface=6,6,6\r\n"));

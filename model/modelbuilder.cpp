@@ -1,0 +1,452 @@
+#include "modelbuilder.h"
+
+#include "constructionwords.h"
+#include "distinctpanels.h"
+#include "framecurve.h"
+#include "surfacelayout.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <tuple>
+
+// Every part is a mesh in a frame of its own, placed in the ramp: panels are
+// their outlines swept across the width at their line, timbers boxes turned
+// into place, surface pieces strips bent along their layer, the coping a
+// round bar. Meshes are kept by a key of their shape, so that the pieces a
+// builder cuts alike share one.
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+// Shapes equal to this (mm) are the same shape.
+constexpr double keyResolution = 0.01;
+
+const QVector3D acrossAxis(0, 1, 0);
+const QVector3D upAxis(0, 0, 1);
+// Half a turn about the vertical: a mesh drawn for the left side stands on
+// the right, facing the other way (the pieces are symmetric across their
+// own width, so nothing is mirrored).
+const QQuaternion halfTurn = QQuaternion::fromAxisAndAngle(upAxis, 180);
+
+enum AssemblyStep {
+    panelStep = 1,
+    curveFrameStep = 2,
+    flatFrameStep = 3,
+    surfaceStep = 6,
+    copingStep = 7
+};
+
+// A part's article (the cut list's) and its name: the article and a number.
+struct PartName {
+    QString article;
+    QString name;
+};
+
+PartName numbered(const QString& article, int number) {
+    return {article, QStringLiteral("%1 %2").arg(article).arg(number)};
+}
+
+PartName numbered(const char* article, int number) {
+    return numbered(QCoreApplication::translate("RampModel", article), number);
+}
+
+// Where the plan's pieces stand along the ramp (mm).
+struct RampFrame {
+    double length = 0; // P1 + G1 + F + G2 + P2
+    double width = 0;
+    double flatStart = 0;             // x of the flat's left end
+    std::array<double, 2> deck{};     // P of each side
+    std::array<double, 2> height{};   // H of each side
+    std::array<double, 2> panelEnd{}; // x of each side's panels' back end
+};
+
+RampFrame rampFrame(const ConstructionPlan& plan) {
+    RampFrame f;
+    const RampDimensions& d = plan.dims;
+    f.deck = {10.0 * d.P1, 10.0 * d.P2};
+    f.height = {10.0 * d.H1, 10.0 * d.H2};
+    f.width = 10.0 * d.W;
+    std::array<double, 2> ground{};
+    for (int side = 0; side < 2; ++side)
+        if (const auto& c = plan.curves[side]) ground[side] = c->ground;
+    f.flatStart = f.deck[0] + ground[0];
+    f.length = f.flatStart + 10.0 * d.F + ground[1] + f.deck[1];
+    if (const auto& c = plan.curves[leftCurve]) f.panelEnd[0] = f.deck[0] - c->back;
+    if (const auto& c = plan.curves[rightCurve]) f.panelEnd[1] = f.length - (f.deck[1] - c->back);
+    return f;
+}
+
+// A point of a side's panel coordinates (u from the panel's back end toward
+// the flat, v up) in the ramp's x-z plane.
+QPointF onRamp(const RampFrame& f, int side, QPointF p) {
+    return side == leftCurve ? QPointF(f.panelEnd[0] + p.x(), p.y())
+                             : QPointF(f.panelEnd[1] - p.x(), p.y());
+}
+
+QList<QPointF> polygonOf(const Outline& outline) {
+    return flatten(outline, modelArcTolerance);
+}
+
+// A shape's identity: its kind, material and numbers, rounded.
+class MeshKey {
+public:
+    MeshKey(const char* shape, Material material) {
+        m_bytes.append(shape);
+        m_bytes.append(char('0' + int(material)));
+    }
+    MeshKey& operator<<(double value) {
+        const qint64 rounded = std::llround(value / keyResolution);
+        m_bytes.append(reinterpret_cast<const char*>(&rounded), sizeof rounded);
+        return *this;
+    }
+    MeshKey& operator<<(const QList<QPointF>& points) {
+        for (const QPointF& p : points)
+            *this << p.x() << p.y();
+        return *this;
+    }
+    const QByteArray& bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+class ModelAssembler {
+public:
+    std::optional<int> find(const MeshKey& key) const {
+        const auto it = m_meshes.constFind(key.bytes());
+        if (it == m_meshes.constEnd()) return std::nullopt;
+        return *it;
+    }
+    // The mesh of that key, made the first time it is asked for.
+    template <class Make> int mesh(const MeshKey& key, Make&& make) {
+        if (const auto found = find(key)) return *found;
+        const int index = int(m_model.meshes.size());
+        m_model.meshes.push_back(make());
+        m_meshes.insert(key.bytes(), index);
+        return index;
+    }
+    void add(PartName name, PartKind kind, int step, int mesh, Placement placement) {
+        m_model.parts.push_back({std::move(name.name), std::move(name.article), kind, step,
+                                 materialOf(kind), mesh, std::move(placement)});
+    }
+    RampModel take() { return std::move(m_model); }
+
+private:
+    RampModel m_model;
+    QHash<QByteArray, int> m_meshes;
+};
+
+int boxMeshFor(ModelAssembler& assembler, PartKind kind, const QVector3D& size) {
+    MeshKey key("box", materialOf(kind));
+    key << size.x() << size.y() << size.z();
+    return assembler.mesh(key, [&] { return boxMesh(size); });
+}
+
+// A timber of the rib section lying across the ramp between y0 and y1, its
+// top face centred on `top` (x-z), turned so that its top faces `up`.
+void addCrossTimber(ModelAssembler& assembler, const ConstructionSettings& s, PartName name,
+                    PartKind kind, int step, QPointF top, QPointF up, double y0, double y1) {
+    const QVector3D size(float(s.ribWidth), float(y1 - y0), float(s.ribDepth));
+    const QQuaternion rotation =
+        QQuaternion::fromAxisAndAngle(acrossAxis, float(std::atan2(up.x(), up.y()) * 180 / pi));
+    const QVector3D anchor(size.x() / 2, 0, size.z()); // top face, middle, front end
+    const QVector3D at(float(top.x()), float(y0), float(top.y()));
+    assembler.add(std::move(name), kind, step, boxMeshFor(assembler, kind, size),
+                  {rotation, at - rotation.rotatedVector(anchor)});
+}
+
+// Panels: each side's outline, or its pieces when split, swept by the panel
+// thickness at every panel line; the right side's turned half a turn.
+void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    const double thickness = plan.settings.panel;
+    for (int side = 0; side < 2; ++side) {
+        const auto& curve = plan.curves[side];
+        const DistinctPanel* panel = distinctPanelOf(plan, side);
+        if (!curve || !panel) continue;
+        // Counted in their distinct panel's row of the cut list; a panel of
+        // both curves numbers the right curve's after the left's.
+        const QString article = panelArticle(*panel);
+        const int before = side == rightCurve ? panel->counts[leftCurve] : 0;
+        for (int line = 0; line < curve->panelCount; ++line) {
+            const double y = line * curve->panelPitch;
+            const PartName name = numbered(article, before + line + 1);
+            for (std::size_t piece = 0; piece < curve->pieces.size(); ++piece) {
+                const QList<QPointF> polygon = polygonOf(curve->pieces[piece].outline);
+                MeshKey key("prism", Material::Plywood);
+                key << thickness << polygon;
+                const int mesh = assembler.mesh(key, [&] { return prismMesh(polygon, thickness); });
+                const Placement placement =
+                    side == leftCurve ? Placement{{}, QVector3D(float(f.panelEnd[0]), float(y), 0)}
+                                      : Placement{halfTurn, QVector3D(float(f.panelEnd[1]),
+                                                                      float(y + thickness), 0)};
+                const PartName pieceName =
+                    curve->pieces.size() == 1
+                        ? name
+                        : PartName{name.article,
+                                   QCoreApplication::translate("RampModel", "%1, morceau %2")
+                                       .arg(name.name)
+                                       .arg(piece + 1)};
+                assembler.add(pieceName, PartKind::Panel, panelStep, mesh, placement);
+            }
+        }
+    }
+}
+
+// Ribs: at every station of each bay, the top flush with the frame curve,
+// turned to the curve's normal there.
+void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    static const char* const names[2] = {QT_TRANSLATE_NOOP("RampModel", "Tasseau courbe gauche"),
+                                         QT_TRANSLATE_NOOP("RampModel", "Tasseau courbe droite")};
+    const ConstructionSettings& s = plan.settings;
+    for (int side = 0; side < 2; ++side) {
+        const auto& curve = plan.curves[side];
+        if (!curve) continue;
+        int number = 0;
+        for (int bay = 0; bay + 1 < curve->panelCount; ++bay) {
+            const double y0 = bay * curve->panelPitch + s.panel;
+            for (double station : curve->stations) {
+                const FrameStation at = frameStation(*curve, station);
+                const QPointF into = at.normal;
+                const QPointF up(side == leftCurve ? -into.x() : into.x(), -into.y());
+                addCrossTimber(assembler, s, numbered(names[side], ++number), PartKind::Rib,
+                               curveFrameStep, onRamp(f, side, at.point), up, y0,
+                               y0 + curve->ribs.length);
+            }
+        }
+    }
+}
+
+// Deck joists laid as the ribs: between the panels under a deck of a curve,
+// across the whole width on the ground beside a curve of height 0.
+void addDeckJoists(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    static const char* const names[2] = {
+        QT_TRANSLATE_NOOP("RampModel", "Solive plate-forme gauche"),
+        QT_TRANSLATE_NOOP("RampModel", "Solive plate-forme droite")};
+    const ConstructionSettings& s = plan.settings;
+    const std::optional<JoistPlan>* decks[2] = {&plan.leftDeck, &plan.rightDeck};
+    for (int side = 0; side < 2; ++side) {
+        if (!*decks[side]) continue;
+        const JoistPlan& joists = **decks[side];
+        const auto& curve = plan.curves[side];
+        const double top = s.flat + f.height[side];
+        int number = 0;
+        const int bays = curve ? curve->panelCount - 1 : 1;
+        for (int bay = 0; bay < bays; ++bay) {
+            const double y0 = curve ? bay * curve->panelPitch + s.panel : 0;
+            for (double station : joists.stations) {
+                const double x = side == leftCurve ? station : f.length - station;
+                addCrossTimber(assembler, s, numbered(names[side], ++number), PartKind::Joist,
+                               curve ? curveFrameStep : flatFrameStep, QPointF(x, top),
+                               QPointF(0, 1), y0, y0 + joists.length);
+            }
+        }
+    }
+}
+
+void addFlatJoists(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    if (!plan.flat) return;
+    int number = 0;
+    for (double station : plan.flat->stations)
+        addCrossTimber(assembler, plan.settings,
+                       numbered(QT_TRANSLATE_NOOP("RampModel", "Solive du plat"), ++number),
+                       PartKind::Joist, flatFrameStep,
+                       QPointF(f.flatStart + station, plan.settings.flat), QPointF(0, 1), 0,
+                       plan.flat->length);
+}
+
+// One stretch of a surface layer's riding run: a straight line or an arc of
+// the layer's top face. Run positions are measured on the layer's middle,
+// as the plan measures them.
+struct RunSection {
+    double length = 0;
+    bool arc = false;
+    QPointF start;     // line: the top face at the stretch's start
+    QPointF direction; // line: unit
+    QPointF centre;    // arc
+    double topRadius = 0;
+    double middleRadius = 0;
+    double startAngle = 0; // arc: grows along the run
+};
+
+QPointF sectionPoint(const RunSection& s, double along) {
+    if (!s.arc) return s.start + s.direction * along;
+    const double a = s.startAngle + along / s.middleRadius;
+    return s.centre + QPointF(std::cos(a), std::sin(a)) * s.topRadius;
+}
+
+// The riding run of a layer whose top lies `above` under the riding surface:
+// from the left lip down the left curve, over the flat, up the right curve.
+std::vector<RunSection> ridingRun(const ConstructionPlan& plan, const RampFrame& f, double above,
+                                  double thickness) {
+    const double riding = plan.settings.flat + plan.settings.surfaceThickness();
+    const double middle = above + thickness / 2;
+    std::vector<RunSection> run;
+    for (int side = 0; side < 2; ++side) {
+        if (side == rightCurve && plan.dims.F > 0)
+            run.push_back({10.0 * plan.dims.F,
+                           false,
+                           QPointF(f.flatStart, riding - above),
+                           QPointF(1, 0),
+                           {},
+                           0,
+                           0,
+                           0});
+        const auto& curve = plan.curves[side];
+        if (!curve) continue;
+        const double theta = ridingAngle(curve->radius, curve->height);
+        const double wall = std::max(0.0, curve->height - curve->radius);
+        const QPointF centre = onRamp(f, side, curve->pivot);
+        const double radius = curve->radius + above;
+        const RunSection arc{(curve->radius + middle) * theta,
+                             true,
+                             {},
+                             {},
+                             centre,
+                             radius,
+                             curve->radius + middle,
+                             side == leftCurve ? -pi / 2 - theta : -pi / 2};
+        if (side == leftCurve) {
+            if (wall > 0)
+                run.push_back(
+                    {wall, false, centre + QPointF(-radius, wall), QPointF(0, -1), {}, 0, 0, 0});
+            run.push_back(arc);
+        } else {
+            run.push_back(arc);
+            if (wall > 0)
+                run.push_back(
+                    {wall, false, centre + QPointF(radius, 0), QPointF(0, 1), {}, 0, 0, 0});
+        }
+    }
+    return run;
+}
+
+// The top edge of the piece of the run from r0 to r1, arcs within tolerance
+// of the piece's lower face.
+QList<QPointF> runPiecePath(const std::vector<RunSection>& run, double r0, double r1,
+                            double thickness) {
+    QList<QPointF> path;
+    double sectionStart = 0;
+    for (const RunSection& s : run) {
+        const double a = std::max(r0, sectionStart) - sectionStart;
+        const double b = std::min(r1, sectionStart + s.length) - sectionStart;
+        sectionStart += s.length;
+        if (b < a) continue;
+        const int chords =
+            s.arc ? chordCount(s.topRadius + thickness, (b - a) / s.middleRadius, modelArcTolerance)
+                  : 1;
+        for (int k = 0; k <= chords; ++k)
+            path.append(sectionPoint(s, a + (b - a) * k / chords));
+    }
+    return path;
+}
+
+// A surface piece across the whole width. A piece may match, turned half a
+// turn about the vertical, one already made: the right curve's pieces are
+// the left's seen from the other end.
+void addSurfacePiece(ModelAssembler& assembler, PartName name, const QList<QPointF>& path,
+                     double thickness, double width) {
+    if (path.size() < 2) return;
+    const auto keyOf = [&](const QList<QPointF>& relative) {
+        MeshKey key("strip", Material::Plywood);
+        key << thickness << width << relative;
+        return key;
+    };
+    QList<QPointF> relative, turned;
+    for (const QPointF& p : path)
+        relative.append(p - path.first());
+    for (auto it = path.crbegin(); it != path.crend(); ++it)
+        turned.append(QPointF(path.last().x() - it->x(), it->y() - path.last().y()));
+    if (const auto mesh = assembler.find(keyOf(turned)); mesh && !assembler.find(keyOf(relative))) {
+        const QVector3D at(float(path.last().x()), float(width), float(path.last().y()));
+        assembler.add(std::move(name), PartKind::SurfacePiece, surfaceStep, *mesh, {halfTurn, at});
+        return;
+    }
+    const int mesh =
+        assembler.mesh(keyOf(relative), [&] { return bentStripMesh(relative, thickness, width); });
+    const QVector3D at(float(path.first().x()), 0, float(path.first().y()));
+    assembler.add(std::move(name), PartKind::SurfacePiece, surfaceStep, mesh, {{}, at});
+}
+
+// The pieces' ends along a run: its start, the seams, its end.
+std::vector<double> pieceEnds(const std::vector<double>& seams, double run) {
+    std::vector<double> ends{0};
+    ends.insert(ends.end(), seams.begin(), seams.end());
+    ends.push_back(run);
+    return ends;
+}
+
+// Every layer, bottom layer first, its pieces numbered from the left end:
+// the left deck's, the riding run's, the right deck's.
+void addSurface(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    const auto& layers = plan.surface.layers;
+    const double riding = plan.settings.flat + plan.settings.surfaceThickness();
+    std::vector<double> above(layers.size(), 0);
+    for (std::size_t i = 1; i < layers.size(); ++i)
+        above[i] = above[i - 1] + layers[i - 1].thickness;
+    for (std::size_t i = layers.size(); i-- > 0;) {
+        const SurfaceLayerPlan& layer = layers[i];
+        int number = 0;
+        const QString article =
+            QCoreApplication::translate("RampModel", "Contreplaqué de surface, couche %1")
+                .arg(i + 1);
+        const auto add = [&](const QList<QPointF>& path) {
+            const QString name =
+                QCoreApplication::translate("RampModel", "%1, pièce %2").arg(article).arg(++number);
+            addSurfacePiece(assembler, {article, name}, path, layer.thickness, f.width);
+        };
+        const auto addDeck = [&](int side) {
+            if (layer.decks[side] <= 0) return;
+            const double z = riding + f.height[side] - above[i];
+            const std::vector<double> ends = pieceEnds(layer.deckSeams[side], layer.decks[side]);
+            for (std::size_t k = 0; k + 1 < ends.size(); ++k) {
+                const std::size_t j = side == leftCurve ? k : ends.size() - 2 - k;
+                double x0 = ends[j], x1 = ends[j + 1];
+                if (side == rightCurve) std::tie(x0, x1) = std::pair(f.length - x1, f.length - x0);
+                add({QPointF(x0, z), QPointF(x1, z)});
+            }
+        };
+        addDeck(leftCurve);
+        if (layer.riding > 0) {
+            const std::vector<RunSection> run = ridingRun(plan, f, above[i], layer.thickness);
+            const std::vector<double> ends = pieceEnds(layer.seams, layer.riding);
+            for (std::size_t k = 0; k + 1 < ends.size(); ++k)
+                add(runPiecePath(run, ends[k], ends[k + 1], layer.thickness));
+        }
+        addDeck(rightCurve);
+    }
+}
+
+void addCoping(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    const double radius = plan.settings.coping / 2;
+    int number = 0;
+    for (int side = 0; side < 2; ++side) {
+        const auto& curve = plan.curves[side];
+        if (!curve || !curve->pipe) continue;
+        MeshKey key("bar", Material::Steel);
+        key << radius << f.width;
+        const int mesh =
+            assembler.mesh(key, [&] { return cylinderMesh(radius, f.width, modelArcTolerance); });
+        const QPointF centre = onRamp(f, side, *curve->pipe);
+        assembler.add(numbered(QT_TRANSLATE_NOOP("RampModel", "Coping (tube acier)"), ++number),
+                      PartKind::Coping, copingStep, mesh,
+                      {{}, QVector3D(float(centre.x()), 0, float(centre.y()))});
+    }
+}
+
+} // namespace
+
+RampModel buildRampModel(const ConstructionPlan& plan) {
+    const RampFrame frame = rampFrame(plan);
+    ModelAssembler assembler;
+    addPanels(assembler, plan, frame);
+    addRibs(assembler, plan, frame);
+    addDeckJoists(assembler, plan, frame);
+    addFlatJoists(assembler, plan, frame);
+    addSurface(assembler, plan, frame);
+    addCoping(assembler, plan, frame);
+    return assembler.take();
+}
