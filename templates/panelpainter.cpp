@@ -21,6 +21,16 @@ const QColor splitColour(200, 0, 0);
 constexpr double stationLineBeyondRib = 34;
 constexpr double labelBeyondRib = 30;
 
+// A cross of two strokes arm mm either side of c, the horizontal first.
+QPainterPath crossPath(QPointF c, double arm) {
+    QPainterPath cross;
+    cross.moveTo(c.x() - arm, c.y());
+    cross.lineTo(c.x() + arm, c.y());
+    cross.moveTo(c.x(), c.y() - arm);
+    cross.lineTo(c.x(), c.y() + arm);
+    return cross;
+}
+
 } // namespace
 
 std::vector<TemplateRib> templateRibs(const CurvePlan& curve,
@@ -92,7 +102,7 @@ void PanelPainter::draw(const std::vector<QRectF>& onPaper) {
     drawReferences();
     drawRibs();
     stroke(outlinePath(m_curve.outline), 0.35, outlineColour);
-    drawMarks();
+    drawPipe();
     drawSplits();
     drawPivot(onPaper);
     drawName();
@@ -135,12 +145,7 @@ void PanelPainter::drawReferences() {
     QPainterPath path = outlinePath(surface);
     stroke(path, 0.15, referenceColour, Qt::DashLine);
     text(lip, QStringLiteral("lèvre"), 3, 0, -5);
-    QPainterPath lipMark;
-    lipMark.moveTo(lip.x() - 5, lip.y());
-    lipMark.lineTo(lip.x() + 5, lip.y());
-    lipMark.moveTo(lip.x(), lip.y() - 5);
-    lipMark.lineTo(lip.x(), lip.y() + 5);
-    stroke(lipMark, 0.2, referenceColour);
+    stroke(crossPath(lip, 5), 0.2, referenceColour);
 }
 
 void PanelPainter::drawRibs() {
@@ -162,7 +167,7 @@ void PanelPainter::drawRibs() {
     m_painter.setBrush(Qt::NoBrush);
 }
 
-void PanelPainter::drawMarks() {
+void PanelPainter::drawPipe() {
     if (!m_curve.pipe) return;
     const double r = m_plan.settings.coping / 2;
     Outline circle;
@@ -170,13 +175,8 @@ void PanelPainter::drawMarks() {
         circle.push_back(
             Segment::arc(*m_curve.pipe, r, k * std::numbers::pi / 2, std::numbers::pi / 2));
     stroke(outlinePath(circle), 0.2, referenceColour);
-    QPainterPath centre;
     const QPointF c = *m_curve.pipe;
-    centre.moveTo(c.x() - 4, c.y());
-    centre.lineTo(c.x() + 4, c.y());
-    centre.moveTo(c.x(), c.y() - 4);
-    centre.lineTo(c.x(), c.y() + 4);
-    stroke(centre, 0.15, referenceColour);
+    stroke(crossPath(c, 4), 0.15, referenceColour);
     text({c.x(), c.y() - r}, QStringLiteral("tube Ø %1").arg(millimetresText(2 * r)), 2.5, 0, 4);
 }
 
@@ -200,12 +200,7 @@ void PanelPainter::drawPivot(const std::vector<QRectF>& onPaper) {
                           c.y() < highestV(r));
     const QString height = millimetresText(c.y() - toe.y());
     if (shown) {
-        QPainterPath cross;
-        cross.moveTo(c.x() - 15, c.y());
-        cross.lineTo(c.x() + 15, c.y());
-        cross.moveTo(c.x(), c.y() - 15);
-        cross.lineTo(c.x(), c.y() + 15);
-        stroke(cross, 0.3, outlineColour);
+        stroke(crossPath(c, 15), 0.3, outlineColour);
         text(c,
              QStringLiteral("pivot (rayon du cadre %1 mm)")
                  .arg(millimetresText(m_curve.frameRadius)),

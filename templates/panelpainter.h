@@ -46,7 +46,7 @@ public:
 private:
     void drawReferences();
     void drawRibs();
-    void drawMarks();
+    void drawPipe();
     void drawPivot(const std::vector<QRectF>& onPaper);
     void drawName();
     void drawSplits();

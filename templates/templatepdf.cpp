@@ -391,7 +391,7 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
         const double u0 = mirrored ? right - (c.x() + blockWidth - m) : left + (c.x() - m);
         const QRectF block(QPointF(u0, top - (c.y() + blockHeight - m)),
                            QPointF(u0 + blockWidth, top - (c.y() - m)));
-        const int hidden = tiling.shown(block);
+        const int hidden = tiling.hidden(block);
         if (hidden < least) {
             least = hidden;
             corner = c;

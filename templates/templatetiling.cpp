@@ -136,7 +136,7 @@ void TemplateTiling::mark(int row, int column) {
                                           "utilisez --paper full ou le fichier de découpe"));
 }
 
-int TemplateTiling::shown(const QRectF& r) const {
+int TemplateTiling::hidden(const QRectF& r) const {
     int count = 0;
     for (const QRectF& a : m_areas)
         if (r.intersects(a)) count += areaWeight;

@@ -46,7 +46,7 @@ public:
     // to be traced: the normals (1 mm apart along the frame curve, from 20 mm
     // outside it to 75 mm inside, over the rib sections and their numbers)
     // that cross it, and areaWeight for the notch and for the toe.
-    int shown(const QRectF& r) const;
+    int hidden(const QRectF& r) const;
     static constexpr int areaWeight = 1000;
     // The printable area of any grid cell, printed or not.
     QRectF area(int row, int column) const;

@@ -116,7 +116,7 @@ private slots:
         }
     }
 
-    void shownPart_data() {
+    void hiddenPart_data() {
         QTest::addColumn<QRectF>("rect");
         QTest::addColumn<int>("least");
         QTest::addColumn<int>("most");
@@ -129,13 +129,13 @@ private slots:
         QTest::newRow("far above the flat") << QRectF(1700, 600, 100, 100) << 0 << 0;
         QTest::newRow("under the deck") << QRectF(100, 100, 100, 100) << 0 << 0;
     }
-    void shownPart() {
+    void hiddenPart() {
         QFETCH(QRectF, rect);
         QFETCH(int, least);
         QFETCH(int, most);
         const TemplateTiling tiling(defaultCurve(), 60.3, 210, 297, 10, 15);
-        const int shown = tiling.shown(rect);
-        QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
+        const int hidden = tiling.hidden(rect);
+        QVERIFY2(hidden >= least && hidden <= most, qPrintable(QString::number(hidden)));
     }
 
     void paperAndOverlap_data() {
