@@ -154,7 +154,7 @@ QByteArray surfaceJson(const SurfacePlan& surface) {
 }
 
 QByteArray sheetsJson(const ConstructionPlan& plan) {
-    const NestingPlan& nesting = plan.sheets;
+    const NestingPlan& nesting = plan.panelSheets;
     std::vector<QByteArray> sheets, splits;
     for (const SheetLayout& sheet : nesting.layout) {
         std::vector<QByteArray> parts;
@@ -200,8 +200,8 @@ QByteArray planJson(const ConstructionPlan& plan) {
                                     {"flat", joistsJson(plan.flat)},
                                     {"right_deck", joistsJson(plan.rightDeck)}},
                                    "  ")},
-                  {"coping", object({{"pieces", QByteArray::number(plan.coping.pieces)},
-                                     {"length", num(plan.coping.length)}})},
+                  {"coping", object({{"pieces", QByteArray::number(plan.copingPipes.pieces)},
+                                     {"length", num(plan.copingPipes.length)}})},
                   {"sheets", sheetsJson(plan)},
                   {"warnings", array(warnings)}},
                  "") +

@@ -64,12 +64,12 @@ void nestPanels(ConstructionPlan& plan) {
             items.push_back({panel.curve, piece, c.pieces[piece].outline, panel.count()});
     }
     const ConstructionSettings& s = plan.settings;
-    plan.sheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
-    plan.sheets.count = int(plan.sheets.layout.size());
+    plan.panelSheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
+    plan.panelSheets.count = int(plan.panelSheets.layout.size());
     for (const DistinctPanel& panel : plan.panels) {
         if (!panel.bothCurves()) continue;
         std::vector<int> placed(plan.curves[panel.curve]->pieces.size(), 0);
-        for (SheetLayout& sheet : plan.sheets.layout)
+        for (SheetLayout& sheet : plan.panelSheets.layout)
             for (PlacedPart& part : sheet.parts)
                 if (part.curve == panel.curve &&
                     placed[std::size_t(part.piece)]++ >= panel.counts[leftCurve])
@@ -170,8 +170,8 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
     }
     if (s.coping > 0) {
         for (const auto& c : plan.curves)
-            if (c) ++plan.coping.pieces;
-        if (plan.coping.pieces > 0) plan.coping.length = width;
+            if (c) ++plan.copingPipes.pieces;
+        if (plan.copingPipes.pieces > 0) plan.copingPipes.length = width;
     }
 
     for (int curve = 0; curve < 2; ++curve) {

@@ -125,9 +125,9 @@ struct ConstructionPlan {
     std::optional<JoistPlan> leftDeck;
     std::optional<JoistPlan> flat;
     std::optional<JoistPlan> rightDeck;
-    PieceCount coping;
-    NestingPlan sheets;
-    QStringList warnings; // French sentences
+    PieceCount copingPipes;  // the pipes along the lips (their diameter: settings.coping)
+    NestingPlan panelSheets; // the side panels nested (the surface's sheets: surface.sheets)
+    QStringList warnings;    // French sentences
 };
 
 // The whole plan. Throws QuarvelError: the dimensions as Tracer refuses them

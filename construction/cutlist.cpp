@@ -18,12 +18,12 @@ void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
         rows.push_back({panelArticle(panel), panel.count(), curve->panelLength, curve->panelHeight,
                         plan.settings.panel, remark});
     }
-    if (plan.sheets.count > 0) {
+    if (plan.panelSheets.count > 0) {
         int parts = 0;
-        for (const SheetLayout& sheet : plan.sheets.layout)
+        for (const SheetLayout& sheet : plan.panelSheets.layout)
             parts += int(sheet.parts.size());
         rows.push_back({QCoreApplication::translate("Construction", "Feuille pour flancs"),
-                        plan.sheets.count, plan.settings.sheetLong, plan.settings.sheetShort,
+                        plan.panelSheets.count, plan.settings.sheetLong, plan.settings.sheetShort,
                         plan.settings.panel,
                         QStringLiteral("%1 pièces de flancs imbriquées").arg(parts)});
     }
@@ -65,9 +65,9 @@ void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows)
         rows.push_back({QStringLiteral("Contreplaqué de surface, couche %1").arg(i + 1),
                         layer.sheets, s.sheetLong, s.sheetShort, layer.thickness, remark});
     }
-    if (plan.coping.pieces > 0)
-        rows.push_back({QStringLiteral("Coping (tube acier)"), plan.coping.pieces,
-                        plan.coping.length, s.coping, s.coping,
+    if (plan.copingPipes.pieces > 0)
+        rows.push_back({QStringLiteral("Coping (tube acier)"), plan.copingPipes.pieces,
+                        plan.copingPipes.length, s.coping, s.coping,
                         QStringLiteral("diamètre extérieur %1 mm, schedule 40 en général")
                             .arg(formatLength(s.coping))});
 }

@@ -155,14 +155,14 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
 CutDrawing onSheets(const ConstructionPlan& plan) {
     CutDrawing drawing;
     const double sheetLong = plan.settings.sheetLong, sheetShort = plan.settings.sheetShort;
-    const int count = int(plan.sheets.layout.size());
+    const int count = int(plan.panelSheets.layout.size());
     for (int k = 0; k < count; ++k) {
         const double x0 = k * (sheetLong + sheetGap);
         drawing.sheets.push_back(rectangle(x0, 0, x0 + sheetLong, sheetShort));
         drawing.texts.push_back({{x0, sheetShort + sheetLabelHeight / 2},
                                  sheetLabelHeight,
                                  QStringLiteral("Feuille %1/%2").arg(k + 1).arg(count)});
-        for (const PlacedPart& part : plan.sheets.layout[k].parts) {
+        for (const PlacedPart& part : plan.panelSheets.layout[k].parts) {
             if (part.curve < 0 || part.curve > 1 || !plan.curves[part.curve])
                 throw QuarvelError(QStringLiteral("Pièce placée sur une courbe sans flanc"));
             const CurvePlan& curve = *plan.curves[part.curve];

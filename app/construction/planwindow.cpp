@@ -128,7 +128,7 @@ PlanWindow::PlanWindow(QWidget* parent)
 void PlanWindow::showPlan(const ConstructionPlan& plan) {
     auto shown = std::make_shared<const ConstructionPlan>(plan);
     fillTable(*shown);
-    int panelSheets = shown->sheets.count;
+    int panelSheets = shown->panelSheets.count;
     m_summary->setText(QStringLiteral("Contreplaqué : %1 feuilles pour la surface, %2 pour les "
                                       "flancs (%3 × %4 mm)")
                            .arg(shown->surface.sheets)

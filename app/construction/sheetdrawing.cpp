@@ -27,7 +27,7 @@ void SheetDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan) {
 
 void SheetDrawing::paintEvent(QPaintEvent*) {
     if (!m_plan) return;
-    const std::vector<SheetLayout>& sheets = m_plan->sheets.layout;
+    const std::vector<SheetLayout>& sheets = m_plan->panelSheets.layout;
     if (sheets.empty()) return;
 
     QPainter painter(this);

@@ -210,7 +210,7 @@ private slots:
 
         const ConstructionPlan plan = buildConstructionPlan(dims, settingsOf(settings));
         if (surfaceSheets >= 0) QCOMPARE(plan.surface.sheets, surfaceSheets);
-        if (panelSheets >= 0) QCOMPARE(plan.sheets.count, panelSheets);
+        if (panelSheets >= 0) QCOMPARE(plan.panelSheets.count, panelSheets);
         const QTableWidget& table = *window->table();
         QCOMPARE(table.rowCount(), int(cutListRows(plan).size()));
 
@@ -246,7 +246,7 @@ private slots:
                                   .arg(plan.surface.layers.size() + 1)),
                  -1);
         const int sheetsRow = rowOf(table, QStringLiteral("Feuille pour flancs"));
-        QCOMPARE(cellText(table, sheetsRow, 1), QString::number(plan.sheets.count));
+        QCOMPARE(cellText(table, sheetsRow, 1), QString::number(plan.panelSheets.count));
         QCOMPARE(rowOf(table, QStringLiteral("Coping (tube acier)")) >= 0,
                  plan.settings.coping > 0);
         QVERIFY(window->summary()->text().contains(

@@ -97,13 +97,13 @@ void TestConstructionPlan::defaultPlan() {
     }
     // 44.5, 148.85, 253.2 (seam), four between, 1083.23 (seam), one, the top rib.
     QCOMPARE(int(plan.curves[leftCurve]->stations.size()), 10);
-    QCOMPARE(plan.coping.pieces, 2);
-    QCOMPARE(plan.coping.length, 2440.0);
-    QCOMPARE(plan.sheets.count, 5);
+    QCOMPARE(plan.copingPipes.pieces, 2);
+    QCOMPARE(plan.copingPipes.length, 2440.0);
+    QCOMPARE(plan.panelSheets.count, 5);
     // Both curves' panels share a shape but not their rib stations: each
     // placed copy names its own curve.
     int perCurve[2] = {0, 0};
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         for (const PlacedPart& part : sheet.parts)
             ++perCurve[part.curve];
     QCOMPARE(perCurve[leftCurve], 5);
@@ -176,7 +176,7 @@ void TestConstructionPlan::designs() {
     QVERIFY(plan.curves[leftCurve]);
     QCOMPARE(plan.curves[leftCurve]->panelCount, leftPanels);
     QCOMPARE(plan.curves[rightCurve].has_value(), hasRight);
-    QCOMPARE(plan.coping.pieces, copings);
+    QCOMPARE(plan.copingPipes.pieces, copings);
     QCOMPARE(int(plan.surface.layers.size()), layers);
     QVERIFY2(plan.warnings.size() == warnings, qPrintable(plan.warnings.join(u'\n')));
     int panels = 0;
@@ -188,10 +188,10 @@ void TestConstructionPlan::designs() {
             QVERIFY(s >= 0 && s <= c->curveLength);
     }
     int parts = 0;
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         parts += int(sheet.parts.size());
     QCOMPARE(parts, panels);
-    QCOMPARE(plan.sheets.count, int(plan.sheets.layout.size()));
+    QCOMPARE(plan.panelSheets.count, int(plan.panelSheets.layout.size()));
     // The layers' seams never line up.
     for (std::size_t i = 1; i < plan.surface.layers.size(); ++i)
         for (double a : plan.surface.layers[i].seams)
@@ -278,7 +278,7 @@ void TestConstructionPlan::split() {
     QVERIFY(plan.warnings.join(u' ').contains(QStringLiteral("éclisse de 300 mm")));
     // Five back pieces, five toe pieces and five right panels.
     int parts = 0;
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         parts += int(sheet.parts.size());
     QCOMPARE(parts, 15);
 }
@@ -310,7 +310,7 @@ void TestConstructionPlan::largestWidth() {
     QCOMPARE(plan.curves[leftCurve]->ribs.pieces,
              int(plan.curves[leftCurve]->stations.size()) * 760);
     int parts = 0;
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         parts += int(sheet.parts.size());
     QCOMPARE(parts, 2 * 761);
     // 463.4 m across: 189 whole sheets and a 2240 mm part per strip, one part per sheet.
@@ -329,7 +329,7 @@ void TestConstructionPlan::tallestWall() {
     QCOMPARE(int(c.pieces.size()), int(c.splits.size()) + 1);
     QVERIFY(c.pieces.size() > 400);
     std::map<int, int> copies;
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         for (const PlacedPart& part : sheet.parts)
             ++copies[part.piece];
     QCOMPARE(int(copies.size()), int(c.pieces.size()));

@@ -14,8 +14,8 @@
 inline std::vector<Outline> expectedParts(const ConstructionPlan& plan, bool sheets) {
     std::vector<Outline> parts;
     if (sheets) {
-        for (size_t k = 0; k < plan.sheets.layout.size(); ++k) {
-            for (const PlacedPart& part : plan.sheets.layout[k].parts)
+        for (size_t k = 0; k < plan.panelSheets.layout.size(); ++k) {
+            for (const PlacedPart& part : plan.panelSheets.layout[k].parts)
                 parts.push_back(translated(placedOutline(plan, part),
                                            k * (plan.settings.sheetLong + sheetGap), 0));
         }

@@ -71,8 +71,8 @@ inline ConstructionPlan samplePlan(bool left, bool right) {
         SheetLayout sheet;
         sheet.parts.push_back({first, 0, kerf, kerf, false, false});
         sheet.parts.push_back({second, 0, kerf, kerf + over, true, k == 2});
-        plan.sheets.layout.push_back(sheet);
+        plan.panelSheets.layout.push_back(sheet);
     }
-    plan.sheets.count = 5;
+    plan.panelSheets.count = 5;
     return plan;
 }

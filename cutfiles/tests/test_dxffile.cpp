@@ -211,7 +211,7 @@ void TestDxfFile::readsBack() {
     QCOMPARE(part, parts.size());
 
     if (sheets) {
-        QCOMPARE(sheetBoxes.size(), plan.sheets.layout.size());
+        QCOMPARE(sheetBoxes.size(), plan.panelSheets.layout.size());
         for (const Outline& expected : parts) {
             bool onASheet = false;
             for (const QRectF& sheet : sheetBoxes)
@@ -256,14 +256,14 @@ void TestDxfFile::readsBack() {
     }
     // A name on every part; on the sheets their numbers, side by side each
     // panel's pivot on its toe.
-    QCOMPARE(texts.size(),
-             qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : plan.panels.size())));
+    QCOMPARE(texts.size(), qsizetype(parts.size() + (sheets ? plan.panelSheets.layout.size()
+                                                            : plan.panels.size())));
     if (!sheets && !split)
         QCOMPARE(texts.first(), plan.panels.front().bothCurves()
                                     ? QStringLiteral("Courbes gauche et droite \\U+00D7 10")
                                     : QStringLiteral("Courbe gauche \\U+00D7 5"));
     if (sheets)
-        QVERIFY(texts.contains(QStringLiteral("Feuille 1/%1").arg(plan.sheets.layout.size())));
+        QVERIFY(texts.contains(QStringLiteral("Feuille 1/%1").arg(plan.panelSheets.layout.size())));
 }
 
 void TestDxfFile::sameBytesEveryTime() {

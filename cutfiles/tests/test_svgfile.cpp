@@ -176,7 +176,7 @@ void TestSvgFile::readsBack() {
     QCOMPARE(svg.viewBox[3].toDouble(), svg.height);
     QCOMPARE(svg.groups, (QStringList{"SHEET", "CUT", "MARK", "TEXT"}));
     QCOMPARE(svg.cut.size(), parts.size());
-    QCOMPARE(svg.sheets.size(), sheets ? plan.sheets.layout.size() : 0);
+    QCOMPARE(svg.sheets.size(), sheets ? plan.panelSheets.layout.size() : 0);
 
     // The page is the plane moved and turned y down: x = u + dx, y = dy - v.
     const QPointF origin = parts.front().front().from;
@@ -231,8 +231,8 @@ void TestSvgFile::readsBack() {
     QVERIFY(svg.marks > int(parts.size()));
     // A name on every part; on the sheets their numbers, side by side each
     // panel's pivot on its toe.
-    QCOMPARE(svg.texts.size(),
-             qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : plan.panels.size())));
+    QCOMPARE(svg.texts.size(), qsizetype(parts.size() + (sheets ? plan.panelSheets.layout.size()
+                                                                : plan.panels.size())));
     if (!sheets && plan.panels.front().bothCurves())
         QCOMPARE(svg.texts.first(), QStringLiteral("Courbes gauche et droite × 10"));
     else if (!sheets && plan.curves[leftCurve] && plan.curves[leftCurve]->pieces.size() == 1)

@@ -18,7 +18,7 @@ double mm(qint32 cm) {
 // The plan's pieces: panels (each piece of a split one), ribs, joists,
 // surface pieces of every layer and coping pipes.
 qsizetype planPieces(const ConstructionPlan& plan) {
-    qsizetype count = plan.coping.pieces;
+    qsizetype count = plan.copingPipes.pieces;
     for (const auto& curve : plan.curves)
         if (curve)
             count +=
