@@ -20,6 +20,10 @@ const QColor splitColour(200, 0, 0);
 // the rib's number a little short of its end.
 constexpr double stationLineBeyondRib = 34;
 constexpr double labelBeyondRib = 30;
+// The ground line and the toe's vertical reach this far past the panel.
+constexpr double referenceOverrun = 300;
+// The panel's name stands this far into the panel from the curve's middle.
+constexpr double nameDepth = 105;
 
 // A cross of two strokes arm mm either side of c, the horizontal first.
 QPainterPath crossPath(QPointF c, double arm) {
@@ -111,12 +115,12 @@ void PanelPainter::draw(const std::vector<QRectF>& onPaper) {
 void PanelPainter::drawReferences() {
     const QPointF toe = frameCurve(m_curve).front().from;
     QPainterPath ground;
-    ground.moveTo(-300, 0);
-    ground.lineTo(toe.x() + 300, 0);
+    ground.moveTo(-referenceOverrun, 0);
+    ground.lineTo(toe.x() + referenceOverrun, 0);
     stroke(ground, 0.2, referenceColour, Qt::DashDotLine);
     QPainterPath vertical;
-    vertical.moveTo(toe.x(), -300);
-    vertical.lineTo(toe.x(), std::max(m_curve.pivot.y(), m_curve.deckFrameTop) + 300);
+    vertical.moveTo(toe.x(), -referenceOverrun);
+    vertical.lineTo(toe.x(), std::max(m_curve.pivot.y(), m_curve.deckFrameTop) + referenceOverrun);
     stroke(vertical, 0.2, referenceColour, Qt::DashDotLine);
     // Labels on the riding side of the toe, which stays on the paper.
     const double side = m_panel.mirrored ? 1 : -1;
@@ -223,7 +227,7 @@ void PanelPainter::drawPivot(const std::vector<QRectF>& onPaper) {
 }
 
 void PanelPainter::drawName() {
-    const QPointF at = frameStation(m_curve, m_curve.curveLength / 2).inside(105);
+    const QPointF at = frameStation(m_curve, m_curve.curveLength / 2).inside(nameDepth);
     text(at, m_panel.name(), 5, 0, -3.5, true);
     text(at, m_panel.countText(), 3.5, 0, 3.5);
 }

@@ -25,6 +25,20 @@ constexpr double pointsPerMm = 72 / 25.4;
 
 const QColor labelColour(90, 90, 90);
 
+// The ordinates table on page 2: each column's left edge from the margin,
+// and the width of its text.
+constexpr double ordinateColumns[] = {0, 45, 85, 125};
+constexpr double ordinateColumnWidth = 40;
+// The corners table: the corner's name, then four columns.
+constexpr double cornerColumns[] = {0, 75, 105, 135, 160};
+constexpr double cornerNameWidth = 74;
+constexpr double cornerColumnWidth = 30;
+// The caption of a full-size page: its width, and its left edge from the
+// panel's back end, or from the toe's end on a mirrored panel.
+constexpr double captionWidth = 120;
+constexpr double captionFromBack = 20;
+constexpr double captionFromToe = 130;
+
 QPageSize paperPageSize(TemplatePaper paper) {
     switch (paper) {
     case TemplatePaper::Letter:
@@ -246,11 +260,10 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
                   3.2) +
          3;
 
-    const double columns[] = {m, m + 45, m + 85, m + 125};
     auto tableRow = [&](const QStringList& cells, bool bold) {
         room(row);
         for (int i = 0; i < cells.size(); ++i)
-            doc.text(columns[i], y, 40, cells[i], 3.2, bold);
+            doc.text(m + ordinateColumns[i], y, ordinateColumnWidth, cells[i], 3.2, bold);
         y += row;
     };
     tableRow({QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
@@ -265,11 +278,11 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
     y += 3;
     room(2 * row);
     y += doc.text(m, y, width, QStringLiteral("Coins de la courbe et de l'encoche"), 4, true) + 1;
-    const double cornerColumns[] = {m, m + 75, m + 105, m + 135, m + 160};
     auto cornerRow = [&](const QStringList& cells, bool bold) {
         room(row);
         for (int i = 0; i < cells.size(); ++i)
-            doc.text(cornerColumns[i], y, i == 0 ? 74 : 30, cells[i], 3.2, bold);
+            doc.text(m + cornerColumns[i], y, i == 0 ? cornerNameWidth : cornerColumnWidth,
+                     cells[i], 3.2, bold);
         y += row;
     };
     cornerRow({QString(), QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
@@ -434,8 +447,8 @@ void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionP
     const std::vector<QRectF> onPaper{
         QRectF(QPointF(-m, -m), QPointF(c.panelLength + m, c.deckFrameTop + m))};
     PanelPainter(doc.painter(), plan, panel, toDevice, pixelsPerMm).draw(onPaper);
-    const double x = panel.mirrored ? m + c.panelLength - 130 : m + 20;
-    doc.text(x, bottom - std::min(60.0, c.deckFrameTop / 2), 120,
+    const double x = panel.mirrored ? m + c.panelLength - captionFromToe : m + captionFromBack;
+    doc.text(x, bottom - std::min(60.0, c.deckFrameTop / 2), captionWidth,
              QStringLiteral("Quarvel · %1 · %2 · taille réelle (1:1) · %3 × %4 mm")
                  .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),
                       millimetresText(c.panelHeight)),
