@@ -18,11 +18,22 @@ QByteArray messageLine(const QString& message) {
 }
 
 QByteArray settingsOptionsUsage() {
-    return "    settings (millimetres; override the file's construction line):\n"
-           "    --surface 9,9  --panel 18  --flat 89  --back L,R (- for the deck's length)\n"
-           "    --spacing 610  --rib 89x38  --ribspacing 200  --joistspacing 400\n"
-           "    --coping 60.3 (0: none)  --reveal 6  --sheet 1220x2440  --kerf 4\n"
-           "    --post 89x89 (deck legs)  --stock 2400,3000,3600,4800 (timber lengths)\n";
+    // Every key of the settings table with its default, as many a line as fit.
+    constexpr qsizetype width = 80;
+    const QByteArray indent = "    ";
+    QByteArray usage = indent + "settings (millimetres; override the file's construction line):\n";
+    QByteArray line = indent;
+    for (const ConstructionSettingRow& row : constructionSettingRows()) {
+        QByteArray option = QByteArray("--") + row.key + ' ' +
+                            (row.kind == SettingKind::Sides ? "L,R" : row.defaultText);
+        if (row.usageNote) option += QByteArray(" ") + row.usageNote;
+        if (line.size() > indent.size() && line.size() + 2 + option.size() > width) {
+            usage += line + '\n';
+            line = indent;
+        }
+        line += (line.size() > indent.size() ? "  " : "") + option;
+    }
+    return usage + line + '\n';
 }
 
 std::optional<CommandResult> parseConstructionArguments(const QStringList& args,

@@ -107,7 +107,8 @@ CommandResult modelCommand(const QStringList& args) {
         !out.endsWith(QLatin1String(".obj"), Qt::CaseInsensitive))
         return CommandResult{
             2, {}, "OUT must end in .glb or .obj: " + out.toUtf8() + "\nusage: " + modelUsage()};
-    return withModel(parsed, [&](const RampModel& model) { writeModelFile(model, out, FileKinds::Any); });
+    return withModel(parsed,
+                     [&](const RampModel& model) { writeModelFile(model, out, FileKinds::Any); });
 }
 
 QByteArray pictureUsage() {

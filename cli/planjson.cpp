@@ -30,11 +30,11 @@ QByteArray numbers(const std::vector<double>& values) {
     return array(items);
 }
 
-QByteArray point(Point p) {
-    return numbers({p.u, p.v});
+QByteArray point(QPointF p) {
+    return numbers({p.x(), p.y()});
 }
 
-QByteArray optionalPoint(const std::optional<Point>& p) {
+QByteArray optionalPoint(const std::optional<QPointF>& p) {
     return p ? point(*p) : QByteArray("null");
 }
 
@@ -48,9 +48,9 @@ double degrees(double radians) {
 
 QByteArray segmentJson(const Segment& s) {
     if (s.kind == Segment::Kind::Line)
-        return "{\"line\": " + numbers({s.from.u, s.from.v, s.to.u, s.to.v}) + "}";
+        return "{\"line\": " + numbers({s.from.x(), s.from.y(), s.to.x(), s.to.y()}) + "}";
     return "{\"arc\": " +
-           numbers({s.centre.u, s.centre.v, s.radius, degrees(s.startAngle),
+           numbers({s.centre.x(), s.centre.y(), s.radius, degrees(s.startAngle),
                     degrees(s.startAngle + s.sweep)}) +
            "}";
 }
@@ -88,7 +88,7 @@ QByteArray curveJson(const std::optional<CurvePlan>& curve, const SurfacePlan& s
     for (const SurfaceLayerPlan& layer : surface.layers)
         layerRuns.push_back(layer.curveRuns[std::size_t(side)]);
     std::vector<QByteArray> stations, outline;
-    for (const Point& p : curve->stationPoints)
+    for (const QPointF& p : curve->stationPoints)
         stations.push_back(point(p));
     for (const Segment& s : curve->outline)
         outline.push_back(segmentJson(s));
@@ -184,29 +184,34 @@ QByteArray frameJson(const ConstructionPlan& plan) {
                  "  ");
 }
 
-const char* curveName(int curve) {
+const char* jsonCurve(int curve) {
     return curve == leftCurve ? "\"left\"" : "\"right\"";
 }
 
+// Every key of the settings table; back as built, a deck's length for '-'.
 QByteArray settingsJson(const ConstructionPlan& plan) {
     const ConstructionSettings& s = plan.settings;
-    const double backs[2] = {s.backLeft.value_or(10.0 * plan.dims.P1),
-                             s.backRight.value_or(10.0 * plan.dims.P2)};
-    return block({{"surface", numbers(s.surface)},
-                  {"panel", num(s.panel)},
-                  {"flat", num(s.flat)},
-                  {"back", numbers({backs[0], backs[1]})},
-                  {"spacing", num(s.spacing)},
-                  {"rib", numbers({s.ribWidth, s.ribDepth})},
-                  {"ribspacing", num(s.ribSpacing)},
-                  {"joistspacing", num(s.joistSpacing)},
-                  {"coping", num(s.coping)},
-                  {"reveal", num(s.reveal)},
-                  {"sheet", numbers({s.sheetShort, s.sheetLong})},
-                  {"kerf", num(s.kerf)},
-                  {"post", numbers({s.postWidth, s.postDepth})},
-                  {"stock", numbers(s.stock)}},
-                 "  ");
+    Members members;
+    for (const ConstructionSettingRow& row : constructionSettingRows()) {
+        QByteArray value;
+        switch (row.kind) {
+        case SettingKind::Length:
+            value = num(s.*row.length);
+            break;
+        case SettingKind::List:
+            value = numbers(s.*row.lengths);
+            break;
+        case SettingKind::Pair:
+            value = numbers({s.*row.length, s.*row.secondLength});
+            break;
+        case SettingKind::Sides:
+            value = numbers({(s.*row.left).value_or(10.0 * plan.dims.P1),
+                             (s.*row.right).value_or(10.0 * plan.dims.P2)});
+            break;
+        }
+        members.emplace_back(row.key, value);
+    }
+    return block(members, "  ");
 }
 
 const char* runName(SurfaceRun run) {
@@ -259,12 +264,13 @@ QByteArray surfaceJson(const SurfacePlan& surface) {
     return block({{"layers", array(layers)}, {"sheets", QByteArray::number(surface.sheets)}}, "  ");
 }
 
-QByteArray sheetsJson(const NestingPlan& nesting) {
+QByteArray sheetsJson(const ConstructionPlan& plan) {
+    const NestingPlan& nesting = plan.panelSheets;
     std::vector<QByteArray> sheets, splits;
     for (const SheetLayout& sheet : nesting.layout) {
         std::vector<QByteArray> parts;
         for (const PlacedPart& p : sheet.parts)
-            parts.push_back(object({{"curve", curveName(p.curve)},
+            parts.push_back(object({{"curve", jsonCurve(p.curve)},
                                     {"piece", QByteArray::number(p.piece)},
                                     {"x", num(p.x)},
                                     {"y", num(p.y)},
@@ -272,11 +278,14 @@ QByteArray sheetsJson(const NestingPlan& nesting) {
                                     {"mirrored", p.mirrored ? "true" : "false"}}));
         sheets.push_back(object({{"parts", array(parts)}}));
     }
-    for (const PanelSplit& split : nesting.splits)
-        splits.push_back(
-            object({{"curve", curveName(split.curve)},
-                    {"station", num(split.station)},
-                    {"cut", numbers({split.from.u, split.from.v, split.to.u, split.to.v})}}));
+    for (const auto& curve : plan.curves) {
+        if (!curve) continue;
+        for (const PanelSplit& split : curve->splits)
+            splits.push_back(object(
+                {{"curve", jsonCurve(split.curve)},
+                 {"station", num(split.station)},
+                 {"cut", numbers({split.from.x(), split.from.y(), split.to.x(), split.to.y()})}}));
+    }
     QByteArray layout = "[";
     for (std::size_t i = 0; i < sheets.size(); ++i)
         layout += (i > 0 ? ",\n      " : "\n      ") + sheets[i];
@@ -368,9 +377,9 @@ QByteArray planJson(const ConstructionPlan& plan, const PriceTable& prices) {
                                     {"right_deck", joistsJson(plan.rightDeck)}},
                                    "  ")},
                   {"frame", frameJson(plan)},
-                  {"coping", object({{"pieces", QByteArray::number(plan.coping.pieces)},
-                                     {"length", num(plan.coping.length)}})},
-                  {"sheets", sheetsJson(plan.sheets)},
+                  {"coping", object({{"pieces", QByteArray::number(plan.copingPipes.pieces)},
+                                     {"length", num(plan.copingPipes.length)}})},
+                  {"sheets", sheetsJson(plan)},
                   {"fasteners", fastenersJson(plan.fasteners)},
                   {"timber", timberJson(plan.timber)},
                   {"cost", costJson(planCost(plan, prices))},

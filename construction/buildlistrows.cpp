@@ -1,6 +1,6 @@
 #include "buildlistrows.h"
 
-#include "partarticles.h"
+#include "constructionwords.h"
 
 #include <cmath>
 #include <QCoreApplication>
@@ -114,7 +114,7 @@ const TimberSection* sectionOf(const ConstructionPlan& plan, const CostLine& lin
 // What sheets of this thickness are for: "flancs ; surface, couches 1 et 2".
 QString sheetUses(const ConstructionPlan& plan, double thickness) {
     QStringList uses, layers;
-    if (plan.settings.panel == thickness && plan.sheets.count > 0) uses << tr("flancs");
+    if (plan.settings.panel == thickness && plan.panelSheets.count > 0) uses << tr("flancs");
     for (std::size_t i = 0; i < plan.surface.layers.size(); ++i)
         if (plan.surface.layers[i].thickness == thickness) layers << QString::number(i + 1);
     if (!layers.isEmpty()) uses << tr("surface, couches %1").arg(layers.join(QStringLiteral(", ")));

@@ -1,7 +1,10 @@
 #include "constructionplan.h"
 
+#include "constructionwords.h"
 #include "curvegeometry.h"
 #include "deckframe.h"
+#include "distinctpanels.h"
+#include "framecurve.h"
 #include "framelines.h"
 #include "nesting.h"
 #include "panelsplitting.h"
@@ -31,17 +34,13 @@ CurveDesign curveDesign(const RampDimensions& dims, const ConstructionSettings& 
     return {10.0 * dims.P2, 10.0 * dims.R2, 10.0 * dims.H2, s.backRight};
 }
 
-QString curveName(int curve) {
-    return curve == leftCurve ? QStringLiteral("gauche") : QStringLiteral("droite");
-}
-
 void checkBack(const ConstructionSettings& s, int curve, double deck, double back) {
     const double lowest = std::min(150.0, deck);
     if (back <= deck + slack && back >= lowest - slack) return;
     throw ConstructionSettingError(
         QStringLiteral("back"), constructionSettingText(s, u"back"),
         QStringLiteral("%1 à %2 pour la plate-forme %3")
-            .arg(formatLength(lowest), formatLength(deck), curveName(curve)));
+            .arg(formatLength(lowest), formatLength(deck), sideName(curve)));
 }
 
 // A deck frame on legs needs room for its two rims and a leg.
@@ -51,9 +50,9 @@ void checkDeckFrame(const ConstructionSettings& s, int curve, double length) {
     throw ConstructionSettingError(
         QCoreApplication::translate("ConstructionPlan",
                                     "Réglage de construction incorrect : back=%1 (le cadre de "
-                                    "la plate-forme %2 mesurerait %3 mm ; il en faut au moins %4 "
+                                    "la %2 mesurerait %3 mm ; il en faut au moins %4 "
                                     "pour ses deux lisses et un pied)")
-            .arg(constructionSettingText(s, u"back"), curveName(curve), formatLength(length),
+            .arg(constructionSettingText(s, u"back"), deckName(curve), formatLength(length),
                  formatLength(shortest)));
 }
 
@@ -63,18 +62,27 @@ void setStations(JoistPlan& joists, const std::vector<Station>& stations) {
         joists.stationSeams.push_back(s.seamLayers);
 }
 
-bool sameSegment(const Segment& a, const Segment& b) {
-    return a.kind == b.kind && a.from == b.from && a.to == b.to && a.centre == b.centre &&
-           a.radius == b.radius && a.startAngle == b.startAngle && a.sweep == b.sweep;
-}
-
-bool samePieces(const CurvePlan& a, const CurvePlan& b) {
-    if (a.pieces.size() != b.pieces.size()) return false;
-    for (std::size_t i = 0; i < a.pieces.size(); ++i)
-        if (!std::equal(a.pieces[i].outline.begin(), a.pieces[i].outline.end(),
-                        b.pieces[i].outline.begin(), b.pieces[i].outline.end(), sameSegment))
-            return false;
-    return true;
+// The distinct panels' parts on sheets. Each placed copy names the curve it
+// is cut for: of a panel both curves share, the left curve's copies come first.
+void nestPanels(ConstructionPlan& plan) {
+    std::vector<NestItem> items;
+    for (const DistinctPanel& panel : plan.panels) {
+        const CurvePlan& c = *plan.curves[panel.curve];
+        for (int piece = 0; piece < int(c.pieces.size()); ++piece)
+            items.push_back({panel.curve, piece, c.pieces[piece].outline, panel.count()});
+    }
+    const ConstructionSettings& s = plan.settings;
+    plan.panelSheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
+    plan.panelSheets.count = int(plan.panelSheets.layout.size());
+    for (const DistinctPanel& panel : plan.panels) {
+        if (!panel.bothCurves()) continue;
+        std::vector<int> placed(plan.curves[panel.curve]->pieces.size(), 0);
+        for (SheetLayout& sheet : plan.panelSheets.layout)
+            for (PlacedPart& part : sheet.parts)
+                if (part.curve == panel.curve &&
+                    placed[std::size_t(part.piece)]++ >= panel.counts[leftCurve])
+                    part.curve = rightCurve;
+    }
 }
 
 // Deck joists hang between the side panels like ribs, the last one the
@@ -160,13 +168,13 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
                 QStringLiteral("Réglage de construction incorrect : coping=%1 (la courbe %2, "
                                "haute de %3 mm, est trop basse pour le tube ; coping=0 la "
                                "construit sans tube)")
-                    .arg(formatLength(s.coping), curveName(curve), formatLength(d.height)));
+                    .arg(formatLength(s.coping), sideName(curve), formatLength(d.height)));
         CurvePlan c = curveGeometry(d.deck, d.radius, d.height, back, s);
         const PanelLines lines = panelLines(width, s);
         c.panelCount = lines.count;
         c.panelPitch = lines.pitch;
         // The deck's surface stops at the pipe's back.
-        if (c.pipe) deckRuns[curve] = std::max(0.0, d.deck - back + c.pipe->u - s.coping / 2);
+        if (c.pipe) deckRuns[curve] = std::max(0.0, d.deck - back + c.pipe->x() - s.coping / 2);
         plan.curves[curve] = std::move(c);
     }
 
@@ -186,7 +194,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
         for (const Station& station : stations)
             c.stationSeams.push_back(station.seamLayers);
         for (double station : c.stations)
-            c.stationPoints.push_back(frameCurvePoint(c, station));
+            c.stationPoints.push_back(frameStation(c, station).point);
         c.ribs = {int(c.stations.size()) * (c.panelCount - 1), c.panelPitch - s.panel};
     }
 
@@ -205,47 +213,24 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
     }
     if (s.coping > 0) {
         for (const auto& c : plan.curves)
-            if (c) ++plan.coping.pieces;
-        if (plan.coping.pieces > 0) plan.coping.length = width;
+            if (c) ++plan.copingPipes.pieces;
+        if (plan.copingPipes.pieces > 0) plan.copingPipes.length = width;
     }
 
     for (int curve = 0; curve < 2; ++curve) {
         if (!plan.curves[curve]) continue;
-        const std::vector<PanelSplit> splits =
-            splitPanel(*plan.curves[curve], curve, s.sheetLong, s.sheetShort, s.kerf);
-        for (const PanelSplit& split : splits)
+        CurvePlan& c = *plan.curves[curve];
+        c.splits = splitPanel(c, curve, s.sheetLong, s.sheetShort, s.kerf);
+        for (const PanelSplit& split : c.splits)
             plan.warnings << QStringLiteral("Courbe %1 : flanc coupé à %2 mm du pied le long de "
                                             "la courbe ; une éclisse de 300 mm de large, dans le "
                                             "même contreplaqué, collée et vissée sur la face "
                                             "intérieure, relie les morceaux (à tailler dans les "
                                             "chutes)")
-                                 .arg(curveName(curve), formatLength(split.station));
-        plan.sheets.splits.insert(plan.sheets.splits.end(), splits.begin(), splits.end());
+                                 .arg(sideName(curve), formatLength(split.station));
     }
-
-    // Identical panels of both curves nest as one item (more pairs on a sheet).
-    std::vector<NestItem> items;
-    const auto& left = plan.curves[leftCurve];
-    const auto& right = plan.curves[rightCurve];
-    const bool same = left && right && samePieces(*left, *right);
-    for (int curve = 0; curve < 2; ++curve) {
-        const auto& c = plan.curves[curve];
-        if (!c || (same && curve == rightCurve)) continue;
-        const int count = same ? left->panelCount + right->panelCount : c->panelCount;
-        for (int piece = 0; piece < int(c->pieces.size()); ++piece)
-            items.push_back({curve, piece, c->pieces[piece].outline, count});
-    }
-    plan.sheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
-    plan.sheets.count = int(plan.sheets.layout.size());
-    // The merged copies are still two curves' panels: their rib stations
-    // differ (the surface seams fall elsewhere on each curve), so each placed
-    // copy must name its own curve. The left panels come first.
-    if (same) {
-        std::vector<int> placed(left->pieces.size(), 0);
-        for (SheetLayout& sheet : plan.sheets.layout)
-            for (PlacedPart& part : sheet.parts)
-                if (placed[std::size_t(part.piece)]++ >= left->panelCount) part.curve = rightCurve;
-    }
+    plan.panels = distinctPanels(plan.curves);
+    nestPanels(plan);
     plan.fasteners = planFasteners(plan);
     plan.timber = planTimber(plan);
     return plan;
@@ -253,8 +238,9 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
 
 Outline placedOutline(const ConstructionPlan& plan, const PlacedPart& part) {
     Outline o = plan.curves[part.curve]->pieces[part.piece].outline;
-    const Rect box = boundingBox(o);
-    if (part.mirrored) o = mirrored(o, box.left + box.right);
-    if (part.turned) o = turned(o, (box.left + box.right) / 2, (box.bottom + box.top) / 2);
-    return translated(o, part.x - box.left, part.y - box.bottom);
+    const QRectF box = boundingBox(o);
+    if (part.mirrored) o = mirrored(o, box.left() + box.right());
+    if (part.turned)
+        o = turned(o, (box.left() + box.right()) / 2, (lowestV(box) + highestV(box)) / 2);
+    return translated(o, part.x - box.left(), part.y - lowestV(box));
 }

@@ -36,8 +36,8 @@ struct PieceCount {
 struct PanelSplit {
     int curve = leftCurve;
     double station = 0; // s along the frame curve
-    Point from;         // on the frame curve
-    Point to;           // on the panel's far edge
+    QPointF from;       // on the frame curve
+    QPointF to;         // on the panel's far edge
 };
 
 // A piece of a panel: the whole panel when it is not split; piece 0 holds the
@@ -54,13 +54,13 @@ struct CurvePlan {
     double back = 0;   // panel length behind the lip
 
     double ground = 0;                  // G
-    Point pivot;                        // (u_c, v_c)
+    QPointF pivot;                      // (u_c, v_c)
     double frameRadius = 0;             // R_f
     double deckFrameTop = 0;            // v_d
-    std::optional<Point> pipe;          // pipe centre (u_p, v_p)
-    std::optional<Point> notch;         // (back wall u, floor v)
+    std::optional<QPointF> pipe;        // pipe centre (u_p, v_p)
+    std::optional<QPointF> notch;       // (back wall u, floor v)
     double notchFloor = 0;              // v_n (v_d without a notch)
-    Point top;                          // top of the frame curve (where it meets v_n)
+    QPointF top;                        // top of the frame curve (where it meets v_n)
     double wall = 0;                    // height of the vertical frame edge
     double curveLength = 0;             // S: frame arc plus wall edge
     double panelLength = 0;             // u_c
@@ -69,19 +69,21 @@ struct CurvePlan {
     double panelPitch = 0;              // centre to centre across the width
     std::vector<double> stations;       // rib stations s, from the toe up
     std::vector<unsigned> stationSeams; // per station, bit i: a seam of layer i lies on it
-    std::vector<Point> stationPoints;
+    std::vector<QPointF> stationPoints;
     PieceCount ribs;
     Outline outline; // counter-clockwise from (0, 0)
     std::vector<PanelPiece> pieces;
+    std::vector<PanelSplit> splits; // the cuts between the pieces, from the back end
 };
 
-// The point of the frame curve at station s (0 at the toe, curveLength at
-// the top), and the unit normal there pointing into the panel's material
-// (away from the riding side: toward the pivot's opposite).
-Point frameCurvePoint(const CurvePlan& curve, double s);
-// The unit normal at station s pointing into the panel's material: away from
-// the pivot on the arc, toward the back end on the wall edge.
-Point frameCurveNormal(const CurvePlan& curve, double s);
+// One distinct side panel: the panels of both curves when they are the same
+// panel (distinctpanels.h), else those of one curve.
+struct DistinctPanel {
+    int curve = leftCurve;       // whose CurvePlan describes it
+    std::array<int, 2> counts{}; // panels of the left and of the right curve cut to it
+    int count() const { return counts[0] + counts[1]; }
+    bool bothCurves() const { return counts[0] > 0 && counts[1] > 0; }
+};
 
 // A side of the ramp across its width: left is the side at y = 0, nearest a
 // viewer of the profile, right the far side.
@@ -201,24 +203,26 @@ struct SheetLayout {
     std::vector<PlacedPart> parts;
 };
 
+// The side panels' parts nested on plywood sheets.
 struct NestingPlan {
     int count = 0;
     std::vector<SheetLayout> layout;
-    std::vector<PanelSplit> splits;
 };
 
 struct ConstructionPlan {
     RampDimensions dims;
     ConstructionSettings settings;
     std::array<std::optional<CurvePlan>, 2> curves;
+    std::vector<DistinctPanel>
+        panels; // left first: the cut list, nesting, templates, files and window
     SurfacePlan surface;
     std::optional<JoistPlan> leftDeck;
     std::optional<JoistPlan> flat;
     std::optional<JoistPlan> rightDeck;
     std::optional<FlatFrame> flatFrame;
     std::array<std::optional<DeckFrame>, 2> deckFrames; // left, right
-    PieceCount coping;
-    NestingPlan sheets;
+    PieceCount copingPipes;  // the pipes along the lips (their diameter: settings.coping)
+    NestingPlan panelSheets; // the side panels nested (the surface's sheets: surface.sheets)
     std::vector<FastenerCount> fasteners;
     std::vector<TimberSection> timber; // the rib section first
     QStringList warnings;              // French sentences
@@ -226,7 +230,7 @@ struct ConstructionPlan {
 
 // The whole plan. Throws QuarvelError: the dimensions as Tracer refuses them
 // (same message), ConstructionSettingError for settings the design cannot be
-// built with, "Flanc trop grand pour les panneaux", too many parts to nest.
+// built with, "Flanc trop grand pour les feuilles", too many parts to nest.
 ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
                                        const ConstructionSettings& settings);
 

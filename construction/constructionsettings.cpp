@@ -1,5 +1,8 @@
 #include "constructionsettings.h"
 
+#include "constructionwords.h"
+#include "decimaltext.h"
+
 #include <cmath>
 #include <QCoreApplication>
 
@@ -10,32 +13,6 @@ namespace {
 double keptLength(double mm) {
     return std::round(mm * 10) / 10;
 }
-
-struct Range {
-    double low;
-    double high;
-    bool contains(double value) const { return value >= low && value <= high; }
-};
-
-constexpr Range surfaceLayerRange{3, 25};
-constexpr int maxSurfaceLayers = 4;
-constexpr Range panelRange{9, 40};
-constexpr Range flatRange{30, 300}; // the lower bound is the rib depth, checked with it
-constexpr Range spacingRange{300, 1220};
-constexpr Range ribWidthRange{30, 150};
-constexpr Range ribDepthRange{30, 200};
-constexpr Range ribSpacingRange{100, 400};
-constexpr Range joistSpacingRange{200, 610};
-constexpr Range copingRange{25, 120}; // or 0
-constexpr Range revealRange{0, 15};
-constexpr Range sheetShortRange{600, 2000};
-constexpr Range sheetLongRange{1200, 4000};
-constexpr Range kerfRange{0, 12};
-constexpr Range postRange{38, 200};
-constexpr Range stockRange{1000, 7200};
-constexpr int maxStockLengths = 8;
-// back is checked against the deck by the plan; here only that it is a length.
-constexpr Range backRange{0, 463400};
 
 // A plain decimal length: digits, optionally '.' and more digits.
 std::optional<double> parseLength(QStringView text) {
@@ -55,14 +32,15 @@ std::optional<double> parseLength(QStringView text) {
     return keptLength(value);
 }
 
-std::optional<double> parseIn(QStringView text, Range range) {
+std::optional<double> parseIn(QStringView text, SettingRange range) {
     const std::optional<double> value = parseLength(text);
     if (!value || !range.contains(*value)) return std::nullopt;
     return value;
 }
 
 // "a x b" as two lengths (x or X, or the multiplication sign).
-std::optional<std::pair<double, double>> parsePair(QStringView text, Range first, Range second) {
+std::optional<std::pair<double, double>> parsePair(QStringView text, SettingRange first,
+                                                   SettingRange second) {
     qsizetype at = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'x' || text[i] == u'X' || text[i] == u'\u00d7') {
@@ -77,11 +55,224 @@ std::optional<std::pair<double, double>> parsePair(QStringView text, Range first
     return std::pair{*a, *b};
 }
 
-QString rangeText(Range r) {
+QString rangeText(SettingRange r) {
     return QStringLiteral("%1 à %2").arg(formatLength(r.low), formatLength(r.high));
 }
 
+QString translated(const char* text) {
+    return QCoreApplication::translate("ConstructionSettings", text);
+}
+
+using S = ConstructionSettings;
+
+// The settings, in the order of the construction line. back is checked
+// against the deck by the plan; here only that it is a length.
+const ConstructionSettingRow rows[] = {
+    {.key = "surface",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Couches de surface (mm)"),
+     .kind = SettingKind::List,
+     .defaultText = "9,9",
+     .range = {3, 25},
+     .maxCount = 4,
+     .countNoun = QT_TRANSLATE_NOOP("ConstructionSettings", "couches"),
+     .lengths = &S::surface},
+    {.key = "panel",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Épaisseur des flancs (mm)"),
+     .kind = SettingKind::Length,
+     .defaultText = "18",
+     .range = {9, 40},
+     .length = &S::panel},
+    {.key = "flat",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Hauteur du cadre du plat (mm)"),
+     .kind = SettingKind::Length,
+     .defaultText = "89",
+     .range = {30, 300}, // at least the rib depth too, checked with it
+     .rangeNote = QT_TRANSLATE_NOOP("ConstructionSettings", "profondeur des tasseaux à 300"),
+     .length = &S::flat},
+    {.key = "back",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Flancs sous la plate-forme %1 (mm)"),
+     .kind = SettingKind::Sides,
+     .defaultText = "-,-",
+     .range = {0, 463400},
+     .rangeNote = QT_TRANSLATE_NOOP(
+         "ConstructionSettings", "- ou de min(150, plate-forme) à la longueur de la plate-forme"),
+     .fieldHint = QT_TRANSLATE_NOOP("ConstructionSettings", "longueur de la plate-forme"),
+     .usageNote = "(- for the deck's length)",
+     .left = &S::backLeft,
+     .right = &S::backRight},
+    {.key = "spacing",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Écart maximal entre flancs (mm)"),
+     .kind = SettingKind::Length,
+     .defaultText = "610",
+     .range = {300, 1220},
+     .length = &S::spacing},
+    {.key = "rib",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Section des tasseaux (mm)"),
+     .kind = SettingKind::Pair,
+     .defaultText = "89x38",
+     .range = {30, 150},
+     .second = {30, 200},
+     .length = &S::ribWidth,
+     .secondLength = &S::ribDepth},
+    {.key = "ribspacing",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Écart maximal entre tasseaux (mm)"),
+     .kind = SettingKind::Length,
+     .defaultText = "200",
+     .range = {100, 400},
+     .length = &S::ribSpacing},
+    {.key = "joistspacing",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Écart maximal entre solives (mm)"),
+     .kind = SettingKind::Length,
+     .defaultText = "400",
+     .range = {200, 610},
+     .length = &S::joistSpacing},
+    {.key = "coping",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Diamètre du coping (mm, 0 : sans)"),
+     .kind = SettingKind::Length,
+     .defaultText = "60.3",
+     .range = {25, 120},
+     .zero = true,
+     .usageNote = "(0: none)",
+     .length = &S::coping},
+    {.key = "reveal",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Dépassement du coping (mm)"),
+     .kind = SettingKind::Length,
+     .defaultText = "6",
+     .range = {0, 15},
+     .length = &S::reveal},
+    {.key = "sheet",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Format des feuilles (mm)"),
+     .kind = SettingKind::Pair,
+     .defaultText = "1220x2440",
+     .range = {600, 2000},
+     .second = {1200, 4000},
+     .ordered = true,
+     .length = &S::sheetShort,
+     .secondLength = &S::sheetLong},
+    {.key = "kerf",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Trait de scie (mm)"),
+     .kind = SettingKind::Length,
+     .defaultText = "4",
+     .range = {0, 12},
+     .length = &S::kerf},
+    {.key = "post",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Section des pieds (mm)"),
+     .kind = SettingKind::Pair,
+     .defaultText = "89x89",
+     .range = {38, 200},
+     .second = {38, 200},
+     .usageNote = "(deck legs)",
+     .length = &S::postWidth,
+     .secondLength = &S::postDepth},
+    // Lengths on sale, separated by ';' in the dialog: a French decimal comma
+    // stays a decimal there.
+    {.key = "stock",
+     .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Longueurs de bois en vente (mm)"),
+     .kind = SettingKind::List,
+     .defaultText = "2400,3000,3600,4800",
+     .range = {1000, 7200},
+     .maxCount = 8,
+     .countNoun = QT_TRANSLATE_NOOP("ConstructionSettings", "longueurs"),
+     .listSeparator = u';',
+     .usageNote = "(timber lengths)",
+     .lengths = &S::stock},
+};
+
+// The value of one row from its text; throws refuse() when refused.
+template <class Refuse>
+void setRow(ConstructionSettings& s, const ConstructionSettingRow& row, QStringView value,
+            Refuse refuse) {
+    switch (row.kind) {
+    case SettingKind::Length: {
+        const auto v = parseLength(value);
+        if (!v || !(row.range.contains(*v) || (row.zero && *v == 0))) throw refuse();
+        s.*row.length = *v;
+        return;
+    }
+    case SettingKind::List: {
+        const QList<QStringView> parts = value.split(u',');
+        if (parts.size() > row.maxCount) throw refuse();
+        std::vector<double> lengths;
+        for (QStringView part : parts) {
+            const auto v = parseIn(part, row.range);
+            if (!v) throw refuse();
+            lengths.push_back(*v);
+        }
+        s.*row.lengths = lengths;
+        return;
+    }
+    case SettingKind::Pair: {
+        const auto pair = parsePair(value, row.range, row.second);
+        if (!pair || (row.ordered && pair->first > pair->second)) throw refuse();
+        s.*row.length = pair->first;
+        s.*row.secondLength = pair->second;
+        return;
+    }
+    case SettingKind::Sides: {
+        const QList<QStringView> parts = value.split(u',');
+        if (parts.size() != 2) throw refuse();
+        std::optional<double> sides[2];
+        for (int i = 0; i < 2; ++i) {
+            if (parts[i] == u"-") continue;
+            sides[i] = parseIn(parts[i], row.range);
+            if (!sides[i]) throw refuse();
+        }
+        s.*row.left = sides[0];
+        s.*row.right = sides[1];
+        return;
+    }
+    }
+}
+
+QString rowText(const ConstructionSettings& s, const ConstructionSettingRow& row) {
+    switch (row.kind) {
+    case SettingKind::Length:
+        return formatLength(s.*row.length);
+    case SettingKind::List: {
+        QStringList lengths;
+        for (double length : s.*row.lengths)
+            lengths << formatLength(length);
+        return lengths.join(u',');
+    }
+    case SettingKind::Pair:
+        return formatLength(s.*row.length) + u'x' + formatLength(s.*row.secondLength);
+    case SettingKind::Sides: {
+        const auto side = [](const std::optional<double>& b) {
+            return b ? formatLength(*b) : QStringLiteral("-");
+        };
+        return side(s.*row.left) + u',' + side(s.*row.right);
+    }
+    }
+    return {};
+}
+
 } // namespace
+
+ConstructionSettings::ConstructionSettings()
+    : ConstructionSettings(defaultConstructionSettings()) {}
+
+const ConstructionSettings& defaultConstructionSettings() {
+    static const ConstructionSettings defaults = [] {
+        ConstructionSettings s{ConstructionSettings::Unset{}};
+        for (const ConstructionSettingRow& row : rows)
+            setRow(s, row, QString::fromLatin1(row.defaultText), [&] {
+                return QuarvelError(QStringLiteral("Réglage par défaut incorrect : %1")
+                                        .arg(QLatin1String(row.key)));
+            });
+        return s;
+    }();
+    return defaults;
+}
+
+std::span<const ConstructionSettingRow> constructionSettingRows() {
+    return rows;
+}
+
+const ConstructionSettingRow* constructionSettingRow(QStringView key) {
+    for (const ConstructionSettingRow& row : rows)
+        if (key == QLatin1String(row.key)) return &row;
+    return nullptr;
+}
 
 double ConstructionSettings::surfaceThickness() const {
     double t = 0;
@@ -97,43 +288,39 @@ ConstructionSettingError::ConstructionSettingError(const QString& key, const QSt
 }
 
 const QStringList& constructionSettingKeys() {
-    static const QStringList keys{
-        QStringLiteral("surface"),    QStringLiteral("panel"),        QStringLiteral("flat"),
-        QStringLiteral("back"),       QStringLiteral("spacing"),      QStringLiteral("rib"),
-        QStringLiteral("ribspacing"), QStringLiteral("joistspacing"), QStringLiteral("coping"),
-        QStringLiteral("reveal"),     QStringLiteral("sheet"),        QStringLiteral("kerf"),
-        QStringLiteral("post"),       QStringLiteral("stock")};
+    static const QStringList keys = [] {
+        QStringList list;
+        for (const ConstructionSettingRow& row : rows)
+            list << QLatin1String(row.key);
+        return list;
+    }();
     return keys;
 }
 
 QString constructionSettingRange(QStringView key) {
-    if (key == u"surface")
-        return QStringLiteral("1 à %1 couches, chacune de %2")
-            .arg(maxSurfaceLayers)
-            .arg(rangeText(surfaceLayerRange));
-    if (key == u"panel") return rangeText(panelRange);
-    if (key == u"flat") return QStringLiteral("profondeur des tasseaux à 300");
-    if (key == u"back")
-        return QStringLiteral("- ou de min(150, plate-forme) à la longueur de la plate-forme");
-    if (key == u"spacing") return rangeText(spacingRange);
-    if (key == u"rib")
-        return QStringLiteral("%1 x %2").arg(rangeText(ribWidthRange), rangeText(ribDepthRange));
-    if (key == u"ribspacing") return rangeText(ribSpacingRange);
-    if (key == u"joistspacing") return rangeText(joistSpacingRange);
-    if (key == u"coping") return QStringLiteral("0, ou %1").arg(rangeText(copingRange));
-    if (key == u"reveal") return rangeText(revealRange);
-    if (key == u"sheet")
-        return QStringLiteral("%1 x %2, petit côté d'abord")
-            .arg(rangeText(sheetShortRange), rangeText(sheetLongRange));
-    if (key == u"kerf") return rangeText(kerfRange);
-    if (key == u"post")
-        return QStringLiteral("%1 x %2").arg(rangeText(postRange), rangeText(postRange));
-    if (key == u"stock")
-        return QCoreApplication::translate("ConstructionSettings",
-                                           "1 à %1 longueurs, chacune de %2")
-            .arg(maxStockLengths)
-            .arg(rangeText(stockRange));
-    return QStringLiteral("réglage inconnu");
+    const ConstructionSettingRow* row = constructionSettingRow(key);
+    if (!row) return QStringLiteral("réglage inconnu");
+    if (row->rangeNote) return translated(row->rangeNote);
+    switch (row->kind) {
+    case SettingKind::List:
+        return QStringLiteral("1 à %1 %2, chacune de %3")
+            .arg(row->maxCount)
+            .arg(translated(row->countNoun), rangeText(row->range));
+    case SettingKind::Pair: {
+        const QString both =
+            QStringLiteral("%1 x %2").arg(rangeText(row->range), rangeText(row->second));
+        return row->ordered ? QStringLiteral("%1, petit côté d'abord").arg(both) : both;
+    }
+    default:
+        return row->zero ? QStringLiteral("0, ou %1").arg(rangeText(row->range))
+                         : rangeText(row->range);
+    }
+}
+
+QString constructionSettingCaption(const ConstructionSettingRow& row, int side) {
+    const QString caption = translated(row.caption);
+    if (row.kind != SettingKind::Sides) return caption;
+    return caption.arg(sideName(side));
 }
 
 void setConstructionSetting(ConstructionSettings& settings, QStringView key, QStringView value) {
@@ -141,126 +328,29 @@ void setConstructionSetting(ConstructionSettings& settings, QStringView key, QSt
         return ConstructionSettingError(key.toString(), value.toString(),
                                         constructionSettingRange(key));
     };
+    const ConstructionSettingRow* row = constructionSettingRow(key);
+    if (!row) throw refuse();
     ConstructionSettings s = settings;
-    if (key == u"surface") {
-        const QList<QStringView> parts = value.split(u',');
-        if (parts.size() > maxSurfaceLayers) throw refuse();
-        s.surface.clear();
-        for (QStringView part : parts) {
-            const auto layer = parseIn(part, surfaceLayerRange);
-            if (!layer) throw refuse();
-            s.surface.push_back(*layer);
-        }
-    } else if (key == u"panel" || key == u"flat" || key == u"spacing" || key == u"ribspacing" ||
-               key == u"joistspacing" || key == u"reveal" || key == u"kerf") {
-        struct Field {
-            const char16_t* key;
-            double ConstructionSettings::*member;
-            Range range;
-        };
-        static const Field fields[] = {
-            {u"panel", &ConstructionSettings::panel, panelRange},
-            {u"flat", &ConstructionSettings::flat, flatRange},
-            {u"spacing", &ConstructionSettings::spacing, spacingRange},
-            {u"ribspacing", &ConstructionSettings::ribSpacing, ribSpacingRange},
-            {u"joistspacing", &ConstructionSettings::joistSpacing, joistSpacingRange},
-            {u"reveal", &ConstructionSettings::reveal, revealRange},
-            {u"kerf", &ConstructionSettings::kerf, kerfRange},
-        };
-        for (const Field& f : fields) {
-            if (key != QStringView(f.key)) continue;
-            const auto v = parseIn(value, f.range);
-            if (!v) throw refuse();
-            s.*f.member = *v;
-        }
-    } else if (key == u"back") {
-        const QList<QStringView> parts = value.split(u',');
-        if (parts.size() != 2) throw refuse();
-        std::optional<double> sides[2];
-        for (int i = 0; i < 2; ++i) {
-            if (parts[i] == u"-") continue;
-            sides[i] = parseIn(parts[i], backRange);
-            if (!sides[i]) throw refuse();
-        }
-        s.backLeft = sides[0];
-        s.backRight = sides[1];
-    } else if (key == u"rib") {
-        const auto pair = parsePair(value, ribWidthRange, ribDepthRange);
-        if (!pair) throw refuse();
-        s.ribWidth = pair->first;
-        s.ribDepth = pair->second;
-    } else if (key == u"coping") {
-        const auto v = parseLength(value);
-        if (!v || !(*v == 0 || copingRange.contains(*v))) throw refuse();
-        s.coping = *v;
-    } else if (key == u"post") {
-        const auto pair = parsePair(value, postRange, postRange);
-        if (!pair) throw refuse();
-        s.postWidth = pair->first;
-        s.postDepth = pair->second;
-    } else if (key == u"stock") {
-        const QList<QStringView> parts = value.split(u',');
-        if (parts.size() > maxStockLengths) throw refuse();
-        s.stock.clear();
-        for (QStringView part : parts) {
-            const auto length = parseIn(part, stockRange);
-            if (!length) throw refuse();
-            s.stock.push_back(*length);
-        }
-    } else if (key == u"sheet") {
-        const auto pair = parsePair(value, sheetShortRange, sheetLongRange);
-        if (!pair || pair->first > pair->second) throw refuse();
-        s.sheetShort = pair->first;
-        s.sheetLong = pair->second;
-    } else {
-        throw refuse();
-    }
+    setRow(s, *row, value, refuse);
     settings = s;
 }
 
 QString constructionSettingText(const ConstructionSettings& s, QStringView key) {
-    if (key == u"surface") {
-        QStringList layers;
-        for (double layer : s.surface)
-            layers << formatLength(layer);
-        return layers.join(u',');
-    }
-    if (key == u"panel") return formatLength(s.panel);
-    if (key == u"flat") return formatLength(s.flat);
-    if (key == u"back") {
-        const auto side = [](const std::optional<double>& b) {
-            return b ? formatLength(*b) : QStringLiteral("-");
-        };
-        return side(s.backLeft) + u',' + side(s.backRight);
-    }
-    if (key == u"spacing") return formatLength(s.spacing);
-    if (key == u"rib") return formatLength(s.ribWidth) + u'x' + formatLength(s.ribDepth);
-    if (key == u"ribspacing") return formatLength(s.ribSpacing);
-    if (key == u"joistspacing") return formatLength(s.joistSpacing);
-    if (key == u"coping") return formatLength(s.coping);
-    if (key == u"reveal") return formatLength(s.reveal);
-    if (key == u"sheet") return formatLength(s.sheetShort) + u'x' + formatLength(s.sheetLong);
-    if (key == u"kerf") return formatLength(s.kerf);
-    if (key == u"post") return formatLength(s.postWidth) + u'x' + formatLength(s.postDepth);
-    if (key == u"stock") {
-        QStringList lengths;
-        for (double length : s.stock)
-            lengths << formatLength(length);
-        return lengths.join(u',');
-    }
-    return {};
+    const ConstructionSettingRow* row = constructionSettingRow(key);
+    return row ? rowText(s, *row) : QString();
 }
 
 void checkConstructionSettings(const ConstructionSettings& s) {
     // The ribs stand in the flat's framing: it cannot be shallower than they are.
-    if (s.flat < s.ribDepth || s.flat > flatRange.high)
+    const double highest = constructionSettingRow(u"flat")->range.high;
+    if (s.flat < s.ribDepth || s.flat > highest)
         throw ConstructionSettingError(
             QStringLiteral("flat"), formatLength(s.flat),
-            QStringLiteral("%1 à %2").arg(formatLength(s.ribDepth), formatLength(flatRange.high)));
+            QStringLiteral("%1 à %2").arg(formatLength(s.ribDepth), formatLength(highest)));
 }
 
 QByteArray formatConstructionLine(const ConstructionSettings& settings) {
-    static const ConstructionSettings defaults;
+    const ConstructionSettings& defaults = defaultConstructionSettings();
     QStringList words;
     for (const QString& key : constructionSettingKeys()) {
         const QString text = constructionSettingText(settings, key);
@@ -298,8 +388,9 @@ ConstructionSettings parseConstructionLine(QByteArrayView line) {
 }
 
 QString formatLength(double mm) {
-    QString text = QString::number(keptLength(mm), 'f', 1);
-    if (text.endsWith(QLatin1String(".0"))) text.chop(2);
-    if (text == u"-0") text = QStringLiteral("0");
-    return text;
+    return QString::fromLatin1(decimalText(mm, 1));
+}
+
+QString millimetresText(double mm) {
+    return formatLength(mm).replace(u'.', u',');
 }

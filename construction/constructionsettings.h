@@ -8,36 +8,96 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <span>
 #include <vector>
 
 // How the ramp is built: lumber and plywood sizes, in millimetres (one decimal
-// kept). The defaults are a common North American build: two layers of 9 mm
-// plywood on 18 mm side panels, 38 x 89 ribs laid flat, schedule 40 coping.
+// kept). Every setting is one row of the settings table below, which gives
+// its key, caption, kind, default and range; a new setting is a new member
+// and a new row. The defaults are a common North American build: two layers
+// of 9 mm plywood on 18 mm side panels, 38 x 89 ribs laid flat, schedule 40
+// coping.
 struct ConstructionSettings {
-    std::vector<double> surface{9, 9}; // layer thicknesses, top to bottom
-    double panel = 18;                 // side-panel plywood
-    double flat = 89;                  // flat-bottom framing height
-    std::optional<double> backLeft;    // panel length behind the lip; none: the deck's length
+    // Every setting at its default.
+    ConstructionSettings();
+
+    std::vector<double> surface;    // layer thicknesses, top to bottom
+    double panel = 0;               // side-panel plywood
+    double flat = 0;                // flat-bottom framing height
+    std::optional<double> backLeft; // panel length behind the lip; none: the deck's length
     std::optional<double> backRight;
-    double spacing = 610; // largest centre distance between side panels
-    double ribWidth = 89; // along the curve
-    double ribDepth = 38; // into the panel
-    double ribSpacing = 200;
-    double joistSpacing = 400;
-    double coping = 60.3; // pipe outside diameter; 0: no coping
-    double reveal = 6;
-    double sheetShort = 1220;
-    double sheetLong = 2440;
-    double kerf = 4;
-    double postWidth = 89; // deck leg timber's section
-    double postDepth = 89;
-    std::vector<double> stock{2400, 3000, 3600, 4800}; // timber lengths on sale, any order
+    double spacing = 0;  // largest centre distance between side panels
+    double ribWidth = 0; // along the curve
+    double ribDepth = 0; // into the panel
+    double ribSpacing = 0;
+    double joistSpacing = 0;
+    double coping = 0; // pipe outside diameter; 0: no coping
+    double reveal = 0;
+    double sheetShort = 0;
+    double sheetLong = 0;
+    double kerf = 0;
+    double postWidth = 0; // deck leg timber's section
+    double postDepth = 0;
+    std::vector<double> stock; // timber lengths on sale, any order
 
     // t: the surface layers together.
     double surfaceThickness() const;
 
     friend bool operator==(const ConstructionSettings&, const ConstructionSettings&) = default;
+
+private:
+    struct Unset {};
+    explicit ConstructionSettings(Unset) {}
+    friend const ConstructionSettings& defaultConstructionSettings();
 };
+
+// The shapes a setting's value takes.
+enum class SettingKind {
+    Length, // one length: "18"
+    List,   // lengths separated by commas: "9,9"
+    Pair,   // two lengths: "89x38" (x, X or ×)
+    Sides,  // a length or '-' for each side: "-,600"
+};
+
+// A setting's lengths lie in [low, high].
+struct SettingRange {
+    double low = 0;
+    double high = 0;
+    bool contains(double value) const { return value >= low && value <= high; }
+};
+
+// One row of the settings table.
+struct ConstructionSettingRow {
+    const char* key = nullptr;     // as the construction line and the options name it
+    const char* caption = nullptr; // French, the dialog's row ("%1": the side, for Sides)
+    SettingKind kind = SettingKind::Length;
+    const char* defaultText = nullptr; // as the construction line writes it
+    SettingRange range{};              // every length (the first of a pair)
+    SettingRange second{};             // a pair's second length
+    int maxCount = 1;                  // a list's most lengths
+    const char* countNoun = nullptr;   // what a list counts, French: "couches"
+    char16_t listSeparator = u'+';     // between a list's lengths in the dialog's field
+    bool zero = false;                 // 0 allowed besides the range (none)
+    bool ordered = false;              // a pair's first no larger than its second
+    const char* rangeNote =
+        nullptr; // French: the range as messages say it, where the numbers alone do not
+    const char* fieldHint = nullptr; // French: what an empty field means
+    const char* usageNote = nullptr; // English: said after the default in the batch tool's usage
+    double ConstructionSettings::*length = nullptr;               // Length; a Pair's first
+    double ConstructionSettings::*secondLength = nullptr;         // a Pair's second
+    std::vector<double> ConstructionSettings::*lengths = nullptr; // List
+    std::optional<double> ConstructionSettings::*left = nullptr;  // Sides
+    std::optional<double> ConstructionSettings::*right = nullptr;
+};
+
+// The settings table, in the order of the construction line.
+std::span<const ConstructionSettingRow> constructionSettingRows();
+
+// The row of a key; none for an unknown key.
+const ConstructionSettingRow* constructionSettingRow(QStringView key);
+
+// The default settings, built from the table.
+const ConstructionSettings& defaultConstructionSettings();
 
 // A setting refused: "Réglage de construction incorrect : key=value (range)".
 class ConstructionSettingError : public QuarvelError {
@@ -48,12 +108,15 @@ public:
         : QuarvelError(message) {}
 };
 
-// The keys in their order in the file line: surface panel flat back spacing
-// rib ribspacing joistspacing coping reveal sheet kerf post stock.
+// The keys in the table's order: surface panel flat back spacing rib
+// ribspacing joistspacing coping reveal sheet kerf post stock.
 const QStringList& constructionSettingKeys();
 
 // The valid range of a key as the messages show it, e.g. "9 à 40".
 QString constructionSettingRange(QStringView key);
+
+// The dialog's caption of a key (of a side of back, for Sides).
+QString constructionSettingCaption(const ConstructionSettingRow& row, int side = 0);
 
 // Sets one key from its text ("9,9", "18", "-,600", "89x38", "1220x2440",
 // "2400,3000").
@@ -79,3 +142,6 @@ ConstructionSettings parseConstructionLine(QByteArrayView line);
 
 // A length with at most one decimal and no trailing zeros, '.' as separator.
 QString formatLength(double mm);
+
+// The same for people to read, French decimal comma: "752,7", "89".
+QString millimetresText(double mm);

@@ -11,9 +11,9 @@ constexpr double pi = std::numbers::pi;
 // edges meet exactly).
 constexpr double edgeSlack = 1e-9;
 
-void addLine(Outline& outline, Point to) {
-    const Point from = outline.back().to;
-    if (std::abs(to.u - from.u) + std::abs(to.v - from.v) > edgeSlack)
+void addLine(Outline& outline, QPointF to) {
+    const QPointF from = outline.back().to;
+    if (std::abs(to.x() - from.x()) + std::abs(to.y() - from.y()) > edgeSlack)
         outline.push_back(Segment::line(from, to));
 }
 
@@ -36,59 +36,57 @@ CurvePlan curveGeometry(double deck, double radius, double height, double back,
     c.pivot = {back + c.ground, flat + t + radius};
     c.frameRadius = radius + t;
     c.deckFrameTop = flat + height;
-    const Point centre = c.pivot;
+    const QPointF centre = c.pivot;
     const double rf = c.frameRadius;
 
     double top = c.deckFrameTop; // v_n: where the frame curve ends
     double notchWall = 0;
     bool notch = false;
     if (pipe > 0) {
-        const Point offset = pipeFromPivot(radius, height, pipe, reveal);
-        const double up = centre.u + offset.u;
-        const double vp = centre.v + offset.v;
-        c.pipe = Point{up, vp};
+        const QPointF offset = pipeFromPivot(radius, height, pipe, reveal);
+        c.pipe = centre + offset;
         // A pipe thinner than the surface and its reveal sits on the deck frame.
         if (pipe > t + reveal) {
             notch = true;
-            top = vp - pipe / 2;
+            top = c.pipe->y() - pipe / 2;
             // A deck shorter than the pipe: the notch runs out at the back end.
-            notchWall = std::max(0.0, up - pipe / 2);
+            notchWall = std::max(0.0, c.pipe->x() - pipe / 2);
         }
     }
     c.notchFloor = top;
 
     double phi = pi / 2;
     double wall = 0;
-    if (top < centre.v)
-        phi = std::acos((centre.v - top) / rf);
+    if (top < centre.y())
+        phi = std::acos((centre.y() - top) / rf);
     else
-        wall = top - centre.v;
+        wall = top - centre.y();
     // A lip almost at the back end (a very short deck under a steep curve): the
     // frame curve would run behind the panel, so it ends at the back end and
     // the notch, which would lie wholly behind the panel, is left out.
     bool endsAtBack = false;
-    if (centre.u - rf * std::sin(phi) < 0) {
-        phi = std::asin(centre.u / rf);
+    if (centre.x() - rf * std::sin(phi) < 0) {
+        phi = std::asin(centre.x() / rf);
         wall = 0;
         endsAtBack = true;
         notch = false;
     }
 
     Outline& o = c.outline;
-    o.push_back(Segment::line({0, 0}, {centre.u, 0}));
-    addLine(o, {centre.u, flat}); // the toe riser
+    o.push_back(Segment::line({0, 0}, {centre.x(), 0}));
+    addLine(o, {centre.x(), flat}); // the toe riser
     Segment arc = Segment::arc(centre, rf, 3 * pi / 2, -phi);
     arc.from = o.back().to; // the same point, without the rounding of the cosine
     o.push_back(arc);
-    if (wall > 0) addLine(o, {centre.u - rf, top});
+    if (wall > 0) addLine(o, {centre.x() - rf, top});
     c.top = o.back().to;
     if (endsAtBack) {
-        o.back().to.u = 0; // exactly on the back end
+        o.back().to.setX(0); // exactly on the back end
         c.top = o.back().to;
     } else if (notch) {
-        notchWall = std::min(notchWall, c.top.u);
-        c.notch = Point{notchWall, top};
-        addLine(o, {notchWall, c.top.v});
+        notchWall = std::min(notchWall, c.top.x());
+        c.notch = QPointF{notchWall, top};
+        addLine(o, {notchWall, c.top.y()});
         if (notchWall > 0) {
             addLine(o, {notchWall, c.deckFrameTop});
             addLine(o, {0, c.deckFrameTop});
@@ -100,39 +98,18 @@ CurvePlan curveGeometry(double deck, double radius, double height, double back,
 
     c.wall = wall;
     c.curveLength = rf * phi + wall;
-    c.panelLength = centre.u;
+    c.panelLength = centre.x();
     // v_d, or lower when the curve ends at the back end before reaching it.
-    c.panelHeight = boundingBox(o).top;
+    c.panelHeight = highestV(boundingBox(o));
     c.pieces = {PanelPiece{o}};
     return c;
 }
 
-Point pipeFromPivot(double radius, double height, double pipe, double reveal) {
+QPointF pipeFromPivot(double radius, double height, double pipe, double reveal) {
     // The pipe's top at the deck surface plus reveal: its centre's height
     // above the pivot, which stands R above the riding flat.
     const double dv = height - radius + reveal - pipe / 2;
     if (height > radius) return {-(radius - reveal + pipe / 2), dv};
     const double r = radius - reveal + pipe / 2;
     return {-std::sqrt(std::max(0.0, r * r - dv * dv)), dv};
-}
-
-double frameArcAngle(const CurvePlan& curve) {
-    return (curve.curveLength - curve.wall) / curve.frameRadius;
-}
-
-Point frameCurvePoint(const CurvePlan& curve, double s) {
-    s = std::clamp(s, 0.0, curve.curveLength);
-    const double arc = curve.curveLength - curve.wall;
-    const Point c = curve.pivot;
-    const double rf = curve.frameRadius;
-    if (s > arc) return {c.u - rf, c.v + (s - arc)};
-    const double a = 3 * pi / 2 - s / rf;
-    return {c.u + rf * std::cos(a), c.v + rf * std::sin(a)};
-}
-
-Point frameCurveNormal(const CurvePlan& curve, double s) {
-    s = std::clamp(s, 0.0, curve.curveLength);
-    if (s > curve.curveLength - curve.wall) return {-1, 0};
-    const double a = 3 * pi / 2 - s / curve.frameRadius;
-    return {std::cos(a), std::sin(a)};
 }

@@ -13,11 +13,8 @@ CurvePlan curveGeometry(double deck, double radius, double height, double back,
 // The coping pipe's centre relative to the pivot, for a pipe of diameter
 // `pipe` whose top stands `reveal` above the deck surface and which stands
 // `reveal` proud of the riding surface (u toward the flat, v up).
-Point pipeFromPivot(double radius, double height, double pipe, double reveal);
+QPointF pipeFromPivot(double radius, double height, double pipe, double reveal);
 
 // The index in the outline of the frame arc (the wall edge, when there is
 // one, follows it).
 constexpr int frameArcSegment = 2;
-
-// The frame arc's sweep from the toe, in radians.
-double frameArcAngle(const CurvePlan& curve);

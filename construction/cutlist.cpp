@@ -1,7 +1,7 @@
 #include "cutlist.h"
 
 #include "buildlistrows.h"
-#include "partarticles.h"
+#include "constructionwords.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -9,23 +9,23 @@
 namespace {
 
 void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
-    for (int side = 0; side < 2; ++side) {
-        const auto& curve = plan.curves[side];
-        if (!curve) continue;
+    for (const DistinctPanel& panel : plan.panels) {
+        const auto& curve = plan.curves[panel.curve];
         QString remark = QStringLiteral("pivot %1 mm au-dessus du sol, rayon du cadre %2 mm")
-                             .arg(formatLength(curve->pivot.v), formatLength(curve->frameRadius));
+                             .arg(formatLength(curve->pivot.y()), formatLength(curve->frameRadius));
         if (curve->pieces.size() > 1)
             remark += QStringLiteral(" ; en %1 morceaux joints par une éclisse de 300 mm")
                           .arg(curve->pieces.size());
-        rows.push_back({panelArticle(side), curve->panelCount,
-                        curve->panelLength, curve->panelHeight, plan.settings.panel, remark});
+        rows.push_back({panelArticle(panel), panel.count(), curve->panelLength, curve->panelHeight,
+                        plan.settings.panel, remark});
     }
-    if (plan.sheets.count > 0) {
+    if (plan.panelSheets.count > 0) {
         int parts = 0;
-        for (const SheetLayout& sheet : plan.sheets.layout)
+        for (const SheetLayout& sheet : plan.panelSheets.layout)
             parts += int(sheet.parts.size());
-        rows.push_back({QStringLiteral("Panneau pour flancs"), plan.sheets.count,
-                        plan.settings.sheetLong, plan.settings.sheetShort, plan.settings.panel,
+        rows.push_back({QCoreApplication::translate("Construction", "Feuille pour flancs"),
+                        plan.panelSheets.count, plan.settings.sheetLong, plan.settings.sheetShort,
+                        plan.settings.panel,
                         QStringLiteral("%1 pièces de flancs imbriquées").arg(parts)});
     }
 }
@@ -36,8 +36,7 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
         const auto& curve = plan.curves[side];
         if (!curve || curve->ribs.pieces == 0) continue;
         rows.push_back(
-            {ribArticle(side), curve->ribs.pieces, curve->ribs.length,
-             s.ribWidth, s.ribDepth,
+            {ribArticle(side), curve->ribs.pieces, curve->ribs.length, s.ribWidth, s.ribDepth,
              QStringLiteral("%1 stations le long de la courbe").arg(curve->stations.size())});
     }
     const std::optional<JoistPlan>* decks[2] = {&plan.leftDeck, &plan.rightDeck};
@@ -46,14 +45,13 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
         if (!*joist || (*joist)->pieces == 0) continue;
         const JoistPlan& j = **joist;
         if (j.pieces > j.copingBlocks)
-            rows.push_back({deckJoistArticle(side), j.pieces - j.copingBlocks,
-                            j.length, s.ribWidth, s.ribDepth,
+            rows.push_back({deckJoistArticle(side), j.pieces - j.copingBlocks, j.length, s.ribWidth,
+                            s.ribDepth,
                             QCoreApplication::translate("CutList", "axes à %1 mm de l'arrière")
                                 .arg(lengthList(j.stations))});
         if (j.copingBlocks > 0)
             rows.push_back(
-                {copingBlockArticle(side),
-                 j.copingBlocks, j.length, s.ribWidth, s.ribDepth,
+                {copingBlockArticle(side), j.copingBlocks, j.length, s.ribWidth, s.ribDepth,
                  QCoreApplication::translate("CutList", "sur chant, contre le tube, axe à %1 mm "
                                                         "de l'arrière")
                      .arg(formatLength(j.stations.back()))});
@@ -67,14 +65,12 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
         if (!frame->joints.empty())
             remark += QStringLiteral(" ; ") + stringerJointsRemark(stringers) +
                       QCoreApplication::translate("CutList", ", sur une solive doublée");
-        rows.push_back({flatStringerArticle(),
-                        stringers.count * stringers.piecesEach(), stringers.pieceLength(),
-                        frame->section[1], frame->section[0], remark});
+        rows.push_back({flatStringerArticle(), stringers.count * stringers.piecesEach(),
+                        stringers.pieceLength(), frame->section[1], frame->section[0], remark});
         const JoistPlan& j = *plan.flat;
         for (const LengthCount& l : j.lengths)
             rows.push_back(
-                {flatJoistArticle(), l.count, l.length, frame->section[1],
-                 frame->section[0],
+                {flatJoistArticle(), l.count, l.length, frame->section[1], frame->section[0],
                  QCoreApplication::translate("CutList", "sur chant entre les longerons, axes à "
                                                         "%1 mm du bout gauche du plat")
                      .arg(lengthList(j.stations))});
@@ -116,15 +112,14 @@ void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows)
         for (int side = 0; side < 2; ++side)
             if (!layer.deckSeams[side].empty())
                 remark += QStringLiteral(" ; plate-forme %1 : joints à %2 mm")
-                              .arg(side == 0 ? QStringLiteral("gauche") : QStringLiteral("droite"),
-                                   lengthList(layer.deckSeams[side]));
+                              .arg(sideName(side), lengthList(layer.deckSeams[side]));
         remark += QStringLiteral(" ; ") + layerPieces(layer);
-        rows.push_back({surfaceLayerArticle(int(i)),
-                        layer.sheets, s.sheetLong, s.sheetShort, layer.thickness, remark});
+        rows.push_back({surfaceLayerArticle(int(i)), layer.sheets, s.sheetLong, s.sheetShort,
+                        layer.thickness, remark});
     }
-    if (plan.coping.pieces > 0)
-        rows.push_back({copingArticle(), plan.coping.pieces,
-                        plan.coping.length, s.coping, s.coping,
+    if (plan.copingPipes.pieces > 0)
+        rows.push_back({copingArticle(), plan.copingPipes.pieces, plan.copingPipes.length, s.coping,
+                        s.coping,
                         QStringLiteral("diamètre extérieur %1 mm, schedule 40 en général")
                             .arg(formatLength(s.coping))});
 }

@@ -208,10 +208,14 @@ void addHardware(const ConstructionPlan& plan, Tally& tally) {
 
 std::vector<SplicePlate> splicePlates(const ConstructionPlan& plan) {
     std::vector<SplicePlate> plates;
-    for (const PanelSplit& split : plan.sheets.splits) {
-        const double joint = std::hypot(split.to.u - split.from.u, split.to.v - split.from.v);
-        const int panels = plan.curves[split.curve] ? plan.curves[split.curve]->panelCount : 0;
-        plates.insert(plates.end(), std::size_t(panels), {joint, joint * splicePlateWidth});
+    for (const auto& curve : plan.curves) {
+        if (!curve) continue;
+        for (const PanelSplit& split : curve->splits) {
+            const QPointF cut = split.to - split.from;
+            const double joint = std::hypot(cut.x(), cut.y());
+            plates.insert(plates.end(), std::size_t(curve->panelCount),
+                          {joint, joint * splicePlateWidth});
+        }
     }
     return plates;
 }

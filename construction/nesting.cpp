@@ -1,5 +1,6 @@
 #include "nesting.h"
 
+#include "constructionwords.h"
 #include "pairfit.h"
 #include "quarvelerror.h"
 
@@ -28,21 +29,30 @@ constexpr double fitSlack = 1e-9;
 // a handful.
 constexpr int maxPairedShapes = 24;
 
-bool sameSegment(const Segment& a, const Segment& b) {
-    return a.kind == b.kind && a.from == b.from && a.to == b.to &&
-           (a.kind == Segment::Kind::Line || (a.centre == b.centre && a.radius == b.radius &&
-                                              a.startAngle == b.startAngle && a.sweep == b.sweep));
+// Whether two parts have the very same outline, to the last bit (QPointF's
+// own == allows for rounding). Parts of two different panels may (a left and
+// a right panel whose rib stations differ): they pack as one shape, with one
+// set of pair fits, while each placed copy stays its own panel's. Which
+// panels are the same panel is not decided here (distinctpanels.h).
+bool identicalPoint(QPointF a, QPointF b) {
+    return a.x() == b.x() && a.y() == b.y();
 }
 
-bool sameOutline(const Outline& a, const Outline& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameSegment);
+bool identicalSegment(const Segment& a, const Segment& b) {
+    return a.kind == b.kind && identicalPoint(a.from, b.from) && identicalPoint(a.to, b.to) &&
+           (a.kind == Segment::Kind::Line ||
+            (identicalPoint(a.centre, b.centre) && a.radius == b.radius &&
+             a.startAngle == b.startAngle && a.sweep == b.sweep));
 }
 
-// The copies of one outline, whichever items they come from (a left and a
-// right panel are often alike).
+bool identicalOutline(const Outline& a, const Outline& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), identicalSegment);
+}
+
+// The copies of one outline, whichever items they come from.
 struct Shape {
     const Outline* outline = nullptr;
-    Rect box;
+    QRectF box;
     std::vector<int> items; // in the callers' order
     long long count = 0;
 };
@@ -50,7 +60,7 @@ struct Shape {
 struct TilePart {
     int shape = 0;
     Orientation orientation;
-    Point corner; // of the part's bounding box, in the tile
+    QPointF corner; // of the part's bounding box, in the tile
 };
 
 struct Tile {
@@ -104,8 +114,7 @@ public:
             const std::vector<long long> before = counts;
             SheetPattern pattern;
             pattern.tiles = inRooms ? fillRooms(order, counts) : fillShelves(order, counts);
-            if (pattern.tiles.empty())
-                throw QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
+            if (pattern.tiles.empty()) throw QuarvelError(panelTooLargeText());
             // The next sheet fills the same way as long as each shape has as
             // many copies left as this one took: every tile this sheet could
             // not take for want of copies stays wanting.
@@ -247,13 +256,13 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         const NestItem& item = items[i];
         if (item.count == 0) continue;
         auto shape = std::find_if(shapes.begin(), shapes.end(), [&](const Shape& s) {
-            return sameOutline(*s.outline, item.outline);
+            return identicalOutline(*s.outline, item.outline);
         });
         if (shape == shapes.end()) {
-            const Rect box = boundingBox(item.outline);
+            const QRectF box = boundingBox(item.outline);
             if (item.outline.empty() || box.width() > innerLong + fitSlack ||
                 box.height() > innerShort + fitSlack)
-                throw QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
+                throw QuarvelError(panelTooLargeText());
             shapes.push_back({&item.outline, box, {}, 0});
             shape = shapes.end() - 1;
         }
@@ -333,9 +342,10 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
             for (const PlacedTile& placed : pattern.tiles)
                 for (const TilePart& part : tiles[placed.tile].parts) {
                     const NestItem& item = takeCopy(part.shape);
-                    sheet.parts.push_back({item.curve, item.piece, kerf + placed.x + part.corner.u,
-                                           kerf + placed.y + part.corner.v, part.orientation.turned,
-                                           part.orientation.mirrored});
+                    sheet.parts.push_back({item.curve, item.piece,
+                                           kerf + placed.x + part.corner.x(),
+                                           kerf + placed.y + part.corner.y(),
+                                           part.orientation.turned, part.orientation.mirrored});
                 }
         }
     return sheets;

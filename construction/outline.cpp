@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-Segment Segment::line(Point from, Point to) {
+Segment Segment::line(QPointF from, QPointF to) {
     Segment s;
     s.kind = Kind::Line;
     s.from = from;
@@ -12,7 +12,7 @@ Segment Segment::line(Point from, Point to) {
     return s;
 }
 
-Segment Segment::arc(Point centre, double radius, double start, double sweep) {
+Segment Segment::arc(QPointF centre, double radius, double start, double sweep) {
     Segment s;
     s.kind = Kind::Arc;
     s.centre = centre;
@@ -24,9 +24,9 @@ Segment Segment::arc(Point centre, double radius, double start, double sweep) {
     return s;
 }
 
-Point arcPoint(const Segment& arc, double t) {
+QPointF arcPoint(const Segment& arc, double t) {
     const double a = arc.startAngle + t * arc.sweep;
-    return {arc.centre.u + arc.radius * std::cos(a), arc.centre.v + arc.radius * std::sin(a)};
+    return {arc.centre.x() + arc.radius * std::cos(a), arc.centre.y() + arc.radius * std::sin(a)};
 }
 
 namespace {
@@ -42,35 +42,34 @@ bool arcPassesAngle(const Segment& s, double a) {
 
 } // namespace
 
-void extendBox(std::optional<Rect>& box, Point p) {
-    if (!box) {
-        box = Rect{p.u, p.v, p.u, p.v};
-        return;
-    }
-    box->left = std::min(box->left, p.u);
-    box->right = std::max(box->right, p.u);
-    box->bottom = std::min(box->bottom, p.v);
-    box->top = std::max(box->top, p.v);
-}
-
-Rect boundingBox(const Outline& outline) {
-    std::optional<Rect> r;
+QRectF boundingBox(const Outline& outline) {
+    if (outline.empty()) return {};
+    // The lowest and highest u and v, kept exactly: a QRectF built from them
+    // has exactly their width and height.
+    double left = outline.front().from.x(), right = left;
+    double low = outline.front().from.y(), high = low;
+    const auto take = [&](QPointF p) {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        low = std::min(low, p.y());
+        high = std::max(high, p.y());
+    };
     for (const Segment& s : outline) {
-        extendBox(r, s.from);
-        extendBox(r, s.to);
+        take(s.from);
+        take(s.to);
         if (s.kind != Segment::Kind::Arc) continue;
         for (int k = 0; k < 4; ++k) {
             const double a = k * std::numbers::pi / 2;
             if (arcPassesAngle(s, a))
-                extendBox(
-                    r, {s.centre.u + s.radius * std::cos(a), s.centre.v + s.radius * std::sin(a)});
+                take(
+                    {s.centre.x() + s.radius * std::cos(a), s.centre.y() + s.radius * std::sin(a)});
         }
     }
-    return r.value_or(Rect{});
+    return QRectF(QPointF(left, low), QPointF(right, high));
 }
 
-std::vector<Point> flatten(const Outline& outline, double tolerance) {
-    std::vector<Point> points;
+QList<QPointF> flatten(const Outline& outline, double tolerance) {
+    QList<QPointF> points;
     for (const Segment& s : outline) {
         points.push_back(s.from);
         if (s.kind != Segment::Kind::Arc) continue;
@@ -82,6 +81,77 @@ std::vector<Point> flatten(const Outline& outline, double tolerance) {
             points.push_back(arcPoint(s, double(i) / n));
     }
     return points;
+}
+
+bool polygonContains(const QList<QPointF>& polygon, QPointF p) {
+    bool in = false;
+    for (qsizetype i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const QPointF a = polygon[i], b = polygon[j];
+        if ((a.y() > p.y()) != (b.y() > p.y()) &&
+            p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
+            in = !in;
+    }
+    return in;
+}
+
+namespace {
+
+// Nearer than this to its start, a ray has not left the edge it starts on.
+constexpr double rayStart = 1e-7;
+// Room for rounding at a segment's ends.
+constexpr double endSlack = 1e-9;
+
+double cross(QPointF a, QPointF b) {
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// The ray's hits on a line segment: at most one (none when parallel).
+void lineHit(const Segment& s, QPointF from, QPointF direction, std::optional<OutlineHit>& best,
+             int index) {
+    const QPointF d = s.to - s.from;
+    const double denominator = cross(direction, d);
+    if (std::abs(denominator) <= endSlack) return;
+    const QPointF w = s.from - from;
+    const double along = cross(w, d) / denominator;
+    const double t = cross(w, direction) / denominator;
+    if (along <= rayStart || t < -endSlack || t > 1 + endSlack) return;
+    if (!best || along < best->distance) best = OutlineHit{index, t, along};
+}
+
+// The ray's hits on an arc: where it crosses the circle within the sweep.
+void arcHit(const Segment& s, QPointF from, QPointF direction, std::optional<OutlineHit>& best,
+            int index) {
+    const QPointF w = from - s.centre;
+    const double b = QPointF::dotProduct(w, direction);
+    const double c = QPointF::dotProduct(w, w) - s.radius * s.radius;
+    const double discriminant = b * b - c;
+    if (discriminant < 0) return;
+    const double root = std::sqrt(discriminant);
+    for (const double along : {-b - root, -b + root}) {
+        if (along <= rayStart || (best && along >= best->distance)) continue;
+        const QPointF p = from + direction * along - s.centre;
+        double turned = std::atan2(p.y(), p.x()) - s.startAngle;
+        if (s.sweep < 0) turned = -turned;
+        turned = std::fmod(turned, 2 * std::numbers::pi);
+        if (turned < 0) turned += 2 * std::numbers::pi;
+        const double t = turned / std::abs(s.sweep);
+        if (t <= 1 + endSlack) best = OutlineHit{index, std::min(t, 1.0), along};
+    }
+}
+
+} // namespace
+
+std::optional<OutlineHit> firstHit(const Outline& outline, QPointF from, QPointF direction,
+                                   int skipped) {
+    std::optional<OutlineHit> best;
+    for (int i = 0; i < int(outline.size()); ++i) {
+        if (i == skipped) continue;
+        if (outline[i].kind == Segment::Kind::Line)
+            lineHit(outline[i], from, direction, best, i);
+        else
+            arcHit(outline[i], from, direction, best, i);
+    }
+    return best;
 }
 
 namespace {
@@ -101,7 +171,7 @@ template <class F> Outline mapped(const Outline& outline, F map, bool reflects) 
         if (reflects) {
             a.startAngle = std::numbers::pi - s.startAngle;
             a.sweep = -s.sweep;
-        } else if (map(Point{1, 0}).u - map(Point{0, 0}).u < 0) {
+        } else if (map(QPointF(1, 0)).x() - map(QPointF(0, 0)).x() < 0) {
             a.startAngle = s.startAngle + std::numbers::pi; // half a turn
         }
         a.startAngle = std::remainder(a.startAngle, 2 * std::numbers::pi);
@@ -114,35 +184,23 @@ template <class F> Outline mapped(const Outline& outline, F map, bool reflects) 
 
 Outline mirrored(const Outline& outline, double mirrorAxis2) {
     return mapped(
-        outline,
-        [&](Point p) {
-            return Point{mirrorAxis2 - p.u, p.v};
-        },
-        true);
+        outline, [&](QPointF p) { return QPointF(mirrorAxis2 - p.x(), p.y()); }, true);
 }
 
 Outline turned(const Outline& outline, double cu, double cv) {
     return mapped(
-        outline,
-        [&](Point p) {
-            return Point{2 * cu - p.u, 2 * cv - p.v};
-        },
-        false);
+        outline, [&](QPointF p) { return QPointF(2 * cu - p.x(), 2 * cv - p.y()); }, false);
 }
 
 Outline translated(const Outline& outline, double du, double dv) {
     return mapped(
-        outline,
-        [&](Point p) {
-            return Point{p.u + du, p.v + dv};
-        },
-        false);
+        outline, [&](QPointF p) { return QPointF(p.x() + du, p.y() + dv); }, false);
 }
 
 double signedArea(const Outline& outline) {
     double area = 0;
     for (const Segment& s : outline) {
-        area += (s.from.u * s.to.v - s.to.u * s.from.v) / 2;
+        area += (s.from.x() * s.to.y() - s.to.x() * s.from.y()) / 2;
         if (s.kind == Segment::Kind::Arc) // the circular segment between chord and arc
             area += s.radius * s.radius / 2 * (s.sweep - std::sin(s.sweep));
     }

@@ -9,11 +9,11 @@
 Outline orientedOutline(const Outline& outline, Orientation orientation) {
     Outline o = orientation.mirrored ? mirrored(outline, 0) : outline;
     if (orientation.turned) {
-        const Rect box = boundingBox(o);
-        o = turned(o, (box.left + box.right) / 2, (box.bottom + box.top) / 2);
+        const QRectF box = boundingBox(o);
+        o = turned(o, (box.left() + box.right()) / 2, (lowestV(box) + highestV(box)) / 2);
     }
-    const Rect box = boundingBox(o);
-    return translated(o, -box.left, -box.bottom);
+    const QRectF box = boundingBox(o);
+    return translated(o, -box.left(), -lowestV(box));
 }
 
 namespace {
@@ -42,8 +42,8 @@ constexpr int combinationsRefined = 3;
 // An edge with its ends in increasing u, and its stadium: the points within
 // the clearance c of it.
 struct Edge {
-    Point a;
-    Point b;
+    QPointF a;
+    QPointF b;
     double minV = 0;
     double maxV = 0;
     double slope = 0; // dv / du, unless vertical
@@ -52,15 +52,15 @@ struct Edge {
     double offsetV = 0;
 };
 
-Edge makeEdge(Point a, Point b, double c) {
-    if (a.u > b.u) std::swap(a, b);
-    Edge e{a, b, std::min(a.v, b.v), std::max(a.v, b.v)};
-    e.vertical = a.u == b.u;
+Edge makeEdge(QPointF a, QPointF b, double c) {
+    if (a.x() > b.x()) std::swap(a, b);
+    Edge e{a, b, std::min(a.y(), b.y()), std::max(a.y(), b.y())};
+    e.vertical = a.x() == b.x();
     if (!e.vertical) {
-        e.slope = (b.v - a.v) / (b.u - a.u);
-        const double length = std::hypot(b.u - a.u, b.v - a.v);
-        e.offsetU = -(b.v - a.v) / length * c;
-        e.offsetV = (b.u - a.u) / length * c;
+        e.slope = (b.y() - a.y()) / (b.x() - a.x());
+        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+        e.offsetU = -(b.y() - a.y()) / length * c;
+        e.offsetV = (b.x() - a.x()) / length * c;
     }
     return e;
 }
@@ -107,18 +107,18 @@ enum class Role { Lower, Upper };
 Profile makeProfile(const Outline& outline, Orientation orientation, double tolerance,
                     double clearance, Role role) {
     const Outline placed = orientedOutline(outline, orientation);
-    const Rect box = boundingBox(placed);
+    const QRectF box = boundingBox(placed);
     Profile profile;
     profile.width = box.width();
     profile.height = box.height();
     profile.clearance = clearance;
-    const std::vector<Point> points = flatten(placed, tolerance);
+    const QList<QPointF> points = flatten(placed, tolerance);
     const bool counterClockwise = signedArea(placed) > 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        const Point a = points[i], b = points[(i + 1) % points.size()];
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const QPointF a = points[i], b = points[(i + 1) % points.size()];
         const Edge edge = makeEdge(a, b, clearance);
         // The outward normal's v component: -du going counter-clockwise.
-        const double normalV = counterClockwise ? a.u - b.u : b.u - a.u;
+        const double normalV = counterClockwise ? a.x() - b.x() : b.x() - a.x();
         if (normalV >= 0 && role == Role::Lower) profile.up.push_back(edge);
         if (normalV <= 0 && role == Role::Upper) profile.down.push_back(edge);
     }
@@ -134,7 +134,7 @@ Profile makeProfile(const Outline& outline, Orientation orientation, double tole
     // Counted first, then filled: each column keeps the edges' order.
     profile.columnStart.assign(profileColumns + 1, 0);
     for (const Edge& e : profile.up)
-        for (int k = profile.column(e.a.u); k <= profile.column(e.b.u); ++k)
+        for (int k = profile.column(e.a.x()); k <= profile.column(e.b.x()); ++k)
             ++profile.columnStart[k + 1];
     for (int k = 0; k < profileColumns; ++k)
         profile.columnStart[k + 1] += profile.columnStart[k];
@@ -142,8 +142,8 @@ Profile makeProfile(const Outline& outline, Orientation orientation, double tole
     std::vector<int> next(profile.columnStart.begin(), profile.columnStart.end() - 1);
     for (int i = 0; i < int(profile.up.size()); ++i) {
         const Edge& e = profile.up[i];
-        for (int k = profile.column(e.a.u); k <= profile.column(e.b.u); ++k)
-            profile.columnEntries[size_t(next[k]++)] = {e.maxV + clearance, e.a.u, e.b.u, i};
+        for (int k = profile.column(e.a.x()); k <= profile.column(e.b.x()); ++k)
+            profile.columnEntries[size_t(next[k]++)] = {e.maxV + clearance, e.a.x(), e.b.x(), i};
     }
     profile.rangeReach.assign(profileColumns * profileColumns, noContact);
     for (int first = 0; first < profileColumns; ++first) {
@@ -161,12 +161,12 @@ Profile makeProfile(const Outline& outline, Orientation orientation, double tole
 // noContact when the line misses it. cc is c squared.
 inline double stadiumTop(const Edge& e, double c, double cc, double u) {
     double top = noContact;
-    for (const Point p : {e.a, e.b}) {
-        const double du = u - p.u;
-        if (std::abs(du) <= c) top = std::max(top, p.v + std::sqrt(cc - du * du));
+    for (const QPointF p : {e.a, e.b}) {
+        const double du = u - p.x();
+        if (std::abs(du) <= c) top = std::max(top, p.y() + std::sqrt(cc - du * du));
     }
-    if (!e.vertical && u >= e.a.u + e.offsetU && u <= e.b.u + e.offsetU)
-        top = std::max(top, e.a.v + e.offsetV + (u - e.a.u - e.offsetU) * e.slope);
+    if (!e.vertical && u >= e.a.x() + e.offsetU && u <= e.b.x() + e.offsetU)
+        top = std::max(top, e.a.y() + e.offsetV + (u - e.a.x() - e.offsetU) * e.slope);
     return top;
 }
 
@@ -175,12 +175,12 @@ inline double stadiumTop(const Edge& e, double c, double cc, double u) {
 inline double stadiumBottom(const Edge& e, double dx, double c, double cc, double u) {
     double bottom = -noContact;
     u -= dx;
-    for (const Point p : {e.a, e.b}) {
-        const double du = u - p.u;
-        if (std::abs(du) <= c) bottom = std::min(bottom, p.v - std::sqrt(cc - du * du));
+    for (const QPointF p : {e.a, e.b}) {
+        const double du = u - p.x();
+        if (std::abs(du) <= c) bottom = std::min(bottom, p.y() - std::sqrt(cc - du * du));
     }
-    if (!e.vertical && u >= e.a.u - e.offsetU && u <= e.b.u - e.offsetU)
-        bottom = std::min(bottom, e.a.v - e.offsetV + (u - e.a.u + e.offsetU) * e.slope);
+    if (!e.vertical && u >= e.a.x() - e.offsetU && u <= e.b.x() - e.offsetU)
+        bottom = std::min(bottom, e.a.y() - e.offsetV + (u - e.a.x() + e.offsetU) * e.slope);
     return bottom;
 }
 
@@ -200,7 +200,7 @@ double contactHeight(const Profile& lower, const Profile& upper, double dx, doub
     const int* columnStart = lower.columnStart.data();
     for (const Edge& e : upper.down) {
         if (lowerReach - e.minV <= height) break;
-        const double from = e.a.u + dx - c, to = e.b.u + dx + c;
+        const double from = e.a.x() + dx - c, to = e.b.x() + dx + c;
         if (to < 0 || from > lower.width) continue;
         // An edge spanning several columns is measured once in each: no harm.
         const int first = lower.column(from), last = lower.column(to);
@@ -212,10 +212,10 @@ double contactHeight(const Profile& lower, const Profile& upper, double dx, doub
                 if (entry->reach - e.minV <= height) break;
                 if (entry->right < from || entry->left > to) continue;
                 const Edge& f = lower.up[size_t(entry->edge)];
-                height = std::max(height, stadiumTop(f, c, cc, e.a.u + dx) - e.a.v);
-                height = std::max(height, stadiumTop(f, c, cc, e.b.u + dx) - e.b.v);
-                height = std::max(height, f.a.v - stadiumBottom(e, dx, c, cc, f.a.u));
-                height = std::max(height, f.b.v - stadiumBottom(e, dx, c, cc, f.b.u));
+                height = std::max(height, stadiumTop(f, c, cc, e.a.x() + dx) - e.a.y());
+                height = std::max(height, stadiumTop(f, c, cc, e.b.x() + dx) - e.b.y());
+                height = std::max(height, f.a.y() - stadiumBottom(e, dx, c, cc, f.a.x()));
+                height = std::max(height, f.b.y() - stadiumBottom(e, dx, c, cc, f.b.x()));
             }
         }
     }

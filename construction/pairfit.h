@@ -24,8 +24,8 @@ struct PairFit {
     Orientation upper;
     // Lower-left corners of the parts' bounding boxes within the pair's box,
     // whose lower-left corner is the origin.
-    Point lowerCorner;
-    Point upperCorner;
+    QPointF lowerCorner;
+    QPointF upperCorner;
     double width = 0; // the pair's bounding box
     double height = 0;
 };

@@ -1,11 +1,12 @@
 #include "panelsplitting.h"
 
+#include "constructionwords.h"
 #include "curvegeometry.h"
+#include "framecurve.h"
 #include "quarvelerror.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -23,12 +24,12 @@ struct Cut {
     double station = 0;
     Place curve;
     Place edge;
-    Point from;
-    Point to;
+    QPointF from;
+    QPointF to;
 };
 
-Point lerp(Point a, Point b, double t) {
-    return {a.u + (b.u - a.u) * t, a.v + (b.v - a.v) * t};
+QPointF lerp(QPointF a, QPointF b, double t) {
+    return {a.x() + (b.x() - a.x()) * t, a.y() + (b.y() - a.y()) * t};
 }
 
 Segment part(const Segment& s, double t0, double t1) {
@@ -39,7 +40,7 @@ Segment part(const Segment& s, double t0, double t1) {
 
 double length(const Segment& s) {
     if (s.kind == Segment::Kind::Arc) return std::abs(s.sweep) * s.radius;
-    return std::hypot(s.to.u - s.from.u, s.to.v - s.from.v);
+    return std::hypot(s.to.x() - s.from.x(), s.to.y() - s.from.y());
 }
 
 // Appends a segment joined exactly to the previous one; drops empty ones.
@@ -70,10 +71,6 @@ void close(Outline& out) {
     if (!out.empty()) out.back().to = out.front().from;
 }
 
-double cross(Point a, Point b) {
-    return a.u * b.v - a.v * b.u;
-}
-
 Cut cutAt(const CurvePlan& curve, double station) {
     const Outline& o = curve.outline;
     const double arc = curve.curveLength - curve.wall;
@@ -83,23 +80,11 @@ Cut cutAt(const CurvePlan& curve, double station) {
         cut.curve = {frameArcSegment, arc > 0 ? station / arc : 0};
     else
         cut.curve = {frameArcSegment + 1, (station - arc) / curve.wall};
-    cut.from = frameCurvePoint(curve, station);
-    const Point n = frameCurveNormal(curve, station);
-    // The nearest straight edge the normal meets, going into the material.
-    double nearest = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < int(o.size()); ++i) {
-        const Segment& s = o[i];
-        if (s.kind != Segment::Kind::Line || i == cut.curve.segment) continue;
-        const Point d{s.to.u - s.from.u, s.to.v - s.from.v};
-        const double denominator = cross(n, d);
-        if (std::abs(denominator) <= slack) continue;
-        const Point w{s.from.u - cut.from.u, s.from.v - cut.from.v};
-        const double along = cross(w, d) / denominator; // distance along the normal
-        const double t = cross(w, n) / denominator;     // parameter on the edge
-        if (along <= 1e-7 || t < -1e-9 || t > 1 + 1e-9 || along >= nearest) continue;
-        nearest = along;
-        cut.edge = {i, std::clamp(t, 0.0, 1.0)};
-    }
+    const FrameStation onCurve = frameStation(curve, station);
+    cut.from = onCurve.point;
+    // The nearest edge the normal meets, going into the material.
+    const std::optional<OutlineHit> hit = firstHit(o, cut.from, onCurve.normal, cut.curve.segment);
+    if (hit) cut.edge = {hit->segment, std::clamp(hit->t, 0.0, 1.0)};
     if (cut.edge.t >= 1) cut.edge = {(cut.edge.segment + 1) % int(o.size()), 0};
     cut.to = lerp(o[cut.edge.segment].from, o[cut.edge.segment].to, cut.edge.t);
     return cut;
@@ -144,7 +129,7 @@ template <class F> int smallestFitting(int low, int high, F fits) {
 std::vector<PanelSplit> splitPanel(CurvePlan& curve, int curveIndex, double sheetLong,
                                    double sheetShort, double kerf) {
     const auto fits = [&](const Outline& piece) {
-        const Rect r = boundingBox(piece);
+        const QRectF r = boundingBox(piece);
         return r.width() <= sheetLong - 2 * kerf + slack &&
                r.height() <= sheetShort - 2 * kerf + slack;
     };
@@ -155,9 +140,7 @@ std::vector<PanelSplit> splitPanel(CurvePlan& curve, int curveIndex, double shee
     std::vector<Cut> cuts;
     for (double s : curve.stations)
         cuts.push_back(cutAt(curve, s));
-    const auto tooLarge = [] {
-        return QuarvelError(QStringLiteral("Flanc trop grand pour les panneaux"));
-    };
+    const auto tooLarge = [] { return QuarvelError(panelTooLargeText()); };
 
     // Greedy from the back end: each piece reaches as far toward the toe as fits.
     std::vector<int> chosen;

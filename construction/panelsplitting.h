@@ -11,7 +11,7 @@
 // on the wall edge) to the panel's far edge. curve.stations must be set.
 // Fills curve.pieces (piece 0 holds the back end; the whole outline when no
 // cut is needed) and returns the cuts from the back end toward the toe.
-// Throws QuarvelError "Flanc trop grand pour les panneaux" when a piece
+// Throws QuarvelError "Flanc trop grand pour les feuilles" when a piece
 // between two neighbouring stations still does not fit.
 std::vector<PanelSplit> splitPanel(CurvePlan& curve, int curveIndex, double sheetLong,
                                    double sheetShort, double kerf);

@@ -123,7 +123,7 @@ void addSheets(const ConstructionPlan& plan, const PriceTable& prices, PlanCost&
             }
         byThickness.push_back({thickness, sheets});
     };
-    add(s.panel, plan.sheets.count);
+    add(s.panel, plan.panelSheets.count);
     for (const SurfaceLayerPlan& layer : plan.surface.layers)
         add(layer.thickness, layer.sheets);
     // tenths of mm cubed × price units: 1e-13 currency units, 1e-11 cents.
@@ -166,12 +166,13 @@ void addBoards(const ConstructionPlan& plan, const PriceTable& prices, PlanCost&
 }
 
 void addPipes(const ConstructionPlan& plan, const PriceTable& prices, PlanCost& cost) {
-    if (plan.coping.pieces <= 0) return;
+    if (plan.copingPipes.pieces <= 0) return;
     const double d = plan.settings.coping;
-    CostLine l = line(CostKind::pipe, QStringLiteral("pipe ") + sizeText({d, plan.coping.length}),
-                      plan.coping.pieces, plan.coping.pieces, "each",
-                      Wide(prices.pipe) * tenths(plan.coping.length), Wide(100000) * 10);
-    l.size[0] = plan.coping.length;
+    CostLine l =
+        line(CostKind::pipe, QStringLiteral("pipe ") + sizeText({d, plan.copingPipes.length}),
+             plan.copingPipes.pieces, plan.copingPipes.pieces, "each",
+             Wide(prices.pipe) * tenths(plan.copingPipes.length), Wide(100000) * 10);
+    l.size[0] = plan.copingPipes.length;
     l.size[1] = d;
     l.size[2] = d;
     cost.lines.push_back(l);

@@ -1,5 +1,6 @@
 #include "surfacelayout.h"
 
+#include "constructionwords.h"
 #include "curvegeometry.h"
 
 #include <algorithm>
@@ -33,20 +34,20 @@ struct FaceEnd {
     }
 };
 
-std::optional<FaceEnd> faceMeetsPipe(double r, double arcEnd, double wall, Point pipe,
+std::optional<FaceEnd> faceMeetsPipe(double r, double arcEnd, double wall, QPointF pipe,
                                      double pipeRadius) {
     // Angles from straight below the pivot, growing toward the lip.
-    const double d = std::hypot(pipe.u, pipe.v);
+    const double d = std::hypot(pipe.x(), pipe.y());
     if (std::abs(r - d) < pipeRadius) {
-        const double pipeAngle = std::atan2(-pipe.u, -pipe.v);
+        const double pipeAngle = std::atan2(-pipe.x(), -pipe.y());
         const double c = (r * r + d * d - pipeRadius * pipeRadius) / (2 * r * d);
         const double angle = pipeAngle - std::acos(std::clamp(c, -1.0, 1.0));
         if (angle <= arcEnd) return FaceEnd{std::max(0.0, angle), 0};
     }
     if (wall <= 0) return std::nullopt;
-    const double across = -r - pipe.u; // from the pipe's centre to the vertical face
+    const double across = -r - pipe.x(); // from the pipe's centre to the vertical face
     if (std::abs(across) >= pipeRadius) return std::nullopt;
-    const double meets = pipe.v - std::sqrt(pipeRadius * pipeRadius - across * across);
+    const double meets = pipe.y() - std::sqrt(pipeRadius * pipeRadius - across * across);
     if (meets > wall) return std::nullopt;
     return FaceEnd{arcEnd, std::max(0.0, meets)};
 }
@@ -70,7 +71,7 @@ double layerCurveRun(double radius, double height, double top, double bottom, do
     if (height <= 0 || pipe <= 0) return curveRunLength(radius, height, middle);
     const double arcEnd = ridingAngle(radius, height);
     const double wall = std::max(0.0, height - radius);
-    const Point centre = pipeFromPivot(radius, height, pipe, reveal);
+    const QPointF centre = pipeFromPivot(radius, height, pipe, reveal);
     FaceEnd end{arcEnd, wall};
     for (double depth : {top, bottom})
         if (const auto meets = faceMeetsPipe(radius + depth, arcEnd, wall, centre, pipe / 2))
@@ -219,7 +220,8 @@ std::array<double, 2> layerCurveRuns(const RampDimensions& dims, const Construct
     std::array<double, 2> runs{};
     for (int curve = 0; curve < 2; ++curve) {
         const CurveDesign c = curveDesign(dims, curve);
-        runs[std::size_t(curve)] = layerCurveRun(c.radius, c.height, top, bottom, s.coping, s.reveal);
+        runs[std::size_t(curve)] =
+            layerCurveRun(c.radius, c.height, top, bottom, s.coping, s.reveal);
     }
     return runs;
 }
@@ -349,8 +351,7 @@ QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings&
             warnings << QStringLiteral(
                             "Courbe %1, couche %2 (%3 mm) : rayon de %4 mm, plus serré que "
                             "les %5 mm auxquels cette épaisseur se cintre à sec")
-                            .arg(curve == leftCurve ? QStringLiteral("gauche")
-                                                    : QStringLiteral("droite"))
+                            .arg(sideName(curve))
                             .arg(i + 1)
                             .arg(formatLength(thickness), formatLength(radius),
                                  formatLength(smallest));

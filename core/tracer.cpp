@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <QtNumeric>
 
 namespace {
 
@@ -66,13 +67,13 @@ void checkFloat() {
 
 qint32 add(qint32 a, qint32 b) {
     qint32 r;
-    if (addOverflows(a, b, r)) throw Abandon{QStringLiteral("Débordement d'entier")};
+    if (qAddOverflow(a, b, &r)) throw Abandon{QStringLiteral("Débordement d'entier")};
     return r;
 }
 
 qint32 sub(qint32 a, qint32 b) {
     qint32 r;
-    if (subtractOverflows(a, b, r)) throw Abandon{QStringLiteral("Débordement d'entier")};
+    if (qSubOverflow(a, b, &r)) throw Abandon{QStringLiteral("Débordement d'entier")};
     return r;
 }
 

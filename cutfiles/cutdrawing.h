@@ -11,12 +11,12 @@
 // the SVG writer draw the same drawing, so both files always agree.
 
 struct DrawingLine {
-    Point from;
-    Point to;
+    QPointF from;
+    QPointF to;
 };
 
 struct DrawingText {
-    Point at; // left end of the baseline
+    QPointF at; // left end of the baseline
     double height = 0;
     QString text;
 };
@@ -29,11 +29,5 @@ struct CutDrawing {
 
     // Everything drawn; a text by an estimate of its width (0.6 of its
     // height per character), enough for a page size.
-    Rect extent() const;
+    QRectF extent() const;
 };
-
-// A number for a file: at most decimals places, no trailing zeros, '.' as
-// decimal point whatever the locale, never "-0".
-QByteArray decimalText(double value, int decimals);
-// The same text added to the end of out, for writers building a whole file.
-void appendDecimalText(std::string& out, double value, int decimals);

@@ -1,15 +1,20 @@
 #include "cutlayout.h"
 
+#include "constructionwords.h"
+#include "framecurve.h"
 #include "quarvelerror.h"
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
 constexpr double labelHeight = 30; // mm
 constexpr double sheetLabelHeight = 40;
-constexpr double pivotCross = 15; // half the cross's arms
+// How far up its part a label stands: the name, and under it the pivot.
+constexpr double nameLabelUp = 1.0 / 3;
+constexpr double pivotLabelUp = 1.0 / 6;
 
 // A part's own outline in panel coordinates: one piece of a split panel, or
 // the whole panel.
@@ -26,80 +31,63 @@ int pieceCount(const CurvePlan& curve) {
 // panel coordinates to its place (translation, mirror, half turn).
 struct Placement {
     double su = 1, du = 0, sv = 1, dv = 0;
-    Point operator()(Point p) const { return {su * p.u + du, sv * p.v + dv}; }
+    QPointF operator()(QPointF p) const { return {su * p.x() + du, sv * p.y() + dv}; }
 };
 
 // The placement that takes the box from onto the box to, mirrored across u
 // when su is -1 and across v when sv is -1.
-Placement boxPlacement(const Rect& from, const Rect& to, double su, double sv) {
+Placement boxPlacement(const QRectF& from, const QRectF& to, double su, double sv) {
     Placement m;
     m.su = su;
     m.sv = sv;
-    m.du = to.left - (su > 0 ? from.left : -from.right);
-    m.dv = to.bottom - (sv > 0 ? from.bottom : -from.top);
+    m.du = to.left() - (su > 0 ? from.left() : -from.right());
+    m.dv = lowestV(to) - (sv > 0 ? lowestV(from) : -highestV(from));
     return m;
-}
-
-// Even-odd test against the outline flattened finely.
-bool inside(const std::vector<Point>& polygon, Point p) {
-    bool in = false;
-    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
-        const Point a = polygon[i], b = polygon[j];
-        if ((a.v > p.v) != (b.v > p.v) && p.u < a.u + (p.v - a.v) * (b.u - a.u) / (b.v - a.v))
-            in = !in;
-    }
-    return in;
 }
 
 // The rib station marks of one part, in panel coordinates: from the frame
 // curve straight into the panel along the normal, as deep as the rib, so the
-// builder sees where each rib's end sits. Only the stations on this part.
+// builder sees where each rib's end sits. Only the stations on this part,
+// and never beyond its outline; a station where the panel is cut is marked
+// by the cut itself.
 std::vector<DrawingLine> stationMarks(const CurvePlan& curve, const Outline& part,
                                       double ribDepth) {
-    const std::vector<Point> polygon = flatten(part, 0.01);
+    const QList<QPointF> polygon = flatten(part, 0.01);
     std::vector<DrawingLine> marks;
-    for (const Point& p : curve.stationPoints) {
-        // Above the pivot the frame edge is the vertical wall edge.
-        Point normal{-1, 0};
-        if (p.v <= curve.pivot.v) {
-            const double du = p.u - curve.pivot.u, dv = p.v - curve.pivot.v;
-            const double length = std::hypot(du, dv);
-            if (length > 0) normal = {du / length, dv / length};
-        }
-        const Point end{p.u + ribDepth * normal.u, p.v + ribDepth * normal.v};
-        const Point middle{(p.u + end.u) / 2, (p.v + end.v) / 2};
-        if (inside(polygon, middle)) marks.push_back({p, end});
+    for (const double s : curve.stations) {
+        const auto onCut = [&](const PanelSplit& split) { return split.station == s; };
+        if (std::any_of(curve.splits.begin(), curve.splits.end(), onCut)) continue;
+        const FrameStation station = frameStation(curve, s);
+        const QPointF end = station.inside(depthInside(part, station, ribDepth));
+        if (polygonContains(polygon, (station.point + end) / 2))
+            marks.push_back({station.point, end});
     }
     return marks;
 }
 
-// The pivot cross and the string from the pivot down to the toe, when this
-// part holds the toe.
-std::vector<DrawingLine> pivotMarks(const CurvePlan& curve, const Outline& part) {
-    const Rect box = boundingBox(part);
-    const double flat = curve.pivot.v - curve.frameRadius; // the toe's height
-    if (std::abs(box.right - curve.pivot.u) > 1e-6 || box.bottom > 1e-6) return {};
-    const Point c = curve.pivot;
-    return {{{c.u - pivotCross, c.v}, {c.u + pivotCross, c.v}},
-            {{c.u, c.v - pivotCross}, {c.u, c.v + pivotCross}},
-            {{c.u, c.v}, {c.u, flat}}};
+// Whether the part holds the panel's toe (the corner under the frame curve's
+// start, at the panel's far end).
+bool holdsToe(const CurvePlan& curve, const Outline& part) {
+    const QRectF box = boundingBox(part);
+    return std::abs(box.right() - curve.pivot.x()) <= 1e-6 && lowestV(box) <= 1e-6;
 }
 
-// Where a label fits inside a part: on a horizontal line a third of the way
-// up, at the start of the widest stretch of material. Returns the baseline's
-// left end and the text height that fits that stretch.
-DrawingText label(const Outline& part, const QString& text, double height) {
-    const Rect box = boundingBox(part);
-    const std::vector<Point> polygon = flatten(part, 0.1);
-    const double v = box.bottom + box.height() / 3;
+// Where a label fits inside a part: on a horizontal line the given fraction
+// of the way up, at the start of the widest stretch of material. Returns the
+// baseline's left end and the text height that fits that stretch.
+DrawingText label(const Outline& part, const QString& text, double height,
+                  double up = nameLabelUp) {
+    const QRectF box = boundingBox(part);
+    const QList<QPointF> polygon = flatten(part, 0.1);
+    const double v = lowestV(box) + box.height() * up;
     std::vector<double> crossings;
-    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
-        const Point a = polygon[i], b = polygon[j];
-        if ((a.v > v) != (b.v > v))
-            crossings.push_back(a.u + (v - a.v) * (b.u - a.u) / (b.v - a.v));
+    for (qsizetype i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const QPointF a = polygon[i], b = polygon[j];
+        if ((a.y() > v) != (b.y() > v))
+            crossings.push_back(a.x() + (v - a.y()) * (b.x() - a.x()) / (b.y() - a.y()));
     }
     std::sort(crossings.begin(), crossings.end());
-    double start = box.left, width = box.width();
+    double start = box.left(), width = box.width();
     double widest = -1;
     for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
         if (crossings[i + 1] - crossings[i] > widest) {
@@ -114,13 +102,17 @@ DrawingText label(const Outline& part, const QString& text, double height) {
     return {{start + margin, v - h / 2}, h, text};
 }
 
-QString partName(const CurvePlan& curve, int curveIndex, int piece) {
+// "pivot à 1418 mm au-dessus du pied".
+QString pivotText(const CurvePlan& curve) {
+    return QCoreApplication::translate("CutLayout", "pivot à %1 mm au-dessus du pied")
+        .arg(millimetresText(curve.frameRadius));
+}
+
+// "Courbe gauche", or "Courbe gauche, morceau 1/2" for a piece.
+QString partName(const QString& curves, const CurvePlan& curve, int piece) {
     const int pieces = pieceCount(curve);
-    if (pieces == 1) return curveName(curveIndex);
-    return QStringLiteral("%1, morceau %2/%3")
-        .arg(curveName(curveIndex))
-        .arg(piece + 1)
-        .arg(pieces);
+    if (pieces == 1) return capitalized(curves);
+    return QStringLiteral("%1, morceau %2/%3").arg(capitalized(curves)).arg(piece + 1).arg(pieces);
 }
 
 void append(std::vector<DrawingLine>& to, const std::vector<DrawingLine>& lines,
@@ -138,20 +130,22 @@ Outline rectangle(double left, double bottom, double right, double top) {
 CutDrawing sideBySide(const ConstructionPlan& plan) {
     CutDrawing drawing;
     double x = 0;
-    for (int c = 0; c < 2; ++c) {
-        if (!plan.curves[c]) continue;
-        const CurvePlan& curve = *plan.curves[c];
+    for (const DistinctPanel& panel : plan.panels) {
+        const CurvePlan& curve = *plan.curves[panel.curve];
         for (int piece = 0; piece < pieceCount(curve); ++piece) {
             const Outline& own = partOutline(curve, piece);
-            const Rect box = boundingBox(own);
-            const Placement m = boxPlacement(box, {x, 0, x + box.width(), box.height()}, 1, 1);
+            const QRectF box = boundingBox(own);
+            const Placement m = boxPlacement(box, QRectF(x, 0, box.width(), box.height()), 1, 1);
             const Outline placed = translated(own, m.du, m.dv);
             drawing.cut.push_back(placed);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
-            append(drawing.marks, pivotMarks(curve, own), m);
-            const QString text =
-                partName(curve, c, piece) + QStringLiteral(" × %1").arg(curve.panelCount);
+            const QString text = partName(curvesName(panel), curve, piece) +
+                                 QStringLiteral(" × %1").arg(panel.count());
             drawing.texts.push_back(label(placed, text, labelHeight));
+            // The pivot is the frame circle's centre, never on the wood: the
+            // piece with the toe tells how far above the toe it stands.
+            if (holdsToe(curve, own))
+                drawing.texts.push_back(label(placed, pivotText(curve), labelHeight, pivotLabelUp));
             x += box.width() + partGap;
         }
     }
@@ -161,14 +155,14 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
 CutDrawing onSheets(const ConstructionPlan& plan) {
     CutDrawing drawing;
     const double sheetLong = plan.settings.sheetLong, sheetShort = plan.settings.sheetShort;
-    const int count = int(plan.sheets.layout.size());
+    const int count = int(plan.panelSheets.layout.size());
     for (int k = 0; k < count; ++k) {
         const double x0 = k * (sheetLong + sheetGap);
         drawing.sheets.push_back(rectangle(x0, 0, x0 + sheetLong, sheetShort));
         drawing.texts.push_back({{x0, sheetShort + sheetLabelHeight / 2},
                                  sheetLabelHeight,
                                  QStringLiteral("Feuille %1/%2").arg(k + 1).arg(count)});
-        for (const PlacedPart& part : plan.sheets.layout[k].parts) {
+        for (const PlacedPart& part : plan.panelSheets.layout[k].parts) {
             if (part.curve < 0 || part.curve > 1 || !plan.curves[part.curve])
                 throw QuarvelError(QStringLiteral("Pièce placée sur une courbe sans flanc"));
             const CurvePlan& curve = *plan.curves[part.curve];
@@ -181,17 +175,13 @@ CutDrawing onSheets(const ConstructionPlan& plan) {
             drawing.cut.push_back(onSheet);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
             drawing.texts.push_back(
-                label(onSheet, partName(curve, part.curve, part.piece), labelHeight));
+                label(onSheet, partName(curveName(part.curve), curve, part.piece), labelHeight));
         }
     }
     return drawing;
 }
 
 } // namespace
-
-QString curveName(int curve) {
-    return curve == leftCurve ? QStringLiteral("Courbe gauche") : QStringLiteral("Courbe droite");
-}
 
 CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets) {
     CutDrawing drawing = sheets ? onSheets(plan) : sideBySide(plan);

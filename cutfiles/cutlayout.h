@@ -9,12 +9,11 @@ constexpr double sheetGap = 100;
 
 // The side panels of a plan laid out for cutting.
 //
-// sheets false: every distinct part once, side by side partGap apart along
-// x, bottoms on y = 0, left curve first, then the right (listed on its own even
-// when it equals the left, since the builder cuts both sets), pieces of a
-// split panel in order; each labelled with its curve, its piece and the count
-// to cut, with its rib stations and, on the piece holding the toe, the pivot
-// (a cross and the line down to the toe: the string of the string method).
+// sheets false: each of the plan's distinct panels once, side by side
+// partGap apart along x, bottoms on y = 0, the pieces of a split panel in
+// order; each labelled with its curves, its piece and the count to cut, with
+// its rib stations and, on the piece holding the toe, the pivot (a cross and
+// the line down to the toe: the string of the string method).
 //
 // sheets true: the nested sheets, sheet k at x = k * (long side + sheetGap),
 // each sheet's outline and its parts where the nesting placed them, labelled,
@@ -23,6 +22,3 @@ constexpr double sheetGap = 100;
 //
 // Throws QuarvelError when the plan has no side panel to cut.
 CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets);
-
-// The name a label gives a curve ("Courbe gauche", "Courbe droite").
-QString curveName(int curve);

@@ -1,5 +1,7 @@
 #include "dxfwriter.h"
 
+#include "decimaltext.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -26,7 +28,8 @@ public:
     void dxfReal(int gc, double value) const override {
         code(gc);
         // A bulge carries the arc's radius: more places than the coordinates.
-        appendDecimalText(m_text, value, gc == 42 ? 10 : 6);
+        const QByteArray text = decimalText(value, gc == 42 ? 10 : 6);
+        m_text.append(text.constData(), std::size_t(text.size()));
         m_text += "\r\n";
     }
     void dxfInt(int gc, int value) const override {
@@ -114,7 +117,7 @@ void writePolyline(DL_Dxf& dxf, MemoryDxfWriter& dw, const Outline& outline, con
     for (const Segment* s : segments) {
         // Counter-clockwise positive, like the segment's sweep.
         const double bulge = s->kind == Segment::Kind::Arc ? std::tan(s->sweep / 4) : 0;
-        dxf.writeVertex(dw, DL_VertexData(s->from.u, s->from.v, 0, bulge));
+        dxf.writeVertex(dw, DL_VertexData(s->from.x(), s->from.y(), 0, bulge));
     }
     dxf.writePolylineEnd(dw);
 }
@@ -189,11 +192,11 @@ QByteArray dxfBytes(const CutDrawing& drawing) {
     for (const Outline& part : drawing.cut)
         writePolyline(dxf, dw, part, "CUT");
     for (const DrawingLine& line : drawing.marks)
-        dxf.writeLine(dw, DL_LineData(line.from.u, line.from.v, 0, line.to.u, line.to.v, 0),
+        dxf.writeLine(dw, DL_LineData(line.from.x(), line.from.y(), 0, line.to.x(), line.to.y(), 0),
                       onLayer("MARK"));
     for (const DrawingText& text : drawing.texts) {
         dxf.writeText(dw,
-                      DL_TextData(text.at.u, text.at.v, 0, 0, 0, 0, text.height, 1, 0, 0, 0,
+                      DL_TextData(text.at.x(), text.at.y(), 0, 0, 0, 0, text.height, 1, 0, 0, 0,
                                   dxfText(text.text), "Standard", 0),
                       onLayer("TEXT"));
     }

@@ -1,5 +1,7 @@
 #include "svgwriter.h"
 
+#include "decimaltext.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -11,7 +13,7 @@ struct Page {
     double top = 0;
     QByteArray x(double u) const { return decimalText(u - left, 4); }
     QByteArray y(double v) const { return decimalText(top - v, 4); }
-    QByteArray point(Point p) const { return x(p.u) + ' ' + y(p.v); }
+    QByteArray point(QPointF p) const { return x(p.x()) + ' ' + y(p.y()); }
 };
 
 QByteArray pathData(const Outline& outline, const Page& page) {
@@ -47,8 +49,8 @@ void outlineGroup(QByteArray& svg, const char* id, const char* colour,
 } // namespace
 
 QByteArray svgBytes(const CutDrawing& drawing) {
-    const Rect extent = drawing.extent();
-    const Page page{extent.left - svgMargin, extent.top + svgMargin};
+    const QRectF extent = drawing.extent();
+    const Page page{extent.left() - svgMargin, highestV(extent) + svgMargin};
     const QByteArray width = decimalText(extent.width() + 2 * svgMargin, 4);
     const QByteArray height = decimalText(extent.height() + 2 * svgMargin, 4);
 
@@ -65,7 +67,7 @@ QByteArray svgBytes(const CutDrawing& drawing) {
 
     svg += "<g id=\"TEXT\" fill=\"#000000\" stroke=\"none\" font-family=\"sans-serif\">\n";
     for (const DrawingText& text : drawing.texts) {
-        svg += "<text x=\"" + page.x(text.at.u) + "\" y=\"" + page.y(text.at.v) +
+        svg += "<text x=\"" + page.x(text.at.x()) + "\" y=\"" + page.y(text.at.y()) +
                "\" font-size=\"" + decimalText(text.height, 4) + "\">" +
                text.text.toHtmlEscaped().toUtf8() + "</text>\n";
     }

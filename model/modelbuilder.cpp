@@ -1,8 +1,10 @@
 #include "modelbuilder.h"
 
+#include "constructionwords.h"
 #include "deckframe.h"
+#include "distinctpanels.h"
+#include "framecurve.h"
 #include "framelines.h"
-#include "partarticles.h"
 #include "surfacelayout.h"
 
 #include <QCoreApplication>
@@ -79,16 +81,13 @@ RampFrame rampFrame(const ConstructionPlan& plan) {
 
 // A point of a side's panel coordinates (u from the panel's back end toward
 // the flat, v up) in the ramp's x-z plane.
-QPointF onRamp(const RampFrame& f, int side, const Point& p) {
-    return side == leftCurve ? QPointF(f.panelEnd[0] + p.u, p.v)
-                             : QPointF(f.panelEnd[1] - p.u, p.v);
+QPointF onRamp(const RampFrame& f, int side, QPointF p) {
+    return side == leftCurve ? QPointF(f.panelEnd[0] + p.x(), p.y())
+                             : QPointF(f.panelEnd[1] - p.x(), p.y());
 }
 
 QList<QPointF> polygonOf(const Outline& outline) {
-    QList<QPointF> polygon;
-    for (const Point& p : flatten(outline, modelArcTolerance))
-        polygon.append(QPointF(p.u, p.v));
-    return polygon;
+    return flatten(outline, modelArcTolerance);
 }
 
 // A shape's identity: its kind, material and numbers, rounded.
@@ -165,10 +164,15 @@ void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
     const double thickness = plan.settings.panel;
     for (int side = 0; side < 2; ++side) {
         const auto& curve = plan.curves[side];
-        if (!curve) continue;
+        const DistinctPanel* panel = distinctPanelOf(plan, side);
+        if (!curve || !panel) continue;
+        // Counted in their distinct panel's row of the cut list; a panel of
+        // both curves numbers the right curve's after the left's.
+        const QString article = panelArticle(*panel);
+        const int before = side == rightCurve ? panel->counts[leftCurve] : 0;
         for (int line = 0; line < curve->panelCount; ++line) {
             const double y = line * curve->panelPitch;
-            const PartName name = numbered(panelArticle(side), line + 1);
+            const PartName name = numbered(article, before + line + 1);
             for (std::size_t piece = 0; piece < curve->pieces.size(); ++piece) {
                 const QList<QPointF> polygon = polygonOf(curve->pieces[piece].outline);
                 MeshKey key("prism", Material::Plywood);
@@ -202,11 +206,12 @@ void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
         for (int bay = 0; bay + 1 < curve->panelCount; ++bay) {
             const double y0 = bay * curve->panelPitch + s.panel;
             for (double station : curve->stations) {
-                const Point into = frameCurveNormal(*curve, station);
-                const QPointF up(side == leftCurve ? -into.u : into.u, -into.v);
+                const FrameStation at = frameStation(*curve, station);
+                const QPointF into = at.normal;
+                const QPointF up(side == leftCurve ? -into.x() : into.x(), -into.y());
                 addCrossTimber(assembler, s, numbered(ribArticle(side), ++number), PartKind::Rib,
-                               curveFrameStep, onRamp(f, side, frameCurvePoint(*curve, station)),
-                               up, y0, y0 + curve->ribs.length);
+                               curveFrameStep, onRamp(f, side, at.point), up, y0,
+                               y0 + curve->ribs.length);
             }
         }
     }

@@ -12,8 +12,8 @@ std::vector<CubicBezier> arcToBeziers(const Segment& arc, double maxSweep) {
     std::vector<CubicBezier> pieces;
     pieces.reserve(count);
     auto at = [&](double angle) {
-        return Point{arc.centre.u + arc.radius * std::cos(angle),
-                     arc.centre.v + arc.radius * std::sin(angle)};
+        return QPointF{arc.centre.x() + arc.radius * std::cos(angle),
+                       arc.centre.y() + arc.radius * std::sin(angle)};
     };
     for (int i = 0; i < count; ++i) {
         const double a0 = arc.startAngle + i * step;
@@ -21,21 +21,21 @@ std::vector<CubicBezier> arcToBeziers(const Segment& arc, double maxSweep) {
         CubicBezier piece;
         piece.start = i == 0 ? arc.from : at(a0);
         piece.end = i == count - 1 ? arc.to : at(a1);
-        piece.control1 = {piece.start.u - k * arc.radius * std::sin(a0),
-                          piece.start.v + k * arc.radius * std::cos(a0)};
-        piece.control2 = {piece.end.u + k * arc.radius * std::sin(a1),
-                          piece.end.v - k * arc.radius * std::cos(a1)};
+        piece.control1 = {piece.start.x() - k * arc.radius * std::sin(a0),
+                          piece.start.y() + k * arc.radius * std::cos(a0)};
+        piece.control2 = {piece.end.x() + k * arc.radius * std::sin(a1),
+                          piece.end.y() - k * arc.radius * std::cos(a1)};
         pieces.push_back(piece);
     }
     return pieces;
 }
 
-Point bezierPoint(const CubicBezier& p, double t) {
+QPointF bezierPoint(const CubicBezier& p, double t) {
     const double s = 1 - t;
     const double a = s * s * s;
     const double b = 3 * s * s * t;
     const double c = 3 * s * t * t;
     const double d = t * t * t;
-    return {a * p.start.u + b * p.control1.u + c * p.control2.u + d * p.end.u,
-            a * p.start.v + b * p.control1.v + c * p.control2.v + d * p.end.v};
+    return {a * p.start.x() + b * p.control1.x() + c * p.control2.x() + d * p.end.x(),
+            a * p.start.y() + b * p.control1.y() + c * p.control2.y() + d * p.end.y()};
 }

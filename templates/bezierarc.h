@@ -9,10 +9,10 @@
 // Qt's own arcTo cuts a circle into quarter pieces, which stray 0.4 mm from a
 // 1.5 m frame radius; pieces of at most 30° stay within a micrometre.
 struct CubicBezier {
-    Point start;
-    Point control1;
-    Point control2;
-    Point end;
+    QPointF start;
+    QPointF control1;
+    QPointF control2;
+    QPointF end;
 };
 
 inline constexpr double maxBezierSweep = std::numbers::pi / 6;
@@ -23,4 +23,4 @@ inline constexpr double maxBezierSweep = std::numbers::pi / 6;
 std::vector<CubicBezier> arcToBeziers(const Segment& arc, double maxSweep = maxBezierSweep);
 
 // The point of a piece at parameter t in [0, 1].
-Point bezierPoint(const CubicBezier& piece, double t);
+QPointF bezierPoint(const CubicBezier& piece, double t);

@@ -7,14 +7,14 @@
 
 std::vector<FrameOrdinate> frameOrdinates(const CurvePlan& curve, double step) {
     std::vector<FrameOrdinate> ordinates;
-    const Point c = curve.pivot;
+    const QPointF c = curve.pivot;
     const double rf = curve.frameRadius;
     // The arc's horizontal run from the toe; a hair of slack keeps an
     // ordinate that falls exactly on the top.
-    const double run = std::min(rf, c.u - frameCurve(curve).front().to.u) + 1e-9;
+    const double run = std::min(rf, c.x() - frameCurve(curve).front().to.x()) + 1e-9;
     for (int i = 0; i * step <= run; ++i) {
         const double d = std::min(i * step, rf);
-        ordinates.push_back({d, c.v - std::sqrt(std::max(0.0, rf * rf - d * d))});
+        ordinates.push_back({d, c.y() - std::sqrt(std::max(0.0, rf * rf - d * d))});
     }
     return ordinates;
 }
@@ -31,20 +31,11 @@ std::vector<MarkedPoint> frameCorners(const CurvePlan& curve) {
     }
     if (curve.notch) {
         corners.push_back({QStringLiteral("Encoche : angle du fond et du mur"),
-                           {curve.notch->u, curve.notch->v}});
+                           {curve.notch->x(), curve.notch->y()}});
         corners.push_back(
-            {QStringLiteral("Encoche : haut du mur"), {curve.notch->u, curve.deckFrameTop}});
+            {QStringLiteral("Encoche : haut du mur"), {curve.notch->x(), curve.deckFrameTop}});
     }
     return corners;
-}
-
-QString millimetresText(double mm) {
-    const double tenths = std::round(mm * 10);
-    QString text = QString::number(tenths / 10, 'f', 1);
-    if (text.endsWith(QLatin1String(".0"))) text.chop(2);
-    if (text == QLatin1String("-0")) text = QStringLiteral("0");
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text;
 }
 
 QString inchesText(double mm) {

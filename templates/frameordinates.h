@@ -21,7 +21,7 @@ std::vector<FrameOrdinate> frameOrdinates(const CurvePlan& curve, double step = 
 
 struct MarkedPoint {
     QString name; // French, as printed
-    Point at;     // panel coordinates
+    QPointF at;   // panel coordinates
 };
 
 // The points where the frame curve ends and the notch turns: the top of the
@@ -29,9 +29,6 @@ struct MarkedPoint {
 // and the notch's floor and back-wall corners (or the top corner when there
 // is no notch).
 std::vector<MarkedPoint> frameCorners(const CurvePlan& curve);
-
-// Millimetres with one decimal at most, French decimal comma: "752,7", "89".
-QString millimetresText(double mm);
 
 // Inches to the nearest sixteenth, the fraction reduced: 31 1/4", 3 1/2", 5/8".
 QString inchesText(double mm);

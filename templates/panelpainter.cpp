@@ -11,28 +11,57 @@
 
 namespace {
 
-QPointF toQt(Point p) {
-    return {p.u, p.v};
-}
-
 const QColor outlineColour(0, 0, 0);
 const QColor referenceColour(0, 90, 170);
 const QColor ribColour(110, 110, 110);
 const QColor splitColour(200, 0, 0);
 
+// The station line runs this far into the panel (past the rib's depth),
+// the rib's number a little short of its end.
+constexpr double stationLineBeyondRib = 34;
+constexpr double labelBeyondRib = 30;
+// The ground line and the toe's vertical reach this far past the panel.
+constexpr double referenceOverrun = 300;
+// The panel's name stands this far into the panel from the curve's middle.
+constexpr double nameDepth = 105;
+
+// A cross of two strokes arm mm either side of c, the horizontal first.
+QPainterPath crossPath(QPointF c, double arm) {
+    QPainterPath cross;
+    cross.moveTo(c.x() - arm, c.y());
+    cross.lineTo(c.x() + arm, c.y());
+    cross.moveTo(c.x(), c.y() - arm);
+    cross.lineTo(c.x(), c.y() + arm);
+    return cross;
+}
+
 } // namespace
+
+std::vector<TemplateRib> templateRibs(const CurvePlan& curve,
+                                      const ConstructionSettings& settings) {
+    const double w = settings.ribWidth;
+    const double d = settings.ribDepth;
+    std::vector<TemplateRib> ribs;
+    for (size_t i = 0; i < curve.stations.size(); ++i) {
+        const FrameStation station = frameStation(curve, curve.stations[i]);
+        const double line = depthInside(curve.outline, station, d + stationLineBeyondRib);
+        ribs.push_back({ribSection(station, w, d), QLineF(station.point, station.inside(line)),
+                        station.inside(d + labelBeyondRib), QString::number(i + 1)});
+    }
+    return ribs;
+}
 
 QPainterPath outlinePath(const Outline& outline) {
     QPainterPath path;
     if (outline.empty()) return path;
-    path.moveTo(toQt(outline.front().from));
+    path.moveTo(outline.front().from);
     for (const Segment& s : outline) {
         if (s.kind == Segment::Kind::Line) {
-            path.lineTo(toQt(s.to));
+            path.lineTo(s.to);
             continue;
         }
         for (const CubicBezier& b : arcToBeziers(s))
-            path.cubicTo(toQt(b.control1), toQt(b.control2), toQt(b.end));
+            path.cubicTo(b.control1, b.control2, b.end);
     }
     return path;
 }
@@ -47,8 +76,8 @@ PanelPainter::PanelPainter(QPainter& painter, const ConstructionPlan& plan,
     , m_toDevice(toDevice)
     , m_scale(pixelsPerMm) {}
 
-QPointF PanelPainter::device(Point p) const {
-    return m_toDevice.map(toQt(p));
+QPointF PanelPainter::device(QPointF p) const {
+    return m_toDevice.map(p);
 }
 
 void PanelPainter::stroke(const QPainterPath& panelPath, double widthMm, const QColor& colour,
@@ -59,7 +88,7 @@ void PanelPainter::stroke(const QPainterPath& panelPath, double widthMm, const Q
     m_painter.drawPath(m_toDevice.map(panelPath));
 }
 
-void PanelPainter::text(Point at, const QString& words, double heightMm, double dx, double dy,
+void PanelPainter::text(QPointF at, const QString& words, double heightMm, double dx, double dy,
                         bool bold) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * m_scale))));
@@ -73,43 +102,43 @@ void PanelPainter::text(Point at, const QString& words, double heightMm, double 
     m_painter.drawText(box, Qt::AlignCenter, words);
 }
 
-void PanelPainter::draw(const std::vector<Rect>& onPaper) {
+void PanelPainter::draw(const std::vector<QRectF>& onPaper) {
     drawReferences();
     drawRibs();
     stroke(outlinePath(m_curve.outline), 0.35, outlineColour);
-    drawMarks();
+    drawPipe();
     drawSplits();
     drawPivot(onPaper);
     drawName();
 }
 
 void PanelPainter::drawReferences() {
-    const Point toe = frameCurve(m_curve).front().from;
+    const QPointF toe = frameCurve(m_curve).front().from;
     QPainterPath ground;
-    ground.moveTo(-300, 0);
-    ground.lineTo(toe.u + 300, 0);
+    ground.moveTo(-referenceOverrun, 0);
+    ground.lineTo(toe.x() + referenceOverrun, 0);
     stroke(ground, 0.2, referenceColour, Qt::DashDotLine);
     QPainterPath vertical;
-    vertical.moveTo(toe.u, -300);
-    vertical.lineTo(toe.u, std::max(m_curve.pivot.v, m_curve.deckFrameTop) + 300);
+    vertical.moveTo(toe.x(), -referenceOverrun);
+    vertical.lineTo(toe.x(), std::max(m_curve.pivot.y(), m_curve.deckFrameTop) + referenceOverrun);
     stroke(vertical, 0.2, referenceColour, Qt::DashDotLine);
     // Labels on the riding side of the toe, which stays on the paper.
     const double side = m_panel.mirrored ? 1 : -1;
-    text({toe.u, 0}, QStringLiteral("sol"), 3, side * 12, 4);
-    text({toe.u, toe.v}, QStringLiteral("pied"), 3, side * 10, -4);
-    text({toe.u, toe.v + 30}, QStringLiteral("verticale du pied"), 2.5, side * 18, 0);
+    text({toe.x(), 0}, QStringLiteral("sol"), 3, side * 12, 4);
+    text({toe.x(), toe.y()}, QStringLiteral("pied"), 3, side * 10, -4);
+    text({toe.x(), toe.y() + 30}, QStringLiteral("verticale du pied"), 2.5, side * 18, 0);
 
     // The riding surface, the surface layers above the frame.
     const double t = m_plan.settings.surfaceThickness();
     const double riding = m_curve.frameRadius - t;
-    const Point lip{m_curve.back, m_curve.deckFrameTop + t};
+    const QPointF lip{m_curve.back, m_curve.deckFrameTop + t};
     Outline surface;
     const double start = 3 * std::numbers::pi / 2;
     if (m_curve.height > m_curve.radius) {
         surface.push_back(Segment::arc(m_curve.pivot, riding, start, -std::numbers::pi / 2));
         surface.push_back(Segment::line(surface.back().to, lip));
     } else {
-        const double end = std::atan2(lip.v - m_curve.pivot.v, lip.u - m_curve.pivot.u);
+        const double end = std::atan2(lip.y() - m_curve.pivot.y(), lip.x() - m_curve.pivot.x());
         double sweep = end - start;
         while (sweep <= -2 * std::numbers::pi)
             sweep += 2 * std::numbers::pi;
@@ -120,71 +149,29 @@ void PanelPainter::drawReferences() {
     QPainterPath path = outlinePath(surface);
     stroke(path, 0.15, referenceColour, Qt::DashLine);
     text(lip, QStringLiteral("lèvre"), 3, 0, -5);
-    QPainterPath lipMark;
-    lipMark.moveTo(lip.u - 5, lip.v);
-    lipMark.lineTo(lip.u + 5, lip.v);
-    lipMark.moveTo(lip.u, lip.v - 5);
-    lipMark.lineTo(lip.u, lip.v + 5);
-    stroke(lipMark, 0.2, referenceColour);
+    stroke(crossPath(lip, 5), 0.2, referenceColour);
 }
 
 void PanelPainter::drawRibs() {
-    // A template shared by both curves marks each curve's stations (G, D)
-    // when the surface seams put them in different places.
-    const CurvePlan* right = m_panel.bothCurves ? &*m_plan.curves[rightCurve] : nullptr;
-    if (right && right->stations == m_curve.stations) right = nullptr;
-    struct Mark {
-        double station;
-        QString label;
-    };
-    std::vector<Mark> marks;
-    for (size_t i = 0; i < m_curve.stations.size(); ++i)
-        marks.push_back({m_curve.stations[i],
-                         (right ? QStringLiteral("G%1") : QStringLiteral("%1")).arg(i + 1)});
-    if (right) {
-        for (size_t j = 0; j < right->stations.size(); ++j) {
-            const double s = right->stations[j];
-            const QString label = QStringLiteral("D%1").arg(j + 1);
-            auto same = std::find_if(marks.begin(), marks.end(),
-                                     [&](const Mark& m) { return std::abs(m.station - s) < 0.5; });
-            if (same != marks.end())
-                same->label += QLatin1Char(' ') + label;
-            else
-                marks.push_back({s, label});
-        }
-    }
-
-    const double w = m_plan.settings.ribWidth;
-    const double d = m_plan.settings.ribDepth;
-    for (const Mark& mark : marks) {
-        const Point p = frameStationPoint(m_curve, mark.station);
-        const Point n = frameNormal(m_curve, p);
-        const Point along{-n.v, n.u};
-        auto at = [&](double a, double b) {
-            return QPointF(p.u + a * along.u + b * n.u, p.v + a * along.v + b * n.v);
-        };
-        // The rib's section under the surface, its top on the frame curve.
+    for (const TemplateRib& rib : templateRibs(m_curve, m_plan.settings)) {
         QPainterPath section;
-        section.moveTo(at(-w / 2, 0));
-        section.lineTo(at(w / 2, 0));
-        section.lineTo(at(w / 2, d));
-        section.lineTo(at(-w / 2, d));
+        section.moveTo(rib.section[0]);
+        for (int k = 1; k < 4; ++k)
+            section.lineTo(rib.section[k]);
         section.closeSubpath();
         m_painter.setPen(QPen(ribColour, 0.2 * m_scale));
         m_painter.setBrush(QColor(200, 200, 200, 110));
         m_painter.drawPath(m_toDevice.map(section));
         QPainterPath station;
-        station.moveTo(at(0, -8));
-        station.lineTo(at(0, d + 34));
+        station.moveTo(rib.line.p1());
+        station.lineTo(rib.line.p2());
         stroke(station, 0.15, ribColour);
-        // A right station alone sits deeper, clear of a close left one.
-        const double depth = d + (mark.label.startsWith(QLatin1Char('D')) ? 42 : 30);
-        text({p.u + depth * n.u, p.v + depth * n.v}, mark.label, 2.5);
+        text(rib.labelAt, rib.label, 2.5);
     }
     m_painter.setBrush(Qt::NoBrush);
 }
 
-void PanelPainter::drawMarks() {
+void PanelPainter::drawPipe() {
     if (!m_curve.pipe) return;
     const double r = m_plan.settings.coping / 2;
     Outline circle;
@@ -192,42 +179,32 @@ void PanelPainter::drawMarks() {
         circle.push_back(
             Segment::arc(*m_curve.pipe, r, k * std::numbers::pi / 2, std::numbers::pi / 2));
     stroke(outlinePath(circle), 0.2, referenceColour);
-    QPainterPath centre;
-    const Point c = *m_curve.pipe;
-    centre.moveTo(c.u - 4, c.v);
-    centre.lineTo(c.u + 4, c.v);
-    centre.moveTo(c.u, c.v - 4);
-    centre.lineTo(c.u, c.v + 4);
-    stroke(centre, 0.15, referenceColour);
-    text({c.u, c.v - r}, QStringLiteral("tube Ø %1").arg(millimetresText(2 * r)), 2.5, 0, 4);
+    const QPointF c = *m_curve.pipe;
+    stroke(crossPath(c, 4), 0.15, referenceColour);
+    text({c.x(), c.y() - r}, QStringLiteral("tube Ø %1").arg(millimetresText(2 * r)), 2.5, 0, 4);
 }
 
 void PanelPainter::drawSplits() {
-    for (const PanelSplit& split : m_plan.sheets.splits) {
-        if (split.curve != m_panel.curve) continue;
+    for (const PanelSplit& split : m_curve.splits) {
         QPainterPath cut;
-        cut.moveTo(toQt(split.from));
-        cut.lineTo(toQt(split.to));
+        cut.moveTo(split.from);
+        cut.lineTo(split.to);
         stroke(cut, 0.3, splitColour, Qt::DashLine);
-        text({(split.from.u + split.to.u) / 2, (split.from.v + split.to.v) / 2},
+        text({(split.from.x() + split.to.x()) / 2, (split.from.y() + split.to.y()) / 2},
              QStringLiteral("coupe (éclisse de 300 mm)"), 3, 0, -4);
     }
 }
 
-void PanelPainter::drawPivot(const std::vector<Rect>& onPaper) {
-    const Point c = m_curve.pivot;
-    const Point toe = frameCurve(m_curve).front().from;
+void PanelPainter::drawPivot(const std::vector<QRectF>& onPaper) {
+    const QPointF c = m_curve.pivot;
+    const QPointF toe = frameCurve(m_curve).front().from;
     bool shown = false;
-    for (const Rect& r : onPaper)
-        shown = shown || (c.u > r.left && c.u < r.right && c.v > r.bottom && c.v < r.top);
-    const QString height = millimetresText(c.v - toe.v);
+    for (const QRectF& r : onPaper)
+        shown = shown || (c.x() > r.left() && c.x() < r.right() && c.y() > lowestV(r) &&
+                          c.y() < highestV(r));
+    const QString height = millimetresText(c.y() - toe.y());
     if (shown) {
-        QPainterPath cross;
-        cross.moveTo(c.u - 15, c.v);
-        cross.lineTo(c.u + 15, c.v);
-        cross.moveTo(c.u, c.v - 15);
-        cross.lineTo(c.u, c.v + 15);
-        stroke(cross, 0.3, outlineColour);
+        stroke(crossPath(c, 15), 0.3, outlineColour);
         text(c,
              QStringLiteral("pivot (rayon du cadre %1 mm)")
                  .arg(millimetresText(m_curve.frameRadius)),
@@ -236,23 +213,21 @@ void PanelPainter::drawPivot(const std::vector<Rect>& onPaper) {
     }
     // Off the paper: an arrow up the toe's vertical, just above the toe.
     QPainterPath arrow;
-    arrow.moveTo(toe.u, toe.v + 45);
-    arrow.lineTo(toe.u, toe.v + 130);
-    arrow.moveTo(toe.u - 4, toe.v + 120);
-    arrow.lineTo(toe.u, toe.v + 130);
-    arrow.lineTo(toe.u + 4, toe.v + 120);
+    arrow.moveTo(toe.x(), toe.y() + 45);
+    arrow.lineTo(toe.x(), toe.y() + 130);
+    arrow.moveTo(toe.x() - 4, toe.y() + 120);
+    arrow.lineTo(toe.x(), toe.y() + 130);
+    arrow.lineTo(toe.x() + 4, toe.y() + 120);
     stroke(arrow, 0.3, outlineColour);
     const double side = m_panel.mirrored ? 1 : -1;
-    text({toe.u, toe.v + 110}, QStringLiteral("pivot %1 mm plus haut,").arg(height), 2.8, side * 40,
-         0);
-    text({toe.u, toe.v + 110}, QStringLiteral("à %1 mm du sol").arg(millimetresText(c.v)), 2.8,
-         side * 40, 5);
+    text({toe.x(), toe.y() + 110}, QStringLiteral("pivot %1 mm plus haut,").arg(height), 2.8,
+         side * 40, 0);
+    text({toe.x(), toe.y() + 110}, QStringLiteral("à %1 mm du sol").arg(millimetresText(c.y())),
+         2.8, side * 40, 5);
 }
 
 void PanelPainter::drawName() {
-    const Point p = frameStationPoint(m_curve, m_curve.curveLength / 2);
-    const Point n = frameNormal(m_curve, p);
-    const Point at{p.u + 105 * n.u, p.v + 105 * n.v};
+    const QPointF at = frameStation(m_curve, m_curve.curveLength / 2).inside(nameDepth);
     text(at, m_panel.name(), 5, 0, -3.5, true);
     text(at, m_panel.countText(), 3.5, 0, 3.5);
 }

@@ -3,11 +3,24 @@
 #include "constructionplan.h"
 #include "templatepanel.h"
 
+#include <array>
+#include <QLineF>
 #include <QPainterPath>
 #include <QTransform>
 #include <vector>
 
 class QPainter;
+
+// A rib as a template draws it: its section under the surface, the station
+// line from the frame curve into the panel (never beyond its outline) and
+// its number.
+struct TemplateRib {
+    std::array<QPointF, 4> section;
+    QLineF line;
+    QPointF labelAt;
+    QString label;
+};
+std::vector<TemplateRib> templateRibs(const CurvePlan& curve, const ConstructionSettings& settings);
 
 // The outline as a painter path in panel coordinates (mm): lines as they
 // are, arcs as cubic Bézier pieces of at most 30°.
@@ -28,21 +41,21 @@ public:
     // Everything; onPaper lists the parts of the panel plane that are printed
     // somewhere, so that the pivot is a cross where it is on paper and an
     // arrow with its height above the toe otherwise.
-    void draw(const std::vector<Rect>& onPaper);
+    void draw(const std::vector<QRectF>& onPaper);
 
 private:
     void drawReferences();
     void drawRibs();
-    void drawMarks();
-    void drawPivot(const std::vector<Rect>& onPaper);
+    void drawPipe();
+    void drawPivot(const std::vector<QRectF>& onPaper);
     void drawName();
     void drawSplits();
     // Text centred on a panel point, moved by (dx, dy) mm on the page.
-    void text(Point at, const QString& words, double heightMm, double dx = 0, double dy = 0,
+    void text(QPointF at, const QString& words, double heightMm, double dx = 0, double dy = 0,
               bool bold = false);
     void stroke(const QPainterPath& panelPath, double widthMm, const QColor& colour,
                 Qt::PenStyle style = Qt::SolidLine);
-    QPointF device(Point p) const;
+    QPointF device(QPointF p) const;
 
     QPainter& m_painter;
     const ConstructionPlan& m_plan;

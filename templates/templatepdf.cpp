@@ -25,6 +25,20 @@ constexpr double pointsPerMm = 72 / 25.4;
 
 const QColor labelColour(90, 90, 90);
 
+// The ordinates table on page 2: each column's left edge from the margin,
+// and the width of its text.
+constexpr double ordinateColumns[] = {0, 45, 85, 125};
+constexpr double ordinateColumnWidth = 40;
+// The corners table: the corner's name, then four columns.
+constexpr double cornerColumns[] = {0, 75, 105, 135, 160};
+constexpr double cornerNameWidth = 74;
+constexpr double cornerColumnWidth = 30;
+// The caption of a full-size page: its width, and its left edge from the
+// panel's back end, or from the toe's end on a mirrored panel.
+constexpr double captionWidth = 120;
+constexpr double captionFromBack = 20;
+constexpr double captionFromToe = 130;
+
 QPageSize paperPageSize(TemplatePaper paper) {
     switch (paper) {
     case TemplatePaper::Letter:
@@ -106,11 +120,11 @@ struct PanelTiles {
 
 // Panel mm to the page, for a tile's area or any window of the panel placed
 // at (x, y) mm from the page's top-left with the given scale.
-QTransform windowTransform(const Rect& window, bool mirrored, double x, double y, double scale) {
+QTransform windowTransform(const QRectF& window, bool mirrored, double x, double y, double scale) {
     const double s = scale * pixelsPerMm;
-    const double dx = mirrored ? (x + scale * window.right) * pixelsPerMm
-                               : (x - scale * window.left) * pixelsPerMm;
-    const double dy = (y + scale * window.top) * pixelsPerMm;
+    const double dx = mirrored ? (x + scale * window.right()) * pixelsPerMm
+                               : (x - scale * window.left()) * pixelsPerMm;
+    const double dy = (y + scale * highestV(window)) * pixelsPerMm;
     return QTransform(mirrored ? -s : s, 0, 0, -s, dx, dy);
 }
 
@@ -128,7 +142,7 @@ QString settingsSummary(const ConstructionSettings& s) {
         layers << millimetresText(t);
     QString text =
         QStringLiteral("Construction : surface %1 mm, flancs %2 mm, cadre du plat %3 mm, "
-                       "lattes %4 × %5 mm")
+                       "tasseaux %4 × %5 mm")
             .arg(layers.join(QStringLiteral(" + ")), millimetresText(s.panel),
                  millimetresText(s.flat), millimetresText(s.ribWidth), millimetresText(s.ribDepth));
     if (s.coping > 0)
@@ -139,13 +153,9 @@ QString settingsSummary(const ConstructionSettings& s) {
 
 QString panelSummary(const ConstructionPlan& plan, const TemplatePanel& panel) {
     const CurvePlan& c = *plan.curves[panel.curve];
-    QString ribs = QString::number(c.stations.size());
-    if (panel.bothCurves && plan.curves[rightCurve]->stations != c.stations)
-        ribs = QStringLiteral("%1 (gauche), %2 (droite)")
-                   .arg(c.stations.size())
-                   .arg(plan.curves[rightCurve]->stations.size());
+    const QString ribs = QString::number(c.stations.size());
     return QStringLiteral("%1 : %2 ; longueur %3 mm, hauteur %4 mm, rayon du cadre %5 mm, "
-                          "lattes par flanc : %6.")
+                          "tasseaux par flanc : %6.")
         .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),
              millimetresText(c.panelHeight), millimetresText(c.frameRadius), ribs);
 }
@@ -185,7 +195,7 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
                                   "se tracent sans imprimante. Les tuiles se recouvrent de %1 mm : "
                                   "coupez une tuile sur le pointillé, posez-la sur sa voisine en "
                                   "alignant les croix, collez. La ligne de sol et la verticale du "
-                                  "pied se posent sur le bord inférieur du panneau et sur la "
+                                  "pied se posent sur le bord inférieur de la feuille et sur la "
                                   "verticale tracée à l'équerre.")
                        .arg(millimetresText(overlap)),
                    3) +
@@ -203,13 +213,9 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
               1;
         // The whole panel under its printed tiles.
         const CurvePlan& curve = *plan.curves[p.panel.curve];
-        Rect region{0, 0, curve.panelLength, curve.deckFrameTop};
-        for (const TemplateTile& tile : p.tiling.tiles()) {
-            region.left = std::min(region.left, tile.area.left);
-            region.bottom = std::min(region.bottom, tile.area.bottom);
-            region.right = std::max(region.right, tile.area.right);
-            region.top = std::max(region.top, tile.area.top);
-        }
+        QRectF region(0, 0, curve.panelLength, curve.deckFrameTop);
+        for (const TemplateTile& tile : p.tiling.tiles())
+            region |= tile.area;
         const double scale = std::min(columnWidth / region.width(), mapHeight / region.height());
         const QTransform map = windowTransform(region, p.panel.mirrored, x, yr, scale);
         painter.setPen(QPen(Qt::black, 0.25 * pixelsPerMm));
@@ -217,8 +223,7 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
         painter.drawPath(map.map(outlinePath(plan.curves[p.panel.curve]->outline)));
         painter.setFont(fontOf(std::clamp(scale * 60, 1.5, 3.0)));
         for (const TemplateTile& tile : p.tiling.tiles()) {
-            const QRectF r = map.mapRect(
-                QRectF(tile.area.left, tile.area.bottom, tile.area.width(), tile.area.height()));
+            const QRectF r = map.mapRect(tile.area);
             painter.setPen(QPen(QColor(0, 90, 170), 0.15 * pixelsPerMm));
             painter.drawRect(r);
             painter.drawText(r, Qt::AlignCenter, TemplateTiling::label(tile.row, tile.column));
@@ -246,7 +251,7 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
          1;
     y += doc.text(m, y, width, panel.countText(), 3.5) + 2;
     y += doc.text(m, y, width,
-                  QStringLiteral("Panneau posé à plat, son bord inférieur sur le sol. Tracez la "
+                  QStringLiteral("Feuille posée à plat, son bord inférieur sur le sol. Tracez la "
                                  "verticale du pied à %1 mm du bout arrière, puis, tous les 100 mm "
                                  "depuis cette verticale vers l'arrière, reportez la hauteur de la "
                                  "courbe au-dessus du sol et reliez les points avec une latte "
@@ -255,11 +260,10 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
                   3.2) +
          3;
 
-    const double columns[] = {m, m + 45, m + 85, m + 125};
     auto tableRow = [&](const QStringList& cells, bool bold) {
         room(row);
         for (int i = 0; i < cells.size(); ++i)
-            doc.text(columns[i], y, 40, cells[i], 3.2, bold);
+            doc.text(m + ordinateColumns[i], y, ordinateColumnWidth, cells[i], 3.2, bold);
         y += row;
     };
     tableRow({QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
@@ -274,43 +278,43 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
     y += 3;
     room(2 * row);
     y += doc.text(m, y, width, QStringLiteral("Coins de la courbe et de l'encoche"), 4, true) + 1;
-    const double cornerColumns[] = {m, m + 75, m + 105, m + 135, m + 160};
     auto cornerRow = [&](const QStringList& cells, bool bold) {
         room(row);
         for (int i = 0; i < cells.size(); ++i)
-            doc.text(cornerColumns[i], y, i == 0 ? 74 : 30, cells[i], 3.2, bold);
+            doc.text(m + cornerColumns[i], y, i == 0 ? cornerNameWidth : cornerColumnWidth,
+                     cells[i], 3.2, bold);
         y += row;
     };
     cornerRow({QString(), QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
                QStringLiteral("Hauteur"), QStringLiteral("(po)")},
               true);
     for (const MarkedPoint& p : frameCorners(c))
-        cornerRow({p.name, millimetresText(c.panelLength - p.at.u) + QStringLiteral(" mm"),
-                   millimetresText(p.at.u) + QStringLiteral(" mm"),
-                   millimetresText(p.at.v) + QStringLiteral(" mm"), inchesText(p.at.v)},
+        cornerRow({p.name, millimetresText(c.panelLength - p.at.x()) + QStringLiteral(" mm"),
+                   millimetresText(p.at.x()) + QStringLiteral(" mm"),
+                   millimetresText(p.at.y()) + QStringLiteral(" mm"), inchesText(p.at.y())},
                   false);
 
     y += 3;
     room(30);
     y += doc.text(m, y, width, QStringLiteral("Méthode du cordeau"), 4, true) + 1;
-    const Point top = c.wall > 0 ? Point{c.pivot.u - c.frameRadius, c.pivot.v} : c.top;
+    const QPointF top = c.wall > 0 ? QPointF{c.pivot.x() - c.frameRadius, c.pivot.y()} : c.top;
     QString method =
         QStringLiteral("Le pivot est à la verticale du pied, à %1 mm au-dessus du sol (%2 mm "
-                       "au-dessus du pied), hors du panneau : fixez-y une planche. Plantez un "
+                       "au-dessus du pied), hors de la feuille : fixez-y une planche. Plantez un "
                        "clou au pivot ; avec une ficelle ou une latte percée de %3 mm entre le "
                        "clou et la pointe du crayon (le rayon du cadre), tracez l'arc du pied "
                        "(%4 mm du sol) jusqu'à %5 mm du sol, à %6 mm du bout arrière.")
-            .arg(millimetresText(c.pivot.v), millimetresText(c.pivot.v - plan.settings.flat),
+            .arg(millimetresText(c.pivot.y()), millimetresText(c.pivot.y() - plan.settings.flat),
                  millimetresText(c.frameRadius), millimetresText(plan.settings.flat),
-                 millimetresText(top.v), millimetresText(top.u));
+                 millimetresText(top.y()), millimetresText(top.x()));
     if (c.wall > 0)
         method += QStringLiteral(" Puis tracez le mur vertical jusqu'à %1 mm du sol.")
-                      .arg(millimetresText(c.top.v));
+                      .arg(millimetresText(c.top.y()));
     y += doc.text(m, y, width, method, 3.2);
 }
 
 void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const PanelTiles& p,
-                  const TemplateTile& tile, const std::vector<Rect>& onPaper) {
+                  const TemplateTile& tile, const std::vector<QRectF>& onPaper) {
     doc.newPage();
     QPainter& painter = doc.painter();
     const TemplateTiling& tiling = p.tiling;
@@ -328,34 +332,35 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
     // Where the neighbours overlap: the cutting line, crosses and their labels.
     struct Neighbour {
         int row, column;
-        Point labelAt;
-        std::array<Point, 2> crosses;
+        QPointF labelAt;
+        std::array<QPointF, 2> crosses;
         QLineF cut; // panel coordinates
     };
-    const Rect a = tile.area;
-    const double midU = (a.left + a.right) / 2;
-    const double midV = (a.bottom + a.top) / 2;
+    const QRectF a = tile.area;
+    const double left = a.left(), right = a.right(), bottom = lowestV(a), top = highestV(a);
+    const double midU = (left + right) / 2;
+    const double midV = (bottom + top) / 2;
     const Neighbour neighbours[] = {
         {tile.row - 1,
          tile.column,
-         {midU, a.top - o / 2},
-         {Point{a.left + w / 4, a.top - o / 2}, Point{a.left + 3 * w / 4, a.top - o / 2}},
-         QLineF(a.left, a.top - o, a.right, a.top - o)},
+         {midU, top - o / 2},
+         {QPointF{left + w / 4, top - o / 2}, QPointF{left + 3 * w / 4, top - o / 2}},
+         QLineF(left, top - o, right, top - o)},
         {tile.row + 1,
          tile.column,
-         {midU, a.bottom + o / 2},
-         {Point{a.left + w / 4, a.bottom + o / 2}, Point{a.left + 3 * w / 4, a.bottom + o / 2}},
-         QLineF(a.left, a.bottom + o, a.right, a.bottom + o)},
+         {midU, bottom + o / 2},
+         {QPointF{left + w / 4, bottom + o / 2}, QPointF{left + 3 * w / 4, bottom + o / 2}},
+         QLineF(left, bottom + o, right, bottom + o)},
         {tile.row,
          tile.column - 1,
-         {a.left + o / 2, midV},
-         {Point{a.left + o / 2, a.top - h / 4}, Point{a.left + o / 2, a.top - 3 * h / 4}},
-         QLineF(a.left + o, a.bottom, a.left + o, a.top)},
+         {left + o / 2, midV},
+         {QPointF{left + o / 2, top - h / 4}, QPointF{left + o / 2, top - 3 * h / 4}},
+         QLineF(left + o, bottom, left + o, top)},
         {tile.row,
          tile.column + 1,
-         {a.right - o / 2, midV},
-         {Point{a.right - o / 2, a.top - h / 4}, Point{a.right - o / 2, a.top - 3 * h / 4}},
-         QLineF(a.right - o, a.bottom, a.right - o, a.top)},
+         {right - o / 2, midV},
+         {QPointF{right - o / 2, top - h / 4}, QPointF{right - o / 2, top - 3 * h / 4}},
+         QLineF(right - o, bottom, right - o, top)},
     };
     const QPointF pageCentre = deviceRect(m, m, w, h).center();
     for (const Neighbour& n : neighbours) {
@@ -363,14 +368,14 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
         painter.setPen(QPen(labelColour, 0.15 * pixelsPerMm, Qt::DotLine));
         painter.drawLine(toDevice.map(n.cut));
         painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
-        for (const Point& c : n.crosses) {
-            const QPointF d = toDevice.map(QPointF(c.u, c.v));
+        for (const QPointF& c : n.crosses) {
+            const QPointF d = toDevice.map(QPointF(c.x(), c.y()));
             const double arm = 5 * pixelsPerMm;
             painter.drawLine(QLineF(d.x() - arm, d.y(), d.x() + arm, d.y()));
             painter.drawLine(QLineF(d.x(), d.y() - arm, d.x(), d.y() + arm));
             painter.drawEllipse(d, 2.5 * pixelsPerMm, 2.5 * pixelsPerMm);
         }
-        const QPointF at = toDevice.map(QPointF(n.labelAt.u, n.labelAt.v));
+        const QPointF at = toDevice.map(QPointF(n.labelAt.x(), n.labelAt.y()));
         QString arrow;
         if (n.column == tile.column)
             arrow = at.y() < pageCentre.y() ? QStringLiteral("↑ ") : QStringLiteral("↓ ");
@@ -396,10 +401,10 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
     int least = std::numeric_limits<int>::max();
     for (const QPointF& c : corners) {
         // The block's page rectangle in panel coordinates.
-        const double u0 = mirrored ? a.right - (c.x() + blockWidth - m) : a.left + (c.x() - m);
-        const Rect block{u0, a.top - (c.y() + blockHeight - m), u0 + blockWidth,
-                         a.top - (c.y() - m)};
-        const int hidden = tiling.shown(block);
+        const double u0 = mirrored ? right - (c.x() + blockWidth - m) : left + (c.x() - m);
+        const QRectF block(QPointF(u0, top - (c.y() + blockHeight - m)),
+                           QPointF(u0 + blockWidth, top - (c.y() - m)));
+        const int hidden = tiling.hidden(block);
         if (hidden < least) {
             least = hidden;
             corner = c;
@@ -439,10 +444,11 @@ void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionP
     const QTransform toDevice = panel.mirrored
                                     ? QTransform(-s, 0, 0, -s, (m + c.panelLength) * s, bottom * s)
                                     : QTransform(s, 0, 0, -s, m * s, bottom * s);
-    const std::vector<Rect> onPaper{{-m, -m, c.panelLength + m, c.deckFrameTop + m}};
+    const std::vector<QRectF> onPaper{
+        QRectF(QPointF(-m, -m), QPointF(c.panelLength + m, c.deckFrameTop + m))};
     PanelPainter(doc.painter(), plan, panel, toDevice, pixelsPerMm).draw(onPaper);
-    const double x = panel.mirrored ? m + c.panelLength - 130 : m + 20;
-    doc.text(x, bottom - std::min(60.0, c.deckFrameTop / 2), 120,
+    const double x = panel.mirrored ? m + c.panelLength - captionFromToe : m + captionFromBack;
+    doc.text(x, bottom - std::min(60.0, c.deckFrameTop / 2), captionWidth,
              QStringLiteral("Quarvel · %1 · %2 · taille réelle (1:1) · %3 × %4 mm")
                  .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),
                       millimetresText(c.panelHeight)),
@@ -515,7 +521,7 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
             for (const PanelTiles& p : tiled)
                 drawOrdinatePages(doc, plan, p.panel);
             for (const PanelTiles& p : tiled) {
-                std::vector<Rect> onPaper;
+                std::vector<QRectF> onPaper;
                 for (const TemplateTile& t : p.tiling.tiles())
                     onPaper.push_back(t.area);
                 for (const TemplateTile& t : p.tiling.tiles())

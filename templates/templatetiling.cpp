@@ -5,31 +5,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QPolygonF>
 
 namespace {
 
-Rect unite(const Rect& a, const Rect& b) {
-    return {std::min(a.left, b.left), std::min(a.bottom, b.bottom), std::max(a.right, b.right),
-            std::max(a.top, b.top)};
-}
-
-Rect grown(const Rect& r, double by) {
-    return {r.left - by, r.bottom - by, r.right + by, r.top + by};
-}
-
-bool overlaps(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
-}
-
 // Whether the segment from a to b crosses the rectangle's inside
 // (Liang-Barsky clipping).
-bool crosses(const Rect& r, Point a, Point b) {
+bool crosses(const QRectF& r, QPointF a, QPointF b) {
     double t0 = 0;
     double t1 = 1;
-    const double du = b.u - a.u;
-    const double dv = b.v - a.v;
+    const double du = b.x() - a.x();
+    const double dv = b.y() - a.y();
     const double p[] = {-du, du, -dv, dv};
-    const double q[] = {a.u - r.left, r.right - a.u, a.v - r.bottom, r.top - a.v};
+    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - lowestV(r),
+                        highestV(r) - a.y()};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] <= 0) return false;
@@ -47,15 +36,16 @@ bool crosses(const Rect& r, Point a, Point b) {
 // The band as segments along the frame curve's normals, no farther apart
 // than step along the curve: each from bandHalfWidth outside the curve to
 // bandHalfWidth inside, the curve at its middle.
-std::vector<std::pair<Point, Point>> bandNormals(const CurvePlan& curve, double step) {
+std::vector<std::pair<QPointF, QPointF>> bandNormals(const CurvePlan& curve, double step) {
     const int count = std::max(1, static_cast<int>(std::ceil(curve.curveLength / step)));
     const double h = TemplateTiling::bandHalfWidth;
-    std::vector<std::pair<Point, Point>> normals;
+    std::vector<std::pair<QPointF, QPointF>> normals;
     normals.reserve(count + 1);
     for (int i = 0; i <= count; ++i) {
-        const Point p = frameStationPoint(curve, curve.curveLength * i / count);
-        const Point n = frameNormal(curve, p);
-        normals.push_back({{p.u - h * n.u, p.v - h * n.v}, {p.u + h * n.u, p.v + h * n.v}});
+        const FrameStation station = frameStation(curve, curve.curveLength * i / count);
+        const QPointF p = station.point, n = station.normal;
+        normals.push_back(
+            {{p.x() - h * n.x(), p.y() - h * n.y()}, {p.x() + h * n.x(), p.y() + h * n.y()}});
     }
     return normals;
 }
@@ -71,36 +61,34 @@ TemplateTiling::TemplateTiling(const CurvePlan& curve, double pipeDiameter, doub
     // edge): only a tile the band enters by less than that may be left out.
     m_normals = bandNormals(curve, 1);
     // Nothing below the ground needs tracing: the band stops a little under it.
-    std::vector<std::pair<Point, Point>> normals;
+    std::vector<std::pair<QPointF, QPointF>> normals;
     for (auto [outside, inside] : m_normals) {
         const double floor = -groundMargin;
-        if (inside.v < floor) {
-            const double t = (floor - outside.v) / (inside.v - outside.v);
-            inside = {outside.u + t * (inside.u - outside.u), floor};
+        if (inside.y() < floor) {
+            const double t = (floor - outside.y()) / (inside.y() - outside.y());
+            inside = {outside.x() + t * (inside.x() - outside.x()), floor};
         }
         normals.push_back({outside, inside});
     }
-    Rect band{normals.front().first.u, normals.front().first.v, normals.front().first.u,
-              normals.front().first.v};
+    QPolygonF ends;
     for (const auto& [a, b] : normals)
-        band = unite(band, unite({a.u, a.v, a.u, a.v}, {b.u, b.v, b.u, b.v}));
-    const Point toe = frameCurve(curve).front().from;
-    const Rect toeArea{toe.u - bandHalfWidth, -groundMargin, toe.u + toeMargin,
-                       toe.v + notchMargin};
+        ends << a << b;
+    const QRectF band = ends.boundingRect();
+    const QPointF toe = frameCurve(curve).front().from;
+    const QRectF toeArea(QPointF(toe.x() - bandHalfWidth, -groundMargin),
+                         QPointF(toe.x() + toeMargin, toe.y() + notchMargin));
     m_areas = {toeArea};
-    std::vector<Rect>& areas = m_areas;
     if (curve.notch) {
-        Rect notch{curve.notch->u, curve.notch->v, curve.top.u, curve.deckFrameTop};
+        QRectF notch(*curve.notch, QPointF(curve.top.x(), curve.deckFrameTop));
         if (curve.pipe) {
-            const double r = pipeDiameter / 2;
-            notch = unite(notch, {curve.pipe->u - r, curve.pipe->v - r, curve.pipe->u + r,
-                                  curve.pipe->v + r});
+            const QPointF r(pipeDiameter / 2, pipeDiameter / 2);
+            notch |= QRectF(*curve.pipe - r, *curve.pipe + r);
         }
-        areas.push_back(grown(notch, notchMargin));
+        m_areas.push_back(notch.adjusted(-notchMargin, -notchMargin, notchMargin, notchMargin));
     }
     m_region = band;
-    for (const Rect& r : areas)
-        m_region = unite(m_region, r);
+    for (const QRectF& r : m_areas)
+        m_region |= r;
 
     const double stepU = m_width - overlap;
     const double stepV = m_height - overlap;
@@ -111,31 +99,31 @@ TemplateTiling::TemplateTiling(const CurvePlan& curve, double pipeDiameter, doub
     m_rows = count(m_region.height(), m_height, stepV);
 
     for (const auto& [a, b] : normals) {
-        const Rect box = unite({a.u, a.v, a.u, a.v}, {b.u, b.v, b.u, b.v});
-        const int c0 =
-            std::max(0, static_cast<int>(std::floor((box.left - m_region.left - m_width) / stepU)));
-        const int c1 = std::min(m_columns - 1,
-                                static_cast<int>(std::floor((box.right - m_region.left) / stepU)));
-        const int r0 =
-            std::max(0, static_cast<int>(std::floor((m_region.top - box.top - m_height) / stepV)));
-        const int r1 =
-            std::min(m_rows - 1, static_cast<int>(std::floor((m_region.top - box.bottom) / stepV)));
+        const QRectF box = QRectF(a, b).normalized();
+        const int c0 = std::max(
+            0, static_cast<int>(std::floor((box.left() - m_region.left() - m_width) / stepU)));
+        const int c1 = std::min(
+            m_columns - 1, static_cast<int>(std::floor((box.right() - m_region.left()) / stepU)));
+        const int r0 = std::max(0, static_cast<int>(std::floor(
+                                       (highestV(m_region) - highestV(box) - m_height) / stepV)));
+        const int r1 = std::min(
+            m_rows - 1, static_cast<int>(std::floor((highestV(m_region) - lowestV(box)) / stepV)));
         for (int r = r0; r <= r1; ++r)
             for (int c = c0; c <= c1; ++c)
                 if (crosses(area(r, c), a, b)) mark(r, c);
     }
-    for (const Rect& a : areas) {
-        const int c0 =
-            std::max(0, static_cast<int>(std::floor((a.left - m_region.left - m_width) / stepU)));
-        const int c1 = std::min(m_columns - 1,
-                                static_cast<int>(std::floor((a.right - m_region.left) / stepU)));
-        const int r0 =
-            std::max(0, static_cast<int>(std::floor((m_region.top - a.top - m_height) / stepV)));
-        const int r1 =
-            std::min(m_rows - 1, static_cast<int>(std::floor((m_region.top - a.bottom) / stepV)));
+    for (const QRectF& a : m_areas) {
+        const int c0 = std::max(
+            0, static_cast<int>(std::floor((a.left() - m_region.left() - m_width) / stepU)));
+        const int c1 = std::min(
+            m_columns - 1, static_cast<int>(std::floor((a.right() - m_region.left()) / stepU)));
+        const int r0 = std::max(
+            0, static_cast<int>(std::floor((highestV(m_region) - highestV(a) - m_height) / stepV)));
+        const int r1 = std::min(
+            m_rows - 1, static_cast<int>(std::floor((highestV(m_region) - lowestV(a)) / stepV)));
         for (int r = r0; r <= r1; ++r)
             for (int c = c0; c <= c1; ++c)
-                if (overlaps(area(r, c), a)) mark(r, c);
+                if (area(r, c).intersects(a)) mark(r, c);
     }
     for (const auto& [r, c] : m_printed)
         m_tiles.push_back({r, c, area(r, c)});
@@ -148,18 +136,18 @@ void TemplateTiling::mark(int row, int column) {
                                           "utilisez --paper full ou le fichier de découpe"));
 }
 
-int TemplateTiling::shown(const Rect& r) const {
+int TemplateTiling::hidden(const QRectF& r) const {
     int count = 0;
-    for (const Rect& a : m_areas)
-        if (overlaps(r, a)) count += areaWeight;
+    for (const QRectF& a : m_areas)
+        if (r.intersects(a)) count += areaWeight;
     // The middle of a normal is on the curve.
     const double outside = 20.0 / (2 * bandHalfWidth);
     const double inside = 75.0 / (2 * bandHalfWidth);
     for (const auto& [a, b] : m_normals) {
-        const Point on{(a.u + b.u) / 2, (a.v + b.v) / 2};
-        const Point d{b.u - a.u, b.v - a.v};
-        if (crosses(r, {on.u - outside * d.u, on.v - outside * d.v},
-                    {on.u + inside * d.u, on.v + inside * d.v}))
+        const QPointF on{(a.x() + b.x()) / 2, (a.y() + b.y()) / 2};
+        const QPointF d{b.x() - a.x(), b.y() - a.y()};
+        if (crosses(r, {on.x() - outside * d.x(), on.y() - outside * d.y()},
+                    {on.x() + inside * d.x(), on.y() + inside * d.y()}))
             ++count;
     }
     return count;
@@ -169,10 +157,10 @@ bool TemplateTiling::printed(int row, int column) const {
     return m_printed.count({row, column}) != 0;
 }
 
-Rect TemplateTiling::area(int row, int column) const {
-    const double left = m_region.left + column * (m_width - m_overlap);
-    const double top = m_region.top - row * (m_height - m_overlap);
-    return {left, top - m_height, left + m_width, top};
+QRectF TemplateTiling::area(int row, int column) const {
+    const double left = m_region.left() + column * (m_width - m_overlap);
+    const double top = highestV(m_region) - row * (m_height - m_overlap);
+    return QRectF(QPointF(left, top - m_height), QPointF(left + m_width, top));
 }
 
 QString TemplateTiling::label(int row, int column) {

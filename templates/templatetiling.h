@@ -11,7 +11,7 @@
 struct TemplateTile {
     int row = 0;    // 0 = A, from the top
     int column = 0; // 0 = 1, from the panel's back end
-    Rect area;      // its printable area, panel coordinates (mm)
+    QRectF area;    // its printable area, panel coordinates (mm)
 };
 
 // How a side panel's template is cut into pages. Only what a builder cannot
@@ -46,12 +46,12 @@ public:
     // to be traced: the normals (1 mm apart along the frame curve, from 20 mm
     // outside it to 75 mm inside, over the rib sections and their numbers)
     // that cross it, and areaWeight for the notch and for the toe.
-    int shown(const Rect& r) const;
+    int hidden(const QRectF& r) const;
     static constexpr int areaWeight = 1000;
     // The printable area of any grid cell, printed or not.
-    Rect area(int row, int column) const;
+    QRectF area(int row, int column) const;
     // The band, the notch and the toe together: the grid's extent.
-    Rect region() const { return m_region; }
+    QRectF region() const { return m_region; }
     double overlap() const { return m_overlap; }
 
     // "A1", "B3", ..., "Z9", "AA1".
@@ -60,9 +60,9 @@ public:
 private:
     void mark(int row, int column);
 
-    std::vector<std::pair<Point, Point>> m_normals; // across the curve, 150 mm each side
-    std::vector<Rect> m_areas;                      // the toe, the notch
-    Rect m_region;
+    std::vector<std::pair<QPointF, QPointF>> m_normals; // across the curve, 150 mm each side
+    std::vector<QRectF> m_areas;                        // the toe, the notch
+    QRectF m_region;
     double m_width = 0; // printable area
     double m_height = 0;
     double m_overlap = 0;

@@ -3,6 +3,7 @@
 #include "settingsfieldtext.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -27,24 +28,19 @@ ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSetting
     m_form = new QFormLayout;
     layout->addLayout(m_form);
 
-    addRow(QStringLiteral("Couches de surface (mm)"), QStringLiteral("surface"), 1);
-    addRow(QStringLiteral("Épaisseur des flancs (mm)"), QStringLiteral("panel"), 1);
-    addRow(QStringLiteral("Hauteur du cadre du plat (mm)"), QStringLiteral("flat"), 1);
-    addRow(QStringLiteral("Flancs sous la plate-forme gauche (mm)"), QStringLiteral("back"), 1);
-    addRow(QStringLiteral("Flancs sous la plate-forme droite (mm)"), QStringLiteral("back"), 1);
-    addRow(QStringLiteral("Écart maximal entre flancs (mm)"), QStringLiteral("spacing"), 1);
-    addRow(QStringLiteral("Section des tasseaux (mm)"), QStringLiteral("rib"), 2);
-    addRow(QStringLiteral("Écart maximal entre tasseaux (mm)"), QStringLiteral("ribspacing"), 1);
-    addRow(QStringLiteral("Écart maximal entre solives (mm)"), QStringLiteral("joistspacing"), 1);
-    addRow(QStringLiteral("Diamètre du coping (mm, 0 : sans)"), QStringLiteral("coping"), 1);
-    addRow(QStringLiteral("Dépassement du coping (mm)"), QStringLiteral("reveal"), 1);
-    addRow(QStringLiteral("Format des panneaux (mm)"), QStringLiteral("sheet"), 2);
-    addRow(QStringLiteral("Trait de scie (mm)"), QStringLiteral("kerf"), 1);
-    addRow(tr("Section des pieds (mm)"), QStringLiteral("post"), 2);
-    addRow(tr("Longueurs de bois en vente (mm)"), QStringLiteral("stock"), 1);
-
-    for (QLineEdit* back : m_fields[QStringLiteral("back")])
-        back->setPlaceholderText(QStringLiteral("longueur de la plate-forme"));
+    for (const ConstructionSettingRow& row : constructionSettingRows()) {
+        const QString key = QLatin1String(row.key);
+        if (row.kind == SettingKind::Sides) {
+            for (int side = 0; side < 2; ++side)
+                addRow(constructionSettingCaption(row, side), key, 1);
+        } else {
+            addRow(constructionSettingCaption(row), key, row.kind == SettingKind::Pair ? 2 : 1);
+        }
+        if (row.fieldHint)
+            for (QLineEdit* field : m_fields[key])
+                field->setPlaceholderText(
+                    QCoreApplication::translate("ConstructionSettings", row.fieldHint));
+    }
 
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("paper"));

@@ -3,22 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
-DrawingScale::DrawingScale(const Rect& world, const QRectF& target) {
+DrawingScale::DrawingScale(const QRectF& world, const QRectF& target) {
     const double w = std::max(world.width(), 1e-9);
     const double h = std::max(world.height(), 1e-9);
     m_factor = std::max(0.0, std::min(target.width() / w, target.height() / h));
     // Centre the drawing; v grows upward, y downward.
     const double left = target.center().x() - w * m_factor / 2;
     const double bottom = target.center().y() + h * m_factor / 2;
-    m_origin = QPointF(left - world.left * m_factor, bottom + world.bottom * m_factor);
+    m_origin = QPointF(left - world.left() * m_factor, bottom + lowestV(world) * m_factor);
 }
 
-QPointF DrawingScale::map(Point p) const {
-    return QPointF(m_origin.x() + p.u * m_factor, m_origin.y() - p.v * m_factor);
+QPointF DrawingScale::map(QPointF p) const {
+    return QPointF(m_origin.x() + p.x() * m_factor, m_origin.y() - p.y() * m_factor);
 }
 
-QRectF DrawingScale::map(const Rect& r) const {
-    return QRectF(map(Point{r.left, r.top}), map(Point{r.right, r.bottom}));
+QRectF DrawingScale::map(const QRectF& r) const {
+    return QRectF(map(QPointF(r.left(), highestV(r))), map(QPointF(r.right(), lowestV(r))));
 }
 
 int bestGridColumns(int count, QSizeF sheet, double gap, QSizeF area) {

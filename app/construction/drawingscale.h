@@ -10,11 +10,11 @@
 // down) at one scale for both axes, the drawing centred in the area.
 class DrawingScale {
 public:
-    DrawingScale(const Rect& world, const QRectF& target);
+    DrawingScale(const QRectF& world, const QRectF& target);
 
     double pixelsPerMillimetre() const { return m_factor; }
-    QPointF map(Point p) const;
-    QRectF map(const Rect& r) const;
+    QPointF map(QPointF p) const;
+    QRectF map(const QRectF& r) const;
 
 private:
     double m_factor = 0;

@@ -1,10 +1,11 @@
 #include "paneldrawing.h"
 
-#include "distinctpanels.h"
+#include "constructionwords.h"
 #include "drawingscale.h"
-#include "ribsection.h"
+#include "framecurve.h"
 
 #include <cmath>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -18,7 +19,7 @@ QPolygonF polygon(const Outline& outline, const DrawingScale& scale) {
     // Chords within a quarter of a pixel of the true arc.
     const double tolerance = 0.25 / std::max(scale.pixelsPerMillimetre(), 1e-9);
     QPolygonF points;
-    for (Point p : flatten(outline, tolerance))
+    for (QPointF p : flatten(outline, tolerance))
         points << scale.map(p);
     return points;
 }
@@ -37,6 +38,15 @@ QString mm(double value) {
 }
 } // namespace
 
+QStringList panelCaptions(const ConstructionPlan& plan) {
+    QStringList captions;
+    for (const DistinctPanel& panel : plan.panels)
+        captions << QCoreApplication::translate("PanelDrawing", "%1 : %2 à découper")
+                        .arg(capitalized(curvesName(panel)))
+                        .arg(panel.count());
+    return captions;
+}
+
 PanelDrawing::PanelDrawing(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("panelDrawing"));
@@ -54,8 +64,9 @@ void PanelDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan) {
 
 void PanelDrawing::paintEvent(QPaintEvent*) {
     if (!m_plan) return;
-    const std::vector<DistinctPanel> panels = distinctPanels(*m_plan);
+    const std::vector<DistinctPanel>& panels = m_plan->panels;
     if (panels.empty()) return;
+    const QStringList captions = panelCaptions(*m_plan);
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -81,12 +92,12 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
     // Room around for the captions, the arrow to the pivot and the sizes.
     const QRectF area = QRectF(rect()).adjusted(
         metrics.horizontalAdvance(QStringLiteral("0000.0")) + 12, 4 * line + 16, -12, -(line + 14));
-    const DrawingScale scale(Rect{0, 0, width, tallest}, area);
+    const DrawingScale scale(QRectF(0, 0, width, tallest), area);
 
     for (std::size_t i = 0; i < panels.size(); ++i) {
         const CurvePlan& c = *m_plan->curves[panels[i].curve];
         const Outline outline = translated(c.outline, offsets[i], 0);
-        const auto at = [&](double u, double v) { return scale.map(Point{u + offsets[i], v}); };
+        const auto at = [&](double u, double v) { return scale.map(QPointF(u + offsets[i], v)); };
 
         painter.setPen(QPen(Qt::black, 1.5));
         painter.setBrush(woodColour);
@@ -94,17 +105,17 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
 
         painter.setPen(QPen(ribColour.darker(), 1));
         painter.setBrush(ribColour);
-        for (Point station : c.stationPoints) {
+        for (double s : c.stations) {
             QPolygonF section;
-            for (Point p : ribSectionCorners(c, station, m_plan->settings))
-                section << at(p.u, p.v);
+            for (QPointF p : ribSection(frameStation(c, s), m_plan->settings.ribWidth,
+                                        m_plan->settings.ribDepth))
+                section << at(p.x(), p.y());
             painter.drawPolygon(section);
         }
 
         painter.setPen(QPen(splitColour, 1.5, Qt::DashLine));
-        for (const PanelSplit& split : m_plan->sheets.splits)
-            if (split.curve == panels[i].curve)
-                painter.drawLine(at(split.from.u, split.from.v), at(split.to.u, split.to.v));
+        for (const PanelSplit& split : c.splits)
+            painter.drawLine(at(split.from.x(), split.from.y()), at(split.to.x(), split.to.y()));
 
         // The pivot lies straight above the toe, usually far above the panel.
         painter.setPen(QPen(measureColour, 1));
@@ -112,7 +123,7 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
         const QPointF toe = at(c.panelLength, m_plan->settings.flat);
         const QPointF arrowTip(toe.x(), area.top() - line - 4);
         drawArrow(painter, toe, arrowTip);
-        const QString pivotText = QStringLiteral("centre à %1 du sol").arg(mm(c.pivot.v));
+        const QString pivotText = QStringLiteral("centre à %1 du sol").arg(mm(c.pivot.y()));
         painter.drawText(QRectF(arrowTip.x() - 200, arrowTip.y() - line - 2, 200 + 4, line),
                          Qt::AlignRight | Qt::AlignVCenter, pivotText + QStringLiteral(" ↑"));
 
@@ -134,7 +145,7 @@ void PanelDrawing::paintEvent(QPaintEvent*) {
                                 ? at(offsets[i + 1] - offsets[i], 0).x() - bottomLeft.x() - 8
                                 : this->width() - bottomLeft.x() - 4;
         const QString lines[] = {
-            QStringLiteral("%1 : %2 à découper").arg(panels[i].caption).arg(panels[i].count),
+            captions[qsizetype(i)],
             QStringLiteral("rayon %1, hauteur %2").arg(mm(c.radius), mm(c.height))};
         for (int k = 0; k < 2; ++k)
             painter.drawText(QRectF(bottomLeft.x(), 4 + k * line, room, line),

@@ -3,7 +3,11 @@
 #include "constructionplan.h"
 
 #include <memory>
+#include <QStringList>
 #include <QWidget>
+
+// The caption over each distinct panel: "Courbe gauche : 5 à découper".
+QStringList panelCaptions(const ConstructionPlan& plan);
 
 // The distinct side panels side by side, all at one scale that fits the
 // widget: outline, rib sections at their stations, the cuts of a split panel,

@@ -131,10 +131,10 @@ PlanWindow::PlanWindow(QWidget* parent)
 void PlanWindow::showPlan(const ConstructionPlan& plan) {
     auto shown = std::make_shared<const ConstructionPlan>(plan);
     fillTable(*shown);
-    int panelSheets = shown->sheets.count;
+    int panelSheets = shown->panelSheets.count;
     const PlanCost cost = planCost(*shown, PriceTable{});
     m_summary->setText(
-        QStringLiteral("Contreplaqué : %1 panneaux pour la surface, %2 pour les "
+        QStringLiteral("Contreplaqué : %1 feuilles pour la surface, %2 pour les "
                        "flancs (%3 × %4 mm)")
             .arg(shown->surface.sheets)
             .arg(panelSheets)

@@ -27,13 +27,15 @@ std::optional<QString> decimalKeyText(QStringView field, const QLocale& locale) 
     return key;
 }
 
-bool isPairKey(QStringView key) {
-    return key == u"rib" || key == u"sheet" || key == u"post";
+SettingKind kindOf(QStringView key) {
+    const ConstructionSettingRow* row = constructionSettingRow(key);
+    return row ? row->kind : SettingKind::Length;
 }
 
-// Keys holding several lengths in one field: "9 + 9", "2400 ; 3000".
-QString listSeparator(QStringView key) {
-    return key == u"stock" ? QStringLiteral(" ; ") : QStringLiteral(" + ");
+// Between a list's lengths in its field: "9 + 9", "2400 ; 3000".
+QChar listSeparator(QStringView key) {
+    const ConstructionSettingRow* row = constructionSettingRow(key);
+    return row ? QChar(row->listSeparator) : QChar(u'+');
 }
 } // namespace
 
@@ -47,26 +49,34 @@ QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView 
                               const QLocale& locale) {
     const QString keyText = constructionSettingText(settings, key);
     QStringList fields;
-    if (key == u"surface" || key == u"stock") {
+    switch (kindOf(key)) {
+    case SettingKind::List: {
         QStringList lengths;
         for (QStringView length : QStringView(keyText).split(u','))
             lengths << lengthFieldText(length.toDouble(), locale);
-        fields << lengths.join(listSeparator(key));
-    } else if (key == u"back") {
+        fields << lengths.join(QStringLiteral(" %1 ").arg(listSeparator(key)));
+        break;
+    }
+    case SettingKind::Sides:
         for (QStringView side : QStringView(keyText).split(u','))
             fields << (side == u"-" ? QString() : lengthFieldText(side.toDouble(), locale));
-    } else if (isPairKey(key)) {
+        break;
+    case SettingKind::Pair:
         for (QStringView part : QStringView(keyText).split(u'x'))
             fields << lengthFieldText(part.toDouble(), locale);
-    } else {
+        break;
+    case SettingKind::Length:
         fields << lengthFieldText(keyText.toDouble(), locale);
+        break;
     }
     return fields;
 }
 
 QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale) {
+    const SettingKind kind = kindOf(key);
     const auto refuse = [&] {
-        return ConstructionSettingError(key.toString(), fields.join(isPairKey(key) ? u'x' : u','),
+        return ConstructionSettingError(key.toString(),
+                                        fields.join(kind == SettingKind::Pair ? u'x' : u','),
                                         constructionSettingRange(key));
     };
     const auto number = [&](QStringView field) {
@@ -74,23 +84,26 @@ QString settingKeyText(QStringView key, const QStringList& fields, const QLocale
         if (!text) throw refuse();
         return *text;
     };
-    if (key == u"surface" || key == u"stock") {
+    switch (kind) {
+    case SettingKind::List: {
         if (fields.size() != 1) throw refuse();
         QStringList lengths;
-        for (QStringView length : QStringView(fields.front()).split(listSeparator(key).trimmed()))
+        for (QStringView length : QStringView(fields.front()).split(listSeparator(key)))
             lengths << number(length);
         return lengths.join(u',');
     }
-    if (key == u"back") {
+    case SettingKind::Sides: {
         if (fields.size() != 2) throw refuse();
         QStringList sides;
         for (const QString& side : fields)
             sides << (side.trimmed().isEmpty() ? QStringLiteral("-") : number(side));
         return sides.join(u',');
     }
-    if (isPairKey(key)) {
+    case SettingKind::Pair:
         if (fields.size() != 2) throw refuse();
         return number(fields[0]) + u'x' + number(fields[1]);
+    case SettingKind::Length:
+        break;
     }
     if (fields.size() != 1) throw refuse();
     return number(fields.front());

@@ -14,9 +14,9 @@
 // A length as a field shows it: "60,3" in a French locale, "60.3" in C.
 QString lengthFieldText(double mm, const QLocale& locale);
 
-// The fields of one key, as the dialog shows the settings: surface {"9 + 9"};
-// back {left, right}, empty for the deck's length; rib and sheet {first,
-// second}; every other key {its length}.
+// The fields of one key, as the dialog shows the settings, by the key's kind:
+// a list one field {"9 + 9"}; sides {left, right}, empty for the deck's
+// length; a pair {first, second}; a length {its length}.
 QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView key,
                               const QLocale& locale);
 

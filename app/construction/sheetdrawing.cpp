@@ -27,7 +27,7 @@ void SheetDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan) {
 
 void SheetDrawing::paintEvent(QPaintEvent*) {
     if (!m_plan) return;
-    const std::vector<SheetLayout>& sheets = m_plan->sheets.layout;
+    const std::vector<SheetLayout>& sheets = m_plan->panelSheets.layout;
     if (sheets.empty()) return;
 
     QPainter painter(this);
@@ -36,7 +36,7 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
     const ConstructionSettings& s = m_plan->settings;
 
     painter.drawText(QRectF(8, 4, width() - 16, line), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Flancs sur %1 panneaux de %2 × %3 mm")
+                     QStringLiteral("Flancs sur %1 feuilles de %2 × %3 mm")
                          .arg(sheets.size())
                          .arg(formatLength(s.sheetShort), formatLength(s.sheetLong)));
 
@@ -52,31 +52,30 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
     const double worldHeight = rows * (s.sheetShort + gap) + (rows - 1) * gap;
     // At the top of the widget, under the title, rather than centred.
     const double factor =
-        DrawingScale(Rect{0, 0, worldWidth, worldHeight}, area).pixelsPerMillimetre();
+        DrawingScale(QRectF(0, 0, worldWidth, worldHeight), area).pixelsPerMillimetre();
     const QRectF used(area.left(), area.top(), area.width(), worldHeight * factor);
-    const DrawingScale scale(Rect{0, 0, worldWidth, worldHeight}, used);
+    const DrawingScale scale(QRectF(0, 0, worldWidth, worldHeight), used);
     const double tolerance = 0.25 / std::max(scale.pixelsPerMillimetre(), 1e-9);
 
     for (int i = 0; i < count; ++i) {
         const int row = i / columns, column = i % columns;
         const double left = column * (s.sheetLong + gap);
         const double bottom = worldHeight - (row + 1) * (s.sheetShort + gap) - row * gap;
-        const QRectF sheetRect =
-            scale.map(Rect{left, bottom, left + s.sheetLong, bottom + s.sheetShort});
+        const QRectF sheetRect = scale.map(QRectF(left, bottom, s.sheetLong, s.sheetShort));
         painter.setPen(QPen(Qt::darkGray, 1));
         painter.setBrush(sheetColour);
         painter.drawRect(sheetRect);
         painter.setPen(Qt::black);
         painter.drawText(
             QRectF(sheetRect.left(), sheetRect.top() - line - 1, sheetRect.width(), line),
-            Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Panneau %1").arg(i + 1));
+            Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Feuille %1").arg(i + 1));
 
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(partColour);
         for (const PlacedPart& part : sheets[i].parts) {
             QPolygonF shape;
-            for (Point p : flatten(placedOutline(*m_plan, part), tolerance))
-                shape << scale.map(Point{p.u + left, p.v + bottom});
+            for (QPointF p : flatten(placedOutline(*m_plan, part), tolerance))
+                shape << scale.map(QPointF(p.x() + left, p.y() + bottom));
             painter.drawPolygon(shape);
         }
     }

@@ -1,13 +1,14 @@
 #include "apptestsupport.h"
 #include "constructionsettingsdialog.h"
+#include "constructionwords.h"
+#include "cutlayout.h"
 #include "cutlist.h"
-#include "distinctpanels.h"
 #include "drawingscale.h"
 #include "modelview3d.h"
 #include "paneldrawing.h"
 #include "planwindow.h"
-#include "ribsection.h"
 #include "sheetdrawing.h"
+#include "templatepdf.h"
 #include "tspinedit.h"
 
 #include <cfenv>
@@ -15,9 +16,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 Q_DECLARE_METATYPE(RampDimensions)
@@ -110,10 +113,10 @@ private slots:
         QFETCH(double, factor);
         QFETCH(QPointF, origin);
         QFETCH(QPointF, topRight);
-        const DrawingScale scale(Rect{0, 0, worldWidth, worldHeight}, target);
+        const DrawingScale scale(QRectF(0, 0, worldWidth, worldHeight), target);
         QCOMPARE(scale.pixelsPerMillimetre(), factor);
-        QCOMPARE(scale.map(Point{0, 0}), origin);
-        QCOMPARE(scale.map(Point{worldWidth, worldHeight}), topRight);
+        QCOMPARE(scale.map(QPointF{0, 0}), origin);
+        QCOMPARE(scale.map(QPointF{worldWidth, worldHeight}), topRight);
     }
 
     void gridColumns_data() {
@@ -133,65 +136,72 @@ private slots:
         QCOMPARE(bestGridColumns(count, QSizeF(100, 100), 0, area), columns);
     }
 
-    // The rib drawn at the toe of the default curve (R 140, H 70): its top
-    // face tangent to the frame circle (centre 1812.44, 1507, radius 1418),
-    // its depth along the radius, away from the centre.
-    void ribAtTheToe() {
-        const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, {});
-        const CurvePlan& curve = *plan.curves[leftCurve];
-        const Point station = curve.stationPoints.front();
-        const double angle = 44.5 / 1418; // s = w/2 along the arc from the toe
-        QVERIFY(std::abs(station.u - (1812.44 - 1418 * std::sin(angle))) < 0.01);
-        QVERIFY(std::abs(station.v - (1507 - 1418 * std::cos(angle))) < 0.01);
-        const auto c = ribSectionCorners(curve, station, plan.settings);
-        QVERIFY(std::abs((c[0].u + c[1].u) / 2 - station.u) < 1e-9);
-        QVERIFY(std::abs((c[0].v + c[1].v) / 2 - station.v) < 1e-9);
-        QVERIFY(std::abs(std::hypot(c[1].u - c[0].u, c[1].v - c[0].v) - 89) < 1e-9);
-        // Depth: 38 mm outward along the radius.
-        QVERIFY(std::abs((c[3].u - c[0].u) - 38 * -std::sin(angle)) < 0.001);
-        QVERIFY(std::abs((c[3].v - c[0].v) - 38 * -std::cos(angle)) < 0.001);
-    }
-
-    // On the wall edge of R 150, H 200 (above the pivot at 1607), the rib lies
-    // against a vertical edge and reaches into the panel toward the flat.
-    void ribOnTheWall() {
-        const ConstructionPlan plan =
-            buildConstructionPlan(RampDimensions{60, 150, 200, 140, 244, 140, 70, 60}, {});
-        const CurvePlan& curve = *plan.curves[leftCurve];
-        const Point station = curve.stationPoints.back();
-        QVERIFY(station.v > 1607);
-        QVERIFY(std::abs(station.u - 582) < 0.01); // the vertical tangent
-        const auto c = ribSectionCorners(curve, station, plan.settings);
-        QCOMPARE(c[0].u, c[1].u);
-        QCOMPARE(std::abs(c[1].v - c[0].v), 89.0);
-        QCOMPARE(c[3].u - c[0].u, 38.0);
-        QCOMPARE(c[3].v, c[0].v);
-    }
-
-    void distinctPanelShapes_data() {
+    // The distinct panels as each output names and counts them: the cut
+    // list, the templates (read back by pdftotext), the cut file and the
+    // window. Decks of 60 and 80 cm with back=600,600 give panels of one
+    // outline: one panel where their rib stations agree, two where the
+    // surface seams put them apart.
+    void samePanelsEverywhere_data() {
         QTest::addColumn<RampDimensions>("dims");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QList<int>>("counts");
-        QTest::newRow("symmetric")
-            << RampDimensions{} << QStringList{"Flancs gauche et droit"} << QList<int>{10};
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QStringList>("panels"); // name, count
+        const RampDimensions small{.R1 = 100, .H1 = 50, .F = 266, .R2 = 100, .H2 = 50, .P2 = 80};
+        QTest::newRow("decks of 60 and 80, one panel")
+            << small << "surface=18 back=600,600" << QStringList{"Courbes gauche et droite", "10"};
+        // The surface laid from both lips: alike curves carry the same stations.
+        QTest::newRow("decks of 60 and 80, curves alike")
+            << RampDimensions{.P2 = 80} << "back=600,600"
+            << QStringList{"Courbes gauche et droite", "10"};
         QTest::newRow("taller right curve")
-            << RampDimensions{60, 140, 70, 140, 244, 180, 120, 60}
-            << QStringList{"Flanc gauche", "Flanc droit"} << QList<int>{5, 5};
-        QTest::newRow("right curve flat") << RampDimensions{60, 140, 70, 140, 244, 140, 0, 60}
-                                          << QStringList{"Flanc gauche"} << QList<int>{5};
+            << RampDimensions{.R2 = 160, .H2 = 80} << ""
+            << QStringList{"Courbe gauche", "5", "Courbe droite", "5"};
+        QTest::newRow("right curve flat")
+            << RampDimensions{.H2 = 0} << "" << QStringList{"Courbe gauche", "5"};
     }
-    void distinctPanelShapes() {
+    void samePanelsEverywhere() {
         QFETCH(RampDimensions, dims);
-        QFETCH(QStringList, captions);
-        QFETCH(QList<int>, counts);
-        QStringList gotCaptions;
-        QList<int> gotCounts;
-        for (const DistinctPanel& p : distinctPanels(buildConstructionPlan(dims, {}))) {
-            gotCaptions << p.caption;
-            gotCounts << p.count;
+        QFETCH(QString, settings);
+        QFETCH(QStringList, panels);
+        const ConstructionPlan plan = buildConstructionPlan(dims, settingsOf(settings));
+        QStringList cutList, window, cutFile;
+        for (const CutListRow& row : cutListRows(plan))
+            if (row.article.startsWith(u"Flanc "))
+                cutList << row.article << QString::number(row.quantity);
+        for (const DrawingText& text : cutDrawing(plan, false).texts)
+            if (!text.text.startsWith(u"pivot")) cutFile << text.text;
+        window = panelCaptions(plan);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("templates.pdf"));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(templatePdf(plan, TemplatePaper::A4));
+        file.close();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(60000));
+        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        text.replace(QStringLiteral("\uFB02"), QStringLiteral("fl"))
+            .replace(QStringLiteral("\uFB01"), QStringLiteral("fi"));
+        text = text.simplified();
+
+        QStringList expectedCutList, expectedCutFile, expectedWindow;
+        for (qsizetype i = 0; i < panels.size(); i += 2) {
+            const QString& name = panels[i];
+            const QString& count = panels[i + 1];
+            expectedCutList << QStringLiteral("Flanc ") + name.toLower() << count;
+            expectedCutFile << name + QStringLiteral(" × ") + count;
+            expectedWindow << name + QStringLiteral(" : ") + count + QStringLiteral(" à découper");
+            const QString both = name.startsWith(u"Courbes") ? QStringLiteral(" ×2") : QString();
+            QVERIFY2(text.contains(QStringLiteral("Plan des tuiles — ") + name + both),
+                     qPrintable(name));
+            QVERIFY2(text.contains(name + both + QStringLiteral(" : ") + count +
+                                   QStringLiteral(" flancs à découper")),
+                     qPrintable(name));
         }
-        QCOMPARE(gotCaptions, captions);
-        QCOMPARE(gotCounts, counts);
+        QCOMPARE(cutList, expectedCutList);
+        QCOMPARE(cutFile, expectedCutFile);
+        QCOMPARE(window, expectedWindow);
+        QCOMPARE(text.count(QStringLiteral("Plan des tuiles — ")), panels.size() / 2);
     }
 
     // The table holds the plan's own figures for the fields' dimensions.
@@ -225,7 +235,7 @@ private slots:
 
         const ConstructionPlan plan = buildConstructionPlan(dims, settingsOf(settings));
         if (surfaceSheets >= 0) QCOMPARE(plan.surface.sheets, surfaceSheets);
-        if (panelSheets >= 0) QCOMPARE(plan.sheets.count, panelSheets);
+        if (panelSheets >= 0) QCOMPARE(plan.panelSheets.count, panelSheets);
         const QTableWidget& table = *window->table();
         QCOMPARE(table.rowCount(), int(cutListRows(plan).size()));
 
@@ -237,9 +247,14 @@ private slots:
                 continue;
             }
             const CurvePlan& curve = *plan.curves[side];
-            const int row = rowOf(table, sides[side]);
+            // The row of the distinct panel this curve's panels are cut to.
+            const auto panel =
+                std::find_if(plan.panels.begin(), plan.panels.end(),
+                             [&](const DistinctPanel& p) { return p.counts[side] > 0; });
+            QVERIFY(panel != plan.panels.end());
+            const int row = rowOf(table, panelArticle(*panel));
             QVERIFY(row >= 0);
-            QCOMPARE(cellText(table, row, 1), QString::number(curve.panelCount));
+            QCOMPARE(cellText(table, row, 1), QString::number(panel->count()));
             QCOMPARE(cellText(table, row, 2), formatLength(curve.panelLength));
             QCOMPARE(cellText(table, row, 3), formatLength(curve.panelHeight));
             QCOMPARE(cellText(table, row, 4), formatLength(plan.settings.panel));
@@ -273,12 +288,12 @@ private slots:
         QCOMPARE(rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1")
                                   .arg(plan.surface.layers.size() + 1)),
                  -1);
-        const int sheetsRow = rowOf(table, QStringLiteral("Panneau pour flancs"));
-        QCOMPARE(cellText(table, sheetsRow, 1), QString::number(plan.sheets.count));
+        const int sheetsRow = rowOf(table, QStringLiteral("Feuille pour flancs"));
+        QCOMPARE(cellText(table, sheetsRow, 1), QString::number(plan.panelSheets.count));
         QCOMPARE(rowOf(table, QStringLiteral("Coping (tube acier)")) >= 0,
                  plan.settings.coping > 0);
         QVERIFY(window->summary()->text().contains(
-            QStringLiteral("%1 panneaux pour la surface").arg(plan.surface.sheets)));
+            QStringLiteral("%1 feuilles pour la surface").arg(plan.surface.sheets)));
         // What is bought is priced, at the indicative prices, and said so.
         const std::vector<CutListRow> rows = cutListRows(plan);
         for (int r = 0; r < int(rows.size()); ++r)
@@ -294,7 +309,8 @@ private slots:
         PlanWindow* window = openPlanWindow();
         QVERIFY(window);
         const QTableWidget& table = *window->table();
-        const int row = rowOf(table, QStringLiteral("Flanc courbe gauche"));
+        // Both curves alike at first: one panel; then the left a wall.
+        const int row = rowOf(table, QStringLiteral("Flanc courbes gauche et droite"));
         QCOMPARE(cellText(table, row, 2), QStringLiteral("1812.4")); // u_c of R 140, H 70
 
         // The spin fields as they are when Tracer runs.

@@ -164,6 +164,14 @@ private slots:
         QVERIFY(dialog.settings() == settings);
         QCOMPARE(dialog.okButton()->text(), QStringLiteral("OK"));
         QCOMPARE(dialog.defaultsButton()->text(), QStringLiteral("Valeurs par défaut"));
+        // A field for every key of the settings table, two for a pair and for
+        // the two sides.
+        for (const ConstructionSettingRow& row : constructionSettingRows()) {
+            const int fields =
+                row.kind == SettingKind::Pair || row.kind == SettingKind::Sides ? 2 : 1;
+            QVERIFY2(dialog.field(row.key, fields - 1), row.key);
+            QVERIFY2(!dialog.field(row.key, fields), row.key);
+        }
     }
 
     void refusedValue_data() {

@@ -1,3 +1,5 @@
+#include "constructionsettings.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -59,6 +61,7 @@ private slots:
     void surfaceSheets_data();
     void surfaceSheets();
     void optionsOverrideTheFileLine();
+    void everySettingIsAnOption();
     void failures_data();
     void failures();
     void outputsRefusedLeaveNothing_data();
@@ -322,6 +325,29 @@ void TestConstructionCommands::optionsOverrideTheFileLine() {
         4.0);
 }
 
+// Each row of the settings table is an option the usage names with its
+// default, and a member of the JSON's settings.
+void TestConstructionCommands::everySettingIsAnOption() {
+    const Run help = runCli({"plan", "--help"});
+    const Run json = runCli({"plan", "--json", m_default});
+    QCOMPARE(help.status, 0);
+    const QJsonObject settings = QJsonDocument::fromJson(json.out).object()["settings"].toObject();
+    QCOMPARE(settings.size(), qsizetype(constructionSettingRows().size()));
+    for (const ConstructionSettingRow& row : constructionSettingRows()) {
+        const QByteArray value = row.kind == SettingKind::Sides ? "-,-" : row.defaultText;
+        if (row.kind != SettingKind::Sides) {
+            const QByteArray option = "--" + QByteArray(row.key) + ' ' + value;
+            const qsizetype at = help.out.indexOf(option);
+            QVERIFY2(at >= 0 && QByteArrayView(" \n").contains(help.out[at + option.size()]),
+                     row.key);
+        }
+        QVERIFY2(settings.contains(QLatin1String(row.key)), row.key);
+        const Run given =
+            runCli({"plan", "--json", "--" + QString::fromLatin1(row.key), value, m_default});
+        QCOMPARE(given.out, json.out);
+    }
+}
+
 void TestConstructionCommands::failures_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QByteArray>("designBytes");
@@ -432,15 +458,15 @@ void TestConstructionCommands::csvAndText() {
     QCOMPARE(
         lines.first(),
         QByteArray("article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque,prix\r"));
-    QVERIFY(csv.out.contains("Flanc courbe gauche,5,1812.4,789,18,"));
-    QVERIFY(csv.out.contains("Panneau pour flancs,5,2440,1220,18,"));
+    QVERIFY(csv.out.contains("Flanc courbes gauche et droite,10,1812.4,789,18,"));
+    QVERIFY(csv.out.contains("Feuille pour flancs,5,2440,1220,18,"));
     // Bought lines priced: 640 screws at 4 a hundred; the total last, indicative.
     QVERIFY(csv.out.contains("Vis de surface 4,5 × 45\",640,,,,à poser : 578,25.60\r"));
     QVERIFY(lines[lines.size() - 2].startsWith("Total,,,,,"));
     QVERIFY(lines[lines.size() - 2].contains("prix indicatifs"));
     const Run text = runCli({"plan", m_default});
     QCOMPARE(text.status, 0);
-    QVERIFY(text.out.contains("Flanc courbe droite"));
+    QVERIFY(text.out.contains("Flanc courbes gauche et droite"));
     QVERIFY(text.out.contains("Bois 89 × 38 en 4800"));
     QVERIFY(text.out.contains("Total : "));
 }

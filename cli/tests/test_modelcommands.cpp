@@ -74,7 +74,7 @@ void TestModelCommands::modelFiles() {
     QVERIFY(obj.open(QIODevice::ReadOnly));
     const QByteArray text = obj.readAll();
     QVERIFY(text.startsWith("mtllib bare.mtl\n"));
-    QVERIFY(text.contains("\ng Flanc courbe gauche 1\n"));
+    QVERIFY(text.contains("\ng Flanc courbes gauche et droite 1\n"));
     QVERIFY(!text.contains("usemtl steel"));
     QVERIFY(QFileInfo::exists(path(QStringLiteral("bare.mtl"))));
 }

@@ -1,5 +1,6 @@
 #include "constructionplan.h"
 #include "cutlist.h"
+#include "distinctpanels.h"
 #include "quarvelerror.h"
 
 #include <algorithm>
@@ -17,9 +18,9 @@ bool near(double a, double b, double tolerance = 0.01) {
 
 bool closed(const Outline& o) {
     for (std::size_t i = 0; i < o.size(); ++i) {
-        const Point a = o[i].to;
-        const Point b = o[(i + 1) % o.size()].from;
-        if (std::hypot(a.u - b.u, a.v - b.v) > 1e-6) return false;
+        const QPointF a = o[i].to;
+        const QPointF b = o[(i + 1) % o.size()].from;
+        if (std::hypot(a.x() - b.x(), a.y() - b.y()) > 1e-6) return false;
     }
     return !o.empty();
 }
@@ -45,7 +46,7 @@ void checkPieces(const CurvePlan& c) {
         QVERIFY(closed(piece.outline));
         QVERIFY(signedArea(piece.outline) > 0);
         area += signedArea(piece.outline);
-        const Rect box = boundingBox(piece.outline);
+        const QRectF box = boundingBox(piece.outline);
         QVERIFY(box.width() <= 2440 - 8 + 1e-9 && box.height() <= 1220 - 8 + 1e-9);
     }
     QVERIFY(closed(c.outline));
@@ -88,6 +89,8 @@ private slots:
     void placed();
     void largestWidth();
     void tallestWall();
+    void samePanelRule_data();
+    void samePanelRule();
 };
 
 void TestConstructionPlan::defaultPlan() {
@@ -118,24 +121,24 @@ void TestConstructionPlan::defaultPlan() {
         QCOMPARE(c.stationSeams[1], 1u);
         QCOMPARE(c.stationSeams[5], 2u);
         QCOMPARE(c.stationPoints.size(), c.stations.size());
-        const Point p = c.stationPoints[1];
-        QVERIFY(near(std::hypot(p.u - c.pivot.u, p.v - c.pivot.v), 1418, 1e-9));
+        const QPointF p = c.stationPoints[1];
+        QVERIFY(near(std::hypot(p.x() - c.pivot.x(), p.y() - c.pivot.y()), 1418, 1e-9));
         QCOMPARE(c.ribs.pieces, 36);
         QVERIFY(near(c.ribs.length, 587.5, 1e-9));
     }
     QVERIFY(plan.curves[leftCurve]->stations == plan.curves[rightCurve]->stations);
-    QCOMPARE(plan.coping.pieces, 2);
-    QCOMPARE(plan.coping.length, 2440.0);
-    QCOMPARE(plan.sheets.count, 5);
+    QCOMPARE(plan.copingPipes.pieces, 2);
+    QCOMPARE(plan.copingPipes.length, 2440.0);
+    QCOMPARE(plan.panelSheets.count, 5);
     // Both curves' panels share a shape but not their rib stations: each
     // placed copy names its own curve.
     int perCurve[2] = {0, 0};
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         for (const PlacedPart& part : sheet.parts)
             ++perCurve[part.curve];
     QCOMPARE(perCurve[leftCurve], 5);
     QCOMPARE(perCurve[rightCurve], 5);
-    QVERIFY(plan.sheets.splits.empty());
+    QVERIFY(plan.curves[leftCurve]->splits.empty() && plan.curves[rightCurve]->splits.empty());
 }
 
 void TestConstructionPlan::defaultFraming() {
@@ -214,7 +217,7 @@ void TestConstructionPlan::designs() {
     QVERIFY(plan.curves[leftCurve]);
     QCOMPARE(plan.curves[leftCurve]->panelCount, leftPanels);
     QCOMPARE(plan.curves[rightCurve].has_value(), hasRight);
-    QCOMPARE(plan.coping.pieces, copings);
+    QCOMPARE(plan.copingPipes.pieces, copings);
     QCOMPARE(int(plan.surface.layers.size()), layers);
     QVERIFY2(plan.warnings.size() == warnings, qPrintable(plan.warnings.join(u'\n')));
     int panels = 0;
@@ -226,10 +229,10 @@ void TestConstructionPlan::designs() {
             QVERIFY(s >= 0 && s <= c->curveLength);
     }
     int parts = 0;
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         parts += int(sheet.parts.size());
     QCOMPARE(parts, panels);
-    QCOMPARE(plan.sheets.count, int(plan.sheets.layout.size()));
+    QCOMPARE(plan.panelSheets.count, int(plan.panelSheets.layout.size()));
     // The layers' seams never line up.
     for (std::size_t i = 1; i < plan.surface.layers.size(); ++i)
         for (double a : plan.surface.layers[i].seams)
@@ -433,7 +436,7 @@ void TestConstructionPlan::refusals_data() {
                           "plate-forme gauche mesurerait 100 mm ; il en faut au moins 165");
     // The deck alone is longer than a sheet: no cut along the curve helps.
     QTest::newRow("panel too large") << design(300, 140, 70, 140, 244, 70, 140, 60) << QString()
-                                     << QStringLiteral("Flanc trop grand pour les panneaux");
+                                     << QStringLiteral("Flanc trop grand pour les feuilles");
 }
 
 void TestConstructionPlan::refusals() {
@@ -458,48 +461,49 @@ void TestConstructionPlan::split() {
     QCOMPARE(int(c.pieces.size()), 2);
     checkPieces(c);
     QCOMPARE(int(plan.curves[rightCurve]->pieces.size()), 1);
-    QCOMPARE(int(plan.sheets.splits.size()), 1);
-    const PanelSplit& cut = plan.sheets.splits.front();
+    QCOMPARE(int(c.splits.size()), 1);
+    QVERIFY(plan.curves[rightCurve]->splits.empty());
+    const PanelSplit& cut = c.splits.front();
     QCOMPARE(cut.curve, int(leftCurve));
     // At a rib station, along the radius, down to the panel's bottom edge.
     QVERIFY(std::any_of(c.stations.begin(), c.stations.end(),
                         [&](double s) { return s == cut.station; }));
-    QVERIFY(near(std::hypot(cut.from.u - c.pivot.u, cut.from.v - c.pivot.v), 1418, 1e-6));
-    QVERIFY(near(cut.to.v, 0, 1e-9));
-    const double along = (cut.to.u - c.pivot.u) * (cut.from.v - c.pivot.v) -
-                         (cut.to.v - c.pivot.v) * (cut.from.u - c.pivot.u);
+    QVERIFY(near(std::hypot(cut.from.x() - c.pivot.x(), cut.from.y() - c.pivot.y()), 1418, 1e-6));
+    QVERIFY(near(cut.to.y(), 0, 1e-9));
+    const double along = (cut.to.x() - c.pivot.x()) * (cut.from.y() - c.pivot.y()) -
+                         (cut.to.y() - c.pivot.y()) * (cut.from.x() - c.pivot.x());
     QVERIFY(near(along, 0, 1e-6 * 1418 * 1418));
     for (const PanelPiece& piece : c.pieces) {
-        const Rect box = boundingBox(piece.outline);
+        const QRectF box = boundingBox(piece.outline);
         QVERIFY(box.width() <= 2440 - 8 && box.height() <= 1220 - 8);
     }
     // Piece 0 holds the back end.
-    QCOMPARE(boundingBox(c.pieces[0].outline).left, 0.0);
-    QVERIFY(near(boundingBox(c.pieces[1].outline).right, c.panelLength, 1e-9));
+    QCOMPARE(boundingBox(c.pieces[0].outline).left(), 0.0);
+    QVERIFY(near(boundingBox(c.pieces[1].outline).right(), c.panelLength, 1e-9));
     QVERIFY(plan.warnings.join(u' ').contains(QStringLiteral("éclisse de 300 mm")));
     // Five back pieces, five toe pieces and five right panels.
     int parts = 0;
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         parts += int(sheet.parts.size());
     QCOMPARE(parts, 15);
 }
 
 void TestConstructionPlan::placed() {
     const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
-    const Rect whole = boundingBox(plan.curves[leftCurve]->outline);
+    const QRectF whole = boundingBox(plan.curves[leftCurve]->outline);
     for (bool turned : {false, true})
         for (bool mirrored : {false, true}) {
             const PlacedPart part{leftCurve, 0, 10, 20, turned, mirrored};
             const Outline o = placedOutline(plan, part);
-            const Rect box = boundingBox(o);
-            QVERIFY(near(box.left, 10, 1e-9) && near(box.bottom, 20, 1e-9));
+            const QRectF box = boundingBox(o);
+            QVERIFY(near(box.left(), 10, 1e-9) && near(lowestV(box), 20, 1e-9));
             QVERIFY(near(box.width(), whole.width(), 1e-9));
             QVERIFY(near(box.height(), whole.height(), 1e-9));
             // Where the toe (the panel's lower right corner) goes.
-            const Point toe = o.front().to;
+            const QPointF toe = o.front().to;
             const double u = mirrored != turned ? 10 : 10 + whole.width();
-            QVERIFY(near(toe.u, u, 1e-9));
-            QVERIFY(near(toe.v, turned ? 20 + whole.height() : 20, 1e-9));
+            QVERIFY(near(toe.x(), u, 1e-9));
+            QVERIFY(near(toe.y(), turned ? 20 + whole.height() : 20, 1e-9));
         }
 }
 
@@ -511,7 +515,7 @@ void TestConstructionPlan::largestWidth() {
     QCOMPARE(plan.curves[leftCurve]->ribs.pieces,
              int(plan.curves[leftCurve]->stations.size()) * 760);
     int parts = 0;
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         parts += int(sheet.parts.size());
     QCOMPARE(parts, 2 * 761);
     // 463.4 m across: 189 whole sheets and a 2240 mm part per strip, one part per sheet.
@@ -527,15 +531,64 @@ void TestConstructionPlan::tallestWall() {
     const CurvePlan& c = *plan.curves[leftCurve];
     QVERIFY(!plan.curves[rightCurve]);
     checkPieces(c);
-    QCOMPARE(int(c.pieces.size()), int(plan.sheets.splits.size()) + 1);
+    QCOMPARE(int(c.pieces.size()), int(c.splits.size()) + 1);
     QVERIFY(c.pieces.size() > 400);
     std::map<int, int> copies;
-    for (const SheetLayout& sheet : plan.sheets.layout)
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
         for (const PlacedPart& part : sheet.parts)
             ++copies[part.piece];
     QCOMPARE(int(copies.size()), int(c.pieces.size()));
     for (const auto& [piece, count] : copies)
         QCOMPARE(count, c.panelCount);
+}
+
+// Two panels are the same panel when outline, rib stations and cuts agree to
+// the tenth of a millimetre.
+void TestConstructionPlan::samePanelRule_data() {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<double>("by"); // mm
+    QTest::addColumn<bool>("same");
+    enum { outline, station, cut, stationCount };
+    QTest::newRow("as built") << int(outline) << 0.0 << true;
+    QTest::newRow("outline within rounding") << int(outline) << 0.02 << true;
+    QTest::newRow("outline a tenth apart") << int(outline) << 0.1 << false;
+    QTest::newRow("station within rounding") << int(station) << 0.02 << true;
+    QTest::newRow("station a tenth apart") << int(station) << 0.1 << false;
+    QTest::newRow("cut elsewhere") << int(cut) << 10.0 << false;
+    QTest::newRow("one more station") << int(stationCount) << 0.0 << false;
+}
+
+void TestConstructionPlan::samePanelRule() {
+    QFETCH(int, change);
+    QFETCH(double, by);
+    QFETCH(bool, same);
+    // A panel split once, so that it has a cut to compare.
+    const ConstructionPlan plan =
+        buildConstructionPlan(design(150, 140, 70, 140, 244, 70, 140, 60), ConstructionSettings{});
+    CurvePlan a = *plan.curves[leftCurve], b = a;
+    QCOMPARE(int(a.splits.size()), 1);
+    // The value a hundredth above a whole tenth in a, by more in b: rounding
+    // then depends on by alone.
+    const auto place = [&](double& inA, double& inB) {
+        inA = std::round(inA * 10) / 10 + 0.01;
+        inB = inA + by;
+    };
+    if (change == 0) {
+        double ua = a.outline[0].to.x(), ub = ua;
+        place(ua, ub);
+        for (auto [panel, u] : {std::pair{&a, ua}, std::pair{&b, ub}}) {
+            panel->outline[0].to.setX(u);
+            panel->outline[1].from.setX(u);
+        }
+    } else if (change == 1) {
+        place(a.stations[1], b.stations[1]);
+    } else if (change == 2) {
+        b.splits[0].station += by;
+        b.splits[0].from.rx() += by;
+    } else {
+        b.stations.push_back(b.stations.back() + 100);
+    }
+    QCOMPARE(samePanel(a, b), same);
 }
 
 QTEST_APPLESS_MAIN(TestConstructionPlan)

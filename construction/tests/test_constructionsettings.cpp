@@ -15,6 +15,9 @@ private slots:
     void lineRoundTrip_data();
     void lineRoundTrip();
     void defaultsWriteNoLine();
+    void defaultsAreTheCommonBuild();
+    void everyRowAtItsLimits_data();
+    void everyRowAtItsLimits();
     void lineErrors_data();
     void lineErrors();
     void flatBelowRibDepth();
@@ -213,6 +216,75 @@ void TestConstructionSettings::defaultsWriteNoLine() {
     const ConstructionSettings s =
         parseConstructionLine("construction: kerf=3 panel=18 surface=9,9 coping=60.3 back=-,-");
     QCOMPARE(formatConstructionLine(s), QByteArray("construction: kerf=3\r\n"));
+}
+
+void TestConstructionSettings::defaultsAreTheCommonBuild() {
+    const ConstructionSettings s;
+    QCOMPARE(s.surface, (std::vector<double>{9, 9}));
+    QCOMPARE(s.panel, 18.0);
+    QCOMPARE(s.flat, 89.0);
+    QVERIFY(!s.backLeft && !s.backRight);
+    QCOMPARE(s.spacing, 610.0);
+    QCOMPARE(s.ribWidth, 89.0);
+    QCOMPARE(s.ribDepth, 38.0);
+    QCOMPARE(s.ribSpacing, 200.0);
+    QCOMPARE(s.joistSpacing, 400.0);
+    QCOMPARE(s.coping, 60.3);
+    QCOMPARE(s.reveal, 6.0);
+    QCOMPARE(s.sheetShort, 1220.0);
+    QCOMPARE(s.sheetLong, 2440.0);
+    QCOMPARE(s.kerf, 4.0);
+}
+
+void TestConstructionSettings::everyRowAtItsLimits_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("low");
+    QTest::addColumn<QString>("high");
+    QTest::addColumn<QString>("beyond");
+    for (const ConstructionSettingRow& row : constructionSettingRows()) {
+        const QString lo = formatLength(row.range.low), hi = formatLength(row.range.high);
+        const QString past = formatLength(row.range.high + 0.1);
+        QString low = lo, high = hi, beyond = past;
+        switch (row.kind) {
+        case SettingKind::List:
+            low = lo;
+            high = QStringList(row.maxCount, hi).join(u',');
+            beyond = QStringList(row.maxCount + 1, hi).join(u',');
+            break;
+        case SettingKind::Pair:
+            low = lo + u'x' + formatLength(std::max(row.second.low, row.range.low));
+            high = formatLength(std::min(row.range.high, row.second.high)) + u'x' +
+                   formatLength(row.second.high);
+            beyond = hi + u'x' + formatLength(row.second.high + 0.1);
+            break;
+        case SettingKind::Sides:
+            low = lo + QStringLiteral(",-");
+            high = QStringLiteral("-,") + hi;
+            beyond = past + QStringLiteral(",-");
+            break;
+        case SettingKind::Length:
+            break;
+        }
+        QTest::newRow(row.key) << QString::fromLatin1(row.key) << low << high << beyond;
+    }
+}
+
+// Every key of the table takes its range's ends, writes them back as given
+// and refuses what lies past them, naming its range.
+void TestConstructionSettings::everyRowAtItsLimits() {
+    QFETCH(QString, key);
+    QFETCH(QString, low);
+    QFETCH(QString, high);
+    QFETCH(QString, beyond);
+    for (const QString& value : {low, high}) {
+        ConstructionSettings s;
+        setConstructionSetting(s, key, value);
+        QCOMPARE(constructionSettingText(s, key), value);
+    }
+    ConstructionSettings s;
+    QVERIFY_THROWS_EXCEPTION(ConstructionSettingError, setConstructionSetting(s, key, beyond));
+    QVERIFY(!constructionSettingRange(key).isEmpty());
+    QVERIFY(constructionSettingRange(key) != QStringLiteral("réglage inconnu"));
 }
 
 void TestConstructionSettings::lineErrors_data() {

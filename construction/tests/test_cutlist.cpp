@@ -55,8 +55,9 @@ void TestCutList::defaultRows_data() {
     QTest::addColumn<QString>("article");
     QTest::addColumn<int>("quantity");
     QTest::addColumn<double>("length");
-    QTest::newRow("left panels") << "Flanc courbe gauche" << 5 << 1812.4355652982142;
-    QTest::newRow("panel sheets") << "Panneau pour flancs" << 5 << 2440.0;
+    // The two curves alike: one distinct panel, cut ten times.
+    QTest::newRow("panels") << "Flanc courbes gauche et droite" << 10 << 1812.4355652982142;
+    QTest::newRow("panel sheets") << "Feuille pour flancs" << 5 << 2440.0;
     QTest::newRow("top layer") << "Contreplaqué de surface, couche 1" << 5 << 2440.0;
     QTest::newRow("bottom layer") << "Contreplaqué de surface, couche 2" << 5 << 2440.0;
     QTest::newRow("flat joists, inner bays") << "Solive du plat" << 16 << 567.5;

@@ -43,9 +43,9 @@ Outline defaultPanel() {
 Outline splitPiece(double psi, int piece) {
     const Outline whole = defaultPanel();
     const Segment& arc = whole[2];
-    const Point c = arc.centre;
-    const Point onCurve{c.u - arc.radius * std::sin(psi), c.v - arc.radius * std::cos(psi)};
-    const Point onGround{c.u - c.v * std::tan(psi), 0};
+    const QPointF c = arc.centre;
+    const QPointF onCurve{c.x() - arc.radius * std::sin(psi), c.y() - arc.radius * std::cos(psi)};
+    const QPointF onGround{c.x() - c.y() * std::tan(psi), 0};
     if (piece == 1)
         return {Segment::line(onGround, whole[0].to), whole[1],
                 Segment::arc(c, arc.radius, arc.startAngle, -psi),
@@ -56,7 +56,7 @@ Outline splitPiece(double psi, int piece) {
     return back;
 }
 
-Outline polygon(const std::vector<Point>& points) {
+Outline polygon(const std::vector<QPointF>& points) {
     Outline outline;
     for (size_t i = 0; i < points.size(); ++i)
         outline.push_back(Segment::line(points[i], points[(i + 1) % points.size()]));
@@ -89,46 +89,36 @@ Outline smallPanel() {
 Outline placed(const Outline& outline, const PlacedPart& part) {
     Outline o = part.mirrored ? mirrored(outline, 123.0) : outline;
     if (part.turned) {
-        const Rect r = boundingBox(o);
-        o = turned(o, (r.left + r.right) / 2, (r.bottom + r.top) / 2);
+        const QRectF r = boundingBox(o);
+        o = turned(o, (r.left() + r.right()) / 2, (lowestV(r) + highestV(r)) / 2);
     }
-    const Rect r = boundingBox(o);
-    return translated(o, part.x - r.left, part.y - r.bottom);
+    const QRectF r = boundingBox(o);
+    return translated(o, part.x - r.left(), part.y - lowestV(r));
 }
 
-double pointSegmentDistance(Point p, Point a, Point b) {
-    const double du = b.u - a.u, dv = b.v - a.v;
+double pointSegmentDistance(QPointF p, QPointF a, QPointF b) {
+    const double du = b.x() - a.x(), dv = b.y() - a.y();
     const double len2 = du * du + dv * dv;
-    double s = len2 > 0 ? ((p.u - a.u) * du + (p.v - a.v) * dv) / len2 : 0;
+    double s = len2 > 0 ? ((p.x() - a.x()) * du + (p.y() - a.y()) * dv) / len2 : 0;
     s = std::clamp(s, 0.0, 1.0);
-    return std::hypot(p.u - a.u - s * du, p.v - a.v - s * dv);
+    return std::hypot(p.x() - a.x() - s * du, p.y() - a.y() - s * dv);
 }
 
-bool segmentsCross(Point a, Point b, Point c, Point d) {
-    auto side = [](Point p, Point q, Point r) {
-        return (q.u - p.u) * (r.v - p.v) - (q.v - p.v) * (r.u - p.u);
+bool segmentsCross(QPointF a, QPointF b, QPointF c, QPointF d) {
+    auto side = [](QPointF p, QPointF q, QPointF r) {
+        return (q.x() - p.x()) * (r.y() - p.y()) - (q.y() - p.y()) * (r.x() - p.x());
     };
     return side(a, b, c) * side(a, b, d) < 0 && side(c, d, a) * side(c, d, b) < 0;
 }
 
-bool inside(Point p, const std::vector<Point>& polygon) {
-    bool in = false;
-    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
-        const Point a = polygon[i], b = polygon[j];
-        if ((a.v > p.v) != (b.v > p.v) && p.u < a.u + (p.v - a.v) * (b.u - a.u) / (b.v - a.v))
-            in = !in;
-    }
-    return in;
-}
-
 // Distance between two flattened outlines, 0 when they overlap.
-double distance(const std::vector<Point>& a, const std::vector<Point>& b) {
-    if (inside(a[0], b) || inside(b[0], a)) return 0;
+double distance(const QList<QPointF>& a, const QList<QPointF>& b) {
+    if (polygonContains(b, a[0]) || polygonContains(a, b[0])) return 0;
     double best = INFINITY;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const Point a0 = a[i], a1 = a[(i + 1) % a.size()];
-        for (size_t j = 0; j < b.size(); ++j) {
-            const Point b0 = b[j], b1 = b[(j + 1) % b.size()];
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const QPointF a0 = a[i], a1 = a[(i + 1) % a.size()];
+        for (qsizetype j = 0; j < b.size(); ++j) {
+            const QPointF b0 = b[j], b1 = b[(j + 1) % b.size()];
             if (segmentsCross(a0, a1, b0, b1)) return 0;
             best = std::min(
                 {best, pointSegmentDistance(a0, b0, b1), pointSegmentDistance(b0, a0, a1)});
@@ -163,21 +153,21 @@ void checkLayout(const std::vector<SheetLayout>& sheets, const Items& items, dou
         }
         if (!measured.insert(signature).second) continue;
         std::vector<Outline> shapes;
-        std::vector<Rect> boxes;
+        std::vector<QRectF> boxes;
         for (const PlacedPart& part : sheet.parts) {
             shapes.push_back(placed(*outlines[{part.curve, part.piece}], part));
-            const Rect r = boundingBox(shapes.back());
-            QVERIFY2(r.left >= kerf - roundingSlack && r.bottom >= kerf - roundingSlack &&
-                         r.right <= sheetLong - kerf + roundingSlack &&
-                         r.top <= sheetShort - kerf + roundingSlack,
+            const QRectF r = boundingBox(shapes.back());
+            QVERIFY2(r.left() >= kerf - roundingSlack && lowestV(r) >= kerf - roundingSlack &&
+                         r.right() <= sheetLong - kerf + roundingSlack &&
+                         highestV(r) <= sheetShort - kerf + roundingSlack,
                      "a part within kerf of the sheet's edge");
             boxes.push_back(r);
         }
         for (size_t i = 0; i < shapes.size(); ++i)
             for (size_t j = i + 1; j < shapes.size(); ++j) {
-                const Rect a = boxes[i], b = boxes[j];
-                const double gapU = std::max(a.left - b.right, b.left - a.right);
-                const double gapV = std::max(a.bottom - b.top, b.bottom - a.top);
+                const QRectF a = boxes[i], b = boxes[j];
+                const double gapU = std::max(a.left() - b.right(), b.left() - a.right());
+                const double gapV = std::max(lowestV(a) - highestV(b), lowestV(b) - highestV(a));
                 if (std::max(gapU, gapV) >= kerf - roundingSlack) continue;
                 const double d = distance(flatten(shapes[i], checkTolerance),
                                           flatten(shapes[j], checkTolerance));
@@ -190,15 +180,15 @@ void checkLayout(const std::vector<SheetLayout>& sheets, const Items& items, dou
 
 // Sheets that the parts' bounding boxes take in rows, tallest first.
 int rowSheets(const Items& items, double sheetLong, double sheetShort, double kerf) {
-    std::vector<Rect> boxes;
+    std::vector<QRectF> boxes;
     for (const NestItem& i : items)
         for (int k = 0; k < i.count; ++k)
             boxes.push_back(boundingBox(i.outline));
     std::stable_sort(boxes.begin(), boxes.end(),
-                     [](Rect a, Rect b) { return a.height() > b.height(); });
+                     [](QRectF a, QRectF b) { return a.height() > b.height(); });
     int sheets = 0;
     double x = 0, y = 0, row = 0;
-    for (const Rect& r : boxes) {
+    for (const QRectF& r : boxes) {
         if (sheets && x + r.width() > sheetLong - kerf + 1e-9) {
             x = kerf;
             y += row + kerf;
@@ -335,10 +325,9 @@ private slots:
         QCOMPARE(int(layout.size()), 1);
         const std::vector<PlacedPart>& parts = layout.front().parts;
         QCOMPARE(int(parts.size()), 2);
-        Rect both = boundingBox(placed(outline, parts[0]));
-        const Rect second = boundingBox(placed(outline, parts[1]));
-        both = {std::min(both.left, second.left), std::min(both.bottom, second.bottom),
-                std::max(both.right, second.right), std::max(both.top, second.top)};
+        QRectF both = boundingBox(placed(outline, parts[0]));
+        const QRectF second = boundingBox(placed(outline, parts[1]));
+        both |= second;
         // Never tighter than the kerf allows, at most a few hundredths looser.
         QVERIFY2(both.width() >= width - 1e-6 && both.width() < width + 0.05,
                  qPrintable(QString::number(both.width(), 'f', 4)));
@@ -358,9 +347,9 @@ private slots:
             << Items{item(0, 0, rectangle(100, 100), 2), item(1, 0, rectangle(50, 50), -1)}
             << "Nombre de pièces négatif";
         QTest::newRow("longer than the sheet")
-            << Items{item(0, 0, rectangle(2432.5, 100), 1)} << "Flanc trop grand pour les panneaux";
+            << Items{item(0, 0, rectangle(2432.5, 100), 1)} << "Flanc trop grand pour les feuilles";
         QTest::newRow("taller than the sheet with kerf")
-            << Items{item(0, 0, rectangle(100, 1213), 1)} << "Flanc trop grand pour les panneaux";
+            << Items{item(0, 0, rectangle(100, 1213), 1)} << "Flanc trop grand pour les feuilles";
     }
 
     void refusals() {

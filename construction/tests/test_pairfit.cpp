@@ -17,7 +17,7 @@ struct Spike {
     double top = 0;
 };
 
-Outline polygon(const std::vector<Point>& points) {
+Outline polygon(const std::vector<QPointF>& points) {
     Outline o;
     for (size_t i = 0; i < points.size(); ++i)
         o.push_back(Segment::line(points[i], points[(i + 1) % points.size()]));
@@ -26,7 +26,7 @@ Outline polygon(const std::vector<Point>& points) {
 
 // Counter-clockwise: the bottom, then the top from right to left.
 Outline spikedStrip(const std::vector<Spike>& spikes) {
-    std::vector<Point> points{{0, 0}, {partWidth, 0}};
+    std::vector<QPointF> points{{0, 0}, {partWidth, 0}};
     const bool rightEnd = !spikes.empty() && spikes.back().right == partWidth;
     points.push_back({partWidth, rightEnd ? spikes.back().top : baseHeight});
     for (auto s = spikes.rbegin(); s != spikes.rend(); ++s) {
@@ -37,7 +37,7 @@ Outline spikedStrip(const std::vector<Spike>& spikes) {
         points.push_back({s->left, s->top});
         if (s->left > 0) points.push_back({s->left, baseHeight});
     }
-    if (points.back().u > 0) points.push_back({0, baseHeight});
+    if (points.back().x() > 0) points.push_back({0, baseHeight});
     return polygon(points);
 }
 

@@ -82,7 +82,8 @@ void TestSurfaceLayout::layerRuns_data() {
     // would give 1470.8 and 1480.2.
     QTest::newRow("default, layer 1") << 1400.0 << 700.0 << 0.0 << 60.3 << 1431.15;
     QTest::newRow("default, layer 2") << 1400.0 << 700.0 << 9.0 << 60.3 << 1436.98;
-    QTest::newRow("no pipe: to the lip") << 1400.0 << 700.0 << 0.0 << 0.0 << 1404.5 * std::numbers::pi / 3;
+    QTest::newRow("no pipe: to the lip")
+        << 1400.0 << 700.0 << 0.0 << 0.0 << 1404.5 * std::numbers::pi / 3;
     // On a wall the layers stop square where they meet the pipe, up the wall.
     QTest::newRow("wall, layer 1") << 1500.0 << 2000.0 << 0.0 << 60.3 << 2813.05;
     QTest::newRow("wall, layer 2") << 1500.0 << 2000.0 << 9.0 << 60.3 << 2823.73;
@@ -270,9 +271,8 @@ void TestSurfaceLayout::stations_data() {
     QTest::newRow("of two close seams the upper layer's")
         << 400.0 << std::vector<double>{200, 1, 260, 0} << false
         << std::vector<double>{44.5, 152.25, 260, 400};
-    QTest::newRow("seams outside are left out")
-        << 400.0 << std::vector<double>{20, 0, 420, 1} << false
-        << std::vector<double>{44.5, 222.25, 400};
+    QTest::newRow("seams outside are left out") << 400.0 << std::vector<double>{20, 0, 420, 1}
+                                                << false << std::vector<double>{44.5, 222.25, 400};
     QTest::newRow("gap of exactly the spacing stays")
         << 444.5 << std::vector<double>{244.5, 0} << false
         << std::vector<double>{44.5, 244.5, 444.5};

@@ -15,21 +15,6 @@ Q_DECLARE_METATYPE(RampDimensions)
 
 namespace {
 
-// Dimensions listed in file order: P1 R1 H1 F W H2 R2 P2.
-RampDimensions inFileOrder(std::initializer_list<qint32> v) {
-    auto it = v.begin();
-    RampDimensions d;
-    d.P1 = it[0];
-    d.R1 = it[1];
-    d.H1 = it[2];
-    d.F = it[3];
-    d.W = it[4];
-    d.H2 = it[5];
-    d.R2 = it[6];
-    d.P2 = it[7];
-    return d;
-}
-
 QByteArray readAll(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return "<unreadable>";
@@ -69,58 +54,89 @@ private slots:
         QTest::newRow("defaults") << QByteArray("60 140 70 140 244 70 140 60\r\n")
                                   << RampDimensions{};
         QTest::newRow("file order")
-            << QByteArray("1 2 3 4 5 6 7 8\r\n") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+            << QByteArray("1 2 3 4 5 6 7 8\r\n")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
         QTest::newRow("no line end")
-            << QByteArray("1 2 3 4 5 6 7 8") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
-        QTest::newRow("spread over lines") << QByteArray("1\n2\r\n3\n\n4 5\r\n6\n7\n8\r\n")
-                                           << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+            << QByteArray("1 2 3 4 5 6 7 8")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
+        QTest::newRow("spread over lines")
+            << QByteArray("1\n2\r\n3\n\n4 5\r\n6\n7\n8\r\n")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
         QTest::newRow("tabs and runs of blanks")
-            << QByteArray("  1\t2   3\t\t4 \t 5 6 7 8") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
-        QTest::newRow("control characters are blanks") << QByteArray("1\x01"
-                                                                     "2\x1f"
-                                                                     "3\x0b"
-                                                                     "4\x0c"
-                                                                     "5\x00"
-                                                                     "6\x7"
-                                                                     "7\x1b"
-                                                                     "8",
-                                                                     15)
-                                                       << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+            << QByteArray("  1\t2   3\t\t4 \t 5 6 7 8")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
+        QTest::newRow("control characters are blanks")
+            << QByteArray("1\x01"
+                          "2\x1f"
+                          "3\x0b"
+                          "4\x0c"
+                          "5\x00"
+                          "6\x7"
+                          "7\x1b"
+                          "8",
+                          15)
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
         QTest::newRow("carriage return alone separates")
-            << QByteArray("1\r2\r3\r4\r5\r6\r7\r8\r") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+            << QByteArray("1\r2\r3\r4\r5\r6\r7\r8\r")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
         QTest::newRow("signs") << QByteArray("-5 +5 -0 0 -2147483648 2147483647 7 8")
-                               << inFileOrder({-5, 5, 0, 0, INT_MIN, INT_MAX, 7, 8});
-        QTest::newRow("hexadecimal") << QByteArray("$10 0x10 x1f 0XFF $FFFFFFFF 6 7 8")
-                                     << inFileOrder({16, 16, 31, 255, -1, 6, 7, 8});
+                               << RampDimensions{.P1 = -5,
+                                                 .R1 = 5,
+                                                 .H1 = 0,
+                                                 .F = 0,
+                                                 .W = INT_MIN,
+                                                 .R2 = 7,
+                                                 .H2 = INT_MAX,
+                                                 .P2 = 8};
+        QTest::newRow("hexadecimal")
+            << QByteArray("$10 0x10 x1f 0XFF $FFFFFFFF 6 7 8")
+            << RampDimensions{
+                   .P1 = 16, .R1 = 16, .H1 = 31, .F = 255, .W = -1, .R2 = 7, .H2 = 6, .P2 = 8};
         QTest::newRow("short file")
-            << QByteArray("60 140") << inFileOrder({60, 140, 0, 0, 0, 0, 0, 0});
+            << QByteArray("60 140")
+            << RampDimensions{
+                   .P1 = 60, .R1 = 140, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
         QTest::newRow("short file with line end")
-            << QByteArray("60 140\r\n") << inFileOrder({60, 140, 0, 0, 0, 0, 0, 0});
-        QTest::newRow("empty") << QByteArray() << inFileOrder({0, 0, 0, 0, 0, 0, 0, 0});
+            << QByteArray("60 140\r\n")
+            << RampDimensions{
+                   .P1 = 60, .R1 = 140, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
+        QTest::newRow("empty")
+            << QByteArray()
+            << RampDimensions{.P1 = 0, .R1 = 0, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
         QTest::newRow("blanks only")
-            << QByteArray(" \r\n\t\r\n") << inFileOrder({0, 0, 0, 0, 0, 0, 0, 0});
-        QTest::newRow("ctrl-z ends the data") << QByteArray("1 2 3\x1a"
-                                                            "4 5 6 7 8")
-                                              << inFileOrder({1, 2, 3, 0, 0, 0, 0, 0});
-        QTest::newRow("ctrl-z inside a token") << QByteArray("12\x1a"
-                                                             "34 5")
-                                               << inFileOrder({12, 0, 0, 0, 0, 0, 0, 0});
-        QTest::newRow("ctrl-z hides a bad token") << QByteArray("1 2\x1a"
-                                                                "x y z")
-                                                  << inFileOrder({1, 2, 0, 0, 0, 0, 0, 0});
+            << QByteArray(" \r\n\t\r\n")
+            << RampDimensions{.P1 = 0, .R1 = 0, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
+        QTest::newRow("ctrl-z ends the data")
+            << QByteArray("1 2 3\x1a"
+                          "4 5 6 7 8")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
+        QTest::newRow("ctrl-z inside a token")
+            << QByteArray("12\x1a"
+                          "34 5")
+            << RampDimensions{
+                   .P1 = 12, .R1 = 0, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
+        QTest::newRow("ctrl-z hides a bad token")
+            << QByteArray("1 2\x1a"
+                          "x y z")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
         QTest::newRow("33rd character starts the next token")
-            << (z32 + "5 6") << inFileOrder({0, 5, 6, 0, 0, 0, 0, 0});
+            << (z32 + "5 6")
+            << RampDimensions{.P1 = 0, .R1 = 5, .H1 = 6, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
         QTest::newRow("32 characters are one token")
-            << (QByteArray(31, '0') + "9 6") << inFileOrder({9, 6, 0, 0, 0, 0, 0, 0});
+            << (QByteArray(31, '0') + "9 6")
+            << RampDimensions{.P1 = 9, .R1 = 6, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
         QTest::newRow("64 characters are two tokens")
-            << (z32 + QByteArray(31, '0') + "7" + " 3") << inFileOrder({0, 7, 3, 0, 0, 0, 0, 0});
+            << (z32 + QByteArray(31, '0') + "7" + " 3")
+            << RampDimensions{.P1 = 0, .R1 = 7, .H1 = 3, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
         QTest::newRow("rest of the line never read")
             << QByteArray("1 2 3 4 5 6 7 8 junk ; x\r\nmore junk")
-            << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
-        QTest::newRow("later lines never read") << QByteArray("1 2 3 4\n5 6 7 8\nx 9 9 9 9 9 9 9\n")
-                                                << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
+        QTest::newRow("later lines never read")
+            << QByteArray("1 2 3 4\n5 6 7 8\nx 9 9 9 9 9 9 9\n")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
         QTest::newRow("ninth number ignored")
-            << QByteArray("1 2 3 4 5 6 7 8 9") << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8});
+            << QByteArray("1 2 3 4 5 6 7 8 9")
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8};
     }
 
     void parse() {
@@ -159,9 +175,17 @@ private slots:
         QTest::newRow("defaults") << RampDimensions{}
                                   << QByteArray("60 140 70 140 244 70 140 60\r\n");
         QTest::newRow("file order")
-            << inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}) << QByteArray("1 2 3 4 5 6 7 8\r\n");
+            << RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8}
+            << QByteArray("1 2 3 4 5 6 7 8\r\n");
         QTest::newRow("negative and extremes")
-            << inFileOrder({-5, 0, INT_MIN, INT_MAX, -1, 10, 100, 0})
+            << RampDimensions{.P1 = -5,
+                              .R1 = 0,
+                              .H1 = INT_MIN,
+                              .F = INT_MAX,
+                              .W = -1,
+                              .R2 = 100,
+                              .H2 = 10,
+                              .P2 = 0}
             << QByteArray("-5 0 -2147483648 2147483647 -1 10 100 0\r\n");
     }
 
@@ -175,9 +199,16 @@ private slots:
     void saveAndReopen_data() {
         QTest::addColumn<RampDimensions>("dims");
         QTest::newRow("defaults") << RampDimensions{};
-        QTest::newRow("uneven") << inFileOrder({30, 183, 97, 211, 100, 35, 77, 12});
-        QTest::newRow("extremes") << inFileOrder(
-            {INT_MIN, INT_MAX, -1, 0, 46340, -46340, 1, INT_MIN});
+        QTest::newRow("uneven") << RampDimensions{
+            .P1 = 30, .R1 = 183, .H1 = 97, .F = 211, .W = 100, .R2 = 77, .H2 = 35, .P2 = 12};
+        QTest::newRow("extremes") << RampDimensions{.P1 = INT_MIN,
+                                                    .R1 = INT_MAX,
+                                                    .H1 = -1,
+                                                    .F = 0,
+                                                    .W = 46340,
+                                                    .R2 = 1,
+                                                    .H2 = -46340,
+                                                    .P2 = INT_MIN};
     }
 
     void saveAndReopen() {
@@ -220,14 +251,20 @@ private slots:
         QByteArray bytes = QByteArray(5000, ' ') + "1 2 3\r\n" + QByteArray(3000, '\n') +
                            "4 5 6 7 8 tail\r\n" + QByteArray(100000, 'x');
         QVERIFY(writeBytes(path, bytes));
-        QVERIFY(readQvlFile(path) == inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
+        const RampDimensions read = readQvlFile(path);
+        QVERIFY(
+            read ==
+            RampDimensions({.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8}));
     }
 
     // An endless source of blanks ends like an empty file instead of
     // keeping the program in the blank-skipping loop for ever.
     void endlessBlanksEndAsEmpty() {
         if (!QFileInfo::exists("/dev/zero")) QSKIP("no /dev/zero here");
-        QVERIFY(readQvlFile("/dev/zero") == inFileOrder({0, 0, 0, 0, 0, 0, 0, 0}));
+        const RampDimensions read = readQvlFile("/dev/zero");
+        QVERIFY(
+            read ==
+            RampDimensions({.P1 = 0, .R1 = 0, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0}));
     }
 
     // The window opens regular files only, at once: a pipe without a writer
@@ -249,7 +286,9 @@ private slots:
         std::thread writer([&] { writeBytes(fifo, "1 2 3 4 5 6 7 8\r\n"); });
         const RampDimensions read = readQvlFile(fifo, FileKinds::Any);
         writer.join();
-        QVERIFY(read == inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
+        QVERIFY(
+            read ==
+            RampDimensions({.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8}));
     }
 
     void writeErrors() {
@@ -311,7 +350,9 @@ private slots:
 
         const QString link = dir.filePath("link.qvl");
         QVERIFY(QFile::link(path, link));
-        writeQvlFile(link, inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
+        writeQvlFile(
+            link,
+            RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8});
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(readAll(path), QByteArray("1 2 3 4 5 6 7 8\r\n"));
     }
@@ -391,7 +432,14 @@ private slots:
             small.rlim_cur = 20;
             setrlimit(RLIMIT_FSIZE, &small);
             error = fileErrorOf([&] {
-                writeQvlFile(path, inFileOrder({INT_MIN, INT_MIN, 3, 4, 5, 6, 7, 8}));
+                writeQvlFile(path, RampDimensions{.P1 = INT_MIN,
+                                                  .R1 = INT_MIN,
+                                                  .H1 = 3,
+                                                  .F = 4,
+                                                  .W = 5,
+                                                  .R2 = 7,
+                                                  .H2 = 6,
+                                                  .P2 = 8});
             });
             setrlimit(RLIMIT_FSIZE, &saved);
         });
@@ -409,7 +457,9 @@ private slots:
         QVERIFY(writeBytes(path, "0\r\n"));
         QCOMPARE(link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
                  0);
-        writeQvlFile(path, inFileOrder({1, 2, 3, 4, 5, 6, 7, 8}));
+        writeQvlFile(
+            path,
+            RampDimensions{.P1 = 1, .R1 = 2, .H1 = 3, .F = 4, .W = 5, .R2 = 7, .H2 = 6, .P2 = 8});
         QCOMPARE(readAll(other), QByteArray("1 2 3 4 5 6 7 8\r\n"));
         QCOMPARE(inodeOf(path), inodeOf(other));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

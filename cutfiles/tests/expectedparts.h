@@ -14,19 +14,18 @@
 inline std::vector<Outline> expectedParts(const ConstructionPlan& plan, bool sheets) {
     std::vector<Outline> parts;
     if (sheets) {
-        for (size_t k = 0; k < plan.sheets.layout.size(); ++k) {
-            for (const PlacedPart& part : plan.sheets.layout[k].parts)
+        for (size_t k = 0; k < plan.panelSheets.layout.size(); ++k) {
+            for (const PlacedPart& part : plan.panelSheets.layout[k].parts)
                 parts.push_back(translated(placedOutline(plan, part),
                                            k * (plan.settings.sheetLong + sheetGap), 0));
         }
         return parts;
     }
     double x = 0;
-    for (const auto& curve : plan.curves) {
-        if (!curve) continue;
-        for (const PanelPiece& piece : curve->pieces) {
-            const Rect box = boundingBox(piece.outline);
-            parts.push_back(translated(piece.outline, x - box.left, -box.bottom));
+    for (const DistinctPanel& panel : plan.panels) {
+        for (const PanelPiece& piece : plan.curves[panel.curve]->pieces) {
+            const QRectF box = boundingBox(piece.outline);
+            parts.push_back(translated(piece.outline, x - box.left(), -lowestV(box)));
             x += box.width() + partGap;
         }
     }

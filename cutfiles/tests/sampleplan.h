@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "distinctpanels.h"
 
 #include <cmath>
 #include <numbers>
@@ -22,16 +23,18 @@ inline CurvePlan defaultCurvePlan() {
     c.deckFrameTop = flat + H;
     const double vp = flat + t + H + reveal - D / 2;
     const double rp = R - reveal + D / 2;
-    c.pipe = Point{c.pivot.u - std::sqrt(rp * rp - (c.pivot.v - vp) * (c.pivot.v - vp)), vp};
-    c.notch = Point{c.pipe->u - D / 2, vp - D / 2};
-    c.notchFloor = c.notch->v;
-    const double dv = c.pivot.v - c.notchFloor;
-    c.top = {c.pivot.u - std::sqrt(c.frameRadius * c.frameRadius - dv * dv), c.notchFloor};
+    c.pipe =
+        QPointF{c.pivot.x() - std::sqrt(rp * rp - (c.pivot.y() - vp) * (c.pivot.y() - vp)), vp};
+    c.notch = QPointF{c.pipe->x() - D / 2, vp - D / 2};
+    c.notchFloor = c.notch->y();
+    const double dv = c.pivot.y() - c.notchFloor;
+    c.top = {c.pivot.x() - std::sqrt(c.frameRadius * c.frameRadius - dv * dv), c.notchFloor};
     const double start = -std::numbers::pi / 2;
-    const double end = std::atan2(c.top.v - c.pivot.v, c.top.u - c.pivot.u) + 2 * std::numbers::pi;
+    const double end =
+        std::atan2(c.top.y() - c.pivot.y(), c.top.x() - c.pivot.x()) + 2 * std::numbers::pi;
     const double sweep = end - 3 * std::numbers::pi / 2; // negative: clockwise up the curve
     c.curveLength = c.frameRadius * -sweep;
-    c.panelLength = c.pivot.u;
+    c.panelLength = c.pivot.x();
     c.panelHeight = c.deckFrameTop;
     c.panelCount = 5;
     c.panelPitch = (2440 - 18) / 4.0;
@@ -40,14 +43,14 @@ inline CurvePlan defaultCurvePlan() {
         const double a = start - s / c.frameRadius;
         c.stations.push_back(s);
         c.stationPoints.push_back(
-            {c.pivot.u + c.frameRadius * std::cos(a), c.pivot.v + c.frameRadius * std::sin(a)});
+            {c.pivot.x() + c.frameRadius * std::cos(a), c.pivot.y() + c.frameRadius * std::sin(a)});
     }
-    c.outline = {Segment::line({0, 0}, {c.pivot.u, 0}),
-                 Segment::line({c.pivot.u, 0}, {c.pivot.u, flat}),
+    c.outline = {Segment::line({0, 0}, {c.pivot.x(), 0}),
+                 Segment::line({c.pivot.x(), 0}, {c.pivot.x(), flat}),
                  Segment::arc(c.pivot, c.frameRadius, start, sweep),
-                 Segment::line(c.top, {c.notch->u, c.notchFloor}),
-                 Segment::line({c.notch->u, c.notchFloor}, {c.notch->u, c.deckFrameTop}),
-                 Segment::line({c.notch->u, c.deckFrameTop}, {0, c.deckFrameTop}),
+                 Segment::line(c.top, {c.notch->x(), c.notchFloor}),
+                 Segment::line({c.notch->x(), c.notchFloor}, {c.notch->x(), c.deckFrameTop}),
+                 Segment::line({c.notch->x(), c.deckFrameTop}, {0, c.deckFrameTop}),
                  Segment::line({0, c.deckFrameTop}, {0, 0})};
     c.pieces = {PanelPiece{c.outline}};
     return c;
@@ -60,6 +63,7 @@ inline ConstructionPlan samplePlan(bool left, bool right) {
     ConstructionPlan plan;
     if (left) plan.curves[leftCurve] = defaultCurvePlan();
     if (right) plan.curves[rightCurve] = defaultCurvePlan();
+    plan.panels = distinctPanels(plan.curves);
     if (!left || !right) return plan;
     const double kerf = plan.settings.kerf, over = 995.9 - 789 + kerf;
     for (int k = 0; k < 5; ++k) {
@@ -67,8 +71,8 @@ inline ConstructionPlan samplePlan(bool left, bool right) {
         SheetLayout sheet;
         sheet.parts.push_back({first, 0, kerf, kerf, false, false});
         sheet.parts.push_back({second, 0, kerf, kerf + over, true, k == 2});
-        plan.sheets.layout.push_back(sheet);
+        plan.panelSheets.layout.push_back(sheet);
     }
-    plan.sheets.count = 5;
+    plan.panelSheets.count = 5;
     return plan;
 }

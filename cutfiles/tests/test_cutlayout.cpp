@@ -1,5 +1,7 @@
 #include "cutfile.h"
 #include "cutlayout.h"
+#include "decimaltext.h"
+#include "outlinechecks.h"
 #include "quarvelerror.h"
 #include "sampleplan.h"
 
@@ -14,14 +16,13 @@ private slots:
     void formatFromPath();
     void decimals_data();
     void decimals();
-    void decimalsAsPrintedDoubles_data();
-    void decimalsAsPrintedDoubles();
-    void decimalsAppended();
     void partsSideBySide_data();
     void partsSideBySide();
     void stationMarksCrossTheFrameEdge();
-    void pivotAboveTheToe();
+    void pivotAsText();
     void labelsInsideTheirParts();
+    void marksStayOnTheirParts_data();
+    void marksStayOnTheirParts();
     void noPanelIsRefused_data();
     void noPanelIsRefused();
 };
@@ -69,67 +70,12 @@ void TestCutLayout::decimals() {
     QCOMPARE(decimalText(value, decimals), text);
 }
 
-// The text decimalText gives by rounding the double and printing it through
-// Qt, as the files always were written.
-static QByteArray printedRoundedDouble(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    double rounded = std::round(value * scale) / scale;
-    if (rounded == 0) rounded = 0;
-    QByteArray text = QByteArray::number(rounded, 'f', decimals);
-    if (text.contains('.')) {
-        while (text.endsWith('0'))
-            text.chop(1);
-        if (text.endsWith('.')) text.chop(1);
-    }
-    return text;
-}
-
-void TestCutLayout::decimalsAsPrintedDoubles_data() {
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<double>("magnitude");
-    QTest::newRow("svg coordinates") << 4 << 5000.0;
-    QTest::newRow("dxf coordinates") << 6 << 5000.0;
-    QTest::newRow("dxf large coordinates") << 6 << 4e9;
-    QTest::newRow("bulges") << 10 << 2.0;
-    QTest::newRow("bulges of near half circles") << 10 << 400000.0;
-}
-
-// The digits are written from the rounded number of units: they must be those
-// of the printed rounded double, halves and long fractions included.
-void TestCutLayout::decimalsAsPrintedDoubles() {
-    QFETCH(int, decimals);
-    QFETCH(double, magnitude);
-    quint64 state = 0x9e3779b97f4a7c15ull;
-    int differences = 0;
-    for (int i = 0; i < 200000; ++i) {
-        state = state * 6364136223846793005ull + 1442695040888963407ull;
-        const double unit = double(state >> 11) / double(1ull << 53);
-        double value = (2 * unit - 1) * magnitude;
-        // Every fourth value lies on a half of the last place, or next to it.
-        if (i % 4 == 0) value = (std::floor(value) + 0.5) / std::pow(10.0, decimals);
-        if (i % 4 == 1) value = std::nextafter(std::floor(value * 1e3) / 1e3, 0.0);
-        if (decimalText(value, decimals) != printedRoundedDouble(value, decimals) &&
-            ++differences < 5)
-            qWarning("%.17g: %s, not %s", value, decimalText(value, decimals).constData(),
-                     printedRoundedDouble(value, decimals).constData());
-    }
-    QCOMPARE(differences, 0);
-}
-
-void TestCutLayout::decimalsAppended() {
-    std::string text = "x ";
-    appendDecimalText(text, 1812.4355652982, 4);
-    text += ' ';
-    appendDecimalText(text, -0.5, 6);
-    QCOMPARE(QByteArray::fromStdString(text), QByteArray("x 1812.4356 -0.5"));
-}
-
 void TestCutLayout::partsSideBySide_data() {
     QTest::addColumn<bool>("left");
     QTest::addColumn<bool>("right");
     QTest::addColumn<QStringList>("labels");
-    QTest::newRow("both curves") << true << true
-                                 << QStringList{"Courbe gauche × 5", "Courbe droite × 5"};
+    // The two curves' panels are the same panel, cut ten times.
+    QTest::newRow("both curves") << true << true << QStringList{"Courbes gauche et droite × 10"};
     QTest::newRow("left only") << true << false << QStringList{"Courbe gauche × 5"};
     QTest::newRow("right only") << false << true << QStringList{"Courbe droite × 5"};
 }
@@ -142,11 +88,11 @@ void TestCutLayout::partsSideBySide() {
     QCOMPARE(int(drawing.cut.size()), labels.size());
     QVERIFY(drawing.sheets.empty());
     for (int i = 0; i < labels.size(); ++i) {
-        const Rect box = boundingBox(drawing.cut[i]);
-        QVERIFY(std::abs(box.left - i * (1812.4356 + partGap)) < 1e-3);
+        const QRectF box = boundingBox(drawing.cut[i]);
+        QVERIFY(std::abs(box.left() - i * (1812.4356 + partGap)) < 1e-3);
         QVERIFY(std::abs(box.width() - 1812.4356) < 1e-3);
-        QVERIFY(std::abs(box.bottom) < 1e-9);
-        QVERIFY(std::abs(box.top - 789) < 1e-9);
+        QVERIFY(std::abs(lowestV(box)) < 1e-9);
+        QVERIFY(std::abs(highestV(box) - 789) < 1e-9);
         QCOMPARE(drawing.texts[i].text, labels[i]);
     }
 }
@@ -155,49 +101,76 @@ void TestCutLayout::stationMarksCrossTheFrameEdge() {
     const ConstructionPlan plan = samplePlan(true, true);
     const CutDrawing drawing = cutDrawing(plan, false);
     const CurvePlan& curve = *plan.curves[leftCurve];
-    const double shift = curve.panelLength + partGap; // the right curve's panel
     int stations = 0;
     for (const DrawingLine& line : drawing.marks) {
-        const double x = line.from.u >= shift - 1 ? line.from.u - shift : line.from.u;
-        const double fromPivot = std::hypot(x - curve.pivot.u, line.from.v - curve.pivot.v);
+        const double x = line.from.x();
+        const double fromPivot = std::hypot(x - curve.pivot.x(), line.from.y() - curve.pivot.y());
         if (std::abs(fromPivot - curve.frameRadius) > 1e-6) continue; // not a station
         ++stations;
         // Straight into the panel, away from the pivot, as deep as the rib.
-        const double tx = line.to.u - line.from.u, tv = line.to.v - line.from.v;
+        const double tx = line.to.x() - line.from.x(), tv = line.to.y() - line.from.y();
         QVERIFY(std::abs(std::hypot(tx, tv) - plan.settings.ribDepth) < 1e-9);
         const double toPivot =
-            std::hypot(line.to.u - (line.from.u - x) - curve.pivot.u, line.to.v - curve.pivot.v);
+            std::hypot(line.to.x() - curve.pivot.x(), line.to.y() - curve.pivot.y());
         QVERIFY(std::abs(toPivot - curve.frameRadius - plan.settings.ribDepth) < 1e-6);
     }
-    QCOMPARE(stations, 2 * int(curve.stationPoints.size()));
+    QCOMPARE(stations, int(curve.stationPoints.size()));
 }
 
-void TestCutLayout::pivotAboveTheToe() {
+// The pivot lies off the wood, 1418 mm above the default panel's toe: the
+// toe's part says so in a label, and nothing is drawn beyond the panel.
+void TestCutLayout::pivotAsText() {
     const ConstructionPlan plan = samplePlan(true, false);
     const CutDrawing drawing = cutDrawing(plan, false);
-    // The string: from the pivot (1812.44, 1507) down to the toe, R_f long.
-    bool string = false;
-    for (const DrawingLine& line : drawing.marks) {
-        if (std::abs(line.from.u - 1812.4356) < 1e-3 && std::abs(line.from.v - 1507) < 1e-9 &&
-            std::abs(line.to.u - 1812.4356) < 1e-3 && std::abs(line.to.v - 89) < 1e-9)
-            string = true;
-    }
-    QVERIFY(string);
-    const Rect extent = drawing.extent();
-    QVERIFY(extent.top >= 1507);
+    QStringList texts;
+    for (const DrawingText& text : drawing.texts)
+        texts << text.text;
+    QCOMPARE(texts, QStringList({"Courbe gauche × 5", "pivot à 1418 mm au-dessus du pied"}));
+    QCOMPARE(highestV(drawing.extent()), 789.0);
 }
 
 void TestCutLayout::labelsInsideTheirParts() {
     const CutDrawing drawing = cutDrawing(samplePlan(true, true), false);
-    QCOMPARE(drawing.texts.size(), drawing.cut.size());
-    for (size_t i = 0; i < drawing.texts.size(); ++i) {
-        const DrawingText& text = drawing.texts[i];
-        const Rect box = boundingBox(drawing.cut[i]);
+    QCOMPARE(drawing.texts.size(), drawing.cut.size() + 1); // the name, then the pivot
+    for (const DrawingText& text : drawing.texts) {
+        const QRectF box = boundingBox(drawing.cut.front());
         QVERIFY(text.height > 5);
         // The label's box stays on the part's solid lower region.
-        QVERIFY(text.at.u > box.left &&
-                text.at.u + 0.6 * text.height * text.text.size() < box.right);
-        QVERIFY(text.at.v > box.bottom && text.at.v + text.height < box.top);
+        QVERIFY(text.at.x() > box.left() &&
+                text.at.x() + 0.6 * text.height * text.text.size() < box.right());
+        QVERIFY(text.at.y() > lowestV(box) && text.at.y() + text.height < highestV(box));
+    }
+}
+
+void TestCutLayout::marksStayOnTheirParts_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<bool>("sheets");
+    for (const MarkedDesign& d : markedDesigns()) {
+        QTest::addRow("%s, side by side", d.name) << d.dims << false;
+        QTest::addRow("%s, on sheets", d.name) << d.dims << true;
+    }
+}
+
+// Every mark on the layer a shop engraves lies on a part, on the sheets too,
+// where parts lie mirrored and turned.
+void TestCutLayout::marksStayOnTheirParts() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(bool, sheets);
+    const ConstructionPlan plan = buildConstructionPlan(dims, ConstructionSettings{});
+    const CutDrawing drawing = cutDrawing(plan, sheets);
+    std::vector<OutlineArea> parts;
+    for (const Outline& part : drawing.cut)
+        parts.emplace_back(part);
+    QVERIFY(!drawing.marks.empty());
+    for (const DrawingLine& mark : drawing.marks) {
+        const bool onAPart = std::any_of(parts.begin(), parts.end(), [&](const OutlineArea& part) {
+            return part.holds(mark.from, mark.to);
+        });
+        QVERIFY2(onAPart, qPrintable(QStringLiteral("%1, %2 to %3, %4")
+                                         .arg(mark.from.x())
+                                         .arg(mark.from.y())
+                                         .arg(mark.to.x())
+                                         .arg(mark.to.y())));
     }
 }
 

@@ -15,50 +15,51 @@
 namespace {
 
 struct SvgArc {
-    Point from, to, centre;
+    QPointF from, to, centre;
     double radius = 0;
     bool large = false;
     double sweep = 0; // signed, y down
-    Point at(double t) const {
-        const double start = std::atan2(from.v - centre.v, from.u - centre.u);
-        return {centre.u + radius * std::cos(start + t * sweep),
-                centre.v + radius * std::sin(start + t * sweep)};
+    QPointF at(double t) const {
+        const double start = std::atan2(from.y() - centre.y(), from.x() - centre.x());
+        return {centre.x() + radius * std::cos(start + t * sweep),
+                centre.y() + radius * std::sin(start + t * sweep)};
     }
 };
 
 struct SvgPath {
-    Point start, end;
+    QPointF start, end;
     bool closed = false;
     std::vector<SvgArc> arcs;
-    std::vector<Point> points; // every vertex and points along the arcs
-    Rect box() const {
-        Rect r{points[0].u, points[0].v, points[0].u, points[0].v};
-        for (Point p : points) {
-            r.left = std::min(r.left, p.u);
-            r.right = std::max(r.right, p.u);
-            r.bottom = std::min(r.bottom, p.v);
-            r.top = std::max(r.top, p.v);
+    std::vector<QPointF> points; // every vertex and points along the arcs
+    QRectF box() const {
+        double left = points[0].x(), right = left, low = points[0].y(), high = low;
+        for (QPointF p : points) {
+            left = std::min(left, p.x());
+            right = std::max(right, p.x());
+            low = std::min(low, p.y());
+            high = std::max(high, p.y());
         }
-        return r;
+        return QRectF(QPointF(left, low), QPointF(right, high));
     }
 };
 
 // The centre of an arc command with rx = ry and no rotation.
-SvgArc resolveArc(Point from, Point to, double r, bool large, bool sweepFlag) {
-    const double x1 = (from.u - to.u) / 2, y1 = (from.v - to.v) / 2;
+SvgArc resolveArc(QPointF from, QPointF to, double r, bool large, bool sweepFlag) {
+    const double x1 = (from.x() - to.x()) / 2, y1 = (from.y() - to.y()) / 2;
     const double d2 = x1 * x1 + y1 * y1;
     const double k = (large != sweepFlag ? 1 : -1) * std::sqrt(std::max(0.0, (r * r - d2) / d2));
     const double cx = k * y1, cy = -k * x1;
     double delta = std::atan2((-y1 - cy), (-x1 - cx)) - std::atan2(y1 - cy, x1 - cx);
     if (!sweepFlag && delta > 0) delta -= 2 * std::numbers::pi;
     if (sweepFlag && delta < 0) delta += 2 * std::numbers::pi;
-    return {from, to, {cx + (from.u + to.u) / 2, cy + (from.v + to.v) / 2}, r, large, delta};
+    return {from, to,    {cx + (from.x() + to.x()) / 2, cy + (from.y() + to.y()) / 2},
+            r,    large, delta};
 }
 
 SvgPath parsePath(const QString& d) {
     const QStringList words = d.split(u' ', Qt::SkipEmptyParts);
     SvgPath path;
-    Point current;
+    QPointF current;
     for (qsizetype i = 0; i < words.size();) {
         const QString command = words[i++];
         auto number = [&] { return words.at(i++).toDouble(); };
@@ -71,7 +72,7 @@ SvgPath parsePath(const QString& d) {
         } else if (command == u"A") {
             const double rx = number(), ry = number(), rotation = number();
             const bool large = number() != 0, sweep = number() != 0;
-            const Point to{number(), number()};
+            const QPointF to{number(), number()};
             if (rx != ry || rotation != 0) return {};
             const SvgArc arc = resolveArc(current, to, rx, large, sweep);
             path.arcs.push_back(arc);
@@ -175,21 +176,23 @@ void TestSvgFile::readsBack() {
     QCOMPARE(svg.viewBox[3].toDouble(), svg.height);
     QCOMPARE(svg.groups, (QStringList{"SHEET", "CUT", "MARK", "TEXT"}));
     QCOMPARE(svg.cut.size(), parts.size());
-    QCOMPARE(svg.sheets.size(), sheets ? plan.sheets.layout.size() : 0);
+    QCOMPARE(svg.sheets.size(), sheets ? plan.panelSheets.layout.size() : 0);
 
     // The page is the plane moved and turned y down: x = u + dx, y = dy - v.
-    const Point origin = parts.front().front().from;
-    const double dx = svg.cut.front().start.u - origin.u, dy = svg.cut.front().start.v + origin.v;
-    const auto page = [&](Point p) { return Point{p.u + dx, dy - p.v}; };
+    const QPointF origin = parts.front().front().from;
+    const double dx = svg.cut.front().start.x() - origin.x(),
+                 dy = svg.cut.front().start.y() + origin.y();
+    const auto page = [&](QPointF p) { return QPointF{p.x() + dx, dy - p.y()}; };
     for (size_t i = 0; i < parts.size(); ++i) {
         const SvgPath& path = svg.cut[i];
-        const Point start = page(parts[i].front().from);
+        const QPointF start = page(parts[i].front().from);
         QVERIFY(path.closed);
-        QVERIFY(near(path.start.u, start.u, 1e-3) && near(path.start.v, start.v, 1e-3));
-        QVERIFY(near(path.end.u, path.start.u, 1e-3) && near(path.end.v, path.start.v, 1e-3));
-        const Rect box = path.box();
-        QVERIFY(box.left >= 0 && box.right <= svg.width && box.bottom >= 0 &&
-                box.top <= svg.height);
+        QVERIFY(near(path.start.x(), start.x(), 1e-3) && near(path.start.y(), start.y(), 1e-3));
+        QVERIFY(near(path.end.x(), path.start.x(), 1e-3) &&
+                near(path.end.y(), path.start.y(), 1e-3));
+        const QRectF box = path.box();
+        QVERIFY(box.left() >= 0 && box.right() <= svg.width && lowestV(box) >= 0 &&
+                highestV(box) <= svg.height);
 
         // Each arc where a drawing program puts it from its flags: centred
         // on the pivot, the short way round, every point on the frame circle.
@@ -199,32 +202,40 @@ void TestSvgFile::readsBack() {
         QCOMPARE(path.arcs.size(), arcs.size());
         for (size_t k = 0; k < arcs.size(); ++k) {
             const SvgArc& arc = path.arcs[k];
-            const Point centre = page(arcs[k].centre);
+            const QPointF centre = page(arcs[k].centre);
             QVERIFY(near(arc.radius, arcs[k].radius, 1e-4));
-            QVERIFY2(near(arc.centre.u, centre.u, 0.1) && near(arc.centre.v, centre.v, 0.1),
+            QVERIFY2(near(arc.centre.x(), centre.x(), 0.1) && near(arc.centre.y(), centre.y(), 0.1),
                      qPrintable(QStringLiteral("part %1 arc %2").arg(i).arg(k)));
             QVERIFY(near(arc.sweep, -arcs[k].sweep, 1e-4)); // y down turns the angles
             QCOMPARE(arc.large, std::abs(arcs[k].sweep) > std::numbers::pi);
             if (frameSweep > 0) QVERIFY(near(std::abs(arc.sweep), frameSweep, 1e-4));
             for (int t = 0; t <= 16; ++t) {
-                const Point p = arc.at(t / 16.0);
-                QVERIFY(near(std::hypot(p.u - centre.u, p.v - centre.v), arcs[k].radius, 0.1));
+                const QPointF p = arc.at(t / 16.0);
+                QVERIFY(
+                    near(std::hypot(p.x() - centre.x(), p.y() - centre.y()), arcs[k].radius, 0.1));
             }
         }
         if (sheets) {
             bool onASheet = false;
             for (const SvgPath& sheet : svg.sheets) {
-                const Rect s = sheet.box();
+                const QRectF s = sheet.box();
                 const double kerf = plan.settings.kerf - 1e-3;
-                onASheet = onASheet || (box.left >= s.left + kerf && box.right <= s.right - kerf &&
-                                        box.bottom >= s.bottom + kerf && box.top <= s.top - kerf);
+                onASheet =
+                    onASheet ||
+                    (box.left() >= s.left() + kerf && box.right() <= s.right() - kerf &&
+                     lowestV(box) >= lowestV(s) + kerf && highestV(box) <= highestV(s) - kerf);
             }
             QVERIFY(onASheet);
         }
     }
     QVERIFY(svg.marks > int(parts.size()));
-    QCOMPARE(svg.texts.size(), qsizetype(parts.size() + (sheets ? plan.sheets.layout.size() : 0)));
-    if (!sheets && plan.curves[leftCurve] && plan.curves[leftCurve]->pieces.size() == 1)
+    // A name on every part; on the sheets their numbers, side by side each
+    // panel's pivot on its toe.
+    QCOMPARE(svg.texts.size(), qsizetype(parts.size() + (sheets ? plan.panelSheets.layout.size()
+                                                                : plan.panels.size())));
+    if (!sheets && plan.panels.front().bothCurves())
+        QCOMPARE(svg.texts.first(), QStringLiteral("Courbes gauche et droite × 10"));
+    else if (!sheets && plan.curves[leftCurve] && plan.curves[leftCurve]->pieces.size() == 1)
         QCOMPARE(svg.texts.first(), QStringLiteral("Courbe gauche × 5"));
     if (!sheets && !plan.curves[leftCurve])
         QCOMPARE(svg.texts.first(), QStringLiteral("Courbe droite × 5"));

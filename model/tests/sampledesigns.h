@@ -41,5 +41,16 @@ inline std::vector<SampleDesign> sampleDesigns() {
     low.dims.H2 = 0;
     low.settings.surface = {6, 6, 6};
     designs.push_back(low);
+
+    // Decks of 60 and 80 cm with the same panel length behind each lip, one
+    // surface layer on small equal curves: both curves are cut to one panel,
+    // one row of the cut list.
+    SampleDesign shared{QStringLiteral("one panel for both curves"),
+                        {.R1 = 100, .H1 = 50, .F = 266, .R2 = 100, .H2 = 50, .P2 = 80},
+                        {}};
+    shared.settings.surface = {18};
+    shared.settings.backLeft = 600;
+    shared.settings.backRight = 600;
+    designs.push_back(shared);
     return designs;
 }

@@ -1,4 +1,5 @@
 #include "curvegeometry.h"
+#include "framecurve.h"
 #include "mesh.h"
 #include "meshchecks.h"
 
@@ -67,14 +68,11 @@ void TestMesh::solids_data() {
     // The default side panel: its notch and its frame arc, against the area
     // of the true outline.
     const CurvePlan panel = curveGeometry(600, 1400, 700, 600, ConstructionSettings{});
-    QList<QPointF> outline;
-    for (const Point& p : flatten(panel.outline, 0.5))
-        outline.append(QPointF(p.u, p.v));
+    const QList<QPointF> outline = flatten(panel.outline, 0.5);
     double perimeter = 0;
     for (const Segment& s : panel.outline)
-        perimeter += s.kind == Segment::Kind::Arc
-                         ? s.radius * std::abs(s.sweep)
-                         : std::hypot(s.to.u - s.from.u, s.to.v - s.from.v);
+        perimeter += s.kind == Segment::Kind::Arc ? s.radius * std::abs(s.sweep)
+                                                  : QLineF(s.from, s.to).length();
     const double panelArea = signedArea(panel.outline);
     // Chords within 0.5 mm of the frame arc: each face loses at most that strip.
     const double frameArc = panel.frameRadius * frameArcAngle(panel);

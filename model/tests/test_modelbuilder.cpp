@@ -20,7 +20,7 @@ double mm(qint32 cm) {
 // surface pieces (each strip across the width) of every layer and coping
 // pipes.
 qsizetype planPieces(const ConstructionPlan& plan) {
-    qsizetype count = plan.coping.pieces;
+    qsizetype count = plan.copingPipes.pieces;
     for (const auto& curve : plan.curves)
         if (curve)
             count +=
@@ -167,11 +167,11 @@ void TestModelBuilder::ribsTouchTheFrameCurve() {
         const double panelEnd =
             side == leftCurve ? mm(d.P1) - curve.back : length - (mm(d.P2) - curve.back);
         const double pivotX =
-            side == leftCurve ? panelEnd + curve.pivot.u : panelEnd - curve.pivot.u;
+            side == leftCurve ? panelEnd + curve.pivot.x() : panelEnd - curve.pivot.x();
         std::multiset<double> distances;
         for (const QVector3D& v : model.meshes[std::size_t(part.mesh)].vertices) {
             const QVector3D p = part.placement.map(v);
-            distances.insert(std::hypot(p.x() - pivotX, p.z() - curve.pivot.v));
+            distances.insert(std::hypot(p.x() - pivotX, p.z() - curve.pivot.y()));
         }
         const double touching = std::hypot(curve.frameRadius, w / 2);
         auto it = distances.begin();

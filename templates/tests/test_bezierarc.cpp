@@ -11,18 +11,19 @@ namespace {
 constexpr double pi = std::numbers::pi;
 
 // The largest distance from the circle of any sampled point of the pieces.
-double radialError(const std::vector<CubicBezier>& pieces, Point centre, double radius) {
+double radialError(const std::vector<CubicBezier>& pieces, QPointF centre, double radius) {
     double worst = 0;
     for (const CubicBezier& piece : pieces)
         for (int i = 0; i <= 2000; ++i) {
-            const Point p = bezierPoint(piece, i / 2000.0);
-            worst = std::max(worst, std::abs(std::hypot(p.u - centre.u, p.v - centre.v) - radius));
+            const QPointF p = bezierPoint(piece, i / 2000.0);
+            worst = std::max(worst,
+                             std::abs(std::hypot(p.x() - centre.x(), p.y() - centre.y()) - radius));
         }
     return worst;
 }
 
-double angleOf(Point p, Point centre) {
-    return std::atan2(p.v - centre.v, p.u - centre.u);
+double angleOf(QPointF p, QPointF centre) {
+    return std::atan2(p.y() - centre.y(), p.x() - centre.x());
 }
 
 } // namespace
@@ -49,7 +50,7 @@ private slots:
         QFETCH(double, start);
         QFETCH(double, sweep);
         QFETCH(int, pieces);
-        const Point centre{1812.44, 1507};
+        const QPointF centre{1812.44, 1507};
         const Segment arc = Segment::arc(centre, radius, start, sweep);
         const std::vector<CubicBezier> beziers = arcToBeziers(arc);
         QCOMPARE(int(beziers.size()), pieces);
@@ -69,7 +70,7 @@ private slots:
     // Quarter pieces, as Qt's own arcTo draws them, miss the mark at a frame
     // radius: the check above would catch them.
     void quarterPiecesStrayTooFar() {
-        const Point centre{0, 0};
+        const QPointF centre{0, 0};
         const Segment arc = Segment::arc(centre, 1518, 0, pi / 2);
         const double error = radialError(arcToBeziers(arc, pi / 2), centre, 1518);
         QVERIFY2(error > 0.3 && error < 0.5, qPrintable(QString::number(error)));
@@ -86,11 +87,11 @@ private slots:
         for (int i = 0; i < path.elementCount(); ++i) {
             if (path.elementAt(i).type != QPainterPath::CurveToElement) continue;
             ++curves;
-            const auto e = [&](int k) { return Point{path.elementAt(k).x, path.elementAt(k).y}; };
+            const auto e = [&](int k) { return QPointF{path.elementAt(k).x, path.elementAt(k).y}; };
             const CubicBezier piece{e(i - 1), e(i), e(i + 1), e(i + 2)};
             for (int k = 0; k <= 1000; ++k) {
-                const Point p = bezierPoint(piece, k / 1000.0);
-                const double r = std::hypot(p.u - curve.pivot.u, p.v - curve.pivot.v);
+                const QPointF p = bezierPoint(piece, k / 1000.0);
+                const double r = std::hypot(p.x() - curve.pivot.x(), p.y() - curve.pivot.y());
                 worst = std::max(worst, std::abs(r - curve.frameRadius));
             }
         }

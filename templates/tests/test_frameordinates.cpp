@@ -74,9 +74,10 @@ private slots:
         const CurvePlan curve = *(wall ? wallPlan() : defaultPlan()).curves[leftCurve];
         const std::vector<MarkedPoint> points = frameCorners(curve);
         QCOMPARE(int(points.size()), wall ? 5 : 4);
-        QVERIFY2(
-            std::abs(points[index].at.u - u) < 0.05 && std::abs(points[index].at.v - v) < 0.05,
-            qPrintable(QStringLiteral("%1 %2").arg(points[index].at.u).arg(points[index].at.v)));
+        QVERIFY2(std::abs(points[index].at.x() - u) < 0.05 &&
+                     std::abs(points[index].at.y() - v) < 0.05,
+                 qPrintable(
+                     QStringLiteral("%1 %2").arg(points[index].at.x()).arg(points[index].at.y())));
     }
 
     void inches_data() {

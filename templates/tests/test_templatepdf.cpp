@@ -1,3 +1,5 @@
+#include "outlinechecks.h"
+#include "panelpainter.h"
 #include "quarvelerror.h"
 #include "templatepanel.h"
 #include "templatepdf.h"
@@ -117,27 +119,75 @@ private slots:
         QCOMPARE(parsed ? int(*parsed) : -1, paper);
     }
 
-    void equalCurvesShareOneTemplate() {
-        const std::vector<TemplatePanel> panels = templatePanels(defaultPlan());
-        QCOMPARE(int(panels.size()), 1);
-        QVERIFY(panels[0].bothCurves);
-        QCOMPARE(panels[0].count, 10);
-        QCOMPARE(panels[0].name(), QStringLiteral("Courbes gauche et droite ×2"));
-        QCOMPARE(panels[0].countText(), QStringLiteral("10 flancs à découper (5 par courbe)"));
+    // One template for each distinct panel: both curves share one when their
+    // panels are the same panel, which the default ramp's are not (the
+    // surface seams put their ribs apart).
+    void templatesOfTheDistinctPanels_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("counts");
+        QTest::addColumn<QList<bool>>("mirrored");
+        QTest::newRow("alike") << RampDimensions{.R1 = 100, .H1 = 50, .F = 266, .R2 = 100, .H2 = 50}
+                               << "surface=18" << QStringList{"Courbes gauche et droite ×2"}
+                               << QStringList{"10 flancs à découper (5 par courbe)"}
+                               << QList<bool>{false};
+        // Its surface laid from both lips: the two curves are one panel.
+        QTest::newRow("default") << RampDimensions{} << ""
+                                 << QStringList{"Courbes gauche et droite ×2"}
+                                 << QStringList{"10 flancs à découper (5 par courbe)"}
+                                 << QList<bool>{false};
+        QTest::newRow("wall on the right")
+            << RampDimensions{.R2 = 150, .H2 = 200} << ""
+            << QStringList{"Courbe gauche", "Courbe droite"}
+            << QStringList{"5 flancs à découper", "5 flancs à découper"}
+            << QList<bool>{false, true};
+    }
+    void templatesOfTheDistinctPanels() {
+        QFETCH(RampDimensions, dims);
+        QFETCH(QString, settings);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, counts);
+        QFETCH(QList<bool>, mirrored);
+        const ConstructionPlan plan = buildConstructionPlan(
+            dims,
+            settings.isEmpty() ? ConstructionSettings{} : parseConstructionLine(settings.toUtf8()));
+        QStringList gotNames, gotCounts;
+        QList<bool> gotMirrored;
+        for (const TemplatePanel& panel : templatePanels(plan)) {
+            gotNames << panel.name();
+            gotCounts << panel.countText();
+            gotMirrored << panel.mirrored;
+        }
+        QCOMPARE(gotNames, names);
+        QCOMPARE(gotCounts, counts);
+        QCOMPARE(gotMirrored, mirrored);
     }
 
-    void differentCurvesHaveTheirOwn() {
-        RampDimensions dims;
-        dims.R2 = 150;
-        dims.H2 = 200;
+    // Every rib section and station line a template draws lies on its panel,
+    // the right panel's (drawn mirrored) as the left's.
+    void ribsStayOnTheirPanels_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        for (const MarkedDesign& d : markedDesigns())
+            QTest::newRow(d.name) << d.dims;
+    }
+    void ribsStayOnTheirPanels() {
+        QFETCH(RampDimensions, dims);
         const ConstructionPlan plan = buildConstructionPlan(dims, ConstructionSettings{});
-        const std::vector<TemplatePanel> panels = templatePanels(plan);
-        QCOMPARE(int(panels.size()), 2);
-        QCOMPARE(panels[0].name(), QStringLiteral("Courbe gauche"));
-        QVERIFY(!panels[0].mirrored);
-        QCOMPARE(panels[1].name(), QStringLiteral("Courbe droite"));
-        QVERIFY(panels[1].mirrored);
-        QCOMPARE(panels[1].countText(), QStringLiteral("5 flancs à découper"));
+        for (const TemplatePanel& panel : templatePanels(plan)) {
+            const CurvePlan& curve = *plan.curves[panel.curve];
+            const OutlineArea area(curve.outline);
+            const std::vector<TemplateRib> ribs = templateRibs(curve, plan.settings);
+            QCOMPARE(ribs.size(), curve.stations.size());
+            for (const TemplateRib& rib : ribs) {
+                for (const QPointF corner : rib.section)
+                    QVERIFY2(area.holds(corner), qPrintable(panel.name() + u' ' + rib.label));
+                QVERIFY2(area.holds(rib.line.p1(), rib.line.p2()),
+                         qPrintable(panel.name() + u' ' + rib.label));
+                // Past the rib, to show it where the panel leaves room.
+                QVERIFY(rib.line.length() > plan.settings.ribDepth);
+            }
+        }
     }
 
     void tiledPagesAtActualSize_data() {
@@ -160,9 +210,15 @@ private slots:
                                       templatePdf(defaultPlan(), TemplatePaper(paper)));
         QVERIFY(!pdf.isEmpty());
         const PdfInfo info = pdfInfo(pdf);
-        // Page 1, the ordinates, then the tiles of the shared template.
-        const TemplateTiling tiling(*defaultPlan().curves[leftCurve], 60.3, width, height, 10, 15);
-        QCOMPARE(info.pages, 2 + int(tiling.tiles().size()));
+        // Page 1, then each panel's ordinates and tiles: the default ramp's
+        // two curves share one template.
+        int pages = 1;
+        for (const TemplatePanel& panel : templatePanels(defaultPlan()))
+            pages += 1 + int(TemplateTiling(*defaultPlan().curves[panel.curve], 60.3, width, height,
+                                            10, 15)
+                                 .tiles()
+                                 .size());
+        QCOMPARE(info.pages, pages);
         if (paper == int(TemplatePaper::A4)) QCOMPARE(info.pages, 22);
         QVERIFY(std::abs(info.width - width * pointsPerMm) < 1);
         QVERIFY(std::abs(info.height - height * pointsPerMm) < 1);
@@ -190,8 +246,9 @@ private slots:
         }
     }
 
-    // One page the panel's size plus 10 mm all round, the panel drawn 1:1
-    // with its ground-back corner 10 mm from the left and bottom edges.
+    // One page a panel, its size plus 10 mm all round (the default ramp's two
+    // curves share one template), the panel drawn 1:1 with its ground-back
+    // corner 10 mm from the left and bottom edges.
     void fullSizePage() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("pdfinfo is not installed (poppler-utils)");
@@ -268,6 +325,7 @@ private slots:
         } else if (length == 0) {
             plan.curves[leftCurve].reset();
             plan.curves[rightCurve].reset();
+            plan.panels.clear();
         }
         try {
             templatePdf(plan, TemplatePaper(paper), overlap);

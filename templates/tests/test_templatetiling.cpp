@@ -17,14 +17,15 @@ const CurvePlan& defaultCurve() {
 // Whether a rectangle holds a point of the band: along the frame curve's
 // normals, within 150 mm of it and not more than 30 mm under the ground,
 // sampled far finer than the tiling does.
-bool bandTouches(const CurvePlan& curve, const Rect& r) {
+bool bandTouches(const CurvePlan& curve, const QRectF& r) {
     for (int i = 0; i <= 20000; ++i) {
-        const Point p = frameStationPoint(curve, curve.curveLength * i / 20000);
-        const Point n = frameNormal(curve, p);
+        const FrameStation station = frameStation(curve, curve.curveLength * i / 20000);
+        const QPointF p = station.point, n = station.normal;
         for (int k = -150; k <= 150; k += 2) {
-            const Point q{p.u + k * n.u, p.v + k * n.v};
-            if (q.v < -TemplateTiling::groundMargin) continue;
-            if (q.u > r.left && q.u < r.right && q.v > r.bottom && q.v < r.top) return true;
+            const QPointF q{p.x() + k * n.x(), p.y() + k * n.y()};
+            if (q.y() < -TemplateTiling::groundMargin) continue;
+            if (q.x() > r.left() && q.x() < r.right() && q.y() > lowestV(r) && q.y() < highestV(r))
+                return true;
         }
     }
     return false;
@@ -32,7 +33,7 @@ bool bandTouches(const CurvePlan& curve, const Rect& r) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Rect)
+Q_DECLARE_METATYPE(QRectF)
 
 class TestTemplateTiling : public QObject {
     Q_OBJECT
@@ -61,12 +62,12 @@ private slots:
     void defaultPanelOnA4() {
         const CurvePlan& curve = defaultCurve();
         const TemplateTiling tiling(curve, 60.3, 210, 297, 10, 15);
-        const Rect region = tiling.region();
+        const QRectF region = tiling.region();
         const double topAngle = std::acos((1507 - 752.7) / 1418.0);
-        QVERIFY(std::abs(region.top - (782.85 + 60.3 / 2 + 30)) < 0.1);
-        QVERIFY(std::abs(region.left - (611.7 - 150 * std::sin(topAngle))) < 0.1);
-        QVERIFY(std::abs(region.bottom + TemplateTiling::groundMargin) < 1e-6);
-        QVERIFY(std::abs(region.right - (1812.44 + TemplateTiling::toeMargin)) < 0.01);
+        QVERIFY(std::abs(highestV(region) - (782.85 + 60.3 / 2 + 30)) < 0.1);
+        QVERIFY(std::abs(region.left() - (611.7 - 150 * std::sin(topAngle))) < 0.1);
+        QVERIFY(std::abs(lowestV(region) + TemplateTiling::groundMargin) < 1e-6);
+        QVERIFY(std::abs(region.right() - (1812.44 + TemplateTiling::toeMargin)) < 0.01);
         // 190 x 277 mm printed, 175 x 262 mm further per tile.
         QCOMPARE(tiling.columns(), int(std::ceil((region.width() - 190) / 175)) + 1);
         QCOMPARE(tiling.rows(), int(std::ceil((region.height() - 277) / 262)) + 1);
@@ -79,27 +80,29 @@ private slots:
         // Far from the curve: the top right above the flat, the bottom left under the deck.
         QVERIFY(!tiling.printed(0, 7));
         QVERIFY(!tiling.printed(3, 0));
-        const Rect a1 = tiling.area(0, 0);
-        QCOMPARE(a1.left, region.left);
-        QCOMPARE(a1.top, region.top);
+        const QRectF a1 = tiling.area(0, 0);
+        QCOMPARE(a1.left(), region.left());
+        QCOMPARE(highestV(a1), highestV(region));
         QCOMPARE(a1.width(), 190.0);
-        QCOMPARE(tiling.area(1, 1).left - a1.left, 175.0);
-        QCOMPARE(a1.top - tiling.area(1, 1).top, 262.0);
+        QCOMPARE(tiling.area(1, 1).left() - a1.left(), 175.0);
+        QCOMPARE(highestV(a1) - highestV(tiling.area(1, 1)), 262.0);
     }
 
     // Printed tiles are exactly those the band, the notch or the toe touch.
     void onlyBandTilesArePrinted() {
         const CurvePlan& curve = defaultCurve();
         const TemplateTiling tiling(curve, 60.3, 210, 297, 10, 15);
-        const Rect notch{556.0 - 30, 752.7 - 30, 611.7 + 30, 782.9 + 30.15 + 30};
-        const Rect toe{1812.44 - 150, -30, 1812.44 + 40, 89 + 30};
-        auto meets = [](const Rect& a, const Rect& b) {
-            return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+        const QRectF notch(QPointF(556.0 - 30, 752.7 - 30),
+                           QPointF(611.7 + 30, 782.9 + 30.15 + 30));
+        const QRectF toe(QPointF(1812.44 - 150, -30), QPointF(1812.44 + 40, 89 + 30));
+        auto meets = [](const QRectF& a, const QRectF& b) {
+            return a.left() < b.right() && b.left() < a.right() && lowestV(a) < highestV(b) &&
+                   lowestV(b) < highestV(a);
         };
         int printed = 0;
         for (int r = 0; r < tiling.rows(); ++r)
             for (int c = 0; c < tiling.columns(); ++c) {
-                const Rect a = tiling.area(r, c);
+                const QRectF a = tiling.area(r, c);
                 const bool expected = bandTouches(curve, a) || meets(a, notch) || meets(a, toe);
                 QVERIFY2(tiling.printed(r, c) == expected, qPrintable(TemplateTiling::label(r, c)));
                 printed += expected;
@@ -113,26 +116,26 @@ private slots:
         }
     }
 
-    void shownPart_data() {
-        QTest::addColumn<Rect>("rect");
+    void hiddenPart_data() {
+        QTest::addColumn<QRectF>("rect");
         QTest::addColumn<int>("least");
         QTest::addColumn<int>("most");
         // A 20 mm square on the curve, 700 mm behind the toe, where the
         // curve runs at 29.6° to the ground: the normals 1 mm apart along
         // the square's shadow on the curve, 20 (cos 29.6° + sin 29.6°) = 27.3 mm.
-        QTest::newRow("on the curve") << Rect{1102.44, 263.83, 1122.44, 283.83} << 26 << 29;
-        QTest::newRow("the toe") << Rect{1800, 0, 1810, 10} << TemplateTiling::areaWeight
+        QTest::newRow("on the curve") << QRectF(1102.44, 263.83, 20, 20) << 26 << 29;
+        QTest::newRow("the toe") << QRectF(1800, 0, 10, 10) << TemplateTiling::areaWeight
                                  << TemplateTiling::areaWeight + 20;
-        QTest::newRow("far above the flat") << Rect{1700, 600, 1800, 700} << 0 << 0;
-        QTest::newRow("under the deck") << Rect{100, 100, 200, 200} << 0 << 0;
+        QTest::newRow("far above the flat") << QRectF(1700, 600, 100, 100) << 0 << 0;
+        QTest::newRow("under the deck") << QRectF(100, 100, 100, 100) << 0 << 0;
     }
-    void shownPart() {
-        QFETCH(Rect, rect);
+    void hiddenPart() {
+        QFETCH(QRectF, rect);
         QFETCH(int, least);
         QFETCH(int, most);
         const TemplateTiling tiling(defaultCurve(), 60.3, 210, 297, 10, 15);
-        const int shown = tiling.shown(rect);
-        QVERIFY2(shown >= least && shown <= most, qPrintable(QString::number(shown)));
+        const int hidden = tiling.hidden(rect);
+        QVERIFY2(hidden >= least && hidden <= most, qPrintable(QString::number(hidden)));
     }
 
     void paperAndOverlap_data() {
@@ -149,16 +152,17 @@ private slots:
         QFETCH(double, height);
         QFETCH(double, overlap);
         const TemplateTiling tiling(defaultCurve(), 60.3, width, height, 10, overlap);
-        const Rect region = tiling.region();
+        const QRectF region = tiling.region();
         const double stepU = width - 20 - overlap;
         const double stepV = height - 20 - overlap;
         // The last column and row reach the region's far edges, and one fewer would not.
-        const Rect last = tiling.area(tiling.rows() - 1, tiling.columns() - 1);
-        QVERIFY(last.right >= region.right && last.right - stepU < region.right);
-        QVERIFY(last.bottom <= region.bottom && last.bottom + stepV > region.bottom);
+        const QRectF last = tiling.area(tiling.rows() - 1, tiling.columns() - 1);
+        QVERIFY(last.right() >= region.right() && last.right() - stepU < region.right());
+        QVERIFY(lowestV(last) <= lowestV(region) && lowestV(last) + stepV > lowestV(region));
         // Neighbours share the overlap.
-        QVERIFY(std::abs(tiling.area(0, 0).right - tiling.area(0, 1).left - overlap) < 1e-9);
-        QVERIFY(std::abs(tiling.area(1, 0).top - tiling.area(0, 0).bottom - overlap) < 1e-9);
+        QVERIFY(std::abs(tiling.area(0, 0).right() - tiling.area(0, 1).left() - overlap) < 1e-9);
+        QVERIFY(std::abs(highestV(tiling.area(1, 0)) - lowestV(tiling.area(0, 0)) - overlap) <
+                1e-9);
     }
 
     // A 60 m radius needs far more than 200 pages.

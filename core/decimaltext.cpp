@@ -1,0 +1,16 @@
+#include "decimaltext.h"
+
+#include <cmath>
+
+QByteArray decimalText(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::round(value * scale) / scale;
+    if (rounded == 0) rounded = 0; // no "-0"
+    QByteArray text = QByteArray::number(rounded, 'f', decimals);
+    if (text.contains('.')) {
+        while (text.endsWith('0'))
+            text.chop(1);
+        if (text.endsWith('.')) text.chop(1);
+    }
+    return text;
+}
