@@ -57,6 +57,13 @@ QByteArray segmentJson(const Segment& s) {
 
 using Members = std::vector<std::pair<const char*, QByteArray>>;
 
+QByteArray outlineJson(const Outline& outline) {
+    std::vector<QByteArray> segments;
+    for (const Segment& s : outline)
+        segments.push_back(segmentJson(s));
+    return array(segments);
+}
+
 QByteArray members(const Members& list, const QByteArray& separator) {
     QByteArray out;
     for (std::size_t i = 0; i < list.size(); ++i)
@@ -87,33 +94,35 @@ QByteArray curveJson(const std::optional<CurvePlan>& curve, const SurfacePlan& s
     std::vector<double> layerRuns;
     for (const SurfaceLayerPlan& layer : surface.layers)
         layerRuns.push_back(layer.curveRuns[std::size_t(side)]);
-    std::vector<QByteArray> stations, outline;
+    std::vector<QByteArray> stations;
     for (const Point& p : curve->stationPoints)
         stations.push_back(point(p));
-    for (const Segment& s : curve->outline)
-        outline.push_back(segmentJson(s));
-    return block(
-        {
-            {"ground", num(curve->ground)},
-            {"pivot", point(curve->pivot)},
-            {"frame_radius", num(curve->frameRadius)},
-            {"pipe", optionalPoint(curve->pipe)},
-            {"notch", optionalPoint(curve->notch)},
-            {"top", point(curve->top)},
-            {"wall", num(curve->wall)},
-            {"curve_length", num(curve->curveLength)},
-            {"panel", object({{"length", num(curve->panelLength)},
-                              {"height", num(curve->panelHeight)},
-                              {"count", QByteArray::number(curve->panelCount)}})},
-            {"stations", array(stations)},
-            {"ribs",
-             object({{"pieces", QByteArray::number(curve->ribs.pieces)},
-                     {"length", num(curve->ribs.length)},
-                     {"lengths", lengthsJson({{curve->ribs.length, curve->ribs.pieces}})}})},
-            {"layer_runs", numbers(layerRuns)},
-            {"outline", array(outline)},
-        },
-        "    ");
+    Members m{
+        {"ground", num(curve->ground)},
+        {"pivot", point(curve->pivot)},
+        {"frame_radius", num(curve->frameRadius)},
+        {"pipe", optionalPoint(curve->pipe)},
+        {"notch", optionalPoint(curve->notch)},
+        {"top", point(curve->top)},
+        {"wall", num(curve->wall)},
+        {"curve_length", num(curve->curveLength)},
+        {"panel", object({{"length", num(curve->panelLength)},
+                          {"height", num(curve->panelHeight)},
+                          {"count", QByteArray::number(curve->panelCount)}})},
+        {"stations", array(stations)},
+        {"ribs", object({{"pieces", QByteArray::number(curve->ribs.pieces)},
+                         {"length", num(curve->ribs.length)},
+                         {"lengths", lengthsJson({{curve->ribs.length, curve->ribs.pieces}})}})},
+        {"layer_runs", numbers(layerRuns)},
+        {"outline", outlineJson(curve->outline)},
+    };
+    if (curve->pieces.size() > 1) {
+        std::vector<QByteArray> pieces;
+        for (const PanelPiece& piece : curve->pieces)
+            pieces.push_back(outlineJson(piece.outline));
+        m.push_back({"pieces", array(pieces)});
+    }
+    return block(m, "    ");
 }
 
 QByteArray joistsJson(const std::optional<JoistPlan>& joists) {
@@ -256,24 +265,49 @@ QByteArray surfaceJson(const SurfacePlan& surface) {
     return block({{"layers", array(layers)}, {"sheets", QByteArray::number(surface.sheets)}}, "  ");
 }
 
+QByteArray placedPartJson(const PlacedPart& p) {
+    const bool splice = p.part == PartKind::splice;
+    Members m{{"curve", curveName(p.curve)},
+              {"piece", splice ? QByteArray("null") : QByteArray::number(p.piece)},
+              {"x", num(p.x)},
+              {"y", num(p.y)},
+              {"turned", p.turned() ? "true" : "false"},
+              {"mirrored", p.mirrored ? "true" : "false"},
+              {"rotation", QByteArray::number(p.rotation)},
+              {"part", splice ? "\"splice\"" : "\"panel\""}};
+    if (splice) m.push_back({"index", QByteArray::number(p.piece)});
+    return object(m);
+}
+
+const char* splitKindName(SplitKind kind) {
+    switch (kind) {
+    case SplitKind::normal:
+        return "\"normal\"";
+    case SplitKind::vertical:
+        return "\"vertical\"";
+    case SplitKind::horizontal:
+        return "\"horizontal\"";
+    }
+    return "null";
+}
+
 QByteArray sheetsJson(const NestingPlan& nesting) {
     std::vector<QByteArray> sheets, splits;
     for (const SheetLayout& sheet : nesting.layout) {
         std::vector<QByteArray> parts;
         for (const PlacedPart& p : sheet.parts)
-            parts.push_back(object({{"curve", curveName(p.curve)},
-                                    {"piece", QByteArray::number(p.piece)},
-                                    {"x", num(p.x)},
-                                    {"y", num(p.y)},
-                                    {"turned", p.turned ? "true" : "false"},
-                                    {"mirrored", p.mirrored ? "true" : "false"}}));
+            parts.push_back(placedPartJson(p));
         sheets.push_back(object({{"parts", array(parts)}}));
     }
-    for (const PanelSplit& split : nesting.splits)
+    for (const PanelSplit& split : nesting.splits) {
+        const bool normal = split.kind == SplitKind::normal;
         splits.push_back(
             object({{"curve", curveName(split.curve)},
-                    {"station", num(split.station)},
+                    {"kind", splitKindName(split.kind)},
+                    {"station", normal ? num(split.station) : QByteArray("null")},
+                    {"at", normal ? QByteArray("null") : num(split.at)},
                     {"cut", numbers({split.from.u, split.from.v, split.to.u, split.to.v})}}));
+    }
     QByteArray layout = "[";
     for (std::size_t i = 0; i < sheets.size(); ++i)
         layout += (i > 0 ? ",\n      " : "\n      ") + sheets[i];
@@ -282,6 +316,16 @@ QByteArray sheetsJson(const NestingPlan& nesting) {
                   {"layout", layout},
                   {"splits", array(splits)}},
                  "  ");
+}
+
+QByteArray splicePlatesJson(const NestingPlan& nesting) {
+    std::vector<QByteArray> plates;
+    for (const PanelSplice& plate : nesting.splicePlates)
+        plates.push_back(object({{"curve", curveName(plate.curve)},
+                                 {"split", QByteArray::number(plate.split)},
+                                 {"count", QByteArray::number(plate.count)},
+                                 {"outline", outlineJson(plate.outline)}}));
+    return array(plates);
 }
 
 // Items one a line, indented under the key.
@@ -368,6 +412,7 @@ QByteArray planJson(const ConstructionPlan& plan, const PriceTable& prices) {
                   {"coping", object({{"pieces", QByteArray::number(plan.coping.pieces)},
                                      {"length", num(plan.coping.length)}})},
                   {"sheets", sheetsJson(plan.sheets)},
+                  {"splice_plates", splicePlatesJson(plan.sheets)},
                   {"fasteners", fastenersJson(plan.fasteners)},
                   {"timber", timberJson(plan.timber)},
                   {"cost", costJson(planCost(plan, prices))},

@@ -63,20 +63,6 @@ void setStations(JoistPlan& joists, const std::vector<Station>& stations) {
         joists.stationSeams.push_back(s.seamLayers);
 }
 
-bool sameSegment(const Segment& a, const Segment& b) {
-    return a.kind == b.kind && a.from == b.from && a.to == b.to && a.centre == b.centre &&
-           a.radius == b.radius && a.startAngle == b.startAngle && a.sweep == b.sweep;
-}
-
-bool samePieces(const CurvePlan& a, const CurvePlan& b) {
-    if (a.pieces.size() != b.pieces.size()) return false;
-    for (std::size_t i = 0; i < a.pieces.size(); ++i)
-        if (!std::equal(a.pieces[i].outline.begin(), a.pieces[i].outline.end(),
-                        b.pieces[i].outline.begin(), b.pieces[i].outline.end(), sameSegment))
-            return false;
-    return true;
-}
-
 // Deck joists hang between the side panels like ribs, the last one the
 // coping block right behind the pipe. Where the panels stop short of the deck
 // a frame on legs carries the rest, and the panels' joists start at the rim
@@ -126,6 +112,79 @@ void planDecks(ConstructionPlan& plan, std::array<double, 2> deckRuns) {
         if (block) joists.copingBlocks = c->panelCount - 1;
         (side == leftCurve ? plan.leftDeck : plan.rightDeck) = std::move(joists);
     }
+}
+
+// The deck joists' centres in the panel's u, the coping block left out (a
+// cut there would run into the notch).
+std::vector<double> deckJoistsOnPanel(const ConstructionPlan& plan, int curve) {
+    const CurvePlan& c = *plan.curves[curve];
+    const auto& joists = curve == leftCurve ? plan.leftDeck : plan.rightDeck;
+    std::vector<double> u;
+    if (!joists) return u;
+    const std::size_t count = joists->stations.size() - (joists->copingBlocks > 0 ? 1 : 0);
+    for (std::size_t i = 0; i < count && i < joists->stations.size(); ++i)
+        u.push_back(joists->stations[i] - (c.deck - c.back));
+    return u;
+}
+
+QString splitWarning(const PanelSplit& split) {
+    const char* text = split.kind == SplitKind::normal
+                           ? QT_TRANSLATE_NOOP("ConstructionPlan",
+                                               "Courbe %1 : flanc coupé à %2 mm du pied le long "
+                                               "de la courbe")
+                       : split.kind == SplitKind::vertical
+                           ? QT_TRANSLATE_NOOP("ConstructionPlan",
+                                               "Courbe %1 : flanc coupé verticalement à %2 mm de "
+                                               "son arrière")
+                           : QT_TRANSLATE_NOOP("ConstructionPlan",
+                                               "Courbe %1 : flanc coupé horizontalement à %2 mm "
+                                               "du sol");
+    const double at = split.kind == SplitKind::normal ? split.station : split.at;
+    return QCoreApplication::translate("ConstructionPlan", text)
+               .arg(curveName(split.curve), formatLength(at)) +
+           QCoreApplication::translate("ConstructionPlan",
+                                       " ; une éclisse de 300 mm de large, dans le même "
+                                       "contreplaqué, collée et vissée sur la face intérieure, "
+                                       "relie les morceaux");
+}
+
+// Panels too large for a sheet cut into pieces, each joint with its splice
+// plate.
+void splitPanels(ConstructionPlan& plan) {
+    const ConstructionSettings& s = plan.settings;
+    const SheetRoom room{s.sheetLong - 2 * s.kerf, s.sheetShort - 2 * s.kerf};
+    for (int curve = 0; curve < 2; ++curve) {
+        if (!plan.curves[curve]) continue;
+        PanelSplitting splitting = splitPanel(*plan.curves[curve], curve,
+                                              deckJoistsOnPanel(plan, curve), room, s.ribDepth);
+        const int first = int(plan.sheets.splits.size());
+        for (const PanelSplit& split : splitting.splits)
+            plan.warnings << splitWarning(split);
+        for (PanelSplice& plate : splitting.plates) {
+            plate.split += first;
+            plan.sheets.splicePlates.push_back(std::move(plate));
+        }
+        plan.sheets.splits.insert(plan.sheets.splits.end(), splitting.splits.begin(),
+                                  splitting.splits.end());
+    }
+}
+
+// Every panel piece and splice plate on sheets. Alike parts of both curves
+// nest as one shape (more pairs on a sheet), each copy keeping its curve.
+void nestPanels(ConstructionPlan& plan) {
+    const ConstructionSettings& s = plan.settings;
+    std::vector<NestItem> items;
+    for (int curve = 0; curve < 2; ++curve) {
+        const auto& c = plan.curves[curve];
+        if (!c) continue;
+        for (int piece = 0; piece < int(c->pieces.size()); ++piece)
+            items.push_back({curve, piece, c->pieces[piece].outline, c->panelCount});
+    }
+    const auto& plates = plan.sheets.splicePlates;
+    for (int i = 0; i < int(plates.size()); ++i)
+        items.push_back({plates[i].curve, i, plates[i].outline, plates[i].count, PartKind::splice});
+    plan.sheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
+    plan.sheets.count = int(plan.sheets.layout.size());
 }
 
 } // namespace
@@ -209,52 +268,19 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
         if (plan.coping.pieces > 0) plan.coping.length = width;
     }
 
-    for (int curve = 0; curve < 2; ++curve) {
-        if (!plan.curves[curve]) continue;
-        const std::vector<PanelSplit> splits =
-            splitPanel(*plan.curves[curve], curve, s.sheetLong, s.sheetShort, s.kerf);
-        for (const PanelSplit& split : splits)
-            plan.warnings << QStringLiteral("Courbe %1 : flanc coupé à %2 mm du pied le long de "
-                                            "la courbe ; une éclisse de 300 mm de large, dans le "
-                                            "même contreplaqué, collée et vissée sur la face "
-                                            "intérieure, relie les morceaux (à tailler dans les "
-                                            "chutes)")
-                                 .arg(curveName(curve), formatLength(split.station));
-        plan.sheets.splits.insert(plan.sheets.splits.end(), splits.begin(), splits.end());
-    }
-
-    // Identical panels of both curves nest as one item (more pairs on a sheet).
-    std::vector<NestItem> items;
-    const auto& left = plan.curves[leftCurve];
-    const auto& right = plan.curves[rightCurve];
-    const bool same = left && right && samePieces(*left, *right);
-    for (int curve = 0; curve < 2; ++curve) {
-        const auto& c = plan.curves[curve];
-        if (!c || (same && curve == rightCurve)) continue;
-        const int count = same ? left->panelCount + right->panelCount : c->panelCount;
-        for (int piece = 0; piece < int(c->pieces.size()); ++piece)
-            items.push_back({curve, piece, c->pieces[piece].outline, count});
-    }
-    plan.sheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
-    plan.sheets.count = int(plan.sheets.layout.size());
-    // The merged copies are still two curves' panels: their rib stations
-    // differ (the surface seams fall elsewhere on each curve), so each placed
-    // copy must name its own curve. The left panels come first.
-    if (same) {
-        std::vector<int> placed(left->pieces.size(), 0);
-        for (SheetLayout& sheet : plan.sheets.layout)
-            for (PlacedPart& part : sheet.parts)
-                if (placed[std::size_t(part.piece)]++ >= left->panelCount) part.curve = rightCurve;
-    }
+    splitPanels(plan);
+    nestPanels(plan);
     plan.fasteners = planFasteners(plan);
     plan.timber = planTimber(plan);
     return plan;
 }
 
 Outline placedOutline(const ConstructionPlan& plan, const PlacedPart& part) {
-    Outline o = plan.curves[part.curve]->pieces[part.piece].outline;
+    Outline o = part.part == PartKind::splice
+                    ? plan.sheets.splicePlates.at(std::size_t(part.piece)).outline
+                    : plan.curves[part.curve]->pieces.at(std::size_t(part.piece)).outline;
+    if (part.mirrored) o = mirrored(o, 0);
+    o = quarterTurned(o, part.rotation / 90);
     const Rect box = boundingBox(o);
-    if (part.mirrored) o = mirrored(o, box.left + box.right);
-    if (part.turned) o = turned(o, (box.left + box.right) / 2, (box.bottom + box.top) / 2);
     return translated(o, part.x - box.left, part.y - box.bottom);
 }

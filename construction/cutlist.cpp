@@ -7,7 +7,53 @@
 
 namespace {
 
+QString splitKindText(SplitKind kind) {
+    switch (kind) {
+    case SplitKind::normal:
+        return QCoreApplication::translate("CutList", "du pied le long de la courbe");
+    case SplitKind::vertical:
+        return QCoreApplication::translate("CutList", "de l'arrière, vertical");
+    case SplitKind::horizontal:
+        return QCoreApplication::translate("CutList", "du sol, horizontal");
+    }
+    return {};
+}
+
 const QString curveNames[2] = {QStringLiteral("courbe gauche"), QStringLiteral("courbe droite")};
+
+// A split panel's pieces and its splice plates, by their bounding boxes.
+void addPieceRows(const ConstructionPlan& plan, int side, std::vector<CutListRow>& rows) {
+    const CurvePlan& curve = *plan.curves[side];
+    const int pieces = int(curve.pieces.size());
+    if (pieces < 2) return;
+    for (int i = 0; i < pieces; ++i) {
+        const Rect box = boundingBox(curve.pieces[std::size_t(i)].outline);
+        rows.push_back({QCoreApplication::translate("CutList", "Flanc %1, morceau %2/%3")
+                            .arg(curveNames[side])
+                            .arg(i + 1)
+                            .arg(pieces),
+                        curve.panelCount, box.width(), box.height(), plan.settings.panel,
+                        QString()});
+    }
+    std::vector<int> plates;
+    for (int i = 0; i < int(plan.sheets.splicePlates.size()); ++i)
+        if (plan.sheets.splicePlates[std::size_t(i)].curve == side) plates.push_back(i);
+    for (std::size_t k = 0; k < plates.size(); ++k) {
+        const PanelSplice& plate = plan.sheets.splicePlates[std::size_t(plates[k])];
+        const Rect box = boundingBox(plate.outline);
+        const PanelSplit& split = plan.sheets.splits.at(std::size_t(plate.split));
+        rows.push_back(
+            {QCoreApplication::translate("CutList", "Éclisse %1 %2/%3")
+                 .arg(curveNames[side])
+                 .arg(k + 1)
+                 .arg(plates.size()),
+             plate.count, box.width(), box.height(), plan.settings.panel,
+             QCoreApplication::translate("CutList",
+                                         "sur la face intérieure, sur le joint à %1 mm (%2)")
+                 .arg(formatLength(split.kind == SplitKind::normal ? split.station : split.at),
+                      splitKindText(split.kind))});
+    }
+}
 
 void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
     for (int side = 0; side < 2; ++side) {
@@ -20,6 +66,7 @@ void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
                           .arg(curve->pieces.size());
         rows.push_back({QStringLiteral("Flanc ") + curveNames[side], curve->panelCount,
                         curve->panelLength, curve->panelHeight, plan.settings.panel, remark});
+        addPieceRows(plan, side, rows);
     }
     if (plan.sheets.count > 0) {
         int parts = 0;

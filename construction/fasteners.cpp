@@ -198,8 +198,7 @@ void addHardware(const ConstructionPlan& plan, Tally& tally) {
         tally.addWoodScrews(FastenerItem::braceScrew, braceScrewLength,
                             2 * screwsPerBraceEnd * braces);
     }
-    // The plan has no splice plates of its own yet: the rule stands ready.
-    const SpliceFastening splice = spliceFastening({}, s.panel);
+    const SpliceFastening splice = spliceFastening(splicePlates(plan.sheets), s.panel);
     tally.addWoodScrews(FastenerItem::spliceScrew, splice.screwLength, splice.screws);
     tally.add(FastenerItem::glue, QStringLiteral("g"), 0, splice.glueGrams);
 }
@@ -238,6 +237,24 @@ long long glueToBuy(long long grams) {
 
 int surfaceScrewsPerRow(double width) {
     return int(std::ceil((width - 2 * surfaceScrewMargin) / surfaceScrewPitch - slack)) + 1;
+}
+
+std::vector<SplicePlate> splicePlates(const NestingPlan& sheets) {
+    std::vector<SplicePlate> plates;
+    for (const PanelSplice& plate : sheets.splicePlates) {
+        const PanelSplit& split = sheets.splits.at(std::size_t(plate.split));
+        const double du = split.to.u - split.from.u, dv = split.to.v - split.from.v;
+        const double length = std::hypot(du, dv);
+        double low = INFINITY, high = -INFINITY;
+        for (const Segment& edge : plate.outline) {
+            const double along = (edge.from.u * du + edge.from.v * dv) / length;
+            low = std::min(low, along);
+            high = std::max(high, along);
+        }
+        plates.insert(plates.end(), std::size_t(plate.count),
+                      {high - low, std::abs(signedArea(plate.outline))});
+    }
+    return plates;
 }
 
 SpliceFastening spliceFastening(const std::vector<SplicePlate>& plates, double panel) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 struct ConstructionPlan;
+struct NestingPlan;
 
 // What holds the ramp together: screws, lag screws, bolts, angle brackets
 // and glue, counted exactly from the plan. Lengths in mm.
@@ -64,6 +65,8 @@ struct SpliceFastening {
     long long glueGrams = 0; // rounded up
 };
 SpliceFastening spliceFastening(const std::vector<SplicePlate>& plates, double panel);
+// Every splice plate of the nested panels, each copy.
+std::vector<SplicePlate> splicePlates(const NestingPlan& sheets);
 
 // Every fastener of the plan, one row per item and size, in the enum's order.
 std::vector<FastenerCount> planFasteners(const ConstructionPlan& plan);

@@ -101,8 +101,9 @@ template <class F> Outline mapped(const Outline& outline, F map, bool reflects) 
         if (reflects) {
             a.startAngle = std::numbers::pi - s.startAngle;
             a.sweep = -s.sweep;
-        } else if (map(Point{1, 0}).u - map(Point{0, 0}).u < 0) {
-            a.startAngle = s.startAngle + std::numbers::pi; // half a turn
+        } else {
+            const Point x = map(Point{1, 0}), o = map(Point{0, 0});
+            a.startAngle = s.startAngle + std::atan2(x.v - o.v, x.u - o.u); // the turn
         }
         a.startAngle = std::remainder(a.startAngle, 2 * std::numbers::pi);
         result.push_back(a);
@@ -126,6 +127,18 @@ Outline turned(const Outline& outline, double cu, double cv) {
         outline,
         [&](Point p) {
             return Point{2 * cu - p.u, 2 * cv - p.v};
+        },
+        false);
+}
+
+Outline quarterTurned(const Outline& outline, int quarters) {
+    quarters = ((quarters % 4) + 4) % 4;
+    return mapped(
+        outline,
+        [&](Point p) {
+            for (int i = 0; i < quarters; ++i)
+                p = Point{-p.v, p.u};
+            return p;
         },
         false);
 }

@@ -2,6 +2,8 @@
 
 #include "quarvelerror.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,21 +24,27 @@ int pieceCount(const CurvePlan& curve) {
     return std::max(1, int(curve.pieces.size()));
 }
 
-// An affine map u' = su·u + du, v' = sv·v + dv: how a part moves from its
-// panel coordinates to its place (translation, mirror, half turn).
+// An affine map p' = (a·u + b·v + du, c·u + d·v + dv): how a part moves from
+// its panel coordinates to its place (mirror, quarter turns, translation).
 struct Placement {
-    double su = 1, du = 0, sv = 1, dv = 0;
-    Point operator()(Point p) const { return {su * p.u + du, sv * p.v + dv}; }
+    double a = 1, b = 0, c = 0, d = 1, du = 0, dv = 0;
+    Point operator()(Point p) const { return {a * p.u + b * p.v + du, c * p.u + d * p.v + dv}; }
 };
 
-// The placement that takes the box from onto the box to, mirrored across u
-// when su is -1 and across v when sv is -1.
-Placement boxPlacement(const Rect& from, const Rect& to, double su, double sv) {
+// The placement that mirrors (u -> -u) when mirrored, turns by quarters
+// counter-clockwise, and then takes the box from onto the box whose
+// lower-left corner is to.
+Placement boxPlacement(const Rect& from, Point to, bool mirrored, int quarters) {
     Placement m;
-    m.su = su;
-    m.sv = sv;
-    m.du = to.left - (su > 0 ? from.left : -from.right);
-    m.dv = to.bottom - (sv > 0 ? from.bottom : -from.top);
+    if (mirrored) m.a = -1;
+    for (int i = 0; i < ((quarters % 4) + 4) % 4; ++i)
+        m = {-m.c, -m.d, m.a, m.b, 0, 0};
+    std::optional<Rect> box;
+    for (const Point corner : {Point{from.left, from.bottom}, Point{from.right, from.bottom},
+                               Point{from.right, from.top}, Point{from.left, from.top}})
+        extendBox(box, m(corner));
+    m.du = to.u - box->left;
+    m.dv = to.v - box->bottom;
     return m;
 }
 
@@ -123,6 +131,21 @@ QString partName(const CurvePlan& curve, int curveIndex, int piece) {
         .arg(pieces);
 }
 
+// A splice plate's name: its curve and its number among that curve's plates.
+QString plateName(const ConstructionPlan& plan, int plate) {
+    const int curve = plan.sheets.splicePlates.at(std::size_t(plate)).curve;
+    int number = 0, of = 0;
+    for (int i = 0; i < int(plan.sheets.splicePlates.size()); ++i) {
+        if (plan.sheets.splicePlates[std::size_t(i)].curve != curve) continue;
+        ++of;
+        if (i <= plate) ++number;
+    }
+    return QCoreApplication::translate("CutLayout", "%1, éclisse %2/%3")
+        .arg(curveName(curve))
+        .arg(number)
+        .arg(of);
+}
+
 void append(std::vector<DrawingLine>& to, const std::vector<DrawingLine>& lines,
             const Placement& m) {
     for (const DrawingLine& line : lines)
@@ -144,13 +167,23 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
         for (int piece = 0; piece < pieceCount(curve); ++piece) {
             const Outline& own = partOutline(curve, piece);
             const Rect box = boundingBox(own);
-            const Placement m = boxPlacement(box, {x, 0, x + box.width(), box.height()}, 1, 1);
+            const Placement m = boxPlacement(box, {x, 0}, false, 0);
             const Outline placed = translated(own, m.du, m.dv);
             drawing.cut.push_back(placed);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
             append(drawing.marks, pivotMarks(curve, own), m);
             const QString text =
                 partName(curve, c, piece) + QStringLiteral(" × %1").arg(curve.panelCount);
+            drawing.texts.push_back(label(placed, text, labelHeight));
+            x += box.width() + partGap;
+        }
+        for (int i = 0; i < int(plan.sheets.splicePlates.size()); ++i) {
+            const PanelSplice& plate = plan.sheets.splicePlates[std::size_t(i)];
+            if (plate.curve != c) continue;
+            const Rect box = boundingBox(plate.outline);
+            const Outline placed = translated(plate.outline, x - box.left, -box.bottom);
+            drawing.cut.push_back(placed);
+            const QString text = plateName(plan, i) + QStringLiteral(" × %1").arg(plate.count);
             drawing.texts.push_back(label(placed, text, labelHeight));
             x += box.width() + partGap;
         }
@@ -171,14 +204,17 @@ CutDrawing onSheets(const ConstructionPlan& plan) {
         for (const PlacedPart& part : plan.sheets.layout[k].parts) {
             if (part.curve < 0 || part.curve > 1 || !plan.curves[part.curve])
                 throw QuarvelError(QStringLiteral("Pièce placée sur une courbe sans flanc"));
+            const Outline onSheet = translated(placedOutline(plan, part), x0, 0);
+            drawing.cut.push_back(onSheet);
+            if (part.part == PartKind::splice) {
+                drawing.texts.push_back(label(onSheet, plateName(plan, part.piece), labelHeight));
+                continue;
+            }
             const CurvePlan& curve = *plan.curves[part.curve];
             const Outline& own = partOutline(curve, part.piece);
-            const Outline onSheet = translated(placedOutline(plan, part), x0, 0);
-            // Mirroring flips u; a half turn flips both axes.
-            const double su = part.mirrored != part.turned ? -1 : 1;
-            const double sv = part.turned ? -1 : 1;
-            const Placement m = boxPlacement(boundingBox(own), boundingBox(onSheet), su, sv);
-            drawing.cut.push_back(onSheet);
+            const Rect box = boundingBox(onSheet);
+            const Placement m = boxPlacement(boundingBox(own), {box.left, box.bottom},
+                                             part.mirrored, part.rotation / 90);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
             drawing.texts.push_back(
                 label(onSheet, partName(curve, part.curve, part.piece), labelHeight));

@@ -12,9 +12,10 @@ constexpr double sheetGap = 100;
 // sheets false: every distinct part once, side by side partGap apart along
 // x, bottoms on y = 0, left curve first, then the right (listed on its own even
 // when it equals the left, since the builder cuts both sets), pieces of a
-// split panel in order; each labelled with its curve, its piece and the count
-// to cut, with its rib stations and, on the piece holding the toe, the pivot
-// (a cross and the line down to the toe: the string of the string method).
+// split panel in order, then that curve's splice plates; each labelled with
+// its curve, its piece (or plate) and the count to cut, a panel with its rib
+// stations and, on the piece holding the toe, the pivot (a cross and the line
+// down to the toe: the string of the string method).
 //
 // sheets true: the nested sheets, sheet k at x = k * (long side + sheetGap),
 // each sheet's outline and its parts where the nesting placed them, labelled,

@@ -1,5 +1,6 @@
 #include "constructionplan.h"
 #include "cutlist.h"
+#include "layoutcheck.h"
 #include "quarvelerror.h"
 
 #include <cmath>
@@ -45,7 +46,9 @@ void checkPieces(const CurvePlan& c) {
         QVERIFY(signedArea(piece.outline) > 0);
         area += signedArea(piece.outline);
         const Rect box = boundingBox(piece.outline);
-        QVERIFY(box.width() <= 2440 - 8 + 1e-9 && box.height() <= 1220 - 8 + 1e-9);
+        const double longer = std::max(box.width(), box.height());
+        const double shorter = std::min(box.width(), box.height());
+        QVERIFY(longer <= 2440 - 8 + 1e-9 && shorter <= 1220 - 8 + 1e-9);
     }
     QVERIFY(closed(c.outline));
     QVERIFY(near(area, signedArea(c.outline), 1e-6 * signedArea(c.outline)));
@@ -66,6 +69,34 @@ bool nearAll(const std::vector<double>& got, const Lengths& expected) {
     return true;
 }
 
+// How far a point lies inside a panel from the timber butting it: the ribs
+// along the frame circle (or the wall edge above the pivot) and the deck
+// joists under the top edge (the notch floor over the notch).
+double depthFromTimber(const CurvePlan& c, Point q) {
+    const double fromCurve = q.v <= c.pivot.v
+                                 ? std::hypot(q.u - c.pivot.u, q.v - c.pivot.v) - c.frameRadius
+                                 : c.pivot.u - c.frameRadius - q.u;
+    const double top = c.notch && q.u >= c.notch->u ? c.notchFloor : c.deckFrameTop;
+    return std::min(fromCurve, top - q.v);
+}
+
+// Each splice plate lies inside its panel, clear of the timber by 10 mm.
+void checkPlates(const ConstructionPlan& plan, double ribDepth) {
+    for (const PanelSplice& plate : plan.sheets.splicePlates) {
+        const CurvePlan& c = *plan.curves[plate.curve];
+        QCOMPARE(plate.count, c.panelCount);
+        QVERIFY(plate.split >= 0 && plate.split < int(plan.sheets.splits.size()));
+        QCOMPARE(plan.sheets.splits[std::size_t(plate.split)].curve, plate.curve);
+        QVERIFY(closed(plate.outline) && signedArea(plate.outline) > 0);
+        const std::vector<Point> panel = flatten(c.outline, 0.001);
+        for (const Segment& edge : plate.outline) {
+            QVERIFY(layoutcheck::inside(edge.from, panel));
+            QVERIFY2(depthFromTimber(c, edge.from) >= ribDepth + 10 - 1e-6,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(edge.from.u).arg(edge.from.v)));
+        }
+    }
+}
+
 } // namespace
 
 class TestConstructionPlan : public QObject {
@@ -84,7 +115,8 @@ private slots:
     void split();
     void placed();
     void largestWidth();
-    void tallestWall();
+    void largeDesigns_data();
+    void largeDesigns();
 };
 
 void TestConstructionPlan::defaultPlan() {
@@ -222,6 +254,8 @@ void TestConstructionPlan::designs() {
         for (double s : c->stations)
             QVERIFY(s >= 0 && s <= c->curveLength);
     }
+    for (const PanelSplice& plate : plan.sheets.splicePlates)
+        panels += plate.count;
     int parts = 0;
     for (const SheetLayout& sheet : plan.sheets.layout)
         parts += int(sheet.parts.size());
@@ -366,9 +400,14 @@ void TestConstructionPlan::refusals_data() {
         << RampDimensions{} << QStringLiteral("back=500,-")
         << QStringLiteral("Réglage de construction incorrect : back=500,- (le cadre de la "
                           "plate-forme gauche mesurerait 100 mm ; il en faut au moins 165");
-    // The deck alone is longer than a sheet: no cut along the curve helps.
-    QTest::newRow("panel too large") << design(300, 140, 70, 140, 244, 70, 140, 60) << QString()
-                                     << QStringLiteral("Flanc trop grand pour les panneaux");
+    // 13 m of deck behind the curve; a wall 6089 mm high (89 of flat).
+    QTest::newRow("panel too long") << design(1300, 140, 70, 140, 244, 70, 140, 60) << QString()
+                                    << QStringLiteral("Flanc trop grand pour les feuilles");
+    QTest::newRow("panel too tall") << design(60, 140, 600, 140, 244, 70, 140, 60) << QString()
+                                    << QStringLiteral("Flanc trop grand pour les feuilles");
+    // Found by fuzzing: a wall 463.4 m tall.
+    QTest::newRow("tallest wall") << design(128, 0, 46340, 0, 100, 0, 0, 0) << QString()
+                                  << QStringLiteral("Flanc trop grand pour les feuilles");
 }
 
 void TestConstructionPlan::refusals() {
@@ -412,30 +451,42 @@ void TestConstructionPlan::split() {
     QCOMPARE(boundingBox(c.pieces[0].outline).left, 0.0);
     QVERIFY(near(boundingBox(c.pieces[1].outline).right, c.panelLength, 1e-9));
     QVERIFY(plan.warnings.join(u' ').contains(QStringLiteral("éclisse de 300 mm")));
-    // Five back pieces, five toe pieces and five right panels.
+    // Five back pieces, five toe pieces, five right panels and five plates.
     int parts = 0;
     for (const SheetLayout& sheet : plan.sheets.layout)
         parts += int(sheet.parts.size());
-    QCOMPARE(parts, 15);
+    QCOMPARE(parts, 20);
 }
 
 void TestConstructionPlan::placed() {
     const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
     const Rect whole = boundingBox(plan.curves[leftCurve]->outline);
-    for (bool turned : {false, true})
-        for (bool mirrored : {false, true}) {
-            const PlacedPart part{leftCurve, 0, 10, 20, turned, mirrored};
-            const Outline o = placedOutline(plan, part);
-            const Rect box = boundingBox(o);
-            QVERIFY(near(box.left, 10, 1e-9) && near(box.bottom, 20, 1e-9));
-            QVERIFY(near(box.width(), whole.width(), 1e-9));
-            QVERIFY(near(box.height(), whole.height(), 1e-9));
-            // Where the toe (the panel's lower right corner) goes.
-            const Point toe = o.front().to;
-            const double u = mirrored != turned ? 10 : 10 + whole.width();
-            QVERIFY(near(toe.u, u, 1e-9));
-            QVERIFY(near(toe.v, turned ? 20 + whole.height() : 20, 1e-9));
-        }
+    const double w = whole.width(), h = whole.height();
+    // Where the toe (the panel's lower right corner) goes, worked by hand:
+    // mirrored it is the lower left; each quarter turn takes the box's lower
+    // right corner to its upper right, upper right to upper left, and so on.
+    struct Row {
+        int rotation;
+        bool mirrored;
+        Point toe;
+    };
+    const Row rows[] = {{0, false, {10 + w, 20}},      {0, true, {10, 20}},
+                        {90, false, {10 + h, 20 + w}}, {90, true, {10 + h, 20}},
+                        {180, false, {10, 20 + h}},    {180, true, {10 + w, 20 + h}},
+                        {270, false, {10, 20}},        {270, true, {10, 20 + w}}};
+    for (const Row& row : rows) {
+        PlacedPart part{leftCurve, 0, 10, 20, row.rotation, row.mirrored};
+        const Outline o = placedOutline(plan, part);
+        const Rect box = boundingBox(o);
+        QVERIFY(near(box.left, 10, 1e-9) && near(box.bottom, 20, 1e-9));
+        const bool across = row.rotation % 180 != 0;
+        QVERIFY(near(box.width(), across ? h : w, 1e-9));
+        QVERIFY(near(box.height(), across ? w : h, 1e-9));
+        const Point toe = o.front().to;
+        QVERIFY2(near(toe.u, row.toe.u, 1e-9) && near(toe.v, row.toe.v, 1e-9),
+                 qPrintable(QStringLiteral("%1 %2").arg(row.rotation).arg(row.mirrored)));
+        QCOMPARE(part.turned(), row.rotation == 180);
+    }
 }
 
 void TestConstructionPlan::largestWidth() {
@@ -453,24 +504,62 @@ void TestConstructionPlan::largestWidth() {
     QCOMPARE(plan.surface.layers[0].sheets, 5 * 190);
 }
 
-void TestConstructionPlan::tallestWall() {
-    // Found by fuzzing: a wall 463.4 m tall cuts its panel into hundreds of
-    // pieces, each a part of its own to nest. Pairing every piece with every
-    // other took seconds; the plan must still place every piece once.
-    const ConstructionPlan plan =
-        buildConstructionPlan(design(128, 0, 46340, 0, 100, 0, 0, 0), ConstructionSettings{});
-    const CurvePlan& c = *plan.curves[leftCurve];
-    QVERIFY(!plan.curves[rightCurve]);
-    checkPieces(c);
-    QCOMPARE(int(c.pieces.size()), int(plan.sheets.splits.size()) + 1);
-    QVERIFY(c.pieces.size() > 400);
-    std::map<int, int> copies;
+void TestConstructionPlan::largeDesigns_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<QString>("kinds");    // of the cuts made, in order of first use
+    QTest::addColumn<bool>("quarterTurn"); // a panel piece turned a quarter
+    // The right panel, 4452 x 1849, has a back piece that stands on end.
+    QTest::newRow("tall back piece")
+        << design(69, 363, 38, 139, 89, 176, 396, 116) << "normal vertical" << true;
+    QTest::newRow("3.2 m vert walls")
+        << design(60, 150, 320, 140, 244, 320, 150, 60) << "normal" << true;
+    // 4212 x 789: one cut at a deck joist gives two pieces that fit.
+    QTest::newRow("3 m deck") << design(300, 140, 70, 140, 244, 70, 140, 60) << "vertical" << false;
+    // 5999 mm high, 12000 mm long: the largest panel cut rather than refused.
+    QTest::newRow("largest wall") << design(900, 300, 591, 140, 244, 70, 140, 60)
+                                  << "normal vertical horizontal" << true;
+    QTest::newRow("long low curve")
+        << design(0, 1500, 591, 0, 244, 0, 0, 0) << "normal horizontal" << true;
+    QTest::newRow("default") << RampDimensions{} << "" << false;
+}
+
+void TestConstructionPlan::largeDesigns() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(QString, kinds);
+    QFETCH(bool, quarterTurn);
+    const ConstructionSettings s;
+    const ConstructionPlan plan = buildConstructionPlan(dims, s);
+    std::map<layoutcheck::Key, int> expected;
+    for (int curve = 0; curve < 2; ++curve) {
+        if (!plan.curves[curve]) continue;
+        checkPieces(*plan.curves[curve]);
+        for (int piece = 0; piece < int(plan.curves[curve]->pieces.size()); ++piece)
+            expected[{curve, piece}] = plan.curves[curve]->panelCount;
+    }
+    for (int i = 0; i < int(plan.sheets.splicePlates.size()); ++i)
+        expected[{-1 - plan.sheets.splicePlates[std::size_t(i)].curve, i}] =
+            plan.sheets.splicePlates[std::size_t(i)].count;
+    checkPlates(plan, s.ribDepth);
+    checkSheets(
+        plan.sheets.layout,
+        [&](const PlacedPart& part) -> const Outline* {
+            if (part.part == PartKind::splice)
+                return &plan.sheets.splicePlates.at(std::size_t(part.piece)).outline;
+            return &plan.curves[part.curve]->pieces.at(std::size_t(part.piece)).outline;
+        },
+        expected, s.sheetLong, s.sheetShort, s.kerf);
+    QStringList used;
+    const char* names[] = {"normal", "vertical", "horizontal"};
+    for (const PanelSplit& split : plan.sheets.splits) {
+        const QString name = QLatin1String(names[int(split.kind)]);
+        if (!used.contains(name)) used << name;
+    }
+    QCOMPARE(used.join(u' '), kinds);
+    bool turned = false;
     for (const SheetLayout& sheet : plan.sheets.layout)
         for (const PlacedPart& part : sheet.parts)
-            ++copies[part.piece];
-    QCOMPARE(int(copies.size()), int(c.pieces.size()));
-    for (const auto& [piece, count] : copies)
-        QCOMPARE(count, c.panelCount);
+            turned = turned || (part.part == PartKind::panel && part.rotation % 180 != 0);
+    QCOMPARE(turned, quarterTurn);
 }
 
 QTEST_APPLESS_MAIN(TestConstructionPlan)

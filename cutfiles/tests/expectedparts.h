@@ -9,7 +9,8 @@
 #include <vector>
 
 // The parts where a cut file must draw them (mm, y up): side by side, each
-// piece's box moved to y = 0 and partGap after the previous one; or on the
+// piece's box moved to y = 0 and partGap after the previous one, a curve's
+// splice plates after its pieces; or on the
 // nested sheets, sheet k moved k * (long side + sheetGap) along x.
 inline std::vector<Outline> expectedParts(const ConstructionPlan& plan, bool sheets) {
     std::vector<Outline> parts;
@@ -22,13 +23,17 @@ inline std::vector<Outline> expectedParts(const ConstructionPlan& plan, bool she
         return parts;
     }
     double x = 0;
-    for (const auto& curve : plan.curves) {
-        if (!curve) continue;
-        for (const PanelPiece& piece : curve->pieces) {
-            const Rect box = boundingBox(piece.outline);
-            parts.push_back(translated(piece.outline, x - box.left, -box.bottom));
-            x += box.width() + partGap;
-        }
+    const auto add = [&](const Outline& outline) {
+        const Rect box = boundingBox(outline);
+        parts.push_back(translated(outline, x - box.left, -box.bottom));
+        x += box.width() + partGap;
+    };
+    for (int c = 0; c < 2; ++c) {
+        if (!plan.curves[c]) continue;
+        for (const PanelPiece& piece : plan.curves[c]->pieces)
+            add(piece.outline);
+        for (const PanelSplice& plate : plan.sheets.splicePlates)
+            if (plate.curve == c) add(plate.outline);
     }
     return parts;
 }
