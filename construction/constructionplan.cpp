@@ -284,3 +284,16 @@ Outline placedOutline(const ConstructionPlan& plan, const PlacedPart& part) {
     const Rect box = boundingBox(o);
     return translated(o, part.x - box.left, part.y - box.bottom);
 }
+
+double jointLength(const NestingPlan& sheets, const PanelSplice& plate) {
+    const PanelSplit& split = sheets.splits.at(std::size_t(plate.split));
+    const double du = split.to.u - split.from.u, dv = split.to.v - split.from.v;
+    const double length = std::hypot(du, dv);
+    double low = INFINITY, high = -INFINITY;
+    for (const Segment& edge : plate.outline) {
+        const double along = (edge.from.u * du + edge.from.v * dv) / length;
+        low = std::min(low, along);
+        high = std::max(high, along);
+    }
+    return high - low;
+}

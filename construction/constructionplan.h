@@ -247,6 +247,9 @@ struct ConstructionPlan {
     QStringList warnings;              // French sentences
 };
 
+// A splice plate's length along its joint (its width across is spliceWidth).
+double jointLength(const NestingPlan& sheets, const PanelSplice& plate);
+
 // The whole plan. Throws QuarvelError: the dimensions as Tracer refuses them
 // (same message), ConstructionSettingError for settings the design cannot be
 // built with, "Flanc trop grand pour les feuilles", too many parts to nest.

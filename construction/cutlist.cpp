@@ -1,6 +1,7 @@
 #include "cutlist.h"
 
 #include "buildlistrows.h"
+#include "panelsplitting.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -40,14 +41,13 @@ void addPieceRows(const ConstructionPlan& plan, int side, std::vector<CutListRow
         if (plan.sheets.splicePlates[std::size_t(i)].curve == side) plates.push_back(i);
     for (std::size_t k = 0; k < plates.size(); ++k) {
         const PanelSplice& plate = plan.sheets.splicePlates[std::size_t(plates[k])];
-        const Rect box = boundingBox(plate.outline);
         const PanelSplit& split = plan.sheets.splits.at(std::size_t(plate.split));
         rows.push_back(
             {QCoreApplication::translate("CutList", "Éclisse %1 %2/%3")
                  .arg(curveNames[side])
                  .arg(k + 1)
                  .arg(plates.size()),
-             plate.count, box.width(), box.height(), plan.settings.panel,
+             plate.count, jointLength(plan.sheets, plate), spliceWidth, plan.settings.panel,
              QCoreApplication::translate("CutList",
                                          "sur la face intérieure, sur le joint à %1 mm (%2)")
                  .arg(formatLength(split.kind == SplitKind::normal ? split.station : split.at),

@@ -241,19 +241,9 @@ int surfaceScrewsPerRow(double width) {
 
 std::vector<SplicePlate> splicePlates(const NestingPlan& sheets) {
     std::vector<SplicePlate> plates;
-    for (const PanelSplice& plate : sheets.splicePlates) {
-        const PanelSplit& split = sheets.splits.at(std::size_t(plate.split));
-        const double du = split.to.u - split.from.u, dv = split.to.v - split.from.v;
-        const double length = std::hypot(du, dv);
-        double low = INFINITY, high = -INFINITY;
-        for (const Segment& edge : plate.outline) {
-            const double along = (edge.from.u * du + edge.from.v * dv) / length;
-            low = std::min(low, along);
-            high = std::max(high, along);
-        }
+    for (const PanelSplice& plate : sheets.splicePlates)
         plates.insert(plates.end(), std::size_t(plate.count),
-                      {high - low, std::abs(signedArea(plate.outline))});
-    }
+                      {jointLength(sheets, plate), std::abs(signedArea(plate.outline))});
     return plates;
 }
 

@@ -238,6 +238,31 @@ Outline outlineOf(const std::vector<Point>& polygon) {
     return o;
 }
 
+double pointToSegment(Point p, Point a, Point b) {
+    const Point d = b - a;
+    const double length2 = dot(d, d);
+    const double t = length2 > 0 ? std::clamp(dot(p - a, d) / length2, 0.0, 1.0) : 0;
+    return distance(p, a + d * t);
+}
+
+bool segmentsCross(Point a, Point b, Point c, Point d) {
+    const auto side = [](Point p, Point q, Point r) { return cross(q - p, r - p); };
+    return side(a, b, c) * side(a, b, d) < 0 && side(c, d, a) * side(c, d, b) < 0;
+}
+
+// How near the polygon's edges come to the segment ab (0 when one crosses
+// it; a segment wholly inside counts by its distance to the edges).
+double distanceToSegment(const std::vector<Point>& polygon, Point a, Point b) {
+    double nearest = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Point p = polygon[i], q = polygon[(i + 1) % polygon.size()];
+        if (segmentsCross(p, q, a, b)) return 0;
+        nearest = std::min(
+            {nearest, pointToSegment(p, a, b), pointToSegment(a, p, q), pointToSegment(b, p, q)});
+    }
+    return nearest;
+}
+
 double signedAreaOf(const std::vector<Point>& polygon) {
     double area = 0;
     for (std::size_t i = 0; i < polygon.size(); ++i)
@@ -282,9 +307,12 @@ double squareEnd(const CurvePlan& curve, Point end, Point along, Point across, d
 // The splice plate across a joint: spliceWidth wide, centred on it; along
 // it from spliceClearance inside the panel's far edge up to ribDepth +
 // spliceClearance below the frame curve, square to the joint there; where
-// it meets an earlier joint, spliceClearance short of that joint's plate.
+// it meets an earlier joint, or comes near its plate (plates: the earlier
+// joints' plates, split indices into earlier), spliceClearance short of that
+// joint's plate.
 Outline splicePlate(const CurvePlan& curve, const Outline& piece, const Cut& cut,
-                    const std::vector<PanelSplit>& earlier, double ribDepth) {
+                    const std::vector<PanelSplit>& earlier, const std::vector<PanelSplice>& plates,
+                    double ribDepth) {
     const Point f = cut.from.point, t = cut.to.point;
     const double length = distance(f, t);
     const Point along = unit(t - f), across{-along.v, along.u};
@@ -305,6 +333,16 @@ Outline splicePlate(const CurvePlan& curve, const Outline& piece, const Cut& cut
         const double keep =
             end.kind == JointEnd::Kind::joint ? half + spliceClearance : spliceClearance;
         polygon = clip(polygon, end.point, end.direction, keep, middle);
+    }
+    // Nor may it come near an earlier plate where the joints do not meet:
+    // it then keeps as far from that joint as where they meet.
+    for (const PanelSplice& plate : plates) {
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const Segment& edge : plate.outline)
+            nearest = std::min(nearest, distanceToSegment(polygon, edge.from, edge.to));
+        if (nearest >= spliceClearance) continue;
+        const PanelSplit& e = earlier.at(std::size_t(plate.split));
+        polygon = clip(polygon, e.from, unit(e.to - e.from), half + spliceClearance, middle);
     }
     if (signedAreaOf(polygon) < 0) std::reverse(polygon.begin(), polygon.end());
     return outlineOf(polygon);
@@ -366,17 +404,19 @@ public:
     // The cut of piece along the line, with a plate that holds; earlier:
     // the joints made before it.
     std::optional<Cut> cut(const Outline& piece, Point p, Point d,
-                           const std::vector<PanelSplit>& earlier) const {
+                           const std::vector<PanelSplit>& earlier,
+                           const std::vector<PanelSplice>& plates = {}) const {
         std::optional<Cut> c = cutAlong(piece, p, d);
-        if (c && !plateHolds(splicePlate(m_curve, piece, *c, earlier, m_ribDepth)))
+        if (c && !plateHolds(splicePlate(m_curve, piece, *c, earlier, plates, m_ribDepth)))
             return std::nullopt;
         return c;
     }
 
     std::optional<Cut> normalCut(const Outline& piece, double station,
-                                 const std::vector<PanelSplit>& earlier) const {
+                                 const std::vector<PanelSplit>& earlier,
+                                 const std::vector<PanelSplice>& plates = {}) const {
         const Point f = frameCurvePoint(m_curve, station), n = frameCurveNormal(m_curve, station);
-        return cut(piece, f - n, n, earlier);
+        return cut(piece, f - n, n, earlier, plates);
     }
 
     // Along the normal at rib stations: the cuts that give the fewest pieces
@@ -425,7 +465,8 @@ public:
         std::vector<Outline> pieces;
         Outline rest = whole;
         for (int k = best[std::size_t(n)].next; k >= 0; k = best[std::size_t(k)].next) {
-            const std::optional<Cut> c = normalCut(rest, stations[std::size_t(k)], result.splits);
+            const std::optional<Cut> c =
+                normalCut(rest, stations[std::size_t(k)], result.splits, result.plates);
             if (!c) throw tooLarge();
             record(SplitKind::normal, stations[std::size_t(k)], 0, rest, *c);
             pieces.push_back(c->pieces[0]);
@@ -456,7 +497,8 @@ public:
             double chosenAt = 0, fallbackAt = 0;
             for (auto u = joists.rbegin(); u != joists.rend() && !chosen; ++u) {
                 if (*u <= box.left || *u >= box.right) continue;
-                std::optional<Cut> c = cut(rest, {*u, box.top + 1}, {0, -1}, result.splits);
+                std::optional<Cut> c =
+                    cut(rest, {*u, box.top + 1}, {0, -1}, result.splits, result.plates);
                 if (!c) continue;
                 const Rect left = boundingBox(c->pieces[0]);
                 if (m_room.fits(left)) {
@@ -503,7 +545,8 @@ public:
             std::optional<Cut> chosen;
             double chosenAt = 0;
             for (double at = fitting; at >= low && !chosen; at -= nudge) {
-                std::optional<Cut> c = cut(rest, {box.right + 1, at}, {-1, 0}, result.splits);
+                std::optional<Cut> c =
+                    cut(rest, {box.right + 1, at}, {-1, 0}, result.splits, result.plates);
                 if (!c || !fits(c->pieces[1])) continue;
                 chosen = std::move(c);
                 chosenAt = at;
@@ -539,7 +582,8 @@ private:
 
     void record(SplitKind kind, double station, double at, const Outline& piece, const Cut& cut) {
         const int index = int(result.splits.size());
-        const Outline plate = splicePlate(m_curve, piece, cut, result.splits, m_ribDepth);
+        const Outline plate =
+            splicePlate(m_curve, piece, cut, result.splits, result.plates, m_ribDepth);
         for (Outline& length : plateLengths(plate, unit(cut.to.point - cut.from.point), m_room))
             result.plates.push_back({m_curveIndex, index, m_curve.panelCount, std::move(length)});
         result.splits.push_back(splitOf(kind, station, at, cut));

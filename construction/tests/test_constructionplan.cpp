@@ -95,6 +95,17 @@ void checkPlates(const ConstructionPlan& plan, double ribDepth) {
                      qPrintable(QStringLiteral("(%1, %2)").arg(edge.from.u).arg(edge.from.v)));
         }
     }
+    // Plates on one panel never meet: 10 mm apart at least.
+    const auto& plates = plan.sheets.splicePlates;
+    for (std::size_t i = 0; i < plates.size(); ++i)
+        for (std::size_t j = i + 1; j < plates.size(); ++j) {
+            if (plates[i].curve != plates[j].curve) continue;
+            const double d = layoutcheck::distance(flatten(plates[i].outline, 0.01),
+                                                   flatten(plates[j].outline, 0.01));
+            QVERIFY2(
+                d >= 10 - 1e-6,
+                qPrintable(QStringLiteral("plates %1 and %2: %3 mm apart").arg(i).arg(j).arg(d)));
+        }
 }
 
 } // namespace
