@@ -46,3 +46,16 @@ static void BM_PlanLargest(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlanLargest)->Unit(benchmark::kMillisecond);
+
+// The largest panel cut rather than refused: a wall 5999 mm high whose
+// panel, 12 m long, is cut along normals, at deck joists and across, and
+// its pieces and splice plates nested.
+static void BM_PlanLargestPanel(benchmark::State& state) {
+    const RampDimensions dims{900, 300, 591, 140, 244, 140, 70, 60};
+    const ConstructionSettings settings;
+    for (auto _ : state) {
+        ConstructionPlan plan = buildConstructionPlan(dims, settings);
+        benchmark::DoNotOptimize(plan);
+    }
+}
+BENCHMARK(BM_PlanLargestPanel)->Unit(benchmark::kMillisecond);

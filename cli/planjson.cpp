@@ -2,6 +2,7 @@
 
 #include "jsontext.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <QStringList>
@@ -57,6 +58,13 @@ QByteArray segmentJson(const Segment& s) {
 
 using Members = std::vector<std::pair<const char*, QByteArray>>;
 
+QByteArray outlineJson(const Outline& outline) {
+    std::vector<QByteArray> segments;
+    for (const Segment& s : outline)
+        segments.push_back(segmentJson(s));
+    return array(segments);
+}
+
 QByteArray members(const Members& list, const QByteArray& separator) {
     QByteArray out;
     for (std::size_t i = 0; i < list.size(); ++i)
@@ -87,33 +95,35 @@ QByteArray curveJson(const std::optional<CurvePlan>& curve, const SurfacePlan& s
     std::vector<double> layerRuns;
     for (const SurfaceLayerPlan& layer : surface.layers)
         layerRuns.push_back(layer.curveRuns[std::size_t(side)]);
-    std::vector<QByteArray> stations, outline;
+    std::vector<QByteArray> stations;
     for (const QPointF& p : curve->stationPoints)
         stations.push_back(point(p));
-    for (const Segment& s : curve->outline)
-        outline.push_back(segmentJson(s));
-    return block(
-        {
-            {"ground", num(curve->ground)},
-            {"pivot", point(curve->pivot)},
-            {"frame_radius", num(curve->frameRadius)},
-            {"pipe", optionalPoint(curve->pipe)},
-            {"notch", optionalPoint(curve->notch)},
-            {"top", point(curve->top)},
-            {"wall", num(curve->wall)},
-            {"curve_length", num(curve->curveLength)},
-            {"panel", object({{"length", num(curve->panelLength)},
-                              {"height", num(curve->panelHeight)},
-                              {"count", QByteArray::number(curve->panelCount)}})},
-            {"stations", array(stations)},
-            {"ribs",
-             object({{"pieces", QByteArray::number(curve->ribs.pieces)},
-                     {"length", num(curve->ribs.length)},
-                     {"lengths", lengthsJson({{curve->ribs.length, curve->ribs.pieces}})}})},
-            {"layer_runs", numbers(layerRuns)},
-            {"outline", array(outline)},
-        },
-        "    ");
+    Members m{
+        {"ground", num(curve->ground)},
+        {"pivot", point(curve->pivot)},
+        {"frame_radius", num(curve->frameRadius)},
+        {"pipe", optionalPoint(curve->pipe)},
+        {"notch", optionalPoint(curve->notch)},
+        {"top", point(curve->top)},
+        {"wall", num(curve->wall)},
+        {"curve_length", num(curve->curveLength)},
+        {"panel", object({{"length", num(curve->panelLength)},
+                          {"height", num(curve->panelHeight)},
+                          {"count", QByteArray::number(curve->panelCount)}})},
+        {"stations", array(stations)},
+        {"ribs", object({{"pieces", QByteArray::number(curve->ribs.pieces)},
+                         {"length", num(curve->ribs.length)},
+                         {"lengths", lengthsJson({{curve->ribs.length, curve->ribs.pieces}})}})},
+        {"layer_runs", numbers(layerRuns)},
+        {"outline", outlineJson(curve->outline)},
+    };
+    if (curve->pieces.size() > 1) {
+        std::vector<QByteArray> pieces;
+        for (const PanelPiece& piece : curve->pieces)
+            pieces.push_back(outlineJson(piece.outline));
+        m.push_back({"pieces", array(pieces)});
+    }
+    return block(m, "    ");
 }
 
 QByteArray joistsJson(const std::optional<JoistPlan>& joists) {
@@ -264,27 +274,70 @@ QByteArray surfaceJson(const SurfacePlan& surface) {
     return block({{"layers", array(layers)}, {"sheets", QByteArray::number(surface.sheets)}}, "  ");
 }
 
+// The JSON lists both curves' splits, then both curves' splice plates, in
+// one array each, left curve first: where a curve's start in them.
+struct CurveOffsets {
+    std::array<int, 2> splits{};
+    std::array<int, 2> plates{};
+};
+
+CurveOffsets curveOffsets(const ConstructionPlan& plan) {
+    CurveOffsets o;
+    if (const auto& left = plan.curves[leftCurve]) {
+        o.splits[rightCurve] = int(left->splits.size());
+        o.plates[rightCurve] = int(left->splicePlates.size());
+    }
+    return o;
+}
+
+QByteArray placedPartJson(const PlacedPart& p, const CurveOffsets& offsets) {
+    const bool splice = p.part == PlacedPartKind::splice;
+    Members m{{"curve", jsonCurve(p.curve)},
+              {"piece", splice ? QByteArray("null") : QByteArray::number(p.piece)},
+              {"x", num(p.x)},
+              {"y", num(p.y)},
+              {"turned", p.turned() ? "true" : "false"},
+              {"mirrored", p.mirrored ? "true" : "false"},
+              {"rotation", QByteArray::number(p.rotation)},
+              {"part", splice ? "\"splice\"" : "\"panel\""}};
+    if (splice)
+        m.push_back({"index", QByteArray::number(offsets.plates[std::size_t(p.curve)] + p.piece)});
+    return object(m);
+}
+
+const char* splitKindName(SplitKind kind) {
+    switch (kind) {
+    case SplitKind::normal:
+        return "\"normal\"";
+    case SplitKind::vertical:
+        return "\"vertical\"";
+    case SplitKind::horizontal:
+        return "\"horizontal\"";
+    }
+    return "null";
+}
+
 QByteArray sheetsJson(const ConstructionPlan& plan) {
     const NestingPlan& nesting = plan.panelSheets;
+    const CurveOffsets offsets = curveOffsets(plan);
     std::vector<QByteArray> sheets, splits;
     for (const SheetLayout& sheet : nesting.layout) {
         std::vector<QByteArray> parts;
         for (const PlacedPart& p : sheet.parts)
-            parts.push_back(object({{"curve", jsonCurve(p.curve)},
-                                    {"piece", QByteArray::number(p.piece)},
-                                    {"x", num(p.x)},
-                                    {"y", num(p.y)},
-                                    {"turned", p.turned ? "true" : "false"},
-                                    {"mirrored", p.mirrored ? "true" : "false"}}));
+            parts.push_back(placedPartJson(p, offsets));
         sheets.push_back(object({{"parts", array(parts)}}));
     }
     for (const auto& curve : plan.curves) {
         if (!curve) continue;
-        for (const PanelSplit& split : curve->splits)
+        for (const PanelSplit& split : curve->splits) {
+            const bool normal = split.kind == SplitKind::normal;
             splits.push_back(object(
                 {{"curve", jsonCurve(split.curve)},
-                 {"station", num(split.station)},
+                 {"kind", splitKindName(split.kind)},
+                 {"station", normal ? num(split.station) : QByteArray("null")},
+                 {"at", normal ? QByteArray("null") : num(split.at)},
                  {"cut", numbers({split.from.x(), split.from.y(), split.to.x(), split.to.y()})}}));
+        }
     }
     QByteArray layout = "[";
     for (std::size_t i = 0; i < sheets.size(); ++i)
@@ -294,6 +347,22 @@ QByteArray sheetsJson(const ConstructionPlan& plan) {
                   {"layout", layout},
                   {"splits", array(splits)}},
                  "  ");
+}
+
+QByteArray splicePlatesJson(const ConstructionPlan& plan) {
+    const CurveOffsets offsets = curveOffsets(plan);
+    std::vector<QByteArray> plates;
+    for (const auto& curve : plan.curves) {
+        if (!curve) continue;
+        for (const PanelSplice& plate : curve->splicePlates)
+            plates.push_back(object(
+                {{"curve", jsonCurve(plate.curve)},
+                 {"split",
+                  QByteArray::number(offsets.splits[std::size_t(plate.curve)] + plate.split)},
+                 {"count", QByteArray::number(curve->panelCount)},
+                 {"outline", outlineJson(plate.outline)}}));
+    }
+    return array(plates);
 }
 
 // Items one a line, indented under the key.
@@ -380,6 +449,7 @@ QByteArray planJson(const ConstructionPlan& plan, const PriceTable& prices) {
                   {"coping", object({{"pieces", QByteArray::number(plan.copingPipes.pieces)},
                                      {"length", num(plan.copingPipes.length)}})},
                   {"sheets", sheetsJson(plan)},
+                  {"splice_plates", splicePlatesJson(plan)},
                   {"fasteners", fastenersJson(plan.fasteners)},
                   {"timber", timberJson(plan.timber)},
                   {"cost", costJson(planCost(plan, prices))},

@@ -62,29 +62,6 @@ void setStations(JoistPlan& joists, const std::vector<Station>& stations) {
         joists.stationSeams.push_back(s.seamLayers);
 }
 
-// The distinct panels' parts on sheets. Each placed copy names the curve it
-// is cut for: of a panel both curves share, the left curve's copies come first.
-void nestPanels(ConstructionPlan& plan) {
-    std::vector<NestItem> items;
-    for (const DistinctPanel& panel : plan.panels) {
-        const CurvePlan& c = *plan.curves[panel.curve];
-        for (int piece = 0; piece < int(c.pieces.size()); ++piece)
-            items.push_back({panel.curve, piece, c.pieces[piece].outline, panel.count()});
-    }
-    const ConstructionSettings& s = plan.settings;
-    plan.panelSheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
-    plan.panelSheets.count = int(plan.panelSheets.layout.size());
-    for (const DistinctPanel& panel : plan.panels) {
-        if (!panel.bothCurves()) continue;
-        std::vector<int> placed(plan.curves[panel.curve]->pieces.size(), 0);
-        for (SheetLayout& sheet : plan.panelSheets.layout)
-            for (PlacedPart& part : sheet.parts)
-                if (part.curve == panel.curve &&
-                    placed[std::size_t(part.piece)]++ >= panel.counts[leftCurve])
-                    part.curve = rightCurve;
-    }
-}
-
 // Deck joists hang between the side panels like ribs, the last one the
 // coping block right behind the pipe. Where the panels stop short of the deck
 // a frame on legs carries the rest, and the panels' joists start at the rim
@@ -133,6 +110,87 @@ void planDecks(ConstructionPlan& plan, std::array<double, 2> deckRuns) {
         if (count > 0) joists.lengths = {{joists.length, joists.pieces}};
         if (block) joists.copingBlocks = c->panelCount - 1;
         (side == leftCurve ? plan.leftDeck : plan.rightDeck) = std::move(joists);
+    }
+}
+
+// The deck joists' centres in the panel's u, the coping block left out (a
+// cut there would run into the notch).
+std::vector<double> deckJoistsOnPanel(const ConstructionPlan& plan, int curve) {
+    const CurvePlan& c = *plan.curves[curve];
+    const auto& joists = curve == leftCurve ? plan.leftDeck : plan.rightDeck;
+    std::vector<double> u;
+    if (!joists) return u;
+    const std::size_t count = joists->stations.size() - (joists->copingBlocks > 0 ? 1 : 0);
+    for (std::size_t i = 0; i < count && i < joists->stations.size(); ++i)
+        u.push_back(joists->stations[i] - (c.deck - c.back));
+    return u;
+}
+
+QString splitWarning(const PanelSplit& split) {
+    const char* text = split.kind == SplitKind::normal
+                           ? QT_TRANSLATE_NOOP("ConstructionPlan",
+                                               "Courbe %1 : flanc coupé à %2 mm du pied le long "
+                                               "de la courbe")
+                       : split.kind == SplitKind::vertical
+                           ? QT_TRANSLATE_NOOP("ConstructionPlan",
+                                               "Courbe %1 : flanc coupé verticalement à %2 mm de "
+                                               "son arrière")
+                           : QT_TRANSLATE_NOOP("ConstructionPlan",
+                                               "Courbe %1 : flanc coupé horizontalement à %2 mm "
+                                               "du sol");
+    const double at = split.kind == SplitKind::normal ? split.station : split.at;
+    return QCoreApplication::translate("ConstructionPlan", text)
+               .arg(sideName(split.curve), formatLength(at)) +
+           QCoreApplication::translate("ConstructionPlan",
+                                       " ; une éclisse de 300 mm de large, dans le même "
+                                       "contreplaqué, collée et vissée sur la face intérieure, "
+                                       "relie les morceaux");
+}
+
+// Panels too large for a sheet cut into pieces, each joint with its splice
+// plate.
+void splitPanels(ConstructionPlan& plan) {
+    const ConstructionSettings& s = plan.settings;
+    const SheetRoom room{s.sheetLong - 2 * s.kerf, s.sheetShort - 2 * s.kerf};
+    for (int curve = 0; curve < 2; ++curve) {
+        if (!plan.curves[curve]) continue;
+        CurvePlan& c = *plan.curves[curve];
+        PanelSplitting splitting =
+            splitPanel(c, curve, deckJoistsOnPanel(plan, curve), room, s.ribDepth);
+        for (const PanelSplit& split : splitting.splits)
+            plan.warnings << splitWarning(split);
+        c.splits = std::move(splitting.splits);
+        c.splicePlates = std::move(splitting.plates);
+    }
+}
+
+// The distinct panels' parts and splice plates on sheets. Each placed copy
+// names the curve it is cut for: of a panel both curves share, the left
+// curve's copies come first.
+void nestPanels(ConstructionPlan& plan) {
+    std::vector<NestItem> items;
+    for (const DistinctPanel& panel : plan.panels) {
+        const CurvePlan& c = *plan.curves[panel.curve];
+        for (int piece = 0; piece < int(c.pieces.size()); ++piece)
+            items.push_back({panel.curve, piece, c.pieces[piece].outline, panel.count()});
+        for (int plate = 0; plate < int(c.splicePlates.size()); ++plate)
+            items.push_back({panel.curve, plate, c.splicePlates[plate].outline, panel.count(),
+                             PlacedPartKind::splice});
+    }
+    const ConstructionSettings& s = plan.settings;
+    plan.panelSheets.layout = nestParts(items, s.sheetLong, s.sheetShort, s.kerf);
+    plan.panelSheets.count = int(plan.panelSheets.layout.size());
+    for (const DistinctPanel& panel : plan.panels) {
+        if (!panel.bothCurves()) continue;
+        const CurvePlan& c = *plan.curves[panel.curve];
+        std::vector<int> pieces(c.pieces.size(), 0), plates(c.splicePlates.size(), 0);
+        for (SheetLayout& sheet : plan.panelSheets.layout)
+            for (PlacedPart& part : sheet.parts) {
+                std::vector<int>& placed = part.part == PlacedPartKind::splice ? plates : pieces;
+                if (part.curve == panel.curve &&
+                    placed[std::size_t(part.piece)]++ >= panel.counts[leftCurve])
+                    part.curve = rightCurve;
+            }
     }
 }
 
@@ -217,18 +275,7 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
         if (plan.copingPipes.pieces > 0) plan.copingPipes.length = width;
     }
 
-    for (int curve = 0; curve < 2; ++curve) {
-        if (!plan.curves[curve]) continue;
-        CurvePlan& c = *plan.curves[curve];
-        c.splits = splitPanel(c, curve, s.sheetLong, s.sheetShort, s.kerf);
-        for (const PanelSplit& split : c.splits)
-            plan.warnings << QStringLiteral("Courbe %1 : flanc coupé à %2 mm du pied le long de "
-                                            "la courbe ; une éclisse de 300 mm de large, dans le "
-                                            "même contreplaqué, collée et vissée sur la face "
-                                            "intérieure, relie les morceaux (à tailler dans les "
-                                            "chutes)")
-                                 .arg(sideName(curve), formatLength(split.station));
-    }
+    splitPanels(plan);
     plan.panels = distinctPanels(plan.curves);
     nestPanels(plan);
     plan.fasteners = planFasteners(plan);
@@ -237,10 +284,25 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
 }
 
 Outline placedOutline(const ConstructionPlan& plan, const PlacedPart& part) {
-    Outline o = plan.curves[part.curve]->pieces[part.piece].outline;
+    const CurvePlan& curve = *plan.curves[part.curve];
+    Outline o = part.part == PlacedPartKind::splice
+                    ? curve.splicePlates.at(std::size_t(part.piece)).outline
+                    : curve.pieces.at(std::size_t(part.piece)).outline;
+    if (part.mirrored) o = mirrored(o, 0);
+    o = quarterTurned(o, part.rotation / 90);
     const QRectF box = boundingBox(o);
-    if (part.mirrored) o = mirrored(o, box.left() + box.right());
-    if (part.turned)
-        o = turned(o, (box.left() + box.right()) / 2, (lowestV(box) + highestV(box)) / 2);
     return translated(o, part.x - box.left(), part.y - lowestV(box));
+}
+
+double jointLength(const CurvePlan& curve, const PanelSplice& plate) {
+    const PanelSplit& split = curve.splits.at(std::size_t(plate.split));
+    const QPointF joint = split.to - split.from;
+    const double length = std::hypot(joint.x(), joint.y());
+    double low = INFINITY, high = -INFINITY;
+    for (const Segment& edge : plate.outline) {
+        const double along = QPointF::dotProduct(edge.from, joint) / length;
+        low = std::min(low, along);
+        high = std::max(high, along);
+    }
+    return high - low;
 }

@@ -32,12 +32,26 @@ struct PieceCount {
     double length = 0; // of one piece
 };
 
-// One cut of a panel too large for a sheet, along the curve's normal.
+// How a panel too large for a sheet is cut: along the frame curve's normal
+// at a rib station, vertically at a deck-joist station, or horizontally.
+enum class SplitKind { normal, vertical, horizontal };
+
+// One cut of a panel.
 struct PanelSplit {
     int curve = leftCurve;
-    double station = 0; // s along the frame curve
-    QPointF from;       // on the frame curve
-    QPointF to;         // on the panel's far edge
+    SplitKind kind = SplitKind::normal;
+    double station = 0; // normal: s along the frame curve
+    double at = 0;      // vertical: u; horizontal: v
+    QPointF from;       // the end at the frame curve or the top edge, where timber butts
+    QPointF to;         // the far end
+};
+
+// The plate of panel plywood glued and screwed across a joint on the
+// panel's inner face: one on every panel cut to the curve's panel.
+struct PanelSplice {
+    int curve = leftCurve;
+    int split = 0;   // index into its curve's splits
+    Outline outline; // panel coordinates
 };
 
 // A piece of a panel: the whole panel when it is not split; piece 0 holds the
@@ -73,7 +87,8 @@ struct CurvePlan {
     PieceCount ribs;
     Outline outline; // counter-clockwise from (0, 0)
     std::vector<PanelPiece> pieces;
-    std::vector<PanelSplit> splits; // the cuts between the pieces, from the back end
+    std::vector<PanelSplit> splits;        // the cuts between the pieces, in the order made
+    std::vector<PanelSplice> splicePlates; // each cut's (one, or lengths of a long one), in order
 };
 
 // One distinct side panel: the panels of both curves when they are the same
@@ -190,13 +205,20 @@ struct DeckFrame {
     std::vector<LengthCount> braces;
 };
 
+// What a placed part is: a side panel (or one piece of a split one), or a
+// splice plate.
+enum class PlacedPartKind { panel, splice };
+
 struct PlacedPart {
     int curve = leftCurve;
-    int piece = 0;
-    double x = 0; // lower-left corner of the placed bounding box on the sheet
+    int piece = 0; // a panel's piece; a splice plate's index into its curve's splicePlates
+    double x = 0;  // lower-left corner of the placed bounding box on the sheet
     double y = 0;
-    bool turned = false;
+    int rotation = 0; // degrees counter-clockwise: 0, 90, 180 or 270
     bool mirrored = false;
+    PlacedPartKind part = PlacedPartKind::panel;
+
+    bool turned() const { return rotation == 180; }
 };
 
 struct SheetLayout {
@@ -228,6 +250,9 @@ struct ConstructionPlan {
     QStringList warnings;              // French sentences
 };
 
+// A splice plate's length along its joint (its width across is spliceWidth).
+double jointLength(const CurvePlan& curve, const PanelSplice& plate);
+
 // The whole plan. Throws QuarvelError: the dimensions as Tracer refuses them
 // (same message), ConstructionSettingError for settings the design cannot be
 // built with, "Flanc trop grand pour les feuilles", too many parts to nest.
@@ -235,6 +260,6 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
                                        const ConstructionSettings& settings);
 
 // A placed part's outline on its sheet (the long side along x): mirrored
-// first when mirrored, then turned about its bounding box's centre, then
-// moved so that its bounding box's lower-left corner is at (x, y).
+// first when mirrored, then turned by its rotation about its bounding box's
+// centre, then moved so that its bounding box's lower-left corner is at (x, y).
 Outline placedOutline(const ConstructionPlan& plan, const PlacedPart& part);

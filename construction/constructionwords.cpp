@@ -22,6 +22,20 @@ QString panelArticle(const DistinctPanel& panel) {
     return QCoreApplication::translate("Construction", "Flanc %1").arg(curvesName(panel));
 }
 
+QString panelPieceArticle(const DistinctPanel& panel, int piece, int pieces) {
+    return QCoreApplication::translate("Construction", "%1, morceau %2/%3")
+        .arg(panelArticle(panel))
+        .arg(piece + 1)
+        .arg(pieces);
+}
+
+QString splicePlateArticle(const DistinctPanel& panel, int plate, int plates) {
+    return QCoreApplication::translate("Construction", "Éclisse %1 %2/%3")
+        .arg(curvesName(panel))
+        .arg(plate + 1)
+        .arg(plates);
+}
+
 QString panelTooLargeText() {
     return QCoreApplication::translate("Construction", "Flanc trop grand pour les feuilles");
 }

@@ -21,6 +21,14 @@ QString curvesName(const DistinctPanel& panel);
 // "Flanc courbes gauche et droite".
 QString panelArticle(const DistinctPanel& panel);
 
+// A piece of a split distinct panel (counting from 0): "Flanc courbe gauche,
+// morceau 1/2".
+QString panelPieceArticle(const DistinctPanel& panel, int piece, int pieces);
+
+// A splice plate of a distinct panel (counting from 0): "Éclisse courbe
+// gauche 1/3".
+QString splicePlateArticle(const DistinctPanel& panel, int plate, int plates);
+
 // "plate-forme gauche", "plate-forme droite".
 QString deckName(int curve);
 

@@ -2,11 +2,49 @@
 
 #include "buildlistrows.h"
 #include "constructionwords.h"
+#include "panelsplitting.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 namespace {
+
+QString splitKindText(SplitKind kind) {
+    switch (kind) {
+    case SplitKind::normal:
+        return QCoreApplication::translate("CutList", "du pied le long de la courbe");
+    case SplitKind::vertical:
+        return QCoreApplication::translate("CutList", "de l'arrière, vertical");
+    case SplitKind::horizontal:
+        return QCoreApplication::translate("CutList", "du sol, horizontal");
+    }
+    return {};
+}
+
+// A split panel's pieces and its splice plates, by their bounding boxes.
+void addPieceRows(const ConstructionPlan& plan, const DistinctPanel& panel,
+                  std::vector<CutListRow>& rows) {
+    const CurvePlan& curve = *plan.curves[panel.curve];
+    const int pieces = int(curve.pieces.size());
+    if (pieces < 2) return;
+    for (int i = 0; i < pieces; ++i) {
+        const QRectF box = boundingBox(curve.pieces[std::size_t(i)].outline);
+        rows.push_back({panelPieceArticle(panel, i, pieces), panel.count(), box.width(),
+                        box.height(), plan.settings.panel, QString()});
+    }
+    const int plates = int(curve.splicePlates.size());
+    for (int k = 0; k < plates; ++k) {
+        const PanelSplice& plate = curve.splicePlates[std::size_t(k)];
+        const PanelSplit& split = curve.splits.at(std::size_t(plate.split));
+        rows.push_back(
+            {splicePlateArticle(panel, k, plates), panel.count(), jointLength(curve, plate),
+             spliceWidth, plan.settings.panel,
+             QCoreApplication::translate("CutList",
+                                         "sur la face intérieure, sur le joint à %1 mm (%2)")
+                 .arg(formatLength(split.kind == SplitKind::normal ? split.station : split.at),
+                      splitKindText(split.kind))});
+    }
+}
 
 void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
     for (const DistinctPanel& panel : plan.panels) {
@@ -18,6 +56,7 @@ void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
                           .arg(curve->pieces.size());
         rows.push_back({panelArticle(panel), panel.count(), curve->panelLength, curve->panelHeight,
                         plan.settings.panel, remark});
+        addPieceRows(plan, panel, rows);
     }
     if (plan.panelSheets.count > 0) {
         int parts = 0;

@@ -26,19 +26,29 @@ bool sameSegment(const Segment& a, const Segment& b) {
             (a.sweep < 0) == (b.sweep < 0));
 }
 
+bool sameOutline(const Outline& a, const Outline& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameSegment);
+}
+
 bool sameSplit(const PanelSplit& a, const PanelSplit& b) {
-    return sameLength(a.station, b.station) && samePoint(a.from, b.from) && samePoint(a.to, b.to);
+    return a.kind == b.kind && sameLength(a.station, b.station) && sameLength(a.at, b.at) &&
+           samePoint(a.from, b.from) && samePoint(a.to, b.to);
+}
+
+bool samePlate(const PanelSplice& a, const PanelSplice& b) {
+    return a.split == b.split && sameOutline(a.outline, b.outline);
 }
 
 } // namespace
 
 bool samePanel(const CurvePlan& a, const CurvePlan& b) {
-    return std::equal(a.outline.begin(), a.outline.end(), b.outline.begin(), b.outline.end(),
-                      sameSegment) &&
+    return sameOutline(a.outline, b.outline) &&
            std::equal(a.stations.begin(), a.stations.end(), b.stations.begin(), b.stations.end(),
                       sameLength) &&
            std::equal(a.splits.begin(), a.splits.end(), b.splits.begin(), b.splits.end(),
-                      sameSplit);
+                      sameSplit) &&
+           std::equal(a.splicePlates.begin(), a.splicePlates.end(), b.splicePlates.begin(),
+                      b.splicePlates.end(), samePlate);
 }
 
 std::vector<DistinctPanel> distinctPanels(const std::array<std::optional<CurvePlan>, 2>& curves) {

@@ -10,8 +10,8 @@
 // templates, the cut files and the plan window all take the plan's one list
 // (ConstructionPlan::panels), so they never disagree.
 
-// Two curves' panels are the same panel when their outlines, rib stations and
-// cuts are all equal once rounded to 0.1 mm.
+// Two curves' panels are the same panel when their outlines, rib stations,
+// cuts and splice plates are all equal once rounded to 0.1 mm.
 bool samePanel(const CurvePlan& a, const CurvePlan& b);
 
 // The distinct panels of the curves that have one (H > 0), left first: one

@@ -25,7 +25,6 @@ constexpr double spliceScrewPitch = 100;
 constexpr double spliceScrewMargin = 25; // in from the plate's ends
 constexpr int spliceScrewRows = 4;       // two on each side of the joint
 constexpr double spliceScrewClearance = 3;
-constexpr double splicePlateWidth = 300; // across the joint
 constexpr double glueGramsPerSquareMetre = 150;
 constexpr double lagScrewThickness = 8;
 constexpr double lagScrewGrip = 60; // beyond the pipe
@@ -210,12 +209,9 @@ std::vector<SplicePlate> splicePlates(const ConstructionPlan& plan) {
     std::vector<SplicePlate> plates;
     for (const auto& curve : plan.curves) {
         if (!curve) continue;
-        for (const PanelSplit& split : curve->splits) {
-            const QPointF cut = split.to - split.from;
-            const double joint = std::hypot(cut.x(), cut.y());
+        for (const PanelSplice& plate : curve->splicePlates)
             plates.insert(plates.end(), std::size_t(curve->panelCount),
-                          {joint, joint * splicePlateWidth});
-        }
+                          {jointLength(*curve, plate), std::abs(signedArea(plate.outline))});
     }
     return plates;
 }

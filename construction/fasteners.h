@@ -65,8 +65,8 @@ struct SpliceFastening {
 };
 SpliceFastening spliceFastening(const std::vector<SplicePlate>& plates, double panel);
 
-// The plan's splice plates: one over each joint of every split panel, 300 mm
-// across the joint, as long as the joint.
+// The plan's splice plates, each copy: a panel's plates on every panel cut
+// to it, each as long along its joint as it reaches.
 std::vector<SplicePlate> splicePlates(const ConstructionPlan& plan);
 
 // Every fastener of the plan, one row per item and size, in the enum's order.

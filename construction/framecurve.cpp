@@ -54,3 +54,13 @@ double depthInside(const Outline& outline, const FrameStation& station, double l
     const std::optional<OutlineHit> hit = firstHit(outline, station.point, station.normal);
     return hit ? std::min(limit, hit->distance) : limit;
 }
+
+double timberDepth(const CurvePlan& curve, QPointF q) {
+    const QPointF c = curve.pivot;
+    const double fromCurve = q.y() <= c.y()
+                                 ? std::hypot(q.x() - c.x(), q.y() - c.y()) - curve.frameRadius
+                                 : (c.x() - curve.frameRadius) - q.x();
+    const double top =
+        curve.notch && q.x() >= curve.notch->x() ? curve.notchFloor : curve.deckFrameTop;
+    return std::min(fromCurve, top - q.y());
+}

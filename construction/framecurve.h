@@ -43,3 +43,8 @@ std::array<QPointF, 4> ribSection(const FrameStation& station, double width, dou
 // How far from station.point the normal runs inside outline before it meets
 // the outline again; at most limit.
 double depthInside(const Outline& outline, const FrameStation& station, double limit);
+
+// How far the point q lies inside the panel from the frame curve or the top
+// edge (the deck frame's top, or the notch's floor behind it), where ribs and
+// deck joists butt the panel; negative outside them.
+double timberDepth(const CurvePlan& curve, QPointF q);

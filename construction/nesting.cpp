@@ -52,6 +52,7 @@ bool identicalOutline(const Outline& a, const Outline& b) {
 // The copies of one outline, whichever items they come from.
 struct Shape {
     const Outline* outline = nullptr;
+    Outline quarter; // turned a quarter counter-clockwise
     QRectF box;
     std::vector<int> items; // in the callers' order
     long long count = 0;
@@ -59,6 +60,7 @@ struct Shape {
 
 struct TilePart {
     int shape = 0;
+    bool quarter = false; // the shape turned a quarter first
     Orientation orientation;
     QPointF corner; // of the part's bounding box, in the tile
 };
@@ -229,10 +231,23 @@ private:
     double m_kerf;
 };
 
-Tile pairTile(const PairFit& fit, int lowerShape, int upperShape) {
+Tile pairTile(const PairFit& fit, int lowerShape, int upperShape, bool quarter) {
     return {fit.width,
             fit.height,
-            {{lowerShape, fit.lower, fit.lowerCorner}, {upperShape, fit.upper, fit.upperCorner}}};
+            {{lowerShape, quarter, fit.lower, fit.lowerCorner},
+             {upperShape, quarter, fit.upper, fit.upperCorner}}};
+}
+
+bool fits(const QRectF& box, double width, double height) {
+    return box.width() <= width + fitSlack && box.height() <= height + fitSlack;
+}
+
+// The rotation of a tile part as placed: mirrored first, then turned. A
+// mirror after a turn by b is the mirror first, then a turn by -b.
+int rotation(const TilePart& part) {
+    const int base = part.quarter ? 90 : 0;
+    const int turn = part.orientation.turned ? 180 : 0;
+    return ((part.orientation.mirrored ? turn - base : turn + base) + 360) % 360;
 }
 
 } // namespace
@@ -260,10 +275,10 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         });
         if (shape == shapes.end()) {
             const QRectF box = boundingBox(item.outline);
-            if (item.outline.empty() || box.width() > innerLong + fitSlack ||
-                box.height() > innerShort + fitSlack)
+            if (item.outline.empty() ||
+                (!fits(box, innerLong, innerShort) && !fits(box, innerShort, innerLong)))
                 throw QuarvelError(panelTooLargeText());
-            shapes.push_back({&item.outline, box, {}, 0});
+            shapes.push_back({&item.outline, quarterTurned(item.outline, 1), box, {}, 0});
             shape = shapes.end() - 1;
         }
         shape->items.push_back(i);
@@ -271,21 +286,27 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
     }
     const int shapeCount = int(shapes.size());
 
-    // Tiles: each shape alone, then each shape with itself, then mixed pairs.
+    // Tiles: each shape alone, as drawn and turned a quarter, then each shape
+    // with itself both ways, then mixed pairs as drawn.
     std::vector<Tile> tiles;
-    for (const Shape& s : shapes)
-        tiles.push_back({s.box.width(), s.box.height(), {{}}});
-    for (int s = 0; s < shapeCount; ++s)
-        tiles[s].parts.front().shape = s;
+    std::vector<int> alone, aloneTurned, selfPair, selfPairTurned;
     const int pairedShapes = std::min(shapeCount, maxPairedShapes);
-    std::vector<int> selfPair(shapeCount, -1);
-    for (int s = 0; s < pairedShapes; ++s) {
-        if (shapes[s].count < 2) continue;
-        const std::optional<PairFit> fit =
-            fitPair(*shapes[s].outline, *shapes[s].outline, kerf, innerLong, innerShort);
-        if (!fit) continue;
-        selfPair[s] = int(tiles.size());
-        tiles.push_back(pairTile(*fit, s, s));
+    for (int s = 0; s < shapeCount; ++s) {
+        const Shape& shape = shapes[s];
+        for (const bool quarter : {false, true}) {
+            const double width = quarter ? shape.box.height() : shape.box.width();
+            const double height = quarter ? shape.box.width() : shape.box.height();
+            if (width > innerLong + fitSlack || height > innerShort + fitSlack) continue;
+            (quarter ? aloneTurned : alone).push_back(int(tiles.size()));
+            tiles.push_back({width, height, {{s, quarter, {}, {}}}});
+            if (s >= pairedShapes || shape.count < 2) continue;
+            const Outline& outline = quarter ? shape.quarter : *shape.outline;
+            const std::optional<PairFit> fit =
+                fitPair(outline, outline, kerf, innerLong, innerShort);
+            if (!fit) continue;
+            (quarter ? selfPairTurned : selfPair).push_back(int(tiles.size()));
+            tiles.push_back(pairTile(*fit, s, s, quarter));
+        }
     }
     std::vector<int> mixedPairs;
     for (int s = 0; s < pairedShapes; ++s)
@@ -294,31 +315,48 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
                 fitPair(*shapes[s].outline, *shapes[t].outline, kerf, innerLong, innerShort);
             if (!fit) continue;
             mixedPairs.push_back(int(tiles.size()));
-            tiles.push_back(pairTile(*fit, s, t));
+            tiles.push_back(pairTile(*fit, s, t, false));
         }
 
-    // Plans by the tiles they may use, the parts alone last: the first with
-    // fewest sheets wins.
-    std::vector<int> alone(shapeCount);
-    std::iota(alone.begin(), alone.end(), 0);
-    std::vector<int> withPairs = alone;
-    for (const int t : selfPair)
-        if (t >= 0) withPairs.push_back(t);
+    // Plans by the tiles they may use, the parts alone last, then the same
+    // with quarter turns: the first with fewest sheets wins, so a part is
+    // turned a quarter only where that saves a sheet. A shape that fits only
+    // turned is turned in every plan.
+    std::vector<int> single;
+    for (int s = 0; s < shapeCount; ++s) {
+        const auto isShape = [&](int t) { return tiles[t].parts[0].shape == s; };
+        const auto asDrawn = std::find_if(alone.begin(), alone.end(), isShape);
+        single.push_back(asDrawn != alone.end()
+                             ? *asDrawn
+                             : *std::find_if(aloneTurned.begin(), aloneTurned.end(), isShape));
+    }
+    std::vector<int> withPairs = single;
+    withPairs.insert(withPairs.end(), selfPair.begin(), selfPair.end());
     std::vector<int> withMixedPairs = withPairs;
     withMixedPairs.insert(withMixedPairs.end(), mixedPairs.begin(), mixedPairs.end());
-    std::vector<const std::vector<int>*> plans;
-    if (!mixedPairs.empty()) plans.push_back(&withMixedPairs);
-    if (withPairs.size() > alone.size()) plans.push_back(&withPairs);
-    plans.push_back(&alone);
+    std::vector<std::vector<int>> plans;
+    if (!mixedPairs.empty()) plans.push_back(withMixedPairs);
+    if (!selfPair.empty()) plans.push_back(withPairs);
+    plans.push_back(single);
+    if (!aloneTurned.empty()) {
+        const std::size_t asDrawn = plans.size();
+        for (std::size_t p = 0; p < asDrawn; ++p) {
+            std::vector<int> turned = plans[p];
+            for (const int t : aloneTurned)
+                if (std::find(turned.begin(), turned.end(), t) == turned.end()) turned.push_back(t);
+            turned.insert(turned.end(), selfPairTurned.begin(), selfPairTurned.end());
+            plans.push_back(std::move(turned));
+        }
+    }
 
     std::vector<long long> counts(shapeCount);
     for (int s = 0; s < shapeCount; ++s)
         counts[s] = shapes[s].count;
     const SheetPacker packer(tiles, innerLong, innerShort, kerf);
     std::optional<Packing> best;
-    for (const std::vector<int>* plan : plans)
+    for (const std::vector<int>& plan : plans)
         for (const bool inRooms : {false, true}) {
-            Packing packing = packer.pack(*plan, counts, inRooms);
+            Packing packing = packer.pack(plan, counts, inRooms);
             if (!best || packing.sheets < best->sheets) best = std::move(packing);
         }
 
@@ -344,8 +382,8 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
                     const NestItem& item = takeCopy(part.shape);
                     sheet.parts.push_back({item.curve, item.piece,
                                            kerf + placed.x + part.corner.x(),
-                                           kerf + placed.y + part.corner.y(),
-                                           part.orientation.turned, part.orientation.mirrored});
+                                           kerf + placed.y + part.corner.y(), rotation(part),
+                                           part.orientation.mirrored, item.part});
                 }
         }
     return sheets;

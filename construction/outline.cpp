@@ -171,8 +171,9 @@ template <class F> Outline mapped(const Outline& outline, F map, bool reflects) 
         if (reflects) {
             a.startAngle = std::numbers::pi - s.startAngle;
             a.sweep = -s.sweep;
-        } else if (map(QPointF(1, 0)).x() - map(QPointF(0, 0)).x() < 0) {
-            a.startAngle = s.startAngle + std::numbers::pi; // half a turn
+        } else {
+            const QPointF x = map(QPointF(1, 0)) - map(QPointF(0, 0));
+            a.startAngle = s.startAngle + std::atan2(x.y(), x.x()); // the turn
         }
         a.startAngle = std::remainder(a.startAngle, 2 * std::numbers::pi);
         result.push_back(a);
@@ -190,6 +191,18 @@ Outline mirrored(const Outline& outline, double mirrorAxis2) {
 Outline turned(const Outline& outline, double cu, double cv) {
     return mapped(
         outline, [&](QPointF p) { return QPointF(2 * cu - p.x(), 2 * cv - p.y()); }, false);
+}
+
+Outline quarterTurned(const Outline& outline, int quarters) {
+    quarters = ((quarters % 4) + 4) % 4;
+    return mapped(
+        outline,
+        [&](QPointF p) {
+            for (int i = 0; i < quarters; ++i)
+                p = QPointF(-p.y(), p.x());
+            return p;
+        },
+        false);
 }
 
 Outline translated(const Outline& outline, double du, double dv) {

@@ -74,6 +74,8 @@ std::optional<OutlineHit> firstHit(const Outline& outline, QPointF from, QPointF
 Outline mirrored(const Outline& outline, double mirrorAxis2);
 // Half a turn about (cu, cv).
 Outline turned(const Outline& outline, double cu, double cv);
+// Turned counter-clockwise about the origin by quarters × 90 degrees.
+Outline quarterTurned(const Outline& outline, int quarters);
 Outline translated(const Outline& outline, double du, double dv);
 
 // The signed area of a closed outline, arcs included (positive when

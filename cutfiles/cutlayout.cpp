@@ -27,21 +27,31 @@ int pieceCount(const CurvePlan& curve) {
     return std::max(1, int(curve.pieces.size()));
 }
 
-// An affine map u' = su·u + du, v' = sv·v + dv: how a part moves from its
-// panel coordinates to its place (translation, mirror, half turn).
+// An affine map p' = (a·u + b·v + du, c·u + d·v + dv): how a part moves from
+// its panel coordinates to its place (mirror, quarter turns, translation).
 struct Placement {
-    double su = 1, du = 0, sv = 1, dv = 0;
-    QPointF operator()(QPointF p) const { return {su * p.x() + du, sv * p.y() + dv}; }
+    double a = 1, b = 0, c = 0, d = 1, du = 0, dv = 0;
+    QPointF operator()(QPointF p) const {
+        return {a * p.x() + b * p.y() + du, c * p.x() + d * p.y() + dv};
+    }
 };
 
-// The placement that takes the box from onto the box to, mirrored across u
-// when su is -1 and across v when sv is -1.
-Placement boxPlacement(const QRectF& from, const QRectF& to, double su, double sv) {
+// The placement that mirrors (u -> -u) when mirrored, turns by quarters
+// counter-clockwise, and then takes the box from onto the box whose
+// lower-left corner is to.
+Placement boxPlacement(const QRectF& from, QPointF to, bool mirrored, int quarters) {
     Placement m;
-    m.su = su;
-    m.sv = sv;
-    m.du = to.left() - (su > 0 ? from.left() : -from.right());
-    m.dv = lowestV(to) - (sv > 0 ? lowestV(from) : -highestV(from));
+    if (mirrored) m.a = -1;
+    for (int i = 0; i < ((quarters % 4) + 4) % 4; ++i)
+        m = {-m.c, -m.d, m.a, m.b, 0, 0};
+    double left = INFINITY, low = INFINITY;
+    for (const QPointF corner :
+         {from.topLeft(), from.topRight(), from.bottomLeft(), from.bottomRight()}) {
+        left = std::min(left, m(corner).x());
+        low = std::min(low, m(corner).y());
+    }
+    m.du = to.x() - left;
+    m.dv = to.y() - low;
     return m;
 }
 
@@ -55,7 +65,9 @@ std::vector<DrawingLine> stationMarks(const CurvePlan& curve, const Outline& par
     const QList<QPointF> polygon = flatten(part, 0.01);
     std::vector<DrawingLine> marks;
     for (const double s : curve.stations) {
-        const auto onCut = [&](const PanelSplit& split) { return split.station == s; };
+        const auto onCut = [&](const PanelSplit& split) {
+            return split.kind == SplitKind::normal && split.station == s;
+        };
         if (std::any_of(curve.splits.begin(), curve.splits.end(), onCut)) continue;
         const FrameStation station = frameStation(curve, s);
         const QPointF end = station.inside(depthInside(part, station, ribDepth));
@@ -115,6 +127,15 @@ QString partName(const QString& curves, const CurvePlan& curve, int piece) {
     return QStringLiteral("%1, morceau %2/%3").arg(capitalized(curves)).arg(piece + 1).arg(pieces);
 }
 
+// "Courbe gauche, éclisse 1/3": a splice plate and its number among its
+// panel's plates.
+QString plateName(const QString& curves, const CurvePlan& curve, int plate) {
+    return QCoreApplication::translate("CutLayout", "%1, éclisse %2/%3")
+        .arg(capitalized(curves))
+        .arg(plate + 1)
+        .arg(curve.splicePlates.size());
+}
+
 void append(std::vector<DrawingLine>& to, const std::vector<DrawingLine>& lines,
             const Placement& m) {
     for (const DrawingLine& line : lines)
@@ -135,7 +156,7 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
         for (int piece = 0; piece < pieceCount(curve); ++piece) {
             const Outline& own = partOutline(curve, piece);
             const QRectF box = boundingBox(own);
-            const Placement m = boxPlacement(box, QRectF(x, 0, box.width(), box.height()), 1, 1);
+            const Placement m = boxPlacement(box, {x, 0}, false, 0);
             const Outline placed = translated(own, m.du, m.dv);
             drawing.cut.push_back(placed);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
@@ -146,6 +167,16 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
             // piece with the toe tells how far above the toe it stands.
             if (holdsToe(curve, own))
                 drawing.texts.push_back(label(placed, pivotText(curve), labelHeight, pivotLabelUp));
+            x += box.width() + partGap;
+        }
+        for (int i = 0; i < int(curve.splicePlates.size()); ++i) {
+            const Outline& plate = curve.splicePlates[std::size_t(i)].outline;
+            const QRectF box = boundingBox(plate);
+            const Outline placed = translated(plate, x - box.left(), -lowestV(box));
+            drawing.cut.push_back(placed);
+            const QString text =
+                plateName(curvesName(panel), curve, i) + QStringLiteral(" × %1").arg(panel.count());
+            drawing.texts.push_back(label(placed, text, labelHeight));
             x += box.width() + partGap;
         }
     }
@@ -165,14 +196,18 @@ CutDrawing onSheets(const ConstructionPlan& plan) {
         for (const PlacedPart& part : plan.panelSheets.layout[k].parts) {
             if (part.curve < 0 || part.curve > 1 || !plan.curves[part.curve])
                 throw QuarvelError(QStringLiteral("Pièce placée sur une courbe sans flanc"));
-            const CurvePlan& curve = *plan.curves[part.curve];
-            const Outline& own = partOutline(curve, part.piece);
             const Outline onSheet = translated(placedOutline(plan, part), x0, 0);
-            // Mirroring flips u; a half turn flips both axes.
-            const double su = part.mirrored != part.turned ? -1 : 1;
-            const double sv = part.turned ? -1 : 1;
-            const Placement m = boxPlacement(boundingBox(own), boundingBox(onSheet), su, sv);
             drawing.cut.push_back(onSheet);
+            const CurvePlan& curve = *plan.curves[part.curve];
+            if (part.part == PlacedPartKind::splice) {
+                drawing.texts.push_back(label(
+                    onSheet, plateName(curveName(part.curve), curve, part.piece), labelHeight));
+                continue;
+            }
+            const Outline& own = partOutline(curve, part.piece);
+            const QRectF box = boundingBox(onSheet);
+            const Placement m = boxPlacement(boundingBox(own), {box.left(), lowestV(box)},
+                                             part.mirrored, part.rotation / 90);
             append(drawing.marks, stationMarks(curve, own, plan.settings.ribDepth), m);
             drawing.texts.push_back(
                 label(onSheet, partName(curveName(part.curve), curve, part.piece), labelHeight));

@@ -11,9 +11,9 @@ constexpr double sheetGap = 100;
 //
 // sheets false: each of the plan's distinct panels once, side by side
 // partGap apart along x, bottoms on y = 0, the pieces of a split panel in
-// order; each labelled with its curves, its piece and the count to cut, with
-// its rib stations and, on the piece holding the toe, the pivot (a cross and
-// the line down to the toe: the string of the string method).
+// order, then its splice plates; each labelled with its curves, its piece
+// (or plate) and the count to cut, a panel with its rib stations and, on the
+// piece holding the toe, how far the pivot stands above the toe.
 //
 // sheets true: the nested sheets, sheet k at x = k * (long side + sheetGap),
 // each sheet's outline and its parts where the nesting placed them, labelled,

@@ -195,6 +195,40 @@ void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
     }
 }
 
+// Splice plates: each of a split panel's plates on every panel cut to it,
+// glued on the face toward the middle of the ramp's width (the outer
+// panels' inner faces), numbered as the panels are.
+void addSplicePlates(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
+    const double thickness = plan.settings.panel;
+    for (int side = 0; side < 2; ++side) {
+        const auto& curve = plan.curves[side];
+        const DistinctPanel* panel = distinctPanelOf(plan, side);
+        if (!curve || !panel) continue;
+        const int before = side == rightCurve ? panel->counts[leftCurve] : 0;
+        const int plates = int(curve->splicePlates.size());
+        for (int k = 0; k < plates; ++k) {
+            const QList<QPointF> polygon = polygonOf(curve->splicePlates[std::size_t(k)].outline);
+            MeshKey key("prism", Material::Plywood);
+            key << thickness << polygon;
+            const int mesh = assembler.mesh(key, [&] { return prismMesh(polygon, thickness); });
+            const QString article = splicePlateArticle(*panel, k, plates);
+            for (int line = 0; line < curve->panelCount; ++line) {
+                const double y = line * curve->panelPitch;
+                // The plate's near face across the width.
+                const double from =
+                    2 * line < curve->panelCount - 1 ? y + thickness : y - thickness;
+                const Placement placement =
+                    side == leftCurve
+                        ? Placement{{}, QVector3D(float(f.panelEnd[0]), float(from), 0)}
+                        : Placement{halfTurn,
+                                    QVector3D(float(f.panelEnd[1]), float(from + thickness), 0)};
+                assembler.add(numbered(article, before + line + 1), PartKind::SplicePlate,
+                              panelStep, mesh, placement);
+            }
+        }
+    }
+}
+
 // Ribs: at every station of each bay, the top flush with the frame curve,
 // turned to the curve's normal there.
 void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f) {
@@ -632,6 +666,7 @@ RampModel buildRampModel(const ConstructionPlan& plan) {
     const RampFrame frame = rampFrame(plan);
     ModelAssembler assembler;
     addPanels(assembler, plan, frame);
+    addSplicePlates(assembler, plan, frame);
     addRibs(assembler, plan, frame);
     addDeckJoists(assembler, plan, frame);
     addFlatFrame(assembler, plan, frame);

@@ -159,8 +159,33 @@ void TestConstructionCommands::planJsonCheckValues() {
         QCOMPARE(plan["coping"].toObject()["pieces"].toInt(), 2);
     } else {
         QVERIFY(near(number(left["wall"]), 2052.7 - 1607));
-        QCOMPARE(plan["sheets"].toObject()["splits"].toArray().size(), 1);
+        const QJsonArray splits = plan["sheets"].toObject()["splits"].toArray();
+        QCOMPARE(splits.size(), 1);
+        QCOMPARE(splits[0].toObject()["kind"].toString(), QStringLiteral("normal"));
+        QVERIFY(splits[0].toObject()["at"].isNull());
+        QCOMPARE(left["pieces"].toArray().size(), 2);
+        const QJsonArray plates = plan["splice_plates"].toArray();
+        QCOMPARE(plates.size(), 1);
+        QCOMPARE(plates[0].toObject()["split"].toInt(), 0);
+        QCOMPARE(plates[0].toObject()["count"].toInt(), 5);
+        QVERIFY(plates[0].toObject()["outline"].toArray().size() >= 4);
     }
+    // Every placed part: a panel piece or a plate, turned a whole number of
+    // quarters, "turned" exactly when half a turn.
+    int splices = 0;
+    for (const QJsonValue& sheet : plan["sheets"].toObject()["layout"].toArray())
+        for (const QJsonValue& value : sheet.toObject()["parts"].toArray()) {
+            const QJsonObject part = value.toObject();
+            const int rotation = part["rotation"].toInt(-1);
+            QVERIFY(rotation == 0 || rotation == 90 || rotation == 180 || rotation == 270);
+            QCOMPARE(part["turned"].toBool(), rotation == 180);
+            const bool splice = part["part"].toString() == QStringLiteral("splice");
+            QVERIFY(splice || part["part"].toString() == QStringLiteral("panel"));
+            QCOMPARE(part["piece"].isNull(), splice);
+            QCOMPARE(part.contains(QStringLiteral("index")), splice);
+            splices += splice;
+        }
+    QCOMPARE(splices, design == "default" ? 0 : 5);
 }
 
 namespace {

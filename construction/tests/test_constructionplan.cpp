@@ -1,6 +1,7 @@
 #include "constructionplan.h"
 #include "cutlist.h"
 #include "distinctpanels.h"
+#include "layoutcheck.h"
 #include "quarvelerror.h"
 
 #include <algorithm>
@@ -47,7 +48,9 @@ void checkPieces(const CurvePlan& c) {
         QVERIFY(signedArea(piece.outline) > 0);
         area += signedArea(piece.outline);
         const QRectF box = boundingBox(piece.outline);
-        QVERIFY(box.width() <= 2440 - 8 + 1e-9 && box.height() <= 1220 - 8 + 1e-9);
+        const double longer = std::max(box.width(), box.height());
+        const double shorter = std::min(box.width(), box.height());
+        QVERIFY(longer <= 2440 - 8 + 1e-9 && shorter <= 1220 - 8 + 1e-9);
     }
     QVERIFY(closed(c.outline));
     QVERIFY(near(area, signedArea(c.outline), 1e-6 * signedArea(c.outline)));
@@ -66,6 +69,48 @@ bool nearAll(const std::vector<double>& got, const Lengths& expected) {
     for (std::size_t i = 0; i < got.size(); ++i)
         if (!near(got[i], expected[qsizetype(i)], 0.05)) return false;
     return true;
+}
+
+// How far a point lies inside a panel from the timber butting it: the ribs
+// along the frame circle (or the wall edge above the pivot) and the deck
+// joists under the top edge (the notch floor over the notch).
+double depthFromTimber(const CurvePlan& c, QPointF q) {
+    const QPointF p = c.pivot;
+    const double fromCurve = q.y() <= p.y()
+                                 ? std::hypot(q.x() - p.x(), q.y() - p.y()) - c.frameRadius
+                                 : p.x() - c.frameRadius - q.x();
+    const double top = c.notch && q.x() >= c.notch->x() ? c.notchFloor : c.deckFrameTop;
+    return std::min(fromCurve, top - q.y());
+}
+
+// Each splice plate lies inside its panel, clear of the timber by 10 mm;
+// plates on one panel never meet: 10 mm apart at least.
+void checkPlates(const ConstructionPlan& plan, double ribDepth) {
+    for (int curve = 0; curve < 2; ++curve) {
+        if (!plan.curves[curve]) continue;
+        const CurvePlan& c = *plan.curves[curve];
+        const QList<QPointF> panel = flatten(c.outline, 0.001);
+        for (const PanelSplice& plate : c.splicePlates) {
+            QCOMPARE(plate.curve, curve);
+            QVERIFY(plate.split >= 0 && plate.split < int(c.splits.size()));
+            QVERIFY(closed(plate.outline) && signedArea(plate.outline) > 0);
+            for (const Segment& edge : plate.outline) {
+                QVERIFY(layoutcheck::inside(edge.from, panel));
+                QVERIFY2(
+                    depthFromTimber(c, edge.from) >= ribDepth + 10 - 1e-6,
+                    qPrintable(QStringLiteral("(%1, %2)").arg(edge.from.x()).arg(edge.from.y())));
+            }
+        }
+        const auto& plates = c.splicePlates;
+        for (std::size_t i = 0; i < plates.size(); ++i)
+            for (std::size_t j = i + 1; j < plates.size(); ++j) {
+                const double d = layoutcheck::distance(flatten(plates[i].outline, 0.01),
+                                                       flatten(plates[j].outline, 0.01));
+                QVERIFY2(d >= 10 - 1e-6,
+                         qPrintable(
+                             QStringLiteral("plates %1 and %2: %3 mm apart").arg(i).arg(j).arg(d)));
+            }
+    }
 }
 
 } // namespace
@@ -88,9 +133,10 @@ private slots:
     void split();
     void placed();
     void largestWidth();
-    void tallestWall();
     void samePanelRule_data();
     void samePanelRule();
+    void largeDesigns_data();
+    void largeDesigns();
 };
 
 void TestConstructionPlan::defaultPlan() {
@@ -224,7 +270,7 @@ void TestConstructionPlan::designs() {
     for (const auto& c : plan.curves) {
         if (!c) continue;
         checkPieces(*c);
-        panels += c->panelCount * int(c->pieces.size());
+        panels += c->panelCount * int(c->pieces.size() + c->splicePlates.size());
         for (double s : c->stations)
             QVERIFY(s >= 0 && s <= c->curveLength);
     }
@@ -434,9 +480,14 @@ void TestConstructionPlan::refusals_data() {
         << RampDimensions{} << QStringLiteral("back=500,-")
         << QStringLiteral("Réglage de construction incorrect : back=500,- (le cadre de la "
                           "plate-forme gauche mesurerait 100 mm ; il en faut au moins 165");
-    // The deck alone is longer than a sheet: no cut along the curve helps.
-    QTest::newRow("panel too large") << design(300, 140, 70, 140, 244, 70, 140, 60) << QString()
-                                     << QStringLiteral("Flanc trop grand pour les feuilles");
+    // 13 m of deck behind the curve; a wall 6089 mm high (89 of flat).
+    QTest::newRow("panel too long") << design(1300, 140, 70, 140, 244, 70, 140, 60) << QString()
+                                    << QStringLiteral("Flanc trop grand pour les feuilles");
+    QTest::newRow("panel too tall") << design(60, 140, 600, 140, 244, 70, 140, 60) << QString()
+                                    << QStringLiteral("Flanc trop grand pour les feuilles");
+    // Found by fuzzing: a wall 463.4 m tall.
+    QTest::newRow("tallest wall") << design(128, 0, 46340, 0, 100, 0, 0, 0) << QString()
+                                  << QStringLiteral("Flanc trop grand pour les feuilles");
 }
 
 void TestConstructionPlan::refusals() {
@@ -481,30 +532,42 @@ void TestConstructionPlan::split() {
     QCOMPARE(boundingBox(c.pieces[0].outline).left(), 0.0);
     QVERIFY(near(boundingBox(c.pieces[1].outline).right(), c.panelLength, 1e-9));
     QVERIFY(plan.warnings.join(u' ').contains(QStringLiteral("éclisse de 300 mm")));
-    // Five back pieces, five toe pieces and five right panels.
+    // Five back pieces, five toe pieces, five right panels and five plates.
     int parts = 0;
     for (const SheetLayout& sheet : plan.panelSheets.layout)
         parts += int(sheet.parts.size());
-    QCOMPARE(parts, 15);
+    QCOMPARE(parts, 20);
 }
 
 void TestConstructionPlan::placed() {
     const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
     const QRectF whole = boundingBox(plan.curves[leftCurve]->outline);
-    for (bool turned : {false, true})
-        for (bool mirrored : {false, true}) {
-            const PlacedPart part{leftCurve, 0, 10, 20, turned, mirrored};
-            const Outline o = placedOutline(plan, part);
-            const QRectF box = boundingBox(o);
-            QVERIFY(near(box.left(), 10, 1e-9) && near(lowestV(box), 20, 1e-9));
-            QVERIFY(near(box.width(), whole.width(), 1e-9));
-            QVERIFY(near(box.height(), whole.height(), 1e-9));
-            // Where the toe (the panel's lower right corner) goes.
-            const QPointF toe = o.front().to;
-            const double u = mirrored != turned ? 10 : 10 + whole.width();
-            QVERIFY(near(toe.x(), u, 1e-9));
-            QVERIFY(near(toe.y(), turned ? 20 + whole.height() : 20, 1e-9));
-        }
+    const double w = whole.width(), h = whole.height();
+    // Where the toe (the panel's lower right corner) goes, worked by hand:
+    // mirrored it is the lower left; each quarter turn takes the box's lower
+    // right corner to its upper right, upper right to upper left, and so on.
+    struct Row {
+        int rotation;
+        bool mirrored;
+        QPointF toe;
+    };
+    const Row rows[] = {{0, false, {10 + w, 20}},      {0, true, {10, 20}},
+                        {90, false, {10 + h, 20 + w}}, {90, true, {10 + h, 20}},
+                        {180, false, {10, 20 + h}},    {180, true, {10 + w, 20 + h}},
+                        {270, false, {10, 20}},        {270, true, {10, 20 + w}}};
+    for (const Row& row : rows) {
+        PlacedPart part{leftCurve, 0, 10, 20, row.rotation, row.mirrored};
+        const Outline o = placedOutline(plan, part);
+        const QRectF box = boundingBox(o);
+        QVERIFY(near(box.left(), 10, 1e-9) && near(lowestV(box), 20, 1e-9));
+        const bool across = row.rotation % 180 != 0;
+        QVERIFY(near(box.width(), across ? h : w, 1e-9));
+        QVERIFY(near(box.height(), across ? w : h, 1e-9));
+        const QPointF toe = o.front().to;
+        QVERIFY2(near(toe.x(), row.toe.x(), 1e-9) && near(toe.y(), row.toe.y(), 1e-9),
+                 qPrintable(QStringLiteral("%1 %2").arg(row.rotation).arg(row.mirrored)));
+        QCOMPARE(part.turned(), row.rotation == 180);
+    }
 }
 
 void TestConstructionPlan::largestWidth() {
@@ -522,33 +585,72 @@ void TestConstructionPlan::largestWidth() {
     QCOMPARE(plan.surface.layers[0].sheets, 5 * 190);
 }
 
-void TestConstructionPlan::tallestWall() {
-    // Found by fuzzing: a wall 463.4 m tall cuts its panel into hundreds of
-    // pieces, each a part of its own to nest. Pairing every piece with every
-    // other took seconds; the plan must still place every piece once.
-    const ConstructionPlan plan =
-        buildConstructionPlan(design(128, 0, 46340, 0, 100, 0, 0, 0), ConstructionSettings{});
-    const CurvePlan& c = *plan.curves[leftCurve];
-    QVERIFY(!plan.curves[rightCurve]);
-    checkPieces(c);
-    QCOMPARE(int(c.pieces.size()), int(c.splits.size()) + 1);
-    QVERIFY(c.pieces.size() > 400);
-    std::map<int, int> copies;
-    for (const SheetLayout& sheet : plan.panelSheets.layout)
-        for (const PlacedPart& part : sheet.parts)
-            ++copies[part.piece];
-    QCOMPARE(int(copies.size()), int(c.pieces.size()));
-    for (const auto& [piece, count] : copies)
-        QCOMPARE(count, c.panelCount);
+void TestConstructionPlan::largeDesigns_data() {
+    QTest::addColumn<RampDimensions>("dims");
+    QTest::addColumn<QString>("kinds");    // of the cuts made, in order of first use
+    QTest::addColumn<bool>("quarterTurn"); // a panel piece turned a quarter
+    // The right panel, 4452 x 1849, has a back piece that stands on end.
+    QTest::newRow("tall back piece")
+        << design(69, 363, 38, 139, 89, 176, 396, 116) << "normal vertical" << true;
+    QTest::newRow("3.2 m vert walls")
+        << design(60, 150, 320, 140, 244, 320, 150, 60) << "normal" << true;
+    // 4212 x 789: one cut at a deck joist gives two pieces that fit.
+    QTest::newRow("3 m deck") << design(300, 140, 70, 140, 244, 70, 140, 60) << "vertical" << false;
+    // 5999 mm high, 12000 mm long: the largest panel cut rather than refused.
+    QTest::newRow("largest wall") << design(900, 300, 591, 140, 244, 70, 140, 60)
+                                  << "normal vertical horizontal" << true;
+    QTest::newRow("long low curve")
+        << design(0, 1500, 591, 0, 244, 0, 0, 0) << "normal horizontal" << true;
+    QTest::newRow("default") << RampDimensions{} << "" << false;
 }
 
-// Two panels are the same panel when outline, rib stations and cuts agree to
-// the tenth of a millimetre.
+void TestConstructionPlan::largeDesigns() {
+    QFETCH(RampDimensions, dims);
+    QFETCH(QString, kinds);
+    QFETCH(bool, quarterTurn);
+    const ConstructionSettings s;
+    const ConstructionPlan plan = buildConstructionPlan(dims, s);
+    std::map<layoutcheck::Key, int> expected;
+    QStringList used;
+    const char* names[] = {"normal", "vertical", "horizontal"};
+    for (int curve = 0; curve < 2; ++curve) {
+        if (!plan.curves[curve]) continue;
+        const CurvePlan& c = *plan.curves[curve];
+        checkPieces(c);
+        for (int piece = 0; piece < int(c.pieces.size()); ++piece)
+            expected[{curve, piece}] = c.panelCount;
+        for (int plate = 0; plate < int(c.splicePlates.size()); ++plate)
+            expected[{-1 - curve, plate}] = c.panelCount;
+        for (const PanelSplit& split : c.splits) {
+            const QString name = QLatin1String(names[int(split.kind)]);
+            if (!used.contains(name)) used << name;
+        }
+    }
+    checkPlates(plan, s.ribDepth);
+    checkSheets(
+        plan.panelSheets.layout,
+        [&](const PlacedPart& part) -> const Outline* {
+            const CurvePlan& c = *plan.curves[part.curve];
+            if (part.part == PlacedPartKind::splice)
+                return &c.splicePlates.at(std::size_t(part.piece)).outline;
+            return &c.pieces.at(std::size_t(part.piece)).outline;
+        },
+        expected, s.sheetLong, s.sheetShort, s.kerf);
+    QCOMPARE(used.join(u' '), kinds);
+    bool turned = false;
+    for (const SheetLayout& sheet : plan.panelSheets.layout)
+        for (const PlacedPart& part : sheet.parts)
+            turned = turned || (part.part == PlacedPartKind::panel && part.rotation % 180 != 0);
+    QCOMPARE(turned, quarterTurn);
+}
+
+// Two panels are the same panel when outline, rib stations, cuts and splice
+// plates agree to the tenth of a millimetre.
 void TestConstructionPlan::samePanelRule_data() {
     QTest::addColumn<int>("change");
     QTest::addColumn<double>("by"); // mm
     QTest::addColumn<bool>("same");
-    enum { outline, station, cut, stationCount };
+    enum { outline, station, cut, stationCount, plate };
     QTest::newRow("as built") << int(outline) << 0.0 << true;
     QTest::newRow("outline within rounding") << int(outline) << 0.02 << true;
     QTest::newRow("outline a tenth apart") << int(outline) << 0.1 << false;
@@ -556,6 +658,7 @@ void TestConstructionPlan::samePanelRule_data() {
     QTest::newRow("station a tenth apart") << int(station) << 0.1 << false;
     QTest::newRow("cut elsewhere") << int(cut) << 10.0 << false;
     QTest::newRow("one more station") << int(stationCount) << 0.0 << false;
+    QTest::newRow("splice plate elsewhere") << int(plate) << 10.0 << false;
 }
 
 void TestConstructionPlan::samePanelRule() {
@@ -585,8 +688,10 @@ void TestConstructionPlan::samePanelRule() {
     } else if (change == 2) {
         b.splits[0].station += by;
         b.splits[0].from.rx() += by;
-    } else {
+    } else if (change == 3) {
         b.stations.push_back(b.stations.back() + 100);
+    } else {
+        b.splicePlates[0].outline = translated(b.splicePlates[0].outline, by, 0);
     }
     QCOMPARE(samePanel(a, b), same);
 }

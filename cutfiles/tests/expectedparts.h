@@ -9,8 +9,9 @@
 #include <vector>
 
 // The parts where a cut file must draw them (mm, y up): side by side, each
-// piece's box moved to y = 0 and partGap after the previous one; or on the
-// nested sheets, sheet k moved k * (long side + sheetGap) along x.
+// piece's box moved to y = 0 and partGap after the previous one, a panel's
+// splice plates after its pieces; or on the nested sheets, sheet k moved
+// k * (long side + sheetGap) along x.
 inline std::vector<Outline> expectedParts(const ConstructionPlan& plan, bool sheets) {
     std::vector<Outline> parts;
     if (sheets) {
@@ -22,12 +23,17 @@ inline std::vector<Outline> expectedParts(const ConstructionPlan& plan, bool she
         return parts;
     }
     double x = 0;
+    const auto add = [&](const Outline& outline) {
+        const QRectF box = boundingBox(outline);
+        parts.push_back(translated(outline, x - box.left(), -lowestV(box)));
+        x += box.width() + partGap;
+    };
     for (const DistinctPanel& panel : plan.panels) {
-        for (const PanelPiece& piece : plan.curves[panel.curve]->pieces) {
-            const QRectF box = boundingBox(piece.outline);
-            parts.push_back(translated(piece.outline, x - box.left(), -lowestV(box)));
-            x += box.width() + partGap;
-        }
+        const CurvePlan& curve = *plan.curves[panel.curve];
+        for (const PanelPiece& piece : curve.pieces)
+            add(piece.outline);
+        for (const PanelSplice& plate : curve.splicePlates)
+            add(plate.outline);
     }
     return parts;
 }

@@ -15,16 +15,17 @@ double mm(qint32 cm) {
     return 10.0 * cm;
 }
 
-// The plan's pieces: panels (each piece of a split one), ribs, joists and
-// coping blocks, stringers (each piece of a joined one), rims, legs, braces,
-// surface pieces (each strip across the width) of every layer and coping
-// pipes.
+// The plan's pieces: panels (each piece of a split one) and their splice
+// plates, ribs, joists and coping blocks, stringers (each piece of a joined
+// one), rims, legs, braces, surface pieces (each strip across the width) of
+// every layer and coping pipes.
 qsizetype planPieces(const ConstructionPlan& plan) {
     qsizetype count = plan.copingPipes.pieces;
     for (const auto& curve : plan.curves)
         if (curve)
-            count +=
-                qsizetype(curve->panelCount) * qsizetype(curve->pieces.size()) + curve->ribs.pieces;
+            count += qsizetype(curve->panelCount) *
+                         qsizetype(curve->pieces.size() + curve->splicePlates.size()) +
+                     curve->ribs.pieces;
     for (const auto* joists : {&plan.leftDeck, &plan.flat, &plan.rightDeck})
         if (*joists) count += (*joists)->pieces;
     if (const auto& flat = plan.flatFrame)
