@@ -9,6 +9,9 @@
 #include <cmath>
 
 namespace {
+// The largest side panel the plan cuts into pieces (mm).
+constexpr double largestPanelHeight = 6000;
+constexpr double largestPanelLength = 12000;
 
 // Rounding room for points on edges and parts exactly as large as the sheet.
 constexpr double slack = 1e-9;
@@ -135,12 +138,16 @@ std::vector<PanelSplit> splitPanel(CurvePlan& curve, int curveIndex, double shee
     };
     curve.pieces = {PanelPiece{curve.outline}};
     if (fits(curve.outline)) return {};
+    const auto tooLarge = [] { return QuarvelError(panelTooLargeText()); };
+    // A panel no builder can stand up and join is refused, however it might
+    // be cut: beyond these a ramp is a building.
+    if (curve.panelHeight > largestPanelHeight || curve.panelLength > largestPanelLength)
+        throw tooLarge();
 
     const Outline& o = curve.outline;
     std::vector<Cut> cuts;
     for (double s : curve.stations)
         cuts.push_back(cutAt(curve, s));
-    const auto tooLarge = [] { return QuarvelError(panelTooLargeText()); };
 
     // Greedy from the back end: each piece reaches as far toward the toe as fits.
     std::vector<int> chosen;
