@@ -6,9 +6,8 @@
 // The whole construction plan of the default design: panels, ribs, surface,
 // joists, the panels nested on sheets, fasteners, the timber cut from stock
 // lengths, and its price.
-static void BM_Plan(benchmark::State& state) {
+static void planAndPrice(benchmark::State& state, const ConstructionSettings& settings) {
     const RampDimensions dims;
-    const ConstructionSettings settings;
     const PriceTable prices;
     for (auto _ : state) {
         ConstructionPlan plan = buildConstructionPlan(dims, settings);
@@ -17,21 +16,18 @@ static void BM_Plan(benchmark::State& state) {
         benchmark::DoNotOptimize(cost);
     }
 }
+
+static void BM_Plan(benchmark::State& state) {
+    planAndPrice(state, ConstructionSettings{});
+}
 BENCHMARK(BM_Plan)->Unit(benchmark::kMicrosecond);
 
 // The same with decks on frames: stringers, rims, legs and braces, and their
 // timber in two sections.
 static void BM_PlanDeckFrames(benchmark::State& state) {
-    const RampDimensions dims;
     ConstructionSettings settings;
     setConstructionSetting(settings, u"back", u"300,300");
-    const PriceTable prices;
-    for (auto _ : state) {
-        ConstructionPlan plan = buildConstructionPlan(dims, settings);
-        PlanCost cost = planCost(plan, prices);
-        benchmark::DoNotOptimize(plan);
-        benchmark::DoNotOptimize(cost);
-    }
+    planAndPrice(state, settings);
 }
 BENCHMARK(BM_PlanDeckFrames)->Unit(benchmark::kMicrosecond);
 

@@ -15,7 +15,6 @@
 // counter-clockwise from one crossing to the other, closed along the line.
 
 namespace {
-
 // Rounding room for points on edges and parts exactly as large as the sheet.
 constexpr double slack = 1e-9;
 

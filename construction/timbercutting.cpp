@@ -49,6 +49,10 @@ constexpr std::size_t maxBoardsGivenBack = 64;
 constexpr int tieBreakMixes = 400;
 // Mixes of one count of boards sorted at most, for the same reason.
 constexpr std::size_t mixesPerCount = 20000;
+// The search recurses once per piece type on every board it holds: a list
+// of thousands of boards would run out of stack. Deeper than this many
+// calls it stops, undecided, and the boards found by rounding stand.
+constexpr long long maxSearchDepth = 6000;
 
 int tenths(double mm) {
     return int(std::llround(mm * 10));
@@ -254,7 +258,8 @@ public:
     Proof improve(Boards& incumbent, long long leastTotal, const StockTotals& totals) {
         Proof proof{false, false};
         std::set<long long> refuted;
-        for (long long steps = packingStepsPerTotal; !proof.total && !outOfBudget();
+        // More steps do not take a search past its depth.
+        for (long long steps = packingStepsPerTotal; !proof.total && !outOfBudget() && !tooDeep;
              steps = std::min(steps * 8, maxPackingSteps)) {
             proof.total = true;
             for (long long total = leastTotal; total < totalOf(incumbent);
@@ -349,6 +354,7 @@ private:
     Clock::time_point totalsDeadline;
     bool preferring = false;
     long long steps = 0;
+    bool tooDeep = false; // a search stopped at maxSearchDepth
 
     bool outOfBudget() {
         if (budget.steps >= 0 && steps >= budget.steps) return true;
@@ -495,6 +501,10 @@ private:
             while (first < problem.types() && remaining[std::size_t(first)] == 0)
                 ++first;
             if (first == problem.types()) return true;
+            if (std::ssize(boards) * (problem.types() + 2) > maxSearchDepth) {
+                exhausted = search.tooDeep = true;
+                return false;
+            }
             long long room = 0;
             for (int s = 0; s < int(limits.size()); ++s)
                 room += std::int64_t(limits[std::size_t(s)]) * problem.capacity(s);

@@ -105,6 +105,18 @@ std::vector<TimberSection> planTimber(const ConstructionPlan& plan) {
     const ConstructionSettings& s = plan.settings;
     const double longest = s.stock.empty() ? 0 : *std::max_element(s.stock.begin(), s.stock.end());
     std::vector<TimberSection> sections = timberPieces(plan);
+    // Like the nesting's limit: a plan of more pieces than any ramp has is
+    // refused rather than cut board by board for minutes.
+    long long pieces = 0;
+    for (const TimberSection& section : sections)
+        for (const TimberPiece& piece : section.pieces)
+            pieces += piece.count;
+    if (pieces > maxTimberPieces)
+        throw QuarvelError(QCoreApplication::translate("TimberList",
+                                                       "Trop de pièces de bois à couper : %1 (%2 "
+                                                       "au plus)")
+                               .arg(pieces)
+                               .arg(maxTimberPieces));
     for (TimberSection& section : sections) {
         for (const TimberPiece& piece : section.pieces)
             if (std::llround(piece.length * 10) > std::llround(longest * 10))

@@ -27,7 +27,11 @@ std::vector<TimberSection> timberPieces(const ConstructionPlan& plan);
 // The same, each section cut from the `stock` lengths with `kerf` between
 // pieces. Throws ConstructionSettingError naming stock when a piece is longer
 // than every stock length.
+// Throws QuarvelError beyond maxTimberPieces pieces.
 std::vector<TimberSection> planTimber(const ConstructionPlan& plan);
+
+// The most timber pieces a plan cuts from stock lengths.
+constexpr long long maxTimberPieces = 50000;
 
 // The boards as a builder cuts them, whatever the pieces' articles: boards of
 // one stock length cut to the same lengths counted together.

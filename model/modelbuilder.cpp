@@ -260,9 +260,17 @@ void addLevelTimber(ModelAssembler& assembler, PartName name, PartKind kind, int
     assembler.add(std::move(name), kind, step, boxMeshFor(assembler, kind, size), {{}, lower});
 }
 
-// Positions along a deck, measured from its back end, as x along the ramp.
-double deckX(const RampFrame& f, int side, double fromBack) {
-    return side == leftCurve ? fromBack : f.length - fromBack;
+// Where a run of positions lies along the ramp: from `start`, toward +x or
+// -x.
+struct FrameRun {
+    double start = 0;
+    int direction = 1;
+    double at(double along) const { return start + direction * along; }
+};
+
+// A deck's positions, measured from its back end.
+FrameRun deckRun(const RampFrame& f, int side) {
+    return side == leftCurve ? FrameRun{0, 1} : FrameRun{f.length, -1};
 }
 
 // Deck joists laid as the ribs between the panels under a deck; the last
@@ -279,7 +287,7 @@ void addDeckJoists(ModelAssembler& assembler, const ConstructionPlan& plan, cons
         for (int bay = 0; bay + 1 < curve->panelCount; ++bay) {
             const double y0 = bay * curve->panelPitch + s.panel;
             for (std::size_t i = 0; i < joists.stations.size(); ++i) {
-                const double x = deckX(f, side, joists.stations[i]);
+                const double x = deckRun(f, side).at(joists.stations[i]);
                 if (joists.copingBlocks > 0 && i + 1 == joists.stations.size())
                     addLevelTimber(assembler, numbered(copingBlockArticle(side), ++block),
                                    PartKind::CopingBlock, curveFrameStep, x, onEdgeThickness(s),
@@ -292,13 +300,6 @@ void addDeckJoists(ModelAssembler& assembler, const ConstructionPlan& plan, cons
         }
     }
 }
-
-// Where a frame lies along the ramp: from `start`, toward +x or -x.
-struct FrameRun {
-    double start = 0;
-    int direction = 1;
-    double at(double along) const { return start + direction * along; }
-};
 
 // The stringers on edge along the panel lines, each in its pieces.
 void addStringers(ModelAssembler& assembler, const ConstructionPlan& plan, const RampFrame& f,
@@ -386,7 +387,7 @@ void addLegs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
     const DeckLegs& legs = frame.legs;
     const ConstructionSettings& s = plan.settings;
     const std::vector<double> centres = legCentres(legs, panelLines(f.width, s), f.width, s);
-    const FrameRun run{deckX(f, side, 0), side == leftCurve ? 1 : -1};
+    const FrameRun run = deckRun(f, side);
     const QVector3D size(float(legs.section[1]), float(legs.section[0]), float(legs.length));
     int number = 0;
     for (double y : centres)
@@ -428,8 +429,9 @@ void addPanelRim(ModelAssembler& assembler, const ConstructionPlan& plan, const 
     for (int bay = 0; bay + 1 < curve.panelCount; ++bay) {
         const double y0 = bay * curve.panelPitch + s.panel;
         addLevelTimber(assembler, numbered(deckPanelRimArticle(side), ++number), PartKind::Rim,
-                       curveFrameStep, deckX(f, side, frame.panelRim.station), onEdgeThickness(s),
-                       onEdgeDepth(s), top, y0, y0 + curve.panelPitch - s.panel);
+                       curveFrameStep, deckRun(f, side).at(frame.panelRim.station),
+                       onEdgeThickness(s), onEdgeDepth(s), top, y0,
+                       y0 + curve.panelPitch - s.panel);
     }
 }
 
@@ -439,7 +441,7 @@ void addDeckFrame(ModelAssembler& assembler, const ConstructionPlan& plan, const
                   int side) {
     const DeckFrame& frame = *plan.deckFrames[side];
     const ConstructionSettings& s = plan.settings;
-    const FrameRun run{deckX(f, side, 0), side == leftCurve ? 1 : -1};
+    const FrameRun run = deckRun(f, side);
     const bool legs = frame.kind == DeckFrameKind::legs;
     const double top = legs ? s.flat + f.height[side] : s.flat;
     addStringers(assembler, plan, f, frame.stringers, run, top, deckStringerArticle(side),

@@ -1,4 +1,5 @@
 #include "constructionplan.h"
+#include "constructionwords.h"
 #include "cutlist.h"
 #include "distinctpanels.h"
 #include "layoutcheck.h"

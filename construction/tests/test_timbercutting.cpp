@@ -299,6 +299,10 @@ void TestTimberCutting::searchBudget_data() {
     QTest::newRow("search allowed") << gap << Stock{1000, 1200} << unhurried << true;
     // The bound alone proves the total.
     QTest::newRow("bound met") << ribs({{1000, 6}}) << Stock{2000} << noSteps << true;
+    // 15 001 boards: the search stops at its depth before the stack does,
+    // the rounding's boards stand (the least, but not proven so).
+    QTest::newRow("thousands of boards")
+        << ribs({{600, 30001}}) << Stock{1000, 1200} << unhurried << false;
 }
 
 void TestTimberCutting::searchBudget() {

@@ -94,12 +94,10 @@ private slots:
                    .P1 = 16, .R1 = 16, .H1 = 31, .F = 255, .W = -1, .R2 = 7, .H2 = 6, .P2 = 8};
         QTest::newRow("short file")
             << QByteArray("60 140")
-            << RampDimensions{
-                   .P1 = 60, .R1 = 140, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
+            << RampDimensions{.H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
         QTest::newRow("short file with line end")
             << QByteArray("60 140\r\n")
-            << RampDimensions{
-                   .P1 = 60, .R1 = 140, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
+            << RampDimensions{.H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
         QTest::newRow("empty")
             << QByteArray()
             << RampDimensions{.P1 = 0, .R1 = 0, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};

@@ -238,168 +238,35 @@ private slots:
         const QString left = QStringLiteral("errrayon/lrayon:");
         const QString right = QStringLiteral("errrayon2/lrayon2:");
         QTest::newRow("defaults") << RampDimensions{} << QStringList{};
-        QTest::newRow("flat on 0.75 R1") << RampDimensions{.P1 = 60,
-                                                           .R1 = 140,
-                                                           .H1 = 70,
-                                                           .F = 105,
-                                                           .W = 244,
-                                                           .R2 = 140,
-                                                           .H2 = 70,
-                                                           .P2 = 60}
-                                         << QStringList{};
-        QTest::newRow("flat below 0.75 R1") << RampDimensions{.P1 = 60,
-                                                              .R1 = 140,
-                                                              .H1 = 70,
-                                                              .F = 104,
-                                                              .W = 244,
-                                                              .R2 = 140,
-                                                              .H2 = 70,
-                                                              .P2 = 60}
-                                            << QStringList{plat + flatShort};
-        QTest::newRow("flat on 1.5 R1") << RampDimensions{.P1 = 60,
-                                                          .R1 = 140,
-                                                          .H1 = 70,
-                                                          .F = 210,
-                                                          .W = 244,
-                                                          .R2 = 140,
-                                                          .H2 = 70,
-                                                          .P2 = 60}
-                                        << QStringList{};
-        QTest::newRow("flat above 1.5 R1") << RampDimensions{.P1 = 60,
-                                                             .R1 = 140,
-                                                             .H1 = 70,
-                                                             .F = 211,
-                                                             .W = 244,
-                                                             .R2 = 140,
-                                                             .H2 = 70,
-                                                             .P2 = 60}
-                                           << QStringList{plat + flatLong};
-        QTest::newRow("flat checked against the left radius only") << RampDimensions{.P1 = 60,
-                                                                                     .R1 = 140,
-                                                                                     .H1 = 70,
-                                                                                     .F = 140,
-                                                                                     .W = 244,
-                                                                                     .R2 = 400,
-                                                                                     .H2 = 200,
-                                                                                     .P2 = 60}
-                                                                   << QStringList{};
-        QTest::newRow("wall R1 150 H1 200") << RampDimensions{.P1 = 60,
-                                                              .R1 = 150,
-                                                              .H1 = 200,
-                                                              .F = 140,
-                                                              .W = 244,
-                                                              .R2 = 140,
-                                                              .H2 = 70,
-                                                              .P2 = 60}
-                                            << QStringList{QStringLiteral("fer/nlw=50")};
-        QTest::newRow("H equal to R") << RampDimensions{.P1 = 60,
-                                                        .R1 = 140,
-                                                        .H1 = 140,
-                                                        .F = 140,
-                                                        .W = 244,
-                                                        .R2 = 140,
-                                                        .H2 = 70,
-                                                        .P2 = 60}
-                                      << QStringList{left + radiusShort};
-        QTest::newRow("H one more than R") << RampDimensions{.P1 = 60,
-                                                             .R1 = 140,
-                                                             .H1 = 70,
-                                                             .F = 140,
-                                                             .W = 244,
-                                                             .R2 = 140,
-                                                             .H2 = 141,
-                                                             .P2 = 60}
-                                           << QStringList{QStringLiteral("fer2/nlw2=1")};
-        QTest::newRow("right height 0") << RampDimensions{.P1 = 60,
-                                                          .R1 = 140,
-                                                          .H1 = 70,
-                                                          .F = 140,
-                                                          .W = 244,
-                                                          .R2 = 140,
-                                                          .H2 = 0,
-                                                          .P2 = 60}
-                                        << QStringList{right + radiusLong};
-        QTest::newRow("left height 0") << RampDimensions{.P1 = 60,
-                                                         .R1 = 140,
-                                                         .H1 = 0,
-                                                         .F = 140,
-                                                         .W = 244,
-                                                         .R2 = 140,
-                                                         .H2 = 70,
-                                                         .P2 = 60}
-                                       << QStringList{left + radiusLong};
-        QTest::newRow("R on 1.5 H") << RampDimensions{.P1 = 60,
-                                                      .R1 = 150,
-                                                      .H1 = 100,
-                                                      .F = 140,
-                                                      .W = 244,
-                                                      .R2 = 140,
-                                                      .H2 = 70,
-                                                      .P2 = 60}
-                                    << QStringList{};
-        QTest::newRow("R below 1.5 H") << RampDimensions{.P1 = 60,
-                                                         .R1 = 149,
-                                                         .H1 = 100,
-                                                         .F = 140,
-                                                         .W = 244,
-                                                         .R2 = 140,
-                                                         .H2 = 70,
-                                                         .P2 = 60}
-                                       << QStringList{left + radiusShort};
-        QTest::newRow("R on 2.2 H (50)") << RampDimensions{.P1 = 60,
-                                                           .R1 = 140,
-                                                           .H1 = 70,
-                                                           .F = 140,
-                                                           .W = 244,
-                                                           .R2 = 110,
-                                                           .H2 = 50,
-                                                           .P2 = 60}
-                                         << QStringList{};
-        QTest::newRow("R on 2.2 H (5)") << RampDimensions{.P1 = 60,
-                                                          .R1 = 140,
-                                                          .H1 = 70,
-                                                          .F = 140,
-                                                          .W = 244,
-                                                          .R2 = 11,
-                                                          .H2 = 5,
-                                                          .P2 = 60}
-                                        << QStringList{};
-        QTest::newRow("R on 2.2 H (35)") << RampDimensions{.P1 = 60,
-                                                           .R1 = 140,
-                                                           .H1 = 70,
-                                                           .F = 140,
-                                                           .W = 244,
-                                                           .R2 = 77,
-                                                           .H2 = 35,
-                                                           .P2 = 60}
-                                         << QStringList{};
-        QTest::newRow("R on 2.2 H (21060)") << RampDimensions{.P1 = 60,
-                                                              .R1 = 140,
-                                                              .H1 = 70,
-                                                              .F = 140,
-                                                              .W = 244,
-                                                              .R2 = 46332,
-                                                              .H2 = 21060,
-                                                              .P2 = 60}
-                                            << QStringList{};
-        QTest::newRow("R above 2.2 H") << RampDimensions{.P1 = 60,
-                                                         .R1 = 140,
-                                                         .H1 = 70,
-                                                         .F = 140,
-                                                         .W = 244,
-                                                         .R2 = 111,
-                                                         .H2 = 50,
-                                                         .P2 = 60}
-                                       << QStringList{right + radiusLong};
+        QTest::newRow("flat on 0.75 R1") << RampDimensions{.F = 105} << QStringList{};
+        QTest::newRow("flat below 0.75 R1")
+            << RampDimensions{.F = 104} << QStringList{plat + flatShort};
+        QTest::newRow("flat on 1.5 R1") << RampDimensions{.F = 210} << QStringList{};
+        QTest::newRow("flat above 1.5 R1")
+            << RampDimensions{.F = 211} << QStringList{plat + flatLong};
+        QTest::newRow("flat checked against the left radius only")
+            << RampDimensions{.R2 = 400, .H2 = 200} << QStringList{};
+        QTest::newRow("wall R1 150 H1 200")
+            << RampDimensions{.R1 = 150, .H1 = 200} << QStringList{QStringLiteral("fer/nlw=50")};
+        QTest::newRow("H equal to R")
+            << RampDimensions{.H1 = 140} << QStringList{left + radiusShort};
+        QTest::newRow("H one more than R")
+            << RampDimensions{.H2 = 141} << QStringList{QStringLiteral("fer2/nlw2=1")};
+        QTest::newRow("right height 0")
+            << RampDimensions{.H2 = 0} << QStringList{right + radiusLong};
+        QTest::newRow("left height 0") << RampDimensions{.H1 = 0} << QStringList{left + radiusLong};
+        QTest::newRow("R on 1.5 H") << RampDimensions{.R1 = 150, .H1 = 100} << QStringList{};
+        QTest::newRow("R below 1.5 H")
+            << RampDimensions{.R1 = 149, .H1 = 100} << QStringList{left + radiusShort};
+        QTest::newRow("R on 2.2 H (50)") << RampDimensions{.R2 = 110, .H2 = 50} << QStringList{};
+        QTest::newRow("R on 2.2 H (5)") << RampDimensions{.R2 = 11, .H2 = 5} << QStringList{};
+        QTest::newRow("R on 2.2 H (35)") << RampDimensions{.R2 = 77, .H2 = 35} << QStringList{};
+        QTest::newRow("R on 2.2 H (21060)")
+            << RampDimensions{.R2 = 46332, .H2 = 21060} << QStringList{};
+        QTest::newRow("R above 2.2 H")
+            << RampDimensions{.R2 = 111, .H2 = 50} << QStringList{right + radiusLong};
         QTest::newRow("all at once, in order")
-            << RampDimensions{.P1 = 60,
-                              .R1 = 150,
-                              .H1 = 200,
-                              .F = 10,
-                              .W = 244,
-                              .R2 = 100,
-                              .H2 = 10,
-                              .P2 = 60}
+            << RampDimensions{.R1 = 150, .H1 = 200, .F = 10, .R2 = 100, .H2 = 10}
             << QStringList{plat + flatShort, QStringLiteral("fer/nlw=50"), right + radiusLong};
         QTest::newRow("two walls")
             << RampDimensions{.P1 = 0,
@@ -441,62 +308,20 @@ private slots:
         QTest::addColumn<qint64>("a2");
         QTest::newRow("defaults") << RampDimensions{} << 121 << 121 << 502 << qint64(146)
                                   << qint64(146);
-        QTest::newRow("wall 150/200") << RampDimensions{.P1 = 60,
-                                                        .R1 = 150,
-                                                        .H1 = 200,
-                                                        .F = 140,
-                                                        .W = 244,
-                                                        .R2 = 140,
-                                                        .H2 = 70,
-                                                        .P2 = 60}
-                                      << 150 << 121 << 531 << qint64(284) << qint64(146);
+        QTest::newRow("wall 150/200") << RampDimensions{.R1 = 150, .H1 = 200} << 150 << 121 << 531
+                                      << qint64(284) << qint64(146);
         // H = R: a quarter circle, A = round(pi/2 R) = round(219.91).
-        QTest::newRow("H equal R") << RampDimensions{.P1 = 60,
-                                                     .R1 = 140,
-                                                     .H1 = 140,
-                                                     .F = 140,
-                                                     .W = 244,
-                                                     .R2 = 140,
-                                                     .H2 = 70,
-                                                     .P2 = 60}
-                                   << 140 << 121 << 521 << qint64(220) << qint64(146);
+        QTest::newRow("H equal R")
+            << RampDimensions{.H1 = 140} << 140 << 121 << 521 << qint64(220) << qint64(146);
         // H = R + 1: G = R, A = round(R (pi/2 + atan(1/R))) = round(220.91).
-        QTest::newRow("H one above R") << RampDimensions{.P1 = 60,
-                                                         .R1 = 140,
-                                                         .H1 = 141,
-                                                         .F = 140,
-                                                         .W = 244,
-                                                         .R2 = 140,
-                                                         .H2 = 70,
-                                                         .P2 = 60}
-                                       << 140 << 121 << 521 << qint64(221) << qint64(146);
-        QTest::newRow("right height 0") << RampDimensions{.P1 = 60,
-                                                          .R1 = 140,
-                                                          .H1 = 70,
-                                                          .F = 140,
-                                                          .W = 244,
-                                                          .R2 = 140,
-                                                          .H2 = 0,
-                                                          .P2 = 60}
-                                        << 121 << 0 << 381 << qint64(146) << qint64(0);
-        QTest::newRow("left radius 0") << RampDimensions{.P1 = 60,
-                                                         .R1 = 0,
-                                                         .H1 = 0,
-                                                         .F = 140,
-                                                         .W = 244,
-                                                         .R2 = 140,
-                                                         .H2 = 70,
-                                                         .P2 = 60}
-                                       << 0 << 121 << 381 << qint64(0) << qint64(146);
-        QTest::newRow("wall on radius 0") << RampDimensions{.P1 = 60,
-                                                            .R1 = 0,
-                                                            .H1 = 30,
-                                                            .F = 140,
-                                                            .W = 244,
-                                                            .R2 = 140,
-                                                            .H2 = 70,
-                                                            .P2 = 60}
-                                          << 0 << 121 << 381 << qint64(0) << qint64(146);
+        QTest::newRow("H one above R")
+            << RampDimensions{.H1 = 141} << 140 << 121 << 521 << qint64(221) << qint64(146);
+        QTest::newRow("right height 0")
+            << RampDimensions{.H2 = 0} << 121 << 0 << 381 << qint64(146) << qint64(0);
+        QTest::newRow("left radius 0")
+            << RampDimensions{.R1 = 0, .H1 = 0} << 0 << 121 << 381 << qint64(0) << qint64(146);
+        QTest::newRow("wall on radius 0")
+            << RampDimensions{.R1 = 0, .H1 = 30} << 0 << 121 << 381 << qint64(0) << qint64(146);
         QTest::newRow("largest quarter circles")
             << RampDimensions{.P1 = 46340,
                               .R1 = 46340,
@@ -534,10 +359,8 @@ private slots:
     void pointsBitExact_data() {
         QTest::addColumn<RampDimensions>("dims");
         QTest::newRow("defaults") << RampDimensions{};
-        QTest::newRow("wall") << RampDimensions{
-            .P1 = 60, .R1 = 150, .H1 = 200, .F = 140, .W = 244, .R2 = 140, .H2 = 70, .P2 = 60};
-        QTest::newRow("right height 0") << RampDimensions{
-            .P1 = 60, .R1 = 140, .H1 = 70, .F = 140, .W = 244, .R2 = 140, .H2 = 0, .P2 = 60};
+        QTest::newRow("wall") << RampDimensions{.R1 = 150, .H1 = 200};
+        QTest::newRow("right height 0") << RampDimensions{.H2 = 0};
         QTest::newRow("uneven") << RampDimensions{
             .P1 = 30, .R1 = 183, .H1 = 97, .F = 211, .W = 100, .R2 = 77, .H2 = 35, .P2 = 0};
         QTest::newRow("odd total")
@@ -752,10 +575,9 @@ private slots:
         QTest::addColumn<RampDimensions>("dims");
         QTest::newRow("all zero") << RampDimensions{
             .P1 = 0, .R1 = 0, .H1 = 0, .F = 0, .W = 0, .R2 = 0, .H2 = 0, .P2 = 0};
-        QTest::newRow("zero length, width set") << RampDimensions{
-            .P1 = 0, .R1 = 0, .H1 = 0, .F = 0, .W = 244, .R2 = 0, .H2 = 0, .P2 = 0};
-        QTest::newRow("heights only") << RampDimensions{
-            .P1 = 0, .R1 = 0, .H1 = 70, .F = 0, .W = 244, .R2 = 0, .H2 = 70, .P2 = 0};
+        QTest::newRow("zero length, width set")
+            << RampDimensions{.P1 = 0, .R1 = 0, .H1 = 0, .F = 0, .R2 = 0, .H2 = 0, .P2 = 0};
+        QTest::newRow("heights only") << RampDimensions{.P1 = 0, .R1 = 0, .F = 0, .R2 = 0, .P2 = 0};
         QTest::newRow("all INT_MIN") << RampDimensions{.P1 = INT_MIN,
                                                        .R1 = INT_MIN,
                                                        .H1 = INT_MIN,
@@ -780,16 +602,11 @@ private slots:
                                                           .R2 = INT_MIN,
                                                           .H2 = INT_MAX,
                                                           .P2 = 1};
-        QTest::newRow("one negative deck") << RampDimensions{
-            .P1 = -1, .R1 = 140, .H1 = 70, .F = 140, .W = 244, .R2 = 140, .H2 = 70, .P2 = 60};
-        QTest::newRow("negative width") << RampDimensions{
-            .P1 = 60, .R1 = 140, .H1 = 70, .F = 140, .W = -244, .R2 = 140, .H2 = 70, .P2 = 60};
-        QTest::newRow("negative height") << RampDimensions{
-            .P1 = 60, .R1 = 140, .H1 = 70, .F = 140, .W = 244, .R2 = 140, .H2 = -70, .P2 = 60};
-        QTest::newRow("just above the limit") << RampDimensions{
-            .P1 = 60, .R1 = 140, .H1 = 70, .F = 140, .W = 244, .R2 = 46341, .H2 = 70, .P2 = 60};
-        QTest::newRow("width above the limit") << RampDimensions{
-            .P1 = 60, .R1 = 140, .H1 = 70, .F = 140, .W = 46341, .R2 = 140, .H2 = 70, .P2 = 60};
+        QTest::newRow("one negative deck") << RampDimensions{.P1 = -1};
+        QTest::newRow("negative width") << RampDimensions{.W = -244};
+        QTest::newRow("negative height") << RampDimensions{.H2 = -70};
+        QTest::newRow("just above the limit") << RampDimensions{.R2 = 46341};
+        QTest::newRow("width above the limit") << RampDimensions{.W = 46341};
     }
 
     void refusedDimensions() {
