@@ -92,6 +92,8 @@ private:
 std::string dxfText(const QString& text) {
     std::string result;
     for (QChar c : text) {
+        // Readers show the escape of a multiplication sign as it stands.
+        if (c == QChar(0x00D7)) c = QLatin1Char('x');
         if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
             result += char(c.unicode());
         } else {

@@ -263,8 +263,8 @@ void TestDxfFile::readsBack() {
                                                             : plan.panels.size())));
     if (!sheets && !split)
         QCOMPARE(texts.first(), plan.panels.front().bothCurves()
-                                    ? QStringLiteral("Courbes gauche et droite \\U+00D7 10")
-                                    : QStringLiteral("Courbe gauche \\U+00D7 5"));
+                                    ? QStringLiteral("Courbes gauche et droite x 10")
+                                    : QStringLiteral("Courbe gauche x 5"));
     if (sheets)
         QVERIFY(texts.contains(QStringLiteral("Feuille 1/%1").arg(plan.panelSheets.layout.size())));
 }
