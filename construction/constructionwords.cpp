@@ -18,6 +18,15 @@ QString curvesName(const DistinctPanel& panel) {
     return curveName(panel.curve);
 }
 
+QString panelsToCutText(const DistinctPanel& panel) {
+    const QString text =
+        panel.count() == 1
+            ? QCoreApplication::translate("Construction", "1 flanc à découper : %1")
+            : QCoreApplication::translate("Construction", "%1 flancs à découper : %2")
+                  .arg(panel.count());
+    return text.arg(curvesName(panel));
+}
+
 QString panelArticle(const DistinctPanel& panel) {
     return QCoreApplication::translate("Construction", "Flanc %1").arg(curvesName(panel));
 }

@@ -17,6 +17,11 @@ QString curveName(int curve);
 // "courbes gauche et droite".
 QString curvesName(const DistinctPanel& panel);
 
+// How many panels of a distinct panel to cut, and for which curves: "10
+// flancs à découper : courbes gauche et droite", "1 flanc à découper :
+// courbe droite".
+QString panelsToCutText(const DistinctPanel& panel);
+
 // The cut list's article of a distinct panel: "Flanc courbe gauche",
 // "Flanc courbes gauche et droite".
 QString panelArticle(const DistinctPanel& panel);

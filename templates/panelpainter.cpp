@@ -24,6 +24,21 @@ constexpr double labelBeyondRib = 30;
 constexpr double referenceOverrun = 300;
 // The panel's name stands this far into the panel from the curve's middle.
 constexpr double nameDepth = 105;
+// The lip's cross, and its word above it.
+constexpr double lipArm = 5;
+constexpr double lipWordAbove = 5;
+// Words: their height (mm), and the width of a character as a share of it.
+constexpr double wordHeight = 3;
+constexpr double characterWidth = 0.6;
+// The word "sol" under the ground line, toward the panel from the toe.
+constexpr double groundWordIn = 12;
+constexpr double groundWordBelow = 4;
+
+// The box of a word of n characters centred at c.
+QRectF wordBox(QPointF c, qsizetype n, double height) {
+    const double w = n * height * characterWidth;
+    return QRectF(c.x() - w / 2, c.y() - height / 2, w, height);
+}
 
 // A cross of two strokes arm mm either side of c, the horizontal first.
 QPainterPath crossPath(QPointF c, double arm) {
@@ -64,6 +79,22 @@ QPainterPath outlinePath(const Outline& outline) {
             path.cubicTo(b.control1, b.control2, b.end);
     }
     return path;
+}
+
+QRectF drawnArea(const ConstructionPlan& plan, const TemplatePanel& panel) {
+    const CurvePlan& c = *plan.curves[panel.curve];
+    QRectF area = boundingBox(c.outline);
+    if (c.pipe) {
+        const double r = plan.settings.coping / 2;
+        area |= QRectF(c.pipe->x() - r, c.pipe->y() - r, 2 * r, 2 * r);
+    }
+    const QPointF lip{c.back, c.deckFrameTop + plan.settings.surfaceThickness()};
+    area |= QRectF(lip.x() - lipArm, lip.y() - lipArm, 2 * lipArm, 2 * lipArm);
+    area |= wordBox({lip.x(), lip.y() + lipWordAbove}, 5, wordHeight);
+    // The page's x grows toward the toe unless mirrored; v grows upward.
+    const QPointF toe = frameCurve(c).front().from;
+    area |= wordBox({toe.x() - groundWordIn, -groundWordBelow}, 3, wordHeight);
+    return area;
 }
 
 PanelPainter::PanelPainter(QPainter& painter, const ConstructionPlan& plan,
@@ -124,7 +155,7 @@ void PanelPainter::drawReferences() {
     stroke(vertical, 0.2, referenceColour, Qt::DashDotLine);
     // Labels on the riding side of the toe, which stays on the paper.
     const double side = m_panel.mirrored ? 1 : -1;
-    text({toe.x(), 0}, QStringLiteral("sol"), 3, side * 12, 4);
+    text({toe.x(), 0}, QStringLiteral("sol"), wordHeight, side * groundWordIn, groundWordBelow);
     text({toe.x(), toe.y()}, QStringLiteral("pied"), 3, side * 10, -4);
     text({toe.x(), toe.y() + 30}, QStringLiteral("verticale du pied"), 2.5, side * 18, 0);
 
@@ -148,8 +179,8 @@ void PanelPainter::drawReferences() {
     }
     QPainterPath path = outlinePath(surface);
     stroke(path, 0.15, referenceColour, Qt::DashLine);
-    text(lip, QStringLiteral("lèvre"), 3, 0, -5);
-    stroke(crossPath(lip, 5), 0.2, referenceColour);
+    text(lip, QStringLiteral("lèvre"), wordHeight, 0, -lipWordAbove);
+    stroke(crossPath(lip, lipArm), 0.2, referenceColour);
 }
 
 void PanelPainter::drawRibs() {

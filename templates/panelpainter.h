@@ -26,6 +26,11 @@ std::vector<TemplateRib> templateRibs(const CurvePlan& curve, const Construction
 // are, arcs as cubic Bézier pieces of at most 30°.
 QPainterPath outlinePath(const Outline& outline);
 
+// The part of the panel plane (mm) that draw() marks at 1:1, the reference
+// lines apart (they run on past any page): the outline, the pipe, the lip's
+// marker and the words around them.
+QRectF drawnArea(const ConstructionPlan& plan, const TemplatePanel& panel);
+
 // Draws one side panel at any scale: the outline with its notch, the ground
 // line and the toe's vertical as references, the riding surface, the rib
 // stations and sections, the pipe, the lip, the pivot and the panel's name.

@@ -3,15 +3,11 @@
 #include "constructionwords.h"
 
 QString TemplatePanel::name() const {
-    const QString curves = capitalized(curvesName(*this));
-    return bothCurves() ? curves + QStringLiteral(" ×2") : curves;
+    return capitalized(curvesName(*this));
 }
 
 QString TemplatePanel::countText() const {
-    QString text = count() == 1 ? QStringLiteral("1 flanc à découper")
-                                : QStringLiteral("%1 flancs à découper").arg(count());
-    if (bothCurves()) text += QStringLiteral(" (%1 par courbe)").arg(counts[leftCurve]);
-    return text;
+    return panelsToCutText(*this);
 }
 
 std::vector<TemplatePanel> templatePanels(const ConstructionPlan& plan) {

@@ -11,9 +11,9 @@ struct TemplatePanel : DistinctPanel {
     // left one: its toe to the left.
     bool mirrored = false;
 
-    // "Courbe gauche", "Courbe droite", "Courbes gauche et droite ×2".
+    // "Courbe gauche", "Courbe droite", "Courbes gauche et droite".
     QString name() const;
-    // "10 flancs à découper (5 par courbe)".
+    // "10 flancs à découper : courbes gauche et droite".
     QString countText() const;
 };
 

@@ -1,5 +1,6 @@
 #include "templatepdf.h"
 
+#include "constructionwords.h"
 #include "fixedhashseed.h"
 #include "frameordinates.h"
 #include "panelpainter.h"
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -34,7 +36,7 @@ constexpr double cornerColumns[] = {0, 75, 105, 135, 160};
 constexpr double cornerNameWidth = 74;
 constexpr double cornerColumnWidth = 30;
 // The caption of a full-size page: its width, and its left edge from the
-// panel's back end, or from the toe's end on a mirrored panel.
+// panel's back end (to its left on a mirrored panel).
 constexpr double captionWidth = 120;
 constexpr double captionFromBack = 20;
 constexpr double captionFromToe = 130;
@@ -50,10 +52,10 @@ QPageSize paperPageSize(TemplatePaper paper) {
     }
 }
 
-// The panel's length and height with the margin on every side.
-QPageSize fullPageSize(const CurvePlan& c) {
+// Everything drawn of the panel with the margin on every side.
+QPageSize fullPageSize(const QRectF& drawn) {
     return QPageSize(
-        QSizeF(c.panelLength + 2 * templateMargin, c.deckFrameTop + 2 * templateMargin),
+        QSizeF(drawn.width() + 2 * templateMargin, drawn.height() + 2 * templateMargin),
         QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
 }
 
@@ -154,9 +156,10 @@ QString settingsSummary(const ConstructionSettings& s) {
 QString panelSummary(const ConstructionPlan& plan, const TemplatePanel& panel) {
     const CurvePlan& c = *plan.curves[panel.curve];
     const QString ribs = QString::number(c.stations.size());
-    return QStringLiteral("%1 : %2 ; longueur %3 mm, hauteur %4 mm, rayon du cadre %5 mm, "
-                          "tasseaux par flanc : %6.")
-        .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),
+    return QCoreApplication::translate("Templates",
+                                       "%1 ; longueur %2 mm, hauteur %3 mm, rayon du cadre %4 mm, "
+                                       "tasseaux par flanc : %5.")
+        .arg(capitalized(panel.countText()), millimetresText(c.panelLength),
              millimetresText(c.panelHeight), millimetresText(c.frameRadius), ribs);
 }
 
@@ -416,8 +419,8 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
     double y = corner.y();
     y += doc.text(corner.x(), y, blockWidth, label, 9, true, labelColour);
     y += doc.text(corner.x(), y, blockWidth,
-                  QStringLiteral("%1 · %2 · ligne %3, colonne %4")
-                      .arg(p.panel.name(), p.panel.countText(), rowName)
+                  QCoreApplication::translate("Templates", "%1 · ligne %2, colonne %3")
+                      .arg(capitalized(p.panel.countText()), rowName)
                       .arg(tile.column + 1),
                   3, false, labelColour) +
          2;
@@ -434,25 +437,28 @@ void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionP
                   const TemplatePanel& panel) {
     const CurvePlan& c = *plan.curves[panel.curve];
     const double m = templateMargin;
+    const QRectF drawn = drawnArea(plan, panel);
     // The writer takes a new size for the page that newPage() starts; the
     // first page got it before painting began.
-    writer.setPageSize(fullPageSize(c));
+    writer.setPageSize(fullPageSize(drawn));
     doc.newPage();
-    // The ground 10 mm above the page's bottom edge as the file stores it.
-    const double bottom = doc.storedPageHeight() - m;
+    // The lowest mark 10 mm above the page's bottom edge as the file stores it.
+    const double ground = doc.storedPageHeight() - m + lowestV(drawn);
     const double s = pixelsPerMm;
     const QTransform toDevice = panel.mirrored
-                                    ? QTransform(-s, 0, 0, -s, (m + c.panelLength) * s, bottom * s)
-                                    : QTransform(s, 0, 0, -s, m * s, bottom * s);
-    const std::vector<QRectF> onPaper{
-        QRectF(QPointF(-m, -m), QPointF(c.panelLength + m, c.deckFrameTop + m))};
+                                    ? QTransform(-s, 0, 0, -s, (m + drawn.right()) * s, ground * s)
+                                    : QTransform(s, 0, 0, -s, (m - drawn.left()) * s, ground * s);
+    const std::vector<QRectF> onPaper{drawn.adjusted(-m, -m, m, m)};
     PanelPainter(doc.painter(), plan, panel, toDevice, pixelsPerMm).draw(onPaper);
-    const double x = panel.mirrored ? m + c.panelLength - captionFromToe : m + captionFromBack;
-    doc.text(x, bottom - std::min(60.0, c.deckFrameTop / 2), captionWidth,
-             QStringLiteral("Quarvel · %1 · %2 · taille réelle (1:1) · %3 × %4 mm")
-                 .arg(panel.name(), panel.countText(), millimetresText(c.panelLength),
-                      millimetresText(c.panelHeight)),
-             3.5);
+    // The page's x of the panel's back end.
+    const double back = panel.mirrored ? m + drawn.right() : m - drawn.left();
+    doc.text(
+        panel.mirrored ? back - captionFromToe : back + captionFromBack,
+        ground - std::min(60.0, c.deckFrameTop / 2), captionWidth,
+        QCoreApplication::translate("Templates", "Quarvel · %1 · taille réelle (1:1) · %2 × %3 mm")
+            .arg(capitalized(panel.countText()), millimetresText(c.panelLength),
+                 millimetresText(c.panelHeight)),
+        3.5);
 }
 
 } // namespace
@@ -478,8 +484,8 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
     std::vector<PanelTiles> tiled;
     if (paper == TemplatePaper::Full) {
         for (const TemplatePanel& p : panels) {
-            const CurvePlan& c = *plan.curves[p.curve];
-            const double side = std::max(c.panelLength, c.deckFrameTop) + 2 * templateMargin;
+            const QRectF drawn = drawnArea(plan, p);
+            const double side = std::max(drawn.width(), drawn.height()) + 2 * templateMargin;
             if (side * pointsPerMm > maxPdfPagePoints)
                 throw QuarvelError(
                     QStringLiteral("Flanc trop grand pour une page PDF (%1 mm, plus de 5,08 m) : "
@@ -506,7 +512,7 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
         if (paper != TemplatePaper::Full)
             writer.setPageSize(paperPageSize(paper));
         else
-            writer.setPageSize(fullPageSize(*plan.curves[panels.front().curve]));
+            writer.setPageSize(fullPageSize(drawnArea(plan, panels.front())));
         QPainter painter;
         if (!painter.begin(&writer))
             throw QuarvelError(QStringLiteral("Impossible de produire le PDF des gabarits"));

@@ -69,6 +69,28 @@ QImage renderFirstPage(const QString& pdf, int dpi) {
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
 }
 
+// The plan's panels made length mm long along the ground.
+void stretch(ConstructionPlan& plan, double length) {
+    for (std::optional<CurvePlan>& curve : plan.curves) {
+        curve->panelLength = length;
+        curve->outline.push_back(Segment::line({0, 0}, {length, 0}));
+    }
+}
+
+// A window of page 1 (mm from its top-left corner) as a grey image at dpi.
+QImage renderWindow(const QString& pdf, int dpi, const QRectF& mm) {
+    const QString prefix = pdf + QStringLiteral("-window");
+    const double perMm = dpi / 25.4;
+    auto px = [&](double v) { return QString::number(std::lround(v * perMm)); };
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"),
+         QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-x"), px(mm.x()),
+         QStringLiteral("-y"), px(mm.y()), QStringLiteral("-W"), px(mm.width()),
+         QStringLiteral("-H"), px(mm.height()), QStringLiteral("-png"),
+         QStringLiteral("-singlefile"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+}
+
 bool dark(const QImage& image, int x, int y) {
     return qGray(image.pixel(x, y)) < 128;
 }
@@ -129,19 +151,19 @@ private slots:
         QTest::addColumn<QStringList>("counts");
         QTest::addColumn<QList<bool>>("mirrored");
         QTest::newRow("alike") << RampDimensions{.R1 = 100, .H1 = 50, .F = 266, .R2 = 100, .H2 = 50}
-                               << "surface=18" << QStringList{"Courbes gauche et droite ×2"}
-                               << QStringList{"10 flancs à découper (5 par courbe)"}
+                               << "surface=18" << QStringList{"Courbes gauche et droite"}
+                               << QStringList{"10 flancs à découper : courbes gauche et droite"}
                                << QList<bool>{false};
         // Its surface laid from both lips: the two curves are one panel.
         QTest::newRow("default") << RampDimensions{} << ""
-                                 << QStringList{"Courbes gauche et droite ×2"}
-                                 << QStringList{"10 flancs à découper (5 par courbe)"}
+                                 << QStringList{"Courbes gauche et droite"}
+                                 << QStringList{"10 flancs à découper : courbes gauche et droite"}
                                  << QList<bool>{false};
-        QTest::newRow("wall on the right")
-            << RampDimensions{.R2 = 150, .H2 = 200} << ""
-            << QStringList{"Courbe gauche", "Courbe droite"}
-            << QStringList{"5 flancs à découper", "5 flancs à découper"}
-            << QList<bool>{false, true};
+        QTest::newRow("wall on the right") << RampDimensions{.R2 = 150, .H2 = 200} << ""
+                                           << QStringList{"Courbe gauche", "Courbe droite"}
+                                           << QStringList{"5 flancs à découper : courbe gauche",
+                                                          "5 flancs à découper : courbe droite"}
+                                           << QList<bool>{false, true};
     }
     void templatesOfTheDistinctPanels() {
         QFETCH(RampDimensions, dims);
@@ -246,9 +268,9 @@ private slots:
         }
     }
 
-    // One page a panel, its size plus 10 mm all round (the default ramp's two
-    // curves share one template), the panel drawn 1:1 with its ground-back
-    // corner 10 mm from the left and bottom edges.
+    // One page a panel (the default ramp's two curves share one template):
+    // everything drawn, the pipe's top at 813 mm included, plus 10 mm all
+    // round, the panel drawn 1:1.
     void fullSizePage() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("pdfinfo is not installed (poppler-utils)");
@@ -257,9 +279,12 @@ private slots:
                                       templatePdf(defaultPlan(), TemplatePaper::Full));
         const PdfInfo info = pdfInfo(pdf);
         QCOMPARE(info.pages, 1);
-        QVERIFY2(std::abs(info.width - (1812.44 + 20) * pointsPerMm) < 1,
+        const QRectF drawn = drawnArea(defaultPlan(), templatePanels(defaultPlan()).front());
+        QVERIFY(highestV(drawn) >= 813.0);
+        QVERIFY(drawn.left() <= 0 && drawn.right() >= 1812.4 && lowestV(drawn) <= 0);
+        QVERIFY2(std::abs(info.width - (drawn.width() + 20) * pointsPerMm) < 1,
                  qPrintable(QString::number(info.width)));
-        QVERIFY2(std::abs(info.height - (789 + 20) * pointsPerMm) < 1,
+        QVERIFY2(std::abs(info.height - (drawn.height() + 20) * pointsPerMm) < 1,
                  qPrintable(QString::number(info.height)));
 
         const QImage page = renderFirstPage(pdf, 50);
@@ -267,17 +292,30 @@ private slots:
         const double pixelsPerMm = 50 / 25.4;
         auto px = [&](double mm) { return int(std::lround(mm * pixelsPerMm)); };
         const int h = page.height();
+        const double left = 10 - drawn.left();     // the back end's page x
+        const double ground = 10 - lowestV(drawn); // the ground's height above the bottom
         // The ground edge under u = 1000, the back edge at v = 400.
-        const double ground = edges(page, false, px(10 + 1000), h - px(30), h - 1).second;
-        QVERIFY2(std::abs((h - 0.5 - ground) / pixelsPerMm - 10) < 0.75,
-                 qPrintable(QString::number(ground)));
-        const double back = edges(page, true, h - px(10 + 400), 0, px(30)).first;
-        QVERIFY2(std::abs((back + 0.5) / pixelsPerMm - 10) < 0.75,
+        const double groundAt =
+            edges(page, false, px(left + 1000), h - px(ground + 20), h - 1).second;
+        QVERIFY2(std::abs((h - 0.5 - groundAt) / pixelsPerMm - ground) < 0.75,
+                 qPrintable(QString::number(groundAt)));
+        const double back = edges(page, true, h - px(ground + 400), 0, px(left + 20)).first;
+        QVERIFY2(std::abs((back + 0.5) / pixelsPerMm - left) < 0.75,
                  qPrintable(QString::number(back)));
         // The toe at u 1812.44: the frame arc's foot, seen at v = 80 just behind the riser.
-        const double toe = edges(page, true, h - px(10 + 50), px(1700), page.width() - 1).first;
-        QVERIFY2(std::abs((toe + 0.5) / pixelsPerMm - (10 + 1812.44)) < 0.75,
+        const double toe =
+            edges(page, true, h - px(ground + 50), px(left + 1700), page.width() - 1).first;
+        QVERIFY2(std::abs((toe + 0.5) / pixelsPerMm - (left + 1812.44)) < 0.75,
                  qPrintable(QString::number(toe / pixelsPerMm)));
+        // The pipe's top (813.05 mm over the ground at u 586.1) 10 mm or more
+        // under the top edge, and everything drawn within the page.
+        const double pipeTop = 10 + highestV(drawn) - 813.05;
+        QVERIFY(pipeTop >= 10);
+        const QImage window = renderWindow(pdf, 300, QRectF(left + 586.1 - 2, 0, 4, 40));
+        QVERIFY(!window.isNull());
+        const double top = edges(window, false, window.width() / 2, 0, window.height() - 1).first;
+        QVERIFY2(std::abs((top + 0.5) / (300 / 25.4) - pipeTop) < 0.3,
+                 qPrintable(QString::number(top / (300 / 25.4))));
     }
 
     void sameBytesApartFromTheDate() {
@@ -320,8 +358,7 @@ private slots:
         ConstructionPlan plan = defaultPlan();
         // length: a panel that long, 0: no panels, below 0: the plan as it is.
         if (length > 0) {
-            plan.curves[leftCurve]->panelLength = length;
-            plan.curves[rightCurve]->panelLength = length;
+            stretch(plan, length);
         } else if (length == 0) {
             plan.curves[leftCurve].reset();
             plan.curves[rightCurve].reset();
@@ -338,8 +375,7 @@ private slots:
     // Just within 14 400 pt the page is made.
     void longestFullPage() {
         ConstructionPlan plan = defaultPlan();
-        plan.curves[leftCurve]->panelLength = 5059;
-        plan.curves[rightCurve]->panelLength = 5059;
+        stretch(plan, 5059);
         QVERIFY(templatePdf(plan, TemplatePaper::Full).startsWith("%PDF"));
     }
 };
