@@ -5,9 +5,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <QLineF>
 #include <QPolygonF>
 
 namespace {
+
+// The panel's lines are followed in steps this long (mm). A tile is printed
+// when it owns at least shortestLine mm of them; a gap where the tiles left
+// out leave a line off the paper is no longer than longestGap, which the
+// batten bridges.
+constexpr double lineStep = 0.5;
+constexpr double shortestLine = 15;
+constexpr double longestGap = 5;
 
 // Whether the segment from a to b crosses the rectangle's inside
 // (Liang-Barsky clipping).
@@ -48,6 +58,31 @@ std::vector<std::pair<QPointF, QPointF>> bandNormals(const CurvePlan& curve, dou
             {{p.x() - h * n.x(), p.y() - h * n.y()}, {p.x() + h * n.x(), p.y() + h * n.y()}});
     }
     return normals;
+}
+
+// The panel's own lines that the tiles are printed for: the frame curve, the
+// notch, and the toe's riser. The straight edges are left to a straightedge.
+std::vector<QPointF> tracedLines(const CurvePlan& curve) {
+    Outline lines = frameCurve(curve);
+    const QPointF toe = lines.front().from;
+    lines.push_back(Segment::line({toe.x(), 0}, toe));
+    if (curve.notch) {
+        const QPointF corner(curve.notch->x(), curve.notch->y());
+        lines.push_back(Segment::line(curve.top, corner));
+        lines.push_back(Segment::line(corner, {corner.x(), curve.deckFrameTop}));
+    }
+    std::vector<QPointF> points;
+    for (const Segment& segment : lines) {
+        QList<QPointF> polyline = flatten({segment}, 0.1);
+        polyline.push_back(segment.to); // flatten leaves each segment's end to the next
+        for (qsizetype i = 0; i + 1 < polyline.size(); ++i) {
+            const QPointF a = polyline[i], b = polyline[i + 1];
+            const int steps = std::max(1, int(std::ceil(QLineF(a, b).length() / lineStep)));
+            for (int k = 0; k < steps; ++k)
+                points.push_back(a + (b - a) * (double(k) / steps));
+        }
+    }
+    return points;
 }
 
 } // namespace
@@ -98,35 +133,51 @@ TemplateTiling::TemplateTiling(const CurvePlan& curve, double pipeDiameter, doub
     m_columns = count(m_region.width(), m_width, stepU);
     m_rows = count(m_region.height(), m_height, stepV);
 
-    for (const auto& [a, b] : normals) {
-        const QRectF box = QRectF(a, b).normalized();
-        const int c0 = std::max(
-            0, static_cast<int>(std::floor((box.left() - m_region.left() - m_width) / stepU)));
-        const int c1 = std::min(
-            m_columns - 1, static_cast<int>(std::floor((box.right() - m_region.left()) / stepU)));
-        const int r0 = std::max(0, static_cast<int>(std::floor(
-                                       (highestV(m_region) - highestV(box) - m_height) / stepV)));
-        const int r1 = std::min(
-            m_rows - 1, static_cast<int>(std::floor((highestV(m_region) - lowestV(box)) / stepV)));
-        for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c)
-                if (crosses(area(r, c), a, b)) mark(r, c);
+    markTilesWithLines(tracedLines(curve));
+}
+
+std::pair<int, int> TemplateTiling::owner(QPointF p) const {
+    // Each tile owns its area but for half of every overlap, so that the
+    // owned cells tile the plane.
+    const int column =
+        int(std::floor((p.x() - m_region.left() - m_overlap / 2) / (m_width - m_overlap)));
+    const int row =
+        int(std::floor((highestV(m_region) - p.y() - m_overlap / 2) / (m_height - m_overlap)));
+    return {std::clamp(row, 0, m_rows - 1), std::clamp(column, 0, m_columns - 1)};
+}
+
+void TemplateTiling::markTilesWithLines(const std::vector<QPointF>& points) {
+    std::map<std::pair<int, int>, int> owned;
+    for (const QPointF p : points)
+        ++owned[owner(p)];
+    for (const auto& [cell, count] : owned)
+        if (count * lineStep >= shortestLine) mark(cell.first, cell.second);
+    // What no printed tile shows: a stretch longer than longestGap prints
+    // the tiles that own it.
+    std::vector<QPointF> unshown;
+    auto printUnshown = [&] {
+        if (unshown.size() * lineStep > longestGap)
+            for (const QPointF p : unshown)
+                mark(owner(p).first, owner(p).second);
+        unshown.clear();
+    };
+    for (const QPointF p : points) {
+        if (shown(p))
+            printUnshown();
+        else
+            unshown.push_back(p);
     }
-    for (const QRectF& a : m_areas) {
-        const int c0 = std::max(
-            0, static_cast<int>(std::floor((a.left() - m_region.left() - m_width) / stepU)));
-        const int c1 = std::min(
-            m_columns - 1, static_cast<int>(std::floor((a.right() - m_region.left()) / stepU)));
-        const int r0 = std::max(
-            0, static_cast<int>(std::floor((highestV(m_region) - highestV(a) - m_height) / stepV)));
-        const int r1 = std::min(
-            m_rows - 1, static_cast<int>(std::floor((highestV(m_region) - lowestV(a)) / stepV)));
-        for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c)
-                if (area(r, c).intersects(a)) mark(r, c);
-    }
+    printUnshown();
     for (const auto& [r, c] : m_printed)
         m_tiles.push_back({r, c, area(r, c)});
+}
+
+bool TemplateTiling::shown(QPointF p) const {
+    const auto [row, column] = owner(p);
+    for (int r = row - 1; r <= row + 1; ++r)
+        for (int c = column - 1; c <= column + 1; ++c)
+            if (printed(r, c) && area(r, c).contains(p)) return true;
+    return false;
 }
 
 void TemplateTiling::mark(int row, int column) {

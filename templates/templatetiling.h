@@ -16,11 +16,13 @@ struct TemplateTile {
 
 // How a side panel's template is cut into pages. Only what a builder cannot
 // draw with a straightedge is printed: a band along the frame curve (150 mm
-// either side of it, down to 30 mm under the ground), the notch with the pipe, and the toe with the
-// ground line under it. The band ends square on the curve's normals at the toe and at the top. The
-// pages form a grid from the top-left corner of that region (rows A, B, ... downward, columns 1, 2,
-// ... from the back end); neighbours share `overlap` mm, and a page is printed only when it shows
-// part of the region.
+// either side of it, down to 30 mm under the ground), the notch with the pipe,
+// and the toe with the ground line under it. The band ends square on the
+// curve's normals at the toe and at the top. The pages form a grid from the
+// top-left corner of that region (rows A, B, ... downward, columns 1, 2, ...
+// from the back end); neighbours share `overlap` mm. A page is printed only
+// when it carries some of the panel's lines: the frame curve, the notch or the
+// toe's riser.
 class TemplateTiling {
 public:
     static constexpr int maxTiles = 200;
@@ -59,6 +61,12 @@ public:
 
 private:
     void mark(int row, int column);
+    // The grid cell that owns a point of the panel plane.
+    std::pair<int, int> owner(QPointF p) const;
+    // Whether a printed tile shows the point.
+    bool shown(QPointF p) const;
+    // Prints the tiles that carry the panel's lines (points along them).
+    void markTilesWithLines(const std::vector<QPointF>& points);
 
     std::vector<std::pair<QPointF, QPointF>> m_normals; // across the curve, 150 mm each side
     std::vector<QRectF> m_areas;                        // the toe, the notch

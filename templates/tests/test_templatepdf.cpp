@@ -6,6 +6,7 @@
 #include "templatetiling.h"
 
 #include <cmath>
+#include <map>
 #include <QHashFunctions>
 #include <QImage>
 #include <QProcess>
@@ -89,6 +90,23 @@ QImage renderWindow(const QString& pdf, int dpi, const QRectF& mm) {
          QStringLiteral("-H"), px(mm.height()), QStringLiteral("-png"),
          QStringLiteral("-singlefile"), pdf, prefix});
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// The tile pages' scale bars: the left end of each "50 mm" under its bar,
+// in points from the page's top-left, by page (from 1), from pdftotext -bbox.
+std::map<int, QPointF> scaleBarWords(const QString& pdf) {
+    const QString html =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    std::map<int, QPointF> words;
+    const QStringList pages = html.split(QStringLiteral("<page "));
+    const QRegularExpression word(QStringLiteral(
+        "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>50</word>\\s*<word[^>]*>mm</word>"));
+    for (int i = 1; i < pages.size(); ++i) {
+        const auto match = word.match(pages[i]);
+        if (match.hasMatch())
+            words[i] = {match.captured(1).toDouble(), match.captured(2).toDouble()};
+    }
+    return words;
 }
 
 bool dark(const QImage& image, int x, int y) {
@@ -241,7 +259,7 @@ private slots:
                                  .tiles()
                                  .size());
         QCOMPARE(info.pages, pages);
-        if (paper == int(TemplatePaper::A4)) QCOMPARE(info.pages, 22);
+        if (paper == int(TemplatePaper::A4)) QCOMPARE(info.pages, 13);
         QVERIFY(std::abs(info.width - width * pointsPerMm) < 1);
         QVERIFY(std::abs(info.height - height * pointsPerMm) < 1);
 
@@ -316,6 +334,77 @@ private slots:
         const double top = edges(window, false, window.width() / 2, 0, window.height() - 1).first;
         QVERIFY2(std::abs((top + 0.5) / (300 / 25.4) - pipeTop) < 0.3,
                  qPrintable(QString::number(top / (300 / 25.4))));
+    }
+
+    // No tile page is printed for nothing: every one carries black strokes
+    // of the panel's outline, away from its registration crosses, its label
+    // and its scale bar; and the pages are far fewer than when every tile the
+    // band touched was printed.
+    void everyTileCarriesThePanel_data() {
+        QTest::addColumn<RampDimensions>("dims");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<int>("pages"); // before a tile was printed only for what it carries
+        QTest::newRow("default") << RampDimensions{} << "" << 22;
+        QTest::newRow("wall") << RampDimensions{.R1 = 150, .H1 = 200} << "" << 58;
+        QTest::newRow("deck frame") << RampDimensions{} << "back=300,-" << 43;
+        QTest::newRow("split") << RampDimensions{69, 363, 38, 139, 89, 396, 176, 116} << "" << 79;
+    }
+    void everyTileCarriesThePanel() {
+        QFETCH(RampDimensions, dims);
+        QFETCH(QString, settings);
+        QFETCH(int, pages);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm is not installed (poppler-utils)");
+        const ConstructionPlan plan = buildConstructionPlan(
+            dims,
+            settings.isEmpty() ? ConstructionSettings{} : parseConstructionLine(settings.toUtf8()));
+        QTemporaryDir dir;
+        const QString pdf =
+            writeFile(dir, QStringLiteral("tiles.pdf"), templatePdf(plan, TemplatePaper::A4));
+        const PdfInfo info = pdfInfo(pdf);
+        QVERIFY2(info.pages < pages * 2 / 3, qPrintable(QString::number(info.pages)));
+        const std::map<int, QPointF> bars = scaleBarWords(pdf);
+        int tiles = 0;
+        for (const TemplatePanel& panel : templatePanels(plan))
+            tiles += int(TemplateTiling(*plan.curves[panel.curve], plan.settings.coping, 210, 297,
+                                        templateMargin, 15)
+                             .tiles()
+                             .size());
+        QCOMPARE(int(bars.size()), tiles);
+        const int dpi = 100;
+        const double perMm = dpi / 25.4;
+        const QString prefix = dir.filePath(QStringLiteral("page"));
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix});
+        for (const auto& [number, bar] : bars) {
+            const QImage page(
+                QStringLiteral("%1-%2.png").arg(prefix).arg(number, 2, 10, QLatin1Char('0')));
+            QVERIFY2(!page.isNull(), qPrintable(QString::number(number)));
+            // Out of the margins and of the block of the label, its caption and
+            // the scale bar, away from the registration crosses.
+            const QRectF inside(QPointF(17.5, 17.5), QPointF(192.5, 279.5));
+            const QPointF barMm = bar / pointsPerMm;
+            std::vector<QRectF> hidden{QRectF(barMm - QPointF(55, 40), barMm + QPointF(30, 6))};
+            for (const double x : {10 + 190.0 / 4, 10 + 3 * 190.0 / 4})
+                for (const double y : {17.5, 279.5})
+                    hidden.push_back(QRectF(x - 6, y - 6, 12, 12));
+            for (const double y : {10 + 277.0 / 4, 10 + 3 * 277.0 / 4})
+                for (const double x : {17.5, 192.5})
+                    hidden.push_back(QRectF(x - 6, y - 6, 12, 12));
+            auto isHidden = [&](QPointF mm) {
+                return std::any_of(hidden.begin(), hidden.end(),
+                                   [&](const QRectF& r) { return r.contains(mm); });
+            };
+            int black = 0;
+            for (int y = int(inside.top() * perMm); y < int(inside.bottom() * perMm); ++y)
+                for (int x = int(inside.left() * perMm); x < int(inside.right() * perMm); ++x) {
+                    const QColor c = page.pixelColor(x, y);
+                    if (c.red() < 60 && c.green() < 60 && c.blue() < 60 &&
+                        !isHidden(QPointF(x, y) / perMm))
+                        ++black;
+                }
+            QVERIFY2(black >= 20, qPrintable(QStringLiteral("page %1: %2").arg(number).arg(black)));
+        }
     }
 
     void sameBytesApartFromTheDate() {
