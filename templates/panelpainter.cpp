@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -16,10 +17,12 @@ const QColor referenceColour(0, 90, 170);
 const QColor ribColour(110, 110, 110);
 const QColor splitColour(200, 0, 0);
 
-// The station line runs this far into the panel (past the rib's depth),
-// the rib's number a little short of its end.
+// The station line runs this far into the panel past the rib's depth.
 constexpr double stationLineBeyondRib = 34;
-constexpr double labelBeyondRib = 30;
+// A rib's number stands this far past the riding surface; its box reaches
+// this share of its size above and below its centre.
+constexpr double labelGap = 4;
+constexpr double labelHalfHeight = 0.6;
 // The ground line and the toe's vertical reach this far past the panel.
 constexpr double referenceOverrun = 300;
 // The panel's name stands this far into the panel from the curve's middle.
@@ -52,16 +55,38 @@ QPainterPath crossPath(QPointF c, double arm) {
 
 } // namespace
 
+namespace {
+
+// A label's centre beside the line through p square to the unit direction
+// n, away along n, with a gap between the line and the label's box (half
+// sizes a across, b high).
+QPointF besideAlong(QPointF p, QPointF n, double a, double b, double gap) {
+    return p + n * (gap + a * std::abs(n.x()) + b * std::abs(n.y()));
+}
+
+QString ribLabel(int number, bool underSeam) {
+    if (!underSeam) return QString::number(number);
+    return QCoreApplication::translate("Templates", "%1 (sous un joint)").arg(number);
+}
+
+} // namespace
+
 std::vector<TemplateRib> templateRibs(const CurvePlan& curve,
                                       const ConstructionSettings& settings) {
     const double w = settings.ribWidth;
     const double d = settings.ribDepth;
+    const double t = settings.surfaceThickness();
     std::vector<TemplateRib> ribs;
     for (size_t i = 0; i < curve.stations.size(); ++i) {
         const FrameStation station = frameStation(curve, curve.stations[i]);
         const double line = depthInside(curve.outline, station, d + stationLineBeyondRib);
-        ribs.push_back({ribSection(station, w, d), QLineF(station.point, station.inside(line)),
-                        station.inside(d + labelBeyondRib), QString::number(i + 1)});
+        const bool seam = i < curve.stationSeams.size() && curve.stationSeams[i] != 0;
+        const QString label = ribLabel(int(i) + 1, seam);
+        const double a = label.size() * ribLabelSize * characterWidth / 2;
+        const QPointF at = besideAlong(station.point - t * station.normal, -station.normal, a,
+                                       ribLabelSize * labelHalfHeight, labelGap);
+        ribs.push_back(
+            {ribSection(station, w, d), QLineF(station.point, station.inside(line)), at, label});
     }
     return ribs;
 }
@@ -94,6 +119,8 @@ QRectF drawnArea(const ConstructionPlan& plan, const TemplatePanel& panel) {
     // The page's x grows toward the toe unless mirrored; v grows upward.
     const QPointF toe = frameCurve(c).front().from;
     area |= wordBox({toe.x() - groundWordIn, -groundWordBelow}, 3, wordHeight);
+    for (const TemplateRib& rib : templateRibs(c, plan.settings))
+        area |= wordBox(rib.labelAt, rib.label.size(), ribLabelSize);
     return area;
 }
 
@@ -197,7 +224,7 @@ void PanelPainter::drawRibs() {
         station.moveTo(rib.line.p1());
         station.lineTo(rib.line.p2());
         stroke(station, 0.15, ribColour);
-        text(rib.labelAt, rib.label, 2.5);
+        text(rib.labelAt, rib.label, ribLabelSize);
     }
     m_painter.setBrush(Qt::NoBrush);
 }

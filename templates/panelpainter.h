@@ -12,14 +12,17 @@
 class QPainter;
 
 // A rib as a template draws it: its section under the surface, the station
-// line from the frame curve into the panel (never beyond its outline) and
-// its number.
+// line from the frame curve into the panel (never beyond its outline), and
+// its number on the riding side, past the surface along the station's
+// normal, clear of every line; a rib under a seam of the surface says so.
 struct TemplateRib {
     std::array<QPointF, 4> section;
     QLineF line;
-    QPointF labelAt;
-    QString label;
+    QPointF labelAt; // the label's centre
+    QString label;   // "3", "4 (sous un joint)"
 };
+// The rib labels' size (mm): the font's, whose digits stand 3.6 mm tall.
+inline constexpr double ribLabelSize = 5;
 std::vector<TemplateRib> templateRibs(const CurvePlan& curve, const ConstructionSettings& settings);
 
 // The outline as a painter path in panel coordinates (mm): lines as they

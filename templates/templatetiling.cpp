@@ -192,7 +192,7 @@ int TemplateTiling::hidden(const QRectF& r) const {
     for (const QRectF& a : m_areas)
         if (r.intersects(a)) count += areaWeight;
     // The middle of a normal is on the curve.
-    const double outside = 20.0 / (2 * bandHalfWidth);
+    const double outside = 60.0 / (2 * bandHalfWidth);
     const double inside = 75.0 / (2 * bandHalfWidth);
     for (const auto& [a, b] : m_normals) {
         const QPointF on{(a.x() + b.x()) / 2, (a.y() + b.y()) / 2};

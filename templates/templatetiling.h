@@ -45,8 +45,8 @@ public:
     int columns() const { return m_columns; }
     bool printed(int row, int column) const;
     // How much a rectangle (panel coordinates) would hide of what is drawn
-    // to be traced: the normals (1 mm apart along the frame curve, from 20 mm
-    // outside it to 75 mm inside, over the rib sections and their numbers)
+    // to be traced: the normals (1 mm apart along the frame curve, from 60 mm
+    // outside it, over the rib numbers, to 75 mm inside, over the rib sections)
     // that cross it, and areaWeight for the notch and for the toe.
     int hidden(const QRectF& r) const;
     static constexpr int areaWeight = 1000;

@@ -407,6 +407,52 @@ private slots:
         }
     }
 
+    // The ribs' numbers on the full-size page, measured on a render: digits at
+    // least 3.5 mm tall with 2 mm of clear paper above and below, and a word on
+    // each rib under a seam of the surface.
+    void ribLabelsReadable() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed (poppler-utils)");
+        QTemporaryDir dir;
+        const QString pdf = writeFile(dir, QStringLiteral("full.pdf"),
+                                      templatePdf(defaultPlan(), TemplatePaper::Full));
+        const QString html =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        const QRegularExpression digit(
+            QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                           "yMax=\"([\\d.]+)\">(\\d)</word>"));
+        const CurvePlan& curve = *defaultPlan().curves[defaultPlan().panels.front().curve];
+        int labels = 0;
+        for (auto it = digit.globalMatch(html); it.hasNext();) {
+            const auto match = it.next();
+            const QRectF box(
+                QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()) / pointsPerMm,
+                QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()) / pointsPerMm);
+            const int dpi = 600;
+            const QImage window = renderWindow(pdf, dpi, box.adjusted(-2, -2, 2, 2));
+            QVERIFY(!window.isNull());
+            // Under the digit, from 2 mm above its box to 2 mm below.
+            const int margin = int(std::lround(2 * dpi / 25.4));
+            int top = window.height(), bottom = -1;
+            for (int y = 0; y < window.height(); ++y)
+                for (int x = margin; x < window.width() - margin; ++x)
+                    if (dark(window, x, y)) {
+                        top = std::min(top, y);
+                        bottom = std::max(bottom, y);
+                    }
+            const double height = (bottom - top + 1) / (dpi / 25.4);
+            QVERIFY2(height >= 3.5 && height <= box.height(),
+                     qPrintable(match.captured(5) + u' ' + QString::number(height)));
+            ++labels;
+        }
+        QCOMPARE(labels, int(curve.stations.size()));
+        const int seams = int(std::count_if(curve.stationSeams.begin(), curve.stationSeams.end(),
+                                            [](unsigned s) { return s != 0; }));
+        QVERIFY(seams > 0);
+        const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QCOMPARE(int(text.count(QStringLiteral("(sous un joint)"))), seams);
+    }
+
     void sameBytesApartFromTheDate() {
         const QByteArray first = templatePdf(defaultPlan(), TemplatePaper::Letter, 20);
         // Another run of the program hashes with another seed.
