@@ -15,9 +15,12 @@ struct FrameOrdinate {
 };
 
 // From the toe (height = flat) every step mm back to the top of the frame
-// arc; a wall's vertical edge has no single height and is left to the
-// corners. Heights rise strictly.
-std::vector<FrameOrdinate> frameOrdinates(const CurvePlan& curve, double step = 100);
+// arc, and, where the arc is steeper than 45°, at every heightStep mm of
+// height above the ground (but one within 1 mm of another's height); a
+// wall's vertical edge has no single height and is left to the corners.
+// Sorted from the toe; heights rise strictly.
+std::vector<FrameOrdinate> frameOrdinates(const CurvePlan& curve, double step = 100,
+                                          double heightStep = 50);
 
 struct MarkedPoint {
     QString name; // French, as printed

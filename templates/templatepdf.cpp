@@ -254,11 +254,13 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
          1;
     y += doc.text(m, y, width, panel.countText(), 3.5) + 2;
     y += doc.text(m, y, width,
-                  QStringLiteral("Feuille posée à plat, son bord inférieur sur le sol. Tracez la "
-                                 "verticale du pied à %1 mm du bout arrière, puis, tous les 100 mm "
-                                 "depuis cette verticale vers l'arrière, reportez la hauteur de la "
-                                 "courbe au-dessus du sol et reliez les points avec une latte "
-                                 "souple.")
+                  QCoreApplication::translate(
+                      "Templates",
+                      "Feuille posée à plat, son bord inférieur sur le sol. Tracez la verticale "
+                      "du pied à %1 mm du bout arrière, puis, tous les 100 mm depuis cette "
+                      "verticale vers l'arrière, et tous les 50 mm de hauteur là où la courbe "
+                      "monte à plus de 45°, reportez la hauteur de la courbe au-dessus du sol et "
+                      "reliez les points avec une latte souple.")
                       .arg(millimetresText(c.panelLength)),
                   3.2) +
          3;

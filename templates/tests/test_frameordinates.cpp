@@ -1,5 +1,6 @@
 #include "frameordinates.h"
 
+#include <algorithm>
 #include <cmath>
 #include <QtTest>
 
@@ -26,30 +27,61 @@ private slots:
     void defaultPanel() {
         const CurvePlan curve = *defaultPlan().curves[leftCurve];
         const std::vector<FrameOrdinate> ordinates = frameOrdinates(curve);
-        // From the toe to the top of the arc, 1200.7 mm back: 0, 100, ..., 1200.
-        QCOMPARE(int(ordinates.size()), 13);
+        // From the toe to the top of the arc, 1200.7 mm back: 0, 100, ...,
+        // 1200; past 45° (1002.7 mm from the toe, 504.3 mm high) at 550,
+        // 600, 650, 700 and 750 mm of height too.
+        QCOMPARE(int(ordinates.size()), 13 + 5);
         QCOMPARE(ordinates.front().fromToe, 0.0);
         QVERIFY(std::abs(ordinates.front().height - 89) < 1e-9); // the flat framing
         QVERIFY(std::abs(ordinates[1].height - (1507 - std::sqrt(1418.0 * 1418 - 100 * 100))) <
                 1e-9);
         QVERIFY(std::abs(ordinates.back().fromToe - 1200) < 1e-9);
         QVERIFY(std::abs(ordinates.back().height - 751.5) < 0.05);
-        for (size_t i = 1; i < ordinates.size(); ++i) {
-            QVERIFY(std::abs(ordinates[i].fromToe - ordinates[i - 1].fromToe - 100) < 1e-9);
-            QVERIFY(ordinates[i].height > ordinates[i - 1].height);
-        }
+        QVERIFY(std::abs(ordinates[ordinates.size() - 2].height - 750) < 1e-9);
+        QVERIFY(std::abs(ordinates[ordinates.size() - 2].fromToe -
+                         std::sqrt(1418.0 * 1418 - 757.0 * 757)) < 1e-9);
         // Never above the notch floor the arc ends on.
         QVERIFY(ordinates.back().height < 752.7);
+    }
+
+    // Every 100 mm along the ground at most, and where the arc is steeper
+    // than 45° every 50 mm of height at most; heights rising.
+    void closeEnoughEverywhere_data() {
+        QTest::addColumn<bool>("wall");
+        QTest::addColumn<int>("steepPoints");
+        QTest::newRow("default") << false << 5;
+        // The wall's arc rises 1073.4 mm past 45°: 550 to 1600.
+        QTest::newRow("wall") << true << 22;
+    }
+    void closeEnoughEverywhere() {
+        QFETCH(bool, wall);
+        QFETCH(int, steepPoints);
+        const CurvePlan curve = *(wall ? wallPlan() : defaultPlan()).curves[leftCurve];
+        const std::vector<FrameOrdinate> ordinates = frameOrdinates(curve);
+        const double steep = curve.frameRadius / std::sqrt(2.0);
+        int beyond100 = 0;
+        for (size_t i = 1; i < ordinates.size(); ++i) {
+            const FrameOrdinate &a = ordinates[i - 1], &b = ordinates[i];
+            QVERIFY(b.height > a.height);
+            QVERIFY(b.fromToe - a.fromToe <= 100 + 1e-9);
+            if (a.fromToe >= steep)
+                QVERIFY2(b.height - a.height <= 50 + 1e-9, qPrintable(QString::number(a.fromToe)));
+        }
+        for (const FrameOrdinate& o : ordinates)
+            beyond100 += std::abs(o.fromToe / 100 - std::round(o.fromToe / 100)) > 1e-9;
+        QCOMPARE(beyond100, steepPoints);
     }
 
     void wallStopsAtTheVerticalTangent() {
         const CurvePlan curve = *wallPlan().curves[leftCurve];
         const std::vector<FrameOrdinate> ordinates = frameOrdinates(curve);
-        // The arc runs 1518 mm back from the toe to its vertical tangent.
-        QCOMPARE(int(ordinates.size()), 16);
-        QVERIFY(std::abs(ordinates.back().fromToe - 1500) < 1e-9);
-        QVERIFY(std::abs(ordinates.back().height -
-                         (1607 - std::sqrt(1518.0 * 1518 - 1500 * 1500))) < 1e-9);
+        // The arc runs 1518 mm back from the toe to its vertical tangent at
+        // 1607 mm; its last 18 mm rise 233 mm: 1400, 1450, ..., 1600 there.
+        QVERIFY(std::abs(ordinates.back().fromToe - std::sqrt(1518.0 * 1518 - 7 * 7)) < 1e-9);
+        QVERIFY(std::abs(ordinates.back().height - 1600) < 1e-9);
+        const auto last18 = std::count_if(ordinates.begin(), ordinates.end(),
+                                          [](const FrameOrdinate& o) { return o.fromToe > 1500; });
+        QCOMPARE(int(last18), 5);
     }
 
     void corners_data() {
