@@ -166,6 +166,7 @@ void PanelPainter::draw(const std::vector<QRectF>& onPaper) {
     stroke(outlinePath(m_curve.outline), 0.35, outlineColour);
     drawPipe();
     drawSplits();
+    drawSplicePlates();
     drawPivot(onPaper);
     drawName();
 }
@@ -250,6 +251,19 @@ void PanelPainter::drawSplits() {
         stroke(cut, 0.3, splitColour, Qt::DashLine);
         text({(split.from.x() + split.to.x()) / 2, (split.from.y() + split.to.y()) / 2},
              QStringLiteral("coupe (éclisse de 300 mm)"), 3, 0, -4);
+    }
+}
+
+void PanelPainter::drawSplicePlates() {
+    const int plates = int(m_curve.splicePlates.size());
+    for (int i = 0; i < plates; ++i) {
+        const Outline& plate = m_curve.splicePlates[std::size_t(i)].outline;
+        stroke(outlinePath(plate), 0.2, splitColour, Qt::DotLine);
+        text(boundingBox(plate).center(),
+             QCoreApplication::translate("Templates", "éclisse %1/%2, face intérieure")
+                 .arg(i + 1)
+                 .arg(plates),
+             3, 0, 4);
     }
 }
 

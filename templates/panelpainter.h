@@ -36,7 +36,8 @@ QRectF drawnArea(const ConstructionPlan& plan, const TemplatePanel& panel);
 
 // Draws one side panel at any scale: the outline with its notch, the ground
 // line and the toe's vertical as references, the riding surface, the rib
-// stations and sections, the pipe, the lip, the pivot and the panel's name.
+// stations and sections, the pipe, the lip, the cuts and their splice
+// plates, the pivot and the panel's name.
 // Geometry goes through a double transform from panel mm to device units and
 // is never rounded to whole device units.
 class PanelPainter {
@@ -58,6 +59,7 @@ private:
     void drawPivot(const std::vector<QRectF>& onPaper);
     void drawName();
     void drawSplits();
+    void drawSplicePlates();
     // Text centred on a panel point, moved by (dx, dy) mm on the page.
     void text(QPointF at, const QString& words, double heightMm, double dx = 0, double dy = 0,
               bool bold = false);

@@ -456,6 +456,28 @@ private slots:
         QCOMPARE(int(text.count(QStringLiteral("(sous un joint)"))), seams);
     }
 
+    // A panel cut in pieces shows every cut and every splice plate, each
+    // named, on its full-size page.
+    void cutsAndSplicePlates() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed (poppler-utils)");
+        const ConstructionPlan plan = buildConstructionPlan(
+            RampDimensions{69, 363, 38, 139, 89, 396, 176, 116}, ConstructionSettings{});
+        int cuts = 0, plates = 0;
+        for (const DistinctPanel& panel : plan.panels) {
+            cuts += int(plan.curves[panel.curve]->splits.size());
+            plates += int(plan.curves[panel.curve]->splicePlates.size());
+        }
+        QVERIFY(cuts > 0 && plates >= cuts);
+        QTemporaryDir dir;
+        const QString pdf =
+            writeFile(dir, QStringLiteral("full.pdf"), templatePdf(plan, TemplatePaper::Full));
+        const QString text =
+            run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+        QCOMPARE(int(text.count(QStringLiteral("coupe (éclisse de 300 mm)"))), cuts);
+        QCOMPARE(int(text.count(QStringLiteral(", face intérieure"))), plates);
+    }
+
     void sameBytesApartFromTheDate() {
         const QByteArray first = templatePdf(defaultPlan(), TemplatePaper::Letter, 20);
         // Another run of the program hashes with another seed.
