@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
+#include <span>
 
 namespace {
 
@@ -30,11 +31,10 @@ const QColor labelColour(90, 90, 90);
 // The ordinates table on page 2: each column's left edge from the margin,
 // and the width of its text.
 constexpr double ordinateColumns[] = {0, 45, 85, 125};
-constexpr double ordinateColumnWidth = 40;
+constexpr double ordinateWidths[] = {40, 40, 40, 40};
 // The corners table: the corner's name, then four columns.
 constexpr double cornerColumns[] = {0, 75, 105, 135, 160};
-constexpr double cornerNameWidth = 74;
-constexpr double cornerColumnWidth = 30;
+constexpr double cornerWidths[] = {74, 30, 30, 30, 30};
 // The caption of a full-size page: its width, and its left edge from the
 // panel's back end (to its left on a mirrored panel).
 constexpr double captionWidth = 120;
@@ -235,73 +235,81 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
     }
 }
 
-void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
-                       const TemplatePanel& panel) {
-    const CurvePlan& c = *plan.curves[panel.curve];
-    const double m = templateMargin;
-    const double width = doc.pageWidth() - 2 * m;
-    const double bottom = doc.pageHeight() - m;
-    const double row = 4.6;
-    doc.newPage();
-    double y = m;
-    auto room = [&](double needed) {
-        if (y + needed <= bottom) return;
-        doc.newPage();
-        y = m;
-    };
-    y += doc.text(m, y, width, QStringLiteral("%1 — ordonnées du cadre").arg(panel.name()), 5.5,
-                  true) +
-         1;
-    y += doc.text(m, y, width, panel.countText(), 3.5) + 2;
-    y += doc.text(m, y, width,
-                  QCoreApplication::translate(
-                      "Templates",
-                      "Feuille posée à plat, son bord inférieur sur le sol. Tracez la verticale "
-                      "du pied à %1 mm du bout arrière, puis, tous les 100 mm depuis cette "
-                      "verticale vers l'arrière, et tous les 50 mm de hauteur là où la courbe "
-                      "monte à plus de 45°, reportez la hauteur de la courbe au-dessus du sol et "
-                      "reliez les points avec une latte souple.")
-                      .arg(millimetresText(c.panelLength)),
-                  3.2) +
-         3;
+// Text flowing down the pages from the top margin: a new page starts where
+// the next piece would not fit.
+class FlowingText {
+public:
+    explicit FlowingText(TemplateDocument& doc)
+        : m_doc(doc) {}
 
-    auto tableRow = [&](const QStringList& cells, bool bold) {
-        room(row);
-        for (int i = 0; i < cells.size(); ++i)
-            doc.text(m + ordinateColumns[i], y, ordinateColumnWidth, cells[i], 3.2, bold);
-        y += row;
-    };
-    tableRow({QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
+    double width() const { return m_doc.pageWidth() - 2 * templateMargin; }
+    void skip(double mm) { m_y += mm; }
+    // A new page unless needed mm are left on this one.
+    void room(double needed) {
+        if (m_y + needed <= m_doc.pageHeight() - templateMargin) return;
+        m_doc.newPage();
+        m_y = templateMargin;
+    }
+    // A paragraph across the page, then after mm.
+    void paragraph(const QString& words, double height, bool bold, double after) {
+        m_y += m_doc.text(templateMargin, m_y, width(), words, height, bold) + after;
+    }
+    // One row of a table: each cell from its column's left edge, its width.
+    void row(const QStringList& cells, std::span<const double> columns,
+             std::span<const double> widths, bool bold) {
+        room(tableRowHeight);
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            m_doc.text(templateMargin + columns[std::size_t(i)], m_y, widths[std::size_t(i)],
+                       cells[i], tableTextHeight, bold);
+        m_y += tableRowHeight;
+    }
+
+private:
+    static constexpr double tableRowHeight = 4.6;
+    static constexpr double tableTextHeight = 3.2;
+    TemplateDocument& m_doc;
+    double m_y = templateMargin;
+};
+
+QString mm(double value) {
+    return millimetresText(value) + QStringLiteral(" mm");
+}
+
+void drawOrdinateIntro(FlowingText& flow, const CurvePlan& c, const TemplatePanel& panel) {
+    flow.paragraph(QStringLiteral("%1 — ordonnées du cadre").arg(panel.name()), 5.5, true, 1);
+    flow.paragraph(panel.countText(), 3.5, false, 2);
+    flow.paragraph(QCoreApplication::translate(
+                       "Templates",
+                       "Feuille posée à plat, son bord inférieur sur le sol. Tracez la verticale "
+                       "du pied à %1 mm du bout arrière, puis, tous les 100 mm depuis cette "
+                       "verticale vers l'arrière, et tous les 50 mm de hauteur là où la courbe "
+                       "monte à plus de 45°, reportez la hauteur de la courbe au-dessus du sol et "
+                       "reliez les points avec une latte souple.")
+                       .arg(millimetresText(c.panelLength)),
+                   3.2, false, 3);
+}
+
+void drawOrdinateTable(FlowingText& flow, const CurvePlan& c) {
+    flow.row({QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
               QStringLiteral("Hauteur"), QStringLiteral("Hauteur (po)")},
-             true);
+             ordinateColumns, ordinateWidths, true);
     for (const FrameOrdinate& o : frameOrdinates(c))
-        tableRow({millimetresText(o.fromToe) + QStringLiteral(" mm"),
-                  millimetresText(c.panelLength - o.fromToe) + QStringLiteral(" mm"),
-                  millimetresText(o.height) + QStringLiteral(" mm"), inchesText(o.height)},
-                 false);
+        flow.row({mm(o.fromToe), mm(c.panelLength - o.fromToe), mm(o.height), inchesText(o.height)},
+                 ordinateColumns, ordinateWidths, false);
+}
 
-    y += 3;
-    room(2 * row);
-    y += doc.text(m, y, width, QStringLiteral("Coins de la courbe et de l'encoche"), 4, true) + 1;
-    auto cornerRow = [&](const QStringList& cells, bool bold) {
-        room(row);
-        for (int i = 0; i < cells.size(); ++i)
-            doc.text(m + cornerColumns[i], y, i == 0 ? cornerNameWidth : cornerColumnWidth,
-                     cells[i], 3.2, bold);
-        y += row;
-    };
-    cornerRow({QString(), QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
-               QStringLiteral("Hauteur"), QStringLiteral("(po)")},
-              true);
+void drawCornerTable(FlowingText& flow, const CurvePlan& c) {
+    flow.paragraph(QStringLiteral("Coins de la courbe et de l'encoche"), 4, true, 1);
+    flow.row({QString(), QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
+              QStringLiteral("Hauteur"), QStringLiteral("(po)")},
+             cornerColumns, cornerWidths, true);
     for (const MarkedPoint& p : frameCorners(c))
-        cornerRow({p.name, millimetresText(c.panelLength - p.at.x()) + QStringLiteral(" mm"),
-                   millimetresText(p.at.x()) + QStringLiteral(" mm"),
-                   millimetresText(p.at.y()) + QStringLiteral(" mm"), inchesText(p.at.y())},
-                  false);
+        flow.row({p.name, mm(c.panelLength - p.at.x()), mm(p.at.x()), mm(p.at.y()),
+                  inchesText(p.at.y())},
+                 cornerColumns, cornerWidths, false);
+}
 
-    y += 3;
-    room(30);
-    y += doc.text(m, y, width, QStringLiteral("Méthode du cordeau"), 4, true) + 1;
+QString stringMethodText(const ConstructionPlan& plan, const CurvePlan& c) {
     const QPointF top = c.wall > 0 ? QPointF{c.pivot.x() - c.frameRadius, c.pivot.y()} : c.top;
     QString method =
         QStringLiteral("Le pivot est à la verticale du pied, à %1 mm au-dessus du sol (%2 mm "
@@ -315,117 +323,143 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
     if (c.wall > 0)
         method += QStringLiteral(" Puis tracez le mur vertical jusqu'à %1 mm du sol.")
                       .arg(millimetresText(c.top.y()));
-    y += doc.text(m, y, width, method, 3.2);
+    return method;
 }
 
-void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const PanelTiles& p,
-                  const TemplateTile& tile, const std::vector<QRectF>& onPaper) {
+void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
+                       const TemplatePanel& panel) {
+    const CurvePlan& c = *plan.curves[panel.curve];
     doc.newPage();
-    QPainter& painter = doc.painter();
-    const TemplateTiling& tiling = p.tiling;
-    const double m = templateMargin;
-    const double o = tiling.overlap();
-    const double w = tile.area.width();
-    const double h = tile.area.height();
-    const bool mirrored = p.panel.mirrored;
-    const QTransform toDevice = windowTransform(tile.area, mirrored, m, m, 1);
+    FlowingText flow(doc);
+    drawOrdinateIntro(flow, c, panel);
+    drawOrdinateTable(flow, c);
+    flow.skip(3);
+    flow.room(2 * 4.6);
+    drawCornerTable(flow, c);
+    flow.skip(3);
+    flow.room(30);
+    flow.paragraph(QStringLiteral("Méthode du cordeau"), 4, true, 1);
+    flow.paragraph(stringMethodText(plan, c), 3.2, false, 0);
+}
 
-    painter.save();
-    painter.setClipRect(deviceRect(m, m, w, h));
-    PanelPainter(painter, plan, p.panel, toDevice, pixelsPerMm).draw(onPaper);
+// Where a tile overlaps a neighbour: the neighbour's grid cell, where its
+// label stands, the two registration crosses and the cutting line, all in
+// panel coordinates.
+struct TileNeighbour {
+    int row, column;
+    QPointF labelAt;
+    std::array<QPointF, 2> crosses;
+    QLineF cut;
+};
 
-    // Where the neighbours overlap: the cutting line, crosses and their labels.
-    struct Neighbour {
-        int row, column;
-        QPointF labelAt;
-        std::array<QPointF, 2> crosses;
-        QLineF cut; // panel coordinates
-    };
+std::array<TileNeighbour, 4> tileNeighbours(const TemplateTile& tile, double o) {
     const QRectF a = tile.area;
+    const double w = a.width(), h = a.height();
     const double left = a.left(), right = a.right(), bottom = lowestV(a), top = highestV(a);
-    const double midU = (left + right) / 2;
-    const double midV = (bottom + top) / 2;
-    const Neighbour neighbours[] = {
-        {tile.row - 1,
-         tile.column,
-         {midU, top - o / 2},
-         {QPointF{left + w / 4, top - o / 2}, QPointF{left + 3 * w / 4, top - o / 2}},
-         QLineF(left, top - o, right, top - o)},
-        {tile.row + 1,
-         tile.column,
-         {midU, bottom + o / 2},
-         {QPointF{left + w / 4, bottom + o / 2}, QPointF{left + 3 * w / 4, bottom + o / 2}},
-         QLineF(left, bottom + o, right, bottom + o)},
-        {tile.row,
-         tile.column - 1,
-         {left + o / 2, midV},
-         {QPointF{left + o / 2, top - h / 4}, QPointF{left + o / 2, top - 3 * h / 4}},
-         QLineF(left + o, bottom, left + o, top)},
-        {tile.row,
-         tile.column + 1,
-         {right - o / 2, midV},
-         {QPointF{right - o / 2, top - h / 4}, QPointF{right - o / 2, top - 3 * h / 4}},
-         QLineF(right - o, bottom, right - o, top)},
+    const double midU = (left + right) / 2, midV = (bottom + top) / 2;
+    auto across = [&](double v) {
+        return std::array<QPointF, 2>{QPointF{left + w / 4, v}, QPointF{left + 3 * w / 4, v}};
     };
-    const QPointF pageCentre = deviceRect(m, m, w, h).center();
-    for (const Neighbour& n : neighbours) {
-        if (!tiling.printed(n.row, n.column)) continue;
-        painter.setPen(QPen(labelColour, 0.15 * pixelsPerMm, Qt::DotLine));
-        painter.drawLine(toDevice.map(n.cut));
-        painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
-        for (const QPointF& c : n.crosses) {
-            const QPointF d = toDevice.map(QPointF(c.x(), c.y()));
-            const double arm = 5 * pixelsPerMm;
-            painter.drawLine(QLineF(d.x() - arm, d.y(), d.x() + arm, d.y()));
-            painter.drawLine(QLineF(d.x(), d.y() - arm, d.x(), d.y() + arm));
-            painter.drawEllipse(d, 2.5 * pixelsPerMm, 2.5 * pixelsPerMm);
-        }
-        const QPointF at = toDevice.map(QPointF(n.labelAt.x(), n.labelAt.y()));
-        QString arrow;
-        if (n.column == tile.column)
-            arrow = at.y() < pageCentre.y() ? QStringLiteral("↑ ") : QStringLiteral("↓ ");
-        else
-            arrow = at.x() < pageCentre.x() ? QStringLiteral("← ") : QStringLiteral("→ ");
-        painter.setFont(fontOf(3, true));
-        painter.setPen(labelColour);
-        painter.drawText(QRectF(at.x() - 10 * pixelsPerMm, at.y() - 3 * pixelsPerMm,
-                                20 * pixelsPerMm, 6 * pixelsPerMm),
-                         Qt::AlignCenter, arrow + TemplateTiling::label(n.row, n.column));
-    }
-    painter.restore();
+    auto along = [&](double u) {
+        return std::array<QPointF, 2>{QPointF{u, top - h / 4}, QPointF{u, top - 3 * h / 4}};
+    };
+    return {{{tile.row - 1,
+              tile.column,
+              {midU, top - o / 2},
+              across(top - o / 2),
+              QLineF(left, top - o, right, top - o)},
+             {tile.row + 1,
+              tile.column,
+              {midU, bottom + o / 2},
+              across(bottom + o / 2),
+              QLineF(left, bottom + o, right, bottom + o)},
+             {tile.row,
+              tile.column - 1,
+              {left + o / 2, midV},
+              along(left + o / 2),
+              QLineF(left + o, bottom, left + o, top)},
+             {tile.row,
+              tile.column + 1,
+              {right - o / 2, midV},
+              along(right - o / 2),
+              QLineF(right - o, bottom, right - o, top)}}};
+}
 
-    // The tile's own label and the scale bar, inside the overlaps, in the
-    // corner where they hide least of what is to be traced.
-    const double blockWidth = 80;
-    const double blockHeight = 34;
+void drawRegistrationCross(QPainter& painter, QPointF d) {
+    const double arm = 5 * pixelsPerMm;
+    painter.drawLine(QLineF(d.x() - arm, d.y(), d.x() + arm, d.y()));
+    painter.drawLine(QLineF(d.x(), d.y() - arm, d.x(), d.y() + arm));
+    painter.drawEllipse(d, 2.5 * pixelsPerMm, 2.5 * pixelsPerMm);
+}
+
+// The cutting line, the crosses and the neighbour's label with an arrow
+// toward it.
+void drawNeighbour(QPainter& painter, const QTransform& toDevice, const TileNeighbour& n,
+                   const TemplateTile& tile, QPointF pageCentre) {
+    painter.setPen(QPen(labelColour, 0.15 * pixelsPerMm, Qt::DotLine));
+    painter.drawLine(toDevice.map(n.cut));
+    painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
+    for (const QPointF& c : n.crosses)
+        drawRegistrationCross(painter, toDevice.map(c));
+    const QPointF at = toDevice.map(n.labelAt);
+    QString arrow;
+    if (n.column == tile.column)
+        arrow = at.y() < pageCentre.y() ? QStringLiteral("↑ ") : QStringLiteral("↓ ");
+    else
+        arrow = at.x() < pageCentre.x() ? QStringLiteral("← ") : QStringLiteral("→ ");
+    painter.setFont(fontOf(3, true));
+    painter.setPen(labelColour);
+    painter.drawText(QRectF(at.x() - 10 * pixelsPerMm, at.y() - 3 * pixelsPerMm, 20 * pixelsPerMm,
+                            6 * pixelsPerMm),
+                     Qt::AlignCenter, arrow + TemplateTiling::label(n.row, n.column));
+}
+
+// The tile's label block: its size in mm.
+constexpr double blockWidth = 80;
+constexpr double blockHeight = 34;
+
+// The block's top-left corner on the page (mm): inside the overlaps, in the
+// corner where it hides least of what is to be traced.
+QPointF labelCorner(const TemplateTiling& tiling, const TemplateTile& tile, bool mirrored) {
+    const double m = templateMargin, o = tiling.overlap();
+    const double w = tile.area.width(), h = tile.area.height();
     const QPointF corners[] = {{m + o + 2, m + o + 2},
                                {m + w - o - 2 - blockWidth, m + o + 2},
                                {m + o + 2, m + h - o - 2 - blockHeight},
                                {m + w - o - 2 - blockWidth, m + h - o - 2 - blockHeight}};
-    QPointF corner = corners[0];
+    QPointF best = corners[0];
     int least = std::numeric_limits<int>::max();
     for (const QPointF& c : corners) {
         // The block's page rectangle in panel coordinates.
-        const double u0 = mirrored ? right - (c.x() + blockWidth - m) : left + (c.x() - m);
+        const double u0 = mirrored ? tile.area.right() - (c.x() + blockWidth - m)
+                                   : tile.area.left() + (c.x() - m);
+        const double top = highestV(tile.area);
         const QRectF block(QPointF(u0, top - (c.y() + blockHeight - m)),
                            QPointF(u0 + blockWidth, top - (c.y() - m)));
         const int hidden = tiling.hidden(block);
         if (hidden < least) {
             least = hidden;
-            corner = c;
+            best = c;
         }
     }
-    const QString label = TemplateTiling::label(tile.row, tile.column);
+    return best;
+}
+
+// The tile's label, what it is of which panel, and the 50 mm scale bar.
+void drawTileLabel(TemplateDocument& doc, QPointF corner, const TemplatePanel& panel,
+                   const TemplateTile& tile) {
     QString rowName = TemplateTiling::label(tile.row, 0);
     rowName.chop(1);
     double y = corner.y();
-    y += doc.text(corner.x(), y, blockWidth, label, 9, true, labelColour);
+    y += doc.text(corner.x(), y, blockWidth, TemplateTiling::label(tile.row, tile.column), 9, true,
+                  labelColour);
     y += doc.text(corner.x(), y, blockWidth,
                   QCoreApplication::translate("Templates", "%1 · ligne %2, colonne %3")
-                      .arg(capitalized(p.panel.countText()), rowName)
+                      .arg(capitalized(panel.countText()), rowName)
                       .arg(tile.column + 1),
                   3, false, labelColour) +
          2;
+    QPainter& painter = doc.painter();
     painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
     for (int i = 0; i < 5; ++i) {
         painter.setBrush(i % 2 == 0 ? QBrush(Qt::black) : QBrush(Qt::white));
@@ -433,6 +467,23 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
     }
     painter.setBrush(Qt::NoBrush);
     doc.text(corner.x() + 52, y - 1, 28, QStringLiteral("50 mm"), 3, false, Qt::black);
+}
+
+void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const PanelTiles& p,
+                  const TemplateTile& tile, const std::vector<QRectF>& onPaper) {
+    doc.newPage();
+    QPainter& painter = doc.painter();
+    const double m = templateMargin;
+    const QRectF printable = deviceRect(m, m, tile.area.width(), tile.area.height());
+    const QTransform toDevice = windowTransform(tile.area, p.panel.mirrored, m, m, 1);
+    painter.save();
+    painter.setClipRect(printable);
+    PanelPainter(painter, plan, p.panel, toDevice, pixelsPerMm).draw(onPaper);
+    for (const TileNeighbour& n : tileNeighbours(tile, p.tiling.overlap()))
+        if (p.tiling.printed(n.row, n.column))
+            drawNeighbour(painter, toDevice, n, tile, printable.center());
+    painter.restore();
+    drawTileLabel(doc, labelCorner(p.tiling, tile, p.panel.mirrored), p.panel, tile);
 }
 
 void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionPlan& plan,
