@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "prices.h"
 
 #include <memory>
 #include <QWidget>
@@ -14,12 +15,16 @@ class QPushButton;
 class QStackedWidget;
 class QTableWidget;
 class SheetDrawing;
+class SurfaceDrawing;
 
-// "Plan de construction": the cut list, the side panels and the sheets they
-// are cut from, and the built ramp in 3D (the parts of the chosen rows of
-// the cut list highlighted), for the plan the main window last built. A refused plan shows
-// its refusal in place of the plan, never an older plan. The export buttons
-// ask the main window, which owns the dialogs and the error box.
+// "Plan de construction", for the plan the main window last built: the
+// warnings and the totals at the top, always in sight, then a tab for each
+// part of the work: the cut list, the side panels, the sheets they are cut
+// from, the surface layer by layer, the framing, the built ramp in 3D (the
+// parts of the rows chosen in the cut list highlighted) and the shopping list
+// with its prices. A refused plan shows its refusal in place of the plan,
+// never an older plan. The export buttons ask the main window, which owns the
+// dialogs and the error box.
 class PlanWindow : public QWidget {
     Q_OBJECT
 public:
@@ -33,10 +38,16 @@ public:
     const ConstructionPlan* plan() const { return m_plan.get(); }
     QString refusal() const;
 
-    QTableWidget* table() const { return m_table; }
+    QLabel* warnings() const { return m_warnings; }
     QLabel* summary() const { return m_summary; }
+    QTableWidget* table() const { return m_table; } // the cut list
+    QTableWidget* shoppingTable() const { return m_shopping; }
+    QLabel* total() const { return m_total; }
     PanelDrawing* panelDrawing() const { return m_panels; }
     SheetDrawing* sheetDrawing() const { return m_sheets; }
+    SurfaceDrawing* surfaceDrawing() const { return m_surface; }
+    QLabel* surfaceOrder() const { return m_surfaceOrder; }
+    QLabel* framing() const { return m_framing; }
     QTabWidget* views() const { return m_views; }
     ModelView3D* modelView() const { return m_model3d; }
     QPushButton* csvButton() const { return m_csv; }
@@ -52,17 +63,29 @@ signals:
     void cutFileRequested();
 
 private:
-    void fillTable(const ConstructionPlan& plan);
+    QWidget* makePlanPage();
+    QWidget* makeSurfaceTab();
+    QWidget* makeFramingTab();
+    QWidget* makeShoppingTab();
+    void fillTables(const ConstructionPlan& plan);
+    void fillTexts(const ConstructionPlan& plan);
     void setPlanShown(std::shared_ptr<const ConstructionPlan> plan);
     void highlightChosenRows();
 
     std::shared_ptr<const ConstructionPlan> m_plan;
+    PriceTable m_prices;
     QStackedWidget* m_pages = nullptr;
     QLabel* m_refusal = nullptr;
+    QLabel* m_warnings = nullptr;
     QLabel* m_summary = nullptr;
     QTableWidget* m_table = nullptr;
+    QTableWidget* m_shopping = nullptr;
+    QLabel* m_total = nullptr;
     PanelDrawing* m_panels = nullptr;
     SheetDrawing* m_sheets = nullptr;
+    SurfaceDrawing* m_surface = nullptr;
+    QLabel* m_surfaceOrder = nullptr;
+    QLabel* m_framing = nullptr;
     QTabWidget* m_views = nullptr;
     ModelView3D* m_model3d = nullptr;
     QPushButton* m_csv = nullptr;

@@ -4,10 +4,12 @@
 #include "cutlayout.h"
 #include "cutlist.h"
 #include "drawingscale.h"
+#include "framingtext.h"
 #include "modelview3d.h"
 #include "paneldrawing.h"
 #include "planwindow.h"
 #include "sheetdrawing.h"
+#include "surfacedrawing.h"
 #include "templatepdf.h"
 #include "tspinedit.h"
 
@@ -22,6 +24,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 Q_DECLARE_METATYPE(RampDimensions)
 
@@ -237,7 +240,15 @@ private slots:
         if (surfaceSheets >= 0) QCOMPARE(plan.surface.sheets, surfaceSheets);
         if (panelSheets >= 0) QCOMPARE(plan.panelSheets.count, panelSheets);
         const QTableWidget& table = *window->table();
-        QCOMPARE(table.rowCount(), int(cutListRows(plan).size()));
+        const QTableWidget& shopping = *window->shoppingTable();
+        // What is cut on one tab, what is bought (priced) on another, the
+        // warnings above both.
+        const std::vector<CutListRow> rows = cutListRows(plan);
+        const auto priced = std::count_if(rows.begin(), rows.end(),
+                                          [](const CutListRow& r) { return r.cents.has_value(); });
+        QCOMPARE(table.rowCount() + shopping.rowCount() + plan.warnings.size(),
+                 qsizetype(rows.size()));
+        QCOMPARE(shopping.rowCount(), priced);
 
         const QString sides[] = {QStringLiteral("Flanc courbe gauche"),
                                  QStringLiteral("Flanc courbe droite")};
@@ -273,7 +284,7 @@ private slots:
             shownSurface += cellText(table, row, 1).toInt();
             // Its seams are listed where the builder reads them.
             for (double seam : plan.surface.layers[i].seams)
-                QVERIFY(cellText(table, row, 5).contains(formatLength(seam)));
+                QVERIFY(cellText(table, row, 6).contains(formatLength(seam)));
         }
         QCOMPARE(shownSurface, plan.surface.sheets);
         checkDeckFrameRows(table, plan);
@@ -281,9 +292,9 @@ private slots:
         int boards = 0, shownBoards = 0;
         for (const TimberSection& section : plan.timber)
             boards += section.cutting.boardCount();
-        for (int r = 0; r < table.rowCount(); ++r)
-            if (cellText(table, r, 0).startsWith(QStringLiteral("Bois ")))
-                shownBoards += cellText(table, r, 1).toInt();
+        for (int r = 0; r < shopping.rowCount(); ++r)
+            if (cellText(shopping, r, 0).startsWith(QStringLiteral("Bois ")))
+                shownBoards += cellText(shopping, r, 1).toInt();
         QCOMPARE(shownBoards, boards);
         QCOMPARE(rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1")
                                   .arg(plan.surface.layers.size() + 1)),
@@ -295,10 +306,9 @@ private slots:
         QVERIFY(window->summary()->text().contains(
             QStringLiteral("%1 feuilles pour la surface").arg(plan.surface.sheets)));
         // What is bought is priced, at the indicative prices, and said so.
-        const std::vector<CutListRow> rows = cutListRows(plan);
-        for (int r = 0; r < int(rows.size()); ++r)
-            QCOMPARE(cellText(table, r, 6).isEmpty(), !rows[std::size_t(r)].cents.has_value());
-        QVERIFY(rowOf(table, QStringLiteral("Vis de surface 4,5 × 45")) >= 0);
+        for (int r = 0; r < shopping.rowCount(); ++r)
+            QVERIFY(!cellText(shopping, r, 5).isEmpty());
+        QVERIFY(rowOf(shopping, QStringLiteral("Vis de surface 4,5 × 45")) >= 0);
         QVERIFY(window->summary()->text().contains(QStringLiteral("prix indicatifs")));
         for (QPushButton* b :
              {window->csvButton(), window->templatesButton(), window->cutFileButton()})
@@ -323,7 +333,7 @@ private slots:
         QCOMPARE(window->plan()->dims.R1, 150);
 
         QCOMPARE(openPlanWindow(), window);
-        QCOMPARE(window->findChildren<QTableWidget*>().size(), 1);
+        QCOMPARE(window->findChildren<QTableWidget*>().size(), 2);
     }
 
     // The 3D view shows the plan's model, follows Tracer, and highlights the
@@ -492,6 +502,124 @@ private slots:
         QVERIFY(large.right() < 800 && large.bottom() < 480);
     }
 
+    // The tabs a builder works from; the warnings above them, whichever is
+    // shown, and the remarks wrapped, never cut short.
+    void tabsAndWarnings_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::newRow("no warning") << "";
+        // One 18 mm layer does not bend dry to a 1.4 m curve.
+        QTest::newRow("bend warnings") << "surface=18";
+    }
+    void tabsAndWarnings() {
+        QFETCH(QString, settings);
+        qvl->setConstructionSettings(settingsOf(settings));
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window && window->plan());
+        QStringList tabs;
+        for (int i = 0; i < window->views()->count(); ++i)
+            tabs << window->views()->tabText(i);
+        QCOMPARE(tabs, (QStringList{"Liste de découpe", "Flancs", "Feuilles", "Surface",
+                                    "Charpente", "3D", "Achats"}));
+
+        const QStringList& warnings = window->plan()->warnings;
+        QCOMPARE(warnings.isEmpty(), settings.isEmpty());
+        QLabel& shown = *window->warnings();
+        QCOMPARE(shown.isVisible(), !warnings.isEmpty());
+        for (const QString& w : warnings)
+            QVERIFY(shown.text().contains(w));
+        if (!warnings.isEmpty())
+            QVERIFY(shown.mapTo(window, QPoint(0, shown.height())).y() <=
+                    window->views()->mapTo(window, QPoint()).y());
+
+        const QTableWidget& table = *window->table();
+        for (int r = 0; r < table.rowCount(); ++r) {
+            const QString remark = cellText(table, r, 6);
+            const QRect needed = table.fontMetrics().boundingRect(
+                QRect(0, 0, table.columnWidth(6) - 8, 0), Qt::TextWordWrap, remark);
+            QVERIFY2(table.rowHeight(r) >= needed.height(), qPrintable(remark));
+        }
+    }
+
+    // Each drawing carries its dimensions, in the window's decimal comma.
+    void drawingDimensions_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("texts");
+        // Default design: panels 1812.4 long, sheets 2440 × 1220, the top
+        // layer's riding run 4262.3 with two 911.2 pieces in its middle.
+        QTest::newRow("side panels")
+            << 1 << QStringList{"1812,4", "789", "Courbes gauche et droite : 10 à découper"};
+        QTest::newRow("sheets") << 2 << QStringList{"2440", "1220", "Feuille 5", "1812,4 × 789"};
+        QTest::newRow("surface") << 3
+                                 << QStringList{"de lèvre à lèvre 4262,3", "911,2",
+                                                "de lèvre à lèvre 4274",
+                                                "Couche 1 (dessus, posée en dernier), 9 mm",
+                                                "Couche 2 (dessous, posée en premier), 9 mm"};
+    }
+    void drawingDimensions() {
+        QFETCH(int, tab);
+        QFETCH(QStringList, texts);
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        auto* view = qobject_cast<SketchView*>(window->views()->widget(tab));
+        if (!view) view = window->views()->widget(tab)->findChild<SketchView*>();
+        QVERIFY(view);
+        const QStringList drawn = view->sketch().texts();
+        for (const QString& text : texts)
+            QVERIFY2(drawn.contains(text), qPrintable(text + " in " + drawn.join(" | ")));
+    }
+
+    // The wheel magnifies about the pointer, a double click fits again.
+    void wheelZoom() {
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        SketchView& view = *window->sheetDrawing();
+        view.resize(600, 400);
+        const DrawingScale before = view.scale();
+        const QPointF world(1000, 500);
+        const QPointF pointer = before.map(world);
+        QWheelEvent wheel(pointer, view.mapToGlobal(pointer), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+        QCOMPARE(view.zoom(), SketchView::zoomPerNotch);
+        QVERIFY(std::abs(view.scale().map(world).x() - pointer.x()) < 1e-6);
+        QVERIFY(std::abs(view.scale().map(world).y() - pointer.y()) < 1e-6);
+        QTest::mouseDClick(&view, Qt::LeftButton);
+        QCOMPARE(view.zoom(), 1.0);
+        QCOMPARE(view.scale().map(world), pointer);
+    }
+
+    // The framing and the surface in plain words, with the default design's
+    // positions: the rib stations along the frame curve from the toe, the deck
+    // joists from the deck's back end, the flat joists from the flat's left end.
+    void plainWords_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ribs") << ""
+                              << "centrés à 44,5 ; 213,2 ; 367,3 ; 521,4 ; 675,5 ; 829,6 ; "
+                                 "1015,6 ; 1201,6 ; 1387,5 mm le long de la courbe du cadre, "
+                                 "mesurés depuis le pied de la courbe";
+        QTest::newRow("deck joists")
+            << ""
+            << "solives centrées à 44,5 ; 290,7 ; 537 mm de l'arrière de la plate-forme";
+        QTest::newRow("flat joists") << ""
+                                     << "solives centrées à 19 ; 374 ; 412 ; 681 ; 719 ; 988 ; "
+                                        "1026 ; 1381 mm du bout gauche du plat";
+        QTest::newRow("two layers") << ""
+                                    << "On pose d'abord la couche 2";
+        QTest::newRow("three layers") << "surface=6,6,6"
+                                      << "On pose d'abord la couche 3";
+        QTest::newRow("one layer") << "surface=18"
+                                   << "Une seule couche";
+    }
+    void plainWords() {
+        QFETCH(QString, settings);
+        QFETCH(QString, text);
+        const ConstructionPlan plan = buildConstructionPlan({}, settingsOf(settings));
+        const QString words = framingParagraphs(plan).join(u' ') + u' ' +
+                              surfaceOrderText(int(plan.surface.layers.size()));
+        QVERIFY2(words.contains(text), qPrintable(words));
+    }
+
     // Not a check: QUARVEL_PLAN_PICTURE=file.png keeps a picture of the window
     // as a builder first sees it, for the user guide.
     void pictureOfTheWindow() {
@@ -501,8 +629,11 @@ private slots:
         PlanWindow* window = openPlanWindow();
         QVERIFY(window);
         QVERIFY(window->grab().save(path));
-        window->sheetDrawing()->resize(1400, 900);
-        QVERIFY(window->sheetDrawing()->grab().save(path + ".sheets.png"));
+        // Each tab as the window shows it: picture.png.1.png for the second.
+        for (int tab = 1; tab < window->views()->count(); ++tab) {
+            window->views()->setCurrentIndex(tab);
+            QVERIFY(window->grab().save(path + QStringLiteral(".%1.png").arg(tab)));
+        }
     }
 };
 
