@@ -1,10 +1,12 @@
 #include "planwindow.h"
 
+#include "commandrunner.h"
 #include "cutlist.h"
 #include "framingtext.h"
 #include "modelbuilder.h"
 #include "modelview3d.h"
 #include "paneldrawing.h"
+#include "pricedialog.h"
 #include "settingsfieldtext.h"
 #include "sheetdrawing.h"
 #include "surfacedrawing.h"
@@ -134,7 +136,26 @@ PlanWindow::PlanWindow(QWidget* parent)
     connect(m_cutFile, &QPushButton::clicked, this, &PlanWindow::cutFileRequested);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &PlanWindow::highlightChosenRows);
 
+    m_prices = storedPrices();
+    m_indicativeNote->setVisible(m_prices.indicative());
     showRefusal(QString());
+}
+
+void PlanWindow::setPrices(const PriceTable& prices) {
+    m_prices = prices;
+    m_indicativeNote->setVisible(prices.indicative());
+    if (!m_plan) return;
+    fillTables(*m_plan);
+    fillTexts(*m_plan);
+}
+
+void PlanWindow::editPrices() {
+    PriceDialog dialog(m_prices, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::optional<PriceTable> prices = dialog.prices();
+    if (!prices) return;
+    runCommand([&] { storePrices(*prices); });
+    setPrices(*prices);
 }
 
 QWidget* PlanWindow::makePlanPage() {
@@ -196,8 +217,17 @@ QWidget* PlanWindow::makeShoppingTab() {
     auto* layout = new QVBoxLayout(tab);
     m_shopping = makeTable(tab, QStringLiteral("shoppingList"));
     layout->addWidget(m_shopping, 1);
+    auto* bottom = new QHBoxLayout;
     m_total = wrappedLabel(tab, QStringLiteral("total"));
-    layout->addWidget(m_total);
+    bottom->addWidget(m_total, 1);
+    m_indicativeNote = new QLabel(tr("Valeurs indicatives"), tab);
+    m_indicativeNote->setObjectName(QStringLiteral("indicative"));
+    bottom->addWidget(m_indicativeNote);
+    m_pricesButton = new QPushButton(tr("Prix..."), tab);
+    m_pricesButton->setObjectName(QStringLiteral("pricesButton"));
+    bottom->addWidget(m_pricesButton);
+    layout->addLayout(bottom);
+    connect(m_pricesButton, &QPushButton::clicked, this, &PlanWindow::editPrices);
     return tab;
 }
 
@@ -225,7 +255,8 @@ void PlanWindow::fillTexts(const ConstructionPlan& plan) {
                                QLocale().toCurrencyString(double(cost.cents) / 100, cost.currency));
     if (cost.indicative) summary += tr(" (prix indicatifs)");
     m_summary->setText(summary);
-    m_total->setText(costTotalText(cost));
+    m_total->setText(
+        tr("Total : %1 %2").arg(centsText(cost.cents).replace(u'.', u','), cost.currency));
     m_surfaceOrder->setText(surfaceOrderText(int(plan.surface.layers.size())));
     m_framing->setText(framingParagraphs(plan).join(QStringLiteral("\n\n")));
 }

@@ -53,6 +53,15 @@ public:
     QPushButton* csvButton() const { return m_csv; }
     QPushButton* templatesButton() const { return m_templates; }
     QPushButton* cutFileButton() const { return m_cutFile; }
+    QPushButton* pricesButton() const { return m_pricesButton; }
+    QLabel* indicativeNote() const { return m_indicativeNote; }
+
+    // The prices the shopping list is priced with: those kept in the user's
+    // settings at first.
+    const PriceTable& prices() const { return m_prices; }
+    void setPrices(const PriceTable& prices);
+    // "Prix...": the price dialog; accepted, its prices are kept and shown.
+    void editPrices();
 
     // Non-modal show: makes the window visible and brings it to the front.
     void showNonModal();
@@ -91,4 +100,6 @@ private:
     QPushButton* m_csv = nullptr;
     QPushButton* m_templates = nullptr;
     QPushButton* m_cutFile = nullptr;
+    QPushButton* m_pricesButton = nullptr;
+    QLabel* m_indicativeNote = nullptr;
 };

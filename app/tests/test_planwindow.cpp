@@ -8,6 +8,7 @@
 #include "modelview3d.h"
 #include "paneldrawing.h"
 #include "planwindow.h"
+#include "pricedialog.h"
 #include "sheetdrawing.h"
 #include "surfacedrawing.h"
 #include "templatepdf.h"
@@ -618,6 +619,69 @@ private slots:
         const QString words = framingParagraphs(plan).join(u' ') + u' ' +
                               surfaceOrderText(int(plan.surface.layers.size()));
         QVERIFY2(words.contains(text), qPrintable(words));
+    }
+
+    // A price typed in the dialog (comma or point) is kept in the user's
+    // settings, read back by the next dialog and the next window, and prices
+    // the shopping list; "Valeurs indicatives" shows while the defaults stand.
+    void pricesRoundTrip_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept"); // empty: refused
+        QTest::addColumn<bool>("indicative");
+        QTest::newRow("defaults") << "sheet"
+                                  << "0,75"
+                                  << "0.75" << true;
+        QTest::newRow("decimal comma") << "sheet"
+                                       << "0,9"
+                                       << "0.9" << false;
+        QTest::newRow("decimal point") << "timber"
+                                       << "3.10"
+                                       << "3.1" << false;
+        QTest::newRow("currency") << "currency"
+                                  << "CHF"
+                                  << "CHF" << false;
+        QTest::newRow("not a number") << "glue"
+                                      << "abc"
+                                      << "" << true;
+        QTest::newRow("five decimals") << "lag"
+                                       << "0,12345"
+                                       << "" << true;
+    }
+    void pricesRoundTrip() {
+        QFETCH(QString, key);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(bool, indicative);
+        {
+            PriceDialog dialog(storedPrices());
+            QVERIFY(!dialog.indicativeNote()->isHidden());
+            type(dialog.field(key), typed);
+            QCOMPARE(dialog.okButton()->isEnabled(), !kept.isEmpty());
+            QCOMPARE(dialog.prices().has_value(), !kept.isEmpty());
+            if (kept.isEmpty()) return;
+            QCOMPARE(!dialog.indicativeNote()->isHidden(), indicative);
+            storePrices(*dialog.prices());
+        }
+        const PriceTable stored = storedPrices();
+        QCOMPARE(priceValueText(stored, key), kept);
+        QCOMPARE(stored.indicative(), indicative);
+        PriceDialog again(stored);
+        QCOMPARE(again.field(key)->text(),
+                 key == u"currency" ? kept : QString(kept).replace(u'.', u','));
+        QCOMPARE(!again.indicativeNote()->isHidden(), indicative);
+        again.defaultsButton()->click();
+        QVERIFY(again.prices()->indicative());
+
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window && window->plan());
+        QCOMPARE(window->prices(), stored);
+        QCOMPARE(!window->indicativeNote()->isHidden(), indicative);
+        const PlanCost cost = planCost(*window->plan(), stored);
+        QVERIFY2(window->total()->text().contains(centsText(cost.cents).replace(u'.', u',')),
+                 qPrintable(window->total()->text()));
+        window->setPrices(PriceTable{});
+        QVERIFY(!window->indicativeNote()->isHidden());
     }
 
     // Not a check: QUARVEL_PLAN_PICTURE=file.png keeps a picture of the window
