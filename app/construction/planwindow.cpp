@@ -135,6 +135,7 @@ PlanWindow::PlanWindow(QWidget* parent)
     connect(m_templates, &QPushButton::clicked, this, &PlanWindow::templatesRequested);
     connect(m_cutFile, &QPushButton::clicked, this, &PlanWindow::cutFileRequested);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &PlanWindow::highlightChosenRows);
+    connect(m_views, &QTabWidget::currentChanged, this, &PlanWindow::buildModelWhenShown);
 
     m_prices = storedPrices();
     m_indicativeNote->setVisible(m_prices.indicative());
@@ -280,11 +281,17 @@ void PlanWindow::setPlanShown(std::shared_ptr<const ConstructionPlan> plan) {
     m_panels->setPlan(m_plan);
     m_sheets->setPlan(m_plan);
     m_surface->setPlan(m_plan);
-    m_model3d->setModel(m_plan ? std::make_shared<const RampModel>(buildRampModel(*m_plan))
-                               : nullptr);
-    highlightChosenRows();
+    // Built when its tab is shown: a refresh after Tracer does not wait for it.
+    m_model3d->setModel(nullptr);
+    buildModelWhenShown();
     for (QPushButton* b : {m_csv, m_templates, m_cutFile})
         b->setEnabled(m_plan != nullptr);
+}
+
+void PlanWindow::buildModelWhenShown() {
+    if (!m_plan || m_model3d->model() || m_views->currentWidget() != m_model3d) return;
+    m_model3d->setModel(std::make_shared<const RampModel>(buildRampModel(*m_plan)));
+    highlightChosenRows();
 }
 
 void PlanWindow::highlightChosenRows() {

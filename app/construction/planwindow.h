@@ -80,6 +80,7 @@ private:
     void fillTexts(const ConstructionPlan& plan);
     void setPlanShown(std::shared_ptr<const ConstructionPlan> plan);
     void highlightChosenRows();
+    void buildModelWhenShown();
 
     std::shared_ptr<const ConstructionPlan> m_plan;
     PriceTable m_prices;

@@ -342,8 +342,10 @@ private slots:
     void modelViewFollowsThePlanAndTheChosenRows() {
         PlanWindow* window = openPlanWindow();
         QVERIFY(window);
-        window->views()->setCurrentWidget(window->modelView());
         ModelView3D& view = *window->modelView();
+        // Built only once its tab is shown.
+        QVERIFY(!view.model());
+        window->views()->setCurrentWidget(window->modelView());
         view.resize(400, 300);
         QVERIFY(view.model());
         const QImage whole = view.grab().toImage();
