@@ -2,12 +2,12 @@
 
 #include "commandrunner.h"
 #include "cutlist.h"
+#include "decimaltext.h"
 #include "framingtext.h"
 #include "modelbuilder.h"
 #include "modelview3d.h"
 #include "paneldrawing.h"
 #include "pricedialog.h"
-#include "settingsfieldtext.h"
 #include "sheetdrawing.h"
 #include "surfacedrawing.h"
 
@@ -36,7 +36,12 @@ enum Column {
 const QColor warningColour(176, 0, 0);
 
 QString lengthCell(double mm) {
-    return mm > 0 ? lengthFieldText(mm, QLocale()) : QString();
+    return mm > 0 ? millimetresText(mm) : QString();
+}
+
+// "784,90 €".
+QString moneyText(long long cents, const QString& currency) {
+    return withDecimalCommas(centsText(cents)) + u' ' + currency;
 }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
@@ -68,16 +73,17 @@ void fillTable(QTableWidget& table, const std::vector<CutListRow>& rows) {
     for (int r = 0; r < int(rows.size()); ++r) {
         const CutListRow& row = rows[std::size_t(r)];
         const Qt::Alignment right = Qt::AlignRight;
-        table.setItem(r, articleColumn, cell(row.article, Qt::AlignLeft));
+        table.setItem(r, articleColumn, cell(withDecimalCommas(row.article), Qt::AlignLeft));
+        // The article as the 3D model's parts name it, to find them.
+        table.item(r, articleColumn)->setData(Qt::UserRole, row.article);
         table.setItem(r, quantityColumn, cell(QString::number(row.quantity), right));
         table.setItem(r, lengthColumn, cell(lengthCell(row.length), right));
         table.setItem(r, widthColumn, cell(lengthCell(row.width), right));
         table.setItem(r, thicknessColumn, cell(lengthCell(row.thickness), right));
         table.setItem(
             r, priceColumn,
-            cell(row.cents ? QLocale().toString(double(*row.cents) / 100, 'f', 2) : QString(),
-                 right));
-        table.setItem(r, remarkColumn, cell(row.remark, Qt::AlignLeft));
+            cell(row.cents ? withDecimalCommas(centsText(*row.cents)) : QString(), right));
+        table.setItem(r, remarkColumn, cell(withDecimalCommas(row.remark), Qt::AlignLeft));
     }
     table.resizeColumnsToContents();
     // Back to the room left for the remark, where it wraps.
@@ -243,21 +249,20 @@ void PlanWindow::showPlan(const ConstructionPlan& plan) {
 void PlanWindow::fillTexts(const ConstructionPlan& plan) {
     QStringList warnings;
     for (const QString& w : plan.warnings)
-        warnings << QStringLiteral("⚠ ") + w;
+        warnings << QStringLiteral("⚠ ") + withDecimalCommas(w);
     m_warnings->setText(warnings.join(u'\n'));
     m_warnings->setVisible(!warnings.isEmpty());
     const PlanCost cost = planCost(plan, m_prices);
-    QString summary = tr("Contreplaqué : %1 feuilles pour la surface, %2 pour les flancs (%3 × "
-                         "%4 mm) ; coût : %5")
-                          .arg(plan.surface.sheets)
-                          .arg(plan.panelSheets.count)
-                          .arg(lengthFieldText(plan.settings.sheetShort, QLocale()),
-                               lengthFieldText(plan.settings.sheetLong, QLocale()),
-                               QLocale().toCurrencyString(double(cost.cents) / 100, cost.currency));
+    QString summary =
+        tr("Contreplaqué : %1 feuilles pour la surface, %2 pour les flancs (%3 × "
+           "%4 mm) ; coût : %5")
+            .arg(plan.surface.sheets)
+            .arg(plan.panelSheets.count)
+            .arg(millimetresText(plan.settings.sheetShort),
+                 millimetresText(plan.settings.sheetLong), moneyText(cost.cents, cost.currency));
     if (cost.indicative) summary += tr(" (prix indicatifs)");
     m_summary->setText(summary);
-    m_total->setText(
-        tr("Total : %1 %2").arg(centsText(cost.cents).replace(u'.', u','), cost.currency));
+    m_total->setText(tr("Total : %1").arg(moneyText(cost.cents, cost.currency)));
     m_surfaceOrder->setText(surfaceOrderText(int(plan.surface.layers.size())));
     m_framing->setText(framingParagraphs(plan).join(QStringLiteral("\n\n")));
 }
@@ -298,7 +303,7 @@ void PlanWindow::highlightChosenRows() {
     if (!m_model3d->model()) return;
     QStringList articles;
     for (const QModelIndex& index : m_table->selectionModel()->selectedRows(articleColumn))
-        articles << index.data().toString();
+        articles << index.data(Qt::UserRole).toString();
     m_model3d->setHighlighted(partsCountedIn(*m_model3d->model(), articles));
 }
 

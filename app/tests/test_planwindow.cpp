@@ -62,7 +62,7 @@ void checkDeckFrameRows(const QTableWidget& table, const ConstructionPlan& plan)
                      QString::number(frame->stringers.count * frame->stringers.piecesEach()));
         if (legs < 0) continue;
         QCOMPARE(cellText(table, legs, 1), QString::number(frame->legs.count));
-        QCOMPARE(cellText(table, legs, 2), formatLength(frame->legs.length));
+        QCOMPARE(cellText(table, legs, 2), millimetresText(frame->legs.length));
     }
 }
 
@@ -267,13 +267,13 @@ private slots:
             const int row = rowOf(table, panelArticle(*panel));
             QVERIFY(row >= 0);
             QCOMPARE(cellText(table, row, 1), QString::number(panel->count()));
-            QCOMPARE(cellText(table, row, 2), formatLength(curve.panelLength));
-            QCOMPARE(cellText(table, row, 3), formatLength(curve.panelHeight));
-            QCOMPARE(cellText(table, row, 4), formatLength(plan.settings.panel));
+            QCOMPARE(cellText(table, row, 2), millimetresText(curve.panelLength));
+            QCOMPARE(cellText(table, row, 3), millimetresText(curve.panelHeight));
+            QCOMPARE(cellText(table, row, 4), millimetresText(plan.settings.panel));
             const int ribs = rowOf(table, QStringLiteral("Tasseau ") + sides[side].mid(6));
             QVERIFY(ribs >= 0);
             QCOMPARE(cellText(table, ribs, 1), QString::number(curve.ribs.pieces));
-            QCOMPARE(cellText(table, ribs, 2), formatLength(curve.ribs.length));
+            QCOMPARE(cellText(table, ribs, 2), millimetresText(curve.ribs.length));
         }
         int shownSurface = 0;
         for (std::size_t i = 0; i < plan.surface.layers.size(); ++i) {
@@ -281,11 +281,11 @@ private slots:
                 rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1").arg(i + 1));
             QVERIFY(row >= 0);
             QCOMPARE(cellText(table, row, 1), QString::number(plan.surface.layers[i].sheets));
-            QCOMPARE(cellText(table, row, 4), formatLength(plan.surface.layers[i].thickness));
+            QCOMPARE(cellText(table, row, 4), millimetresText(plan.surface.layers[i].thickness));
             shownSurface += cellText(table, row, 1).toInt();
             // Its seams are listed where the builder reads them.
             for (double seam : plan.surface.layers[i].seams)
-                QVERIFY(cellText(table, row, 6).contains(formatLength(seam)));
+                QVERIFY(cellText(table, row, 6).contains(millimetresText(seam)));
         }
         QCOMPARE(shownSurface, plan.surface.sheets);
         checkDeckFrameRows(table, plan);
@@ -322,12 +322,12 @@ private slots:
         const QTableWidget& table = *window->table();
         // Both curves alike at first: one panel; then the left a wall.
         const int row = rowOf(table, QStringLiteral("Flanc courbes gauche et droite"));
-        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812.4")); // u_c of R 140, H 70
+        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812,4")); // u_c of R 140, H 70
 
         // The spin fields as they are when Tracer runs.
         qvl->ser->SetValue(150);
         qvl->seh->SetValue(200);
-        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812.4"));
+        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812,4"));
         qvl->tracerClick();
         QCOMPARE(cellText(table, rowOf(table, QStringLiteral("Flanc courbe gauche")), 2),
                  QStringLiteral("2100")); // a wall: u_c 2100
