@@ -3,6 +3,7 @@
 #include "commandrunner.h"
 #include "cutlist.h"
 #include "decimaltext.h"
+#include "framingdrawing.h"
 #include "framingtext.h"
 #include "modelbuilder.h"
 #include "modelview3d.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTabWidget>
@@ -141,7 +143,7 @@ PlanWindow::PlanWindow(QWidget* parent)
     connect(m_templates, &QPushButton::clicked, this, &PlanWindow::templatesRequested);
     connect(m_cutFile, &QPushButton::clicked, this, &PlanWindow::cutFileRequested);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &PlanWindow::highlightChosenRows);
-    connect(m_views, &QTabWidget::currentChanged, this, &PlanWindow::buildModelWhenShown);
+    connect(m_views, &QTabWidget::currentChanged, this, &PlanWindow::fillShownTab);
 
     m_prices = storedPrices();
     m_indicativeNote->setVisible(m_prices.indicative());
@@ -210,13 +212,20 @@ QWidget* PlanWindow::makeSurfaceTab() {
 }
 
 QWidget* PlanWindow::makeFramingTab() {
-    auto* scroll = new QScrollArea(this);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    m_framingTab = split;
+    m_framingDrawing = new FramingDrawing(split);
+    auto* scroll = new QScrollArea(split);
     scroll->setWidgetResizable(true);
     m_framing = wrappedLabel(scroll, QStringLiteral("framing"));
     m_framing->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_framing->setMargin(8);
     scroll->setWidget(m_framing);
-    return scroll;
+    split->addWidget(m_framingDrawing);
+    split->addWidget(scroll);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 1);
+    return split;
 }
 
 QWidget* PlanWindow::makeShoppingTab() {
@@ -286,17 +295,33 @@ void PlanWindow::setPlanShown(std::shared_ptr<const ConstructionPlan> plan) {
     m_panels->setPlan(m_plan);
     m_sheets->setPlan(m_plan);
     m_surface->setPlan(m_plan);
-    // Built when its tab is shown: a refresh after Tracer does not wait for it.
+    // Built when their tab is shown: a refresh after Tracer does not wait for them.
+    m_rampModel.reset();
     m_model3d->setModel(nullptr);
-    buildModelWhenShown();
+    m_framingDrawing->setModel(nullptr);
+    m_framingStale = m_plan != nullptr;
+    fillShownTab();
     for (QPushButton* b : {m_csv, m_templates, m_cutFile})
         b->setEnabled(m_plan != nullptr);
 }
 
-void PlanWindow::buildModelWhenShown() {
-    if (!m_plan || m_model3d->model() || m_views->currentWidget() != m_model3d) return;
-    m_model3d->setModel(std::make_shared<const RampModel>(buildRampModel(*m_plan)));
-    highlightChosenRows();
+const std::shared_ptr<const RampModel>& PlanWindow::rampModel() {
+    if (!m_rampModel && m_plan)
+        m_rampModel = std::make_shared<const RampModel>(buildRampModel(*m_plan));
+    return m_rampModel;
+}
+
+void PlanWindow::fillShownTab() {
+    if (!m_plan) return;
+    QWidget* shown = m_views->currentWidget();
+    if (shown == m_model3d && !m_model3d->model()) {
+        m_model3d->setModel(rampModel());
+        highlightChosenRows();
+    }
+    if (shown == m_framingTab && m_framingStale) {
+        m_framingDrawing->setModel(rampModel().get());
+        m_framingStale = false;
+    }
 }
 
 void PlanWindow::highlightChosenRows() {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <QWidget>
 
+class FramingDrawing;
 class ModelView3D;
 class PanelDrawing;
 class QLabel;
@@ -48,6 +49,7 @@ public:
     SurfaceDrawing* surfaceDrawing() const { return m_surface; }
     QLabel* surfaceOrder() const { return m_surfaceOrder; }
     QLabel* framing() const { return m_framing; }
+    FramingDrawing* framingDrawing() const { return m_framingDrawing; }
     QTabWidget* views() const { return m_views; }
     ModelView3D* modelView() const { return m_model3d; }
     QPushButton* csvButton() const { return m_csv; }
@@ -80,9 +82,13 @@ private:
     void fillTexts(const ConstructionPlan& plan);
     void setPlanShown(std::shared_ptr<const ConstructionPlan> plan);
     void highlightChosenRows();
-    void buildModelWhenShown();
+    // The 3D model and the framing drawn from it, made for the tab shown.
+    void fillShownTab();
+    const std::shared_ptr<const RampModel>& rampModel();
 
     std::shared_ptr<const ConstructionPlan> m_plan;
+    std::shared_ptr<const RampModel> m_rampModel; // built when a tab needs it
+    bool m_framingStale = false;
     PriceTable m_prices;
     QStackedWidget* m_pages = nullptr;
     QLabel* m_refusal = nullptr;
@@ -96,6 +102,8 @@ private:
     SurfaceDrawing* m_surface = nullptr;
     QLabel* m_surfaceOrder = nullptr;
     QLabel* m_framing = nullptr;
+    FramingDrawing* m_framingDrawing = nullptr;
+    QWidget* m_framingTab = nullptr;
     QTabWidget* m_views = nullptr;
     ModelView3D* m_model3d = nullptr;
     QPushButton* m_csv = nullptr;

@@ -552,6 +552,8 @@ private slots:
         QTest::newRow("side panels")
             << 1 << QStringList{"1812,4", "789", "Courbes gauche et droite : 10 à découper"};
         QTest::newRow("sheets") << 2 << QStringList{"2440", "1220", "Feuille 5", "1812,4 × 789"};
+        // From above: decks of 600, curves of 1212.44, a flat of 1400; 2440 wide.
+        QTest::newRow("framing") << 4 << QStringList{"5024,9", "2440"};
         QTest::newRow("surface") << 3
                                  << QStringList{"de lèvre à lèvre 4262,3", "911,2",
                                                 "de lèvre à lèvre 4274",
@@ -563,6 +565,8 @@ private slots:
         QFETCH(QStringList, texts);
         PlanWindow* window = openPlanWindow();
         QVERIFY(window);
+        // The framing is drawn once its tab is shown.
+        window->views()->setCurrentIndex(tab);
         auto* view = qobject_cast<SketchView*>(window->views()->widget(tab));
         if (!view) view = window->views()->widget(tab)->findChild<SketchView*>();
         QVERIFY(view);
