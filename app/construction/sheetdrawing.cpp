@@ -3,7 +3,9 @@
 #include "constructionwords.h"
 #include "drawingscale.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <QCoreApplication>
 
 namespace {
@@ -25,13 +27,48 @@ QString partName(const ConstructionPlan& plan, const PlacedPart& part) {
         .arg(pieces);
 }
 
+// Candidate places for a part's name across and along its box.
+constexpr int labelGrid = 16;
+
+double distanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    const QPointF d = p - (a + ab * t);
+    return std::hypot(d.x(), d.y());
+}
+
+// Where a part's name stands clear of its edges: of a grid of points inside
+// it, the farthest from every edge (the middle of its box may lie in the
+// neighbour's curve).
+QPointF labelPoint(const QList<QPointF>& polygon, const QRectF& box) {
+    QPointF best = box.center();
+    double bestRoom = -1;
+    for (int i = 1; i < labelGrid; ++i)
+        for (int k = 1; k < labelGrid; ++k) {
+            const QPointF p(box.left() + box.width() * i / labelGrid,
+                            box.top() + box.height() * k / labelGrid);
+            if (!polygonContains(polygon, p)) continue;
+            double room = std::numeric_limits<double>::max();
+            for (qsizetype e = 0; e < polygon.size(); ++e)
+                room = std::min(
+                    room, distanceToSegment(p, polygon[e], polygon[(e + 1) % polygon.size()]));
+            if (room > bestRoom) {
+                bestRoom = room;
+                best = p;
+            }
+        }
+    return best;
+}
+
 void addPart(const ConstructionPlan& plan, const PlacedPart& part, QPointF corner, Sketch& sketch) {
     QList<QPointF> shape;
     for (QPointF p : flatten(placedOutline(plan, part), flatness))
         shape << p + corner;
     sketch.shapes.push_back({shape, SketchStyle::wood});
     const QRectF box = boundingBox(placedOutline(plan, part)).translated(corner);
-    const QPointF centre = box.center();
+    const QPointF centre = labelPoint(shape, box);
     sketch.labels.push_back({centre, partName(plan, part), Qt::AlignCenter, -0.5, box.width()});
     sketch.labels.push_back(
         {centre,
