@@ -24,5 +24,6 @@ BENCHMARK(BM_PlanWindowRefresh)
     ->ArgName("tab")
     ->Arg(0) // the cut list
     ->Arg(2) // the nested sheets
+    ->Arg(4) // the framing, drawn from the 3D model
     ->Arg(5) // 3D
     ->Unit(benchmark::kMillisecond);

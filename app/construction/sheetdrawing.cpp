@@ -30,13 +30,14 @@ QString partName(const ConstructionPlan& plan, const PlacedPart& part) {
 // Candidate places for a part's name across and along its box.
 constexpr int labelGrid = 16;
 
-double distanceToSegment(QPointF p, QPointF a, QPointF b) {
+// Squared, to compare.
+double squaredDistanceToSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
     const double length2 = QPointF::dotProduct(ab, ab);
     const double t =
         length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
     const QPointF d = p - (a + ab * t);
-    return std::hypot(d.x(), d.y());
+    return QPointF::dotProduct(d, d);
 }
 
 // Where a part's name stands clear of its edges: of a grid of points inside
@@ -52,8 +53,8 @@ QPointF labelPoint(const QList<QPointF>& polygon, const QRectF& box) {
             if (!polygonContains(polygon, p)) continue;
             double room = std::numeric_limits<double>::max();
             for (qsizetype e = 0; e < polygon.size(); ++e)
-                room = std::min(
-                    room, distanceToSegment(p, polygon[e], polygon[(e + 1) % polygon.size()]));
+                room = std::min(room, squaredDistanceToSegment(p, polygon[e],
+                                                               polygon[(e + 1) % polygon.size()]));
             if (room > bestRoom) {
                 bestRoom = room;
                 best = p;
