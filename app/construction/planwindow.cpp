@@ -339,6 +339,7 @@ void PlanWindow::fillTables(const ConstructionPlan& plan) {
         if (row.quantity > 0) (row.cents ? bought : cut).push_back(std::move(row));
     fillTable(*m_table, cut);
     fillTable(*m_shopping, bought);
+    m_shopping->horizontalHeaderItem(priceColumn)->setText(tr("Prix (%1)").arg(m_prices.currency));
 }
 
 void PlanWindow::showNonModal() {
