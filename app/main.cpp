@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Quarvel"));
+    // Where QSettings keeps the user's preferences (the prices).
+    QCoreApplication::setOrganizationName(QStringLiteral("Quarvel"));
     installErrorBox();
     ProgramWindows windows(std::make_unique<QtFileDialogs>());
     windows.Qvl.show();

@@ -392,5 +392,5 @@ QString formatLength(double mm) {
 }
 
 QString millimetresText(double mm) {
-    return formatLength(mm).replace(u'.', u',');
+    return withDecimalCommas(formatLength(mm));
 }

@@ -2,6 +2,7 @@
 
 #include "buildlistrows.h"
 #include "constructionwords.h"
+#include "decimaltext.h"
 #include "panelsplitting.h"
 
 #include <QCoreApplication>
@@ -268,5 +269,5 @@ QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices) {
             text += QStringLiteral("- ") + w + u'\n';
     }
     text += QStringLiteral("\nLongueurs en millimètres.\n");
-    return text.toUtf8();
+    return withDecimalCommas(text).toUtf8();
 }

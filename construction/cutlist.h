@@ -42,7 +42,7 @@ std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTab
 QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices = {});
 
 // The rows as a text table in UTF-8 for a terminal, the total and the
-// warnings below it.
+// warnings below it; French, decimals with a comma.
 QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices = {});
 
 // "Total : 812.34 € (prix indicatifs ...)".

@@ -1,6 +1,7 @@
 #include "prices.h"
 
 #include "constructionplan.h"
+#include "decimaltext.h"
 
 #include <cmath>
 #include <map>
@@ -66,7 +67,9 @@ PriceMember priceMember(QStringView key) {
     return nullptr;
 }
 
-void setPrice(PriceTable& table, QStringView key, QStringView value) {
+} // namespace
+
+void setPriceValue(PriceTable& table, QStringView key, QStringView value) {
     if (key == u"currency") {
         if (value.isEmpty() || value.size() > longestCurrency)
             refuse(tr("currency=%1 (de 1 à %2 caractères)").arg(value).arg(longestCurrency));
@@ -81,6 +84,15 @@ void setPrice(PriceTable& table, QStringView key, QStringView value) {
                    .arg(key, value));
     table.*member = *price;
 }
+
+QString priceValueText(const PriceTable& table, QStringView key) {
+    if (key == u"currency") return table.currency;
+    const PriceMember member = priceMember(key);
+    if (!member) return QString();
+    return QString::fromLatin1(decimalText(double(table.*member) / priceScale, priceDecimals));
+}
+
+namespace {
 
 // round(num / den) for positive values, halves up.
 long long roundedDivision(Wide num, Wide den) {
@@ -244,7 +256,7 @@ PriceTable parsePriceFile(QByteArrayView text) {
         if (section.isEmpty()) refuse(tr("%1 (hors de la section [prices])").arg(key));
         if (section != u"prices") continue;
         if (eq < 0) refuse(tr("%1 (une ligne clé = valeur)").arg(key));
-        setPrice(table, key, l.mid(eq + 1).trimmed());
+        setPriceValue(table, key, l.mid(eq + 1).trimmed());
     }
     if (!found) refuse(tr("pas de section [prices]"));
     return table;

@@ -47,6 +47,13 @@ const QStringList& priceKeys();
 // [prices] section.
 PriceTable parsePriceFile(QByteArrayView text);
 
+// One key's value, as the price file writes it: "2.4", "0.75", "€".
+QString priceValueText(const PriceTable& table, QStringView key);
+
+// Sets one key from its text as the price file takes it; throws
+// PriceFileError as parsePriceFile does.
+void setPriceValue(PriceTable& table, QStringView key, QStringView value);
+
 // One line of the shopping list. price = quantity × unitPrice (per 100 for
 // screws), rounded to the cent.
 enum class CostKind { sheet, board, pipe, fastener };

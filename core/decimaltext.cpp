@@ -14,3 +14,9 @@ QByteArray decimalText(double value, int decimals) {
     }
     return text;
 }
+
+QString withDecimalCommas(QString text) {
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == u'.' && text[i - 1].isDigit() && text[i + 1].isDigit()) text[i] = u',';
+    return text;
+}

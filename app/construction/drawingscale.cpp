@@ -21,6 +21,19 @@ QRectF DrawingScale::map(const QRectF& r) const {
     return QRectF(map(QPointF(r.left(), highestV(r))), map(QPointF(r.right(), lowestV(r))));
 }
 
+DrawingScale DrawingScale::zoomedAt(QPointF pixel, double times) const {
+    DrawingScale zoomed;
+    zoomed.m_factor = m_factor * times;
+    zoomed.m_origin = pixel + (m_origin - pixel) * times;
+    return zoomed;
+}
+
+DrawingScale DrawingScale::panned(QPointF pixels) const {
+    DrawingScale moved = *this;
+    moved.m_origin += pixels;
+    return moved;
+}
+
 int bestGridColumns(int count, QSizeF sheet, double gap, QSizeF area) {
     int best = 1;
     double bestScale = -1;

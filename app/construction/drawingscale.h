@@ -15,8 +15,14 @@ public:
     double pixelsPerMillimetre() const { return m_factor; }
     QPointF map(QPointF p) const;
     QRectF map(const QRectF& r) const;
+    // Magnified times about a pixel, which keeps its drawing point.
+    DrawingScale zoomedAt(QPointF pixel, double times) const;
+    // Moved by pixels on screen.
+    DrawingScale panned(QPointF pixels) const;
 
 private:
+    DrawingScale() = default;
+
     double m_factor = 0;
     QPointF m_origin; // where world (0, 0) lands
 };

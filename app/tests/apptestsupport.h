@@ -14,7 +14,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QList>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -58,6 +60,16 @@ private:
     CommandErrorHandler m_previous;
 };
 
+// The user's settings kept, empty at first, in a folder of the test's own
+// under an organisation of its own: a test never reads or writes the user's.
+inline void useEmptyTestSettings() {
+    static QTemporaryDir dir;
+    QCoreApplication::setOrganizationName(QStringLiteral("QuarvelTests"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    QSettings().clear();
+}
+
 // The windows as start-up leaves them: the main window shown and its chart
 // drawn once, so that its plotting rectangle is known.
 struct StartedProgram {
@@ -65,6 +77,7 @@ struct StartedProgram {
     std::unique_ptr<ProgramWindows> windows;
 
     StartedProgram() {
+        useEmptyTestSettings();
         auto owned = std::make_unique<ScriptedDialogs>();
         dialogs = owned.get();
         windows = std::make_unique<ProgramWindows>(std::move(owned));

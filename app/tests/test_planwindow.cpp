@@ -4,10 +4,13 @@
 #include "cutlayout.h"
 #include "cutlist.h"
 #include "drawingscale.h"
+#include "framingtext.h"
 #include "modelview3d.h"
 #include "paneldrawing.h"
 #include "planwindow.h"
+#include "pricedialog.h"
 #include "sheetdrawing.h"
+#include "surfacedrawing.h"
 #include "templatepdf.h"
 #include "tspinedit.h"
 
@@ -22,6 +25,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 
 Q_DECLARE_METATYPE(RampDimensions)
 
@@ -58,7 +62,7 @@ void checkDeckFrameRows(const QTableWidget& table, const ConstructionPlan& plan)
                      QString::number(frame->stringers.count * frame->stringers.piecesEach()));
         if (legs < 0) continue;
         QCOMPARE(cellText(table, legs, 1), QString::number(frame->legs.count));
-        QCOMPARE(cellText(table, legs, 2), formatLength(frame->legs.length));
+        QCOMPARE(cellText(table, legs, 2), millimetresText(frame->legs.length));
     }
 }
 
@@ -235,7 +239,15 @@ private slots:
         if (surfaceSheets >= 0) QCOMPARE(plan.surface.sheets, surfaceSheets);
         if (panelSheets >= 0) QCOMPARE(plan.panelSheets.count, panelSheets);
         const QTableWidget& table = *window->table();
-        QCOMPARE(table.rowCount(), int(cutListRows(plan).size()));
+        const QTableWidget& shopping = *window->shoppingTable();
+        // What is cut on one tab, what is bought (priced) on another, the
+        // warnings above both.
+        const std::vector<CutListRow> rows = cutListRows(plan);
+        const auto priced = std::count_if(rows.begin(), rows.end(),
+                                          [](const CutListRow& r) { return r.cents.has_value(); });
+        QCOMPARE(table.rowCount() + shopping.rowCount() + plan.warnings.size(),
+                 qsizetype(rows.size()));
+        QCOMPARE(shopping.rowCount(), priced);
 
         const QString sides[] = {QStringLiteral("Flanc courbe gauche"),
                                  QStringLiteral("Flanc courbe droite")};
@@ -253,13 +265,13 @@ private slots:
             const int row = rowOf(table, panelArticle(*panel));
             QVERIFY(row >= 0);
             QCOMPARE(cellText(table, row, 1), QString::number(panel->count()));
-            QCOMPARE(cellText(table, row, 2), formatLength(curve.panelLength));
-            QCOMPARE(cellText(table, row, 3), formatLength(curve.panelHeight));
-            QCOMPARE(cellText(table, row, 4), formatLength(plan.settings.panel));
+            QCOMPARE(cellText(table, row, 2), millimetresText(curve.panelLength));
+            QCOMPARE(cellText(table, row, 3), millimetresText(curve.panelHeight));
+            QCOMPARE(cellText(table, row, 4), millimetresText(plan.settings.panel));
             const int ribs = rowOf(table, QStringLiteral("Tasseau ") + sides[side].mid(6));
             QVERIFY(ribs >= 0);
             QCOMPARE(cellText(table, ribs, 1), QString::number(curve.ribs.pieces));
-            QCOMPARE(cellText(table, ribs, 2), formatLength(curve.ribs.length));
+            QCOMPARE(cellText(table, ribs, 2), millimetresText(curve.ribs.length));
         }
         int shownSurface = 0;
         for (std::size_t i = 0; i < plan.surface.layers.size(); ++i) {
@@ -267,11 +279,11 @@ private slots:
                 rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1").arg(i + 1));
             QVERIFY(row >= 0);
             QCOMPARE(cellText(table, row, 1), QString::number(plan.surface.layers[i].sheets));
-            QCOMPARE(cellText(table, row, 4), formatLength(plan.surface.layers[i].thickness));
+            QCOMPARE(cellText(table, row, 4), millimetresText(plan.surface.layers[i].thickness));
             shownSurface += cellText(table, row, 1).toInt();
             // Its seams are listed where the builder reads them.
             for (double seam : plan.surface.layers[i].seams)
-                QVERIFY(cellText(table, row, 5).contains(formatLength(seam)));
+                QVERIFY(cellText(table, row, 6).contains(millimetresText(seam)));
         }
         QCOMPARE(shownSurface, plan.surface.sheets);
         checkDeckFrameRows(table, plan);
@@ -279,9 +291,9 @@ private slots:
         int boards = 0, shownBoards = 0;
         for (const TimberSection& section : plan.timber)
             boards += section.cutting.boardCount();
-        for (int r = 0; r < table.rowCount(); ++r)
-            if (cellText(table, r, 0).startsWith(QStringLiteral("Bois ")))
-                shownBoards += cellText(table, r, 1).toInt();
+        for (int r = 0; r < shopping.rowCount(); ++r)
+            if (cellText(shopping, r, 0).startsWith(QStringLiteral("Bois ")))
+                shownBoards += cellText(shopping, r, 1).toInt();
         QCOMPARE(shownBoards, boards);
         QCOMPARE(rowOf(table, QStringLiteral("Contreplaqué de surface, couche %1")
                                   .arg(plan.surface.layers.size() + 1)),
@@ -293,10 +305,9 @@ private slots:
         QVERIFY(window->summary()->text().contains(
             QStringLiteral("%1 feuilles pour la surface").arg(plan.surface.sheets)));
         // What is bought is priced, at the indicative prices, and said so.
-        const std::vector<CutListRow> rows = cutListRows(plan);
-        for (int r = 0; r < int(rows.size()); ++r)
-            QCOMPARE(cellText(table, r, 6).isEmpty(), !rows[std::size_t(r)].cents.has_value());
-        QVERIFY(rowOf(table, QStringLiteral("Vis de surface 4,5 × 45")) >= 0);
+        for (int r = 0; r < shopping.rowCount(); ++r)
+            QVERIFY(!cellText(shopping, r, 5).isEmpty());
+        QVERIFY(rowOf(shopping, QStringLiteral("Vis de surface 4,5 × 45")) >= 0);
         QVERIFY(window->summary()->text().contains(QStringLiteral("prix indicatifs")));
         for (QPushButton* b :
              {window->csvButton(), window->templatesButton(), window->cutFileButton()})
@@ -309,19 +320,19 @@ private slots:
         const QTableWidget& table = *window->table();
         // Both curves alike at first: one panel; then the left a wall.
         const int row = rowOf(table, QStringLiteral("Flanc courbes gauche et droite"));
-        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812.4")); // u_c of R 140, H 70
+        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812,4")); // u_c of R 140, H 70
 
         // The spin fields as they are when Tracer runs.
         qvl->ser->SetValue(150);
         qvl->seh->SetValue(200);
-        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812.4"));
+        QCOMPARE(cellText(table, row, 2), QStringLiteral("1812,4"));
         qvl->tracerClick();
         QCOMPARE(cellText(table, rowOf(table, QStringLiteral("Flanc courbe gauche")), 2),
                  QStringLiteral("2100")); // a wall: u_c 2100
         QCOMPARE(window->plan()->dims.R1, 150);
 
         QCOMPARE(openPlanWindow(), window);
-        QCOMPARE(window->findChildren<QTableWidget*>().size(), 1);
+        QCOMPARE(window->findChildren<QTableWidget*>().size(), 2);
     }
 
     // The 3D view shows the plan's model, follows Tracer, and highlights the
@@ -329,8 +340,10 @@ private slots:
     void modelViewFollowsThePlanAndTheChosenRows() {
         PlanWindow* window = openPlanWindow();
         QVERIFY(window);
-        window->views()->setCurrentWidget(window->modelView());
         ModelView3D& view = *window->modelView();
+        // Built only once its tab is shown.
+        QVERIFY(!view.model());
+        window->views()->setCurrentWidget(window->modelView());
         view.resize(400, 300);
         QVERIFY(view.model());
         const QImage whole = view.grab().toImage();
@@ -490,6 +503,191 @@ private slots:
         QVERIFY(large.right() < 800 && large.bottom() < 480);
     }
 
+    // The tabs a builder works from; the warnings above them, whichever is
+    // shown, and the remarks wrapped, never cut short.
+    void tabsAndWarnings_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::newRow("no warning") << "";
+        // One 18 mm layer does not bend dry to a 1.4 m curve.
+        QTest::newRow("bend warnings") << "surface=18";
+    }
+    void tabsAndWarnings() {
+        QFETCH(QString, settings);
+        qvl->setConstructionSettings(settingsOf(settings));
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window && window->plan());
+        QStringList tabs;
+        for (int i = 0; i < window->views()->count(); ++i)
+            tabs << window->views()->tabText(i);
+        QCOMPARE(tabs, (QStringList{"Liste de découpe", "Flancs", "Feuilles", "Surface",
+                                    "Charpente", "3D", "Achats"}));
+
+        const QStringList& warnings = window->plan()->warnings;
+        QCOMPARE(warnings.isEmpty(), settings.isEmpty());
+        QLabel& shown = *window->warnings();
+        QCOMPARE(shown.isVisible(), !warnings.isEmpty());
+        for (const QString& w : warnings)
+            QVERIFY(shown.text().contains(w));
+        if (!warnings.isEmpty())
+            QVERIFY(shown.mapTo(window, QPoint(0, shown.height())).y() <=
+                    window->views()->mapTo(window, QPoint()).y());
+
+        const QTableWidget& table = *window->table();
+        for (int r = 0; r < table.rowCount(); ++r) {
+            const QString remark = cellText(table, r, 6);
+            const QRect needed = table.fontMetrics().boundingRect(
+                QRect(0, 0, table.columnWidth(6) - 8, 0), Qt::TextWordWrap, remark);
+            QVERIFY2(table.rowHeight(r) >= needed.height(), qPrintable(remark));
+        }
+    }
+
+    // Each drawing carries its dimensions, in the window's decimal comma.
+    void drawingDimensions_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("texts");
+        // Default design: panels 1812.4 long, sheets 2440 × 1220, the top
+        // layer's riding run 4262.3 with two 911.2 pieces in its middle.
+        QTest::newRow("side panels")
+            << 1 << QStringList{"1812,4", "789", "Courbes gauche et droite : 10 à découper"};
+        QTest::newRow("sheets") << 2 << QStringList{"2440", "1220", "Feuille 5", "1812,4 × 789"};
+        // From above: decks of 600, curves of 1212.44, a flat of 1400; 2440 wide.
+        QTest::newRow("framing") << 4 << QStringList{"5024,9", "2440"};
+        QTest::newRow("surface") << 3
+                                 << QStringList{"de lèvre à lèvre 4262,3", "911,2",
+                                                "de lèvre à lèvre 4274",
+                                                "Couche 1 (dessus, posée en dernier), 9 mm",
+                                                "Couche 2 (dessous, posée en premier), 9 mm"};
+    }
+    void drawingDimensions() {
+        QFETCH(int, tab);
+        QFETCH(QStringList, texts);
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        // The framing is drawn once its tab is shown.
+        window->views()->setCurrentIndex(tab);
+        auto* view = qobject_cast<SketchView*>(window->views()->widget(tab));
+        if (!view) view = window->views()->widget(tab)->findChild<SketchView*>();
+        QVERIFY(view);
+        const QStringList drawn = view->sketch().texts();
+        for (const QString& text : texts)
+            QVERIFY2(drawn.contains(text), qPrintable(text + " in " + drawn.join(" | ")));
+    }
+
+    // The wheel magnifies about the pointer, a double click fits again.
+    void wheelZoom() {
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window);
+        SketchView& view = *window->sheetDrawing();
+        view.resize(600, 400);
+        const DrawingScale before = view.scale();
+        const QPointF world(1000, 500);
+        const QPointF pointer = before.map(world);
+        QWheelEvent wheel(pointer, view.mapToGlobal(pointer), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+        QCOMPARE(view.zoom(), SketchView::zoomPerNotch);
+        QVERIFY(std::abs(view.scale().map(world).x() - pointer.x()) < 1e-6);
+        QVERIFY(std::abs(view.scale().map(world).y() - pointer.y()) < 1e-6);
+        QTest::mouseDClick(&view, Qt::LeftButton);
+        QCOMPARE(view.zoom(), 1.0);
+        QCOMPARE(view.scale().map(world), pointer);
+    }
+
+    // The framing and the surface in plain words, with the default design's
+    // positions: the rib stations along the frame curve from the toe, the deck
+    // joists from the deck's back end, the flat joists from the flat's left end.
+    void plainWords_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ribs") << ""
+                              << "centrés à 44,5 ; 213,2 ; 367,3 ; 521,4 ; 675,5 ; 829,6 ; "
+                                 "1015,6 ; 1201,6 ; 1387,5 mm le long de la courbe du cadre, "
+                                 "mesurés depuis le pied de la courbe";
+        QTest::newRow("deck joists")
+            << ""
+            << "solives centrées à 44,5 ; 290,7 ; 537 mm de l'arrière de la plate-forme";
+        QTest::newRow("flat joists") << ""
+                                     << "solives centrées à 19 ; 374 ; 412 ; 681 ; 719 ; 988 ; "
+                                        "1026 ; 1381 mm du bout gauche du plat";
+        QTest::newRow("two layers") << ""
+                                    << "On pose d'abord la couche 2";
+        QTest::newRow("three layers") << "surface=6,6,6"
+                                      << "On pose d'abord la couche 3";
+        QTest::newRow("one layer") << "surface=18"
+                                   << "Une seule couche";
+    }
+    void plainWords() {
+        QFETCH(QString, settings);
+        QFETCH(QString, text);
+        const ConstructionPlan plan = buildConstructionPlan({}, settingsOf(settings));
+        const QString words = framingParagraphs(plan).join(u' ') + u' ' +
+                              surfaceOrderText(int(plan.surface.layers.size()));
+        QVERIFY2(words.contains(text), qPrintable(words));
+    }
+
+    // A price typed in the dialog (comma or point) is kept in the user's
+    // settings, read back by the next dialog and the next window, and prices
+    // the shopping list; "Valeurs indicatives" shows while the defaults stand.
+    void pricesRoundTrip_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept"); // empty: refused
+        QTest::addColumn<bool>("indicative");
+        QTest::newRow("defaults") << "sheet"
+                                  << "0,75"
+                                  << "0.75" << true;
+        QTest::newRow("decimal comma") << "sheet"
+                                       << "0,9"
+                                       << "0.9" << false;
+        QTest::newRow("decimal point") << "timber"
+                                       << "3.10"
+                                       << "3.1" << false;
+        QTest::newRow("currency") << "currency"
+                                  << "CHF"
+                                  << "CHF" << false;
+        QTest::newRow("not a number") << "glue"
+                                      << "abc"
+                                      << "" << true;
+        QTest::newRow("five decimals") << "lag"
+                                       << "0,12345"
+                                       << "" << true;
+    }
+    void pricesRoundTrip() {
+        QFETCH(QString, key);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(bool, indicative);
+        {
+            PriceDialog dialog(storedPrices());
+            QVERIFY(!dialog.indicativeNote()->isHidden());
+            type(dialog.field(key), typed);
+            QCOMPARE(dialog.okButton()->isEnabled(), !kept.isEmpty());
+            QCOMPARE(dialog.prices().has_value(), !kept.isEmpty());
+            if (kept.isEmpty()) return;
+            QCOMPARE(!dialog.indicativeNote()->isHidden(), indicative);
+            storePrices(*dialog.prices());
+        }
+        const PriceTable stored = storedPrices();
+        QCOMPARE(priceValueText(stored, key), kept);
+        QCOMPARE(stored.indicative(), indicative);
+        PriceDialog again(stored);
+        QCOMPARE(again.field(key)->text(),
+                 key == u"currency" ? kept : QString(kept).replace(u'.', u','));
+        QCOMPARE(!again.indicativeNote()->isHidden(), indicative);
+        again.defaultsButton()->click();
+        QVERIFY(again.prices()->indicative());
+
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window && window->plan());
+        QCOMPARE(window->prices(), stored);
+        QCOMPARE(!window->indicativeNote()->isHidden(), indicative);
+        const PlanCost cost = planCost(*window->plan(), stored);
+        QVERIFY2(window->total()->text().contains(centsText(cost.cents).replace(u'.', u',')),
+                 qPrintable(window->total()->text()));
+        window->setPrices(PriceTable{});
+        QVERIFY(!window->indicativeNote()->isHidden());
+    }
+
     // Not a check: QUARVEL_PLAN_PICTURE=file.png keeps a picture of the window
     // as a builder first sees it, for the user guide.
     void pictureOfTheWindow() {
@@ -499,8 +697,11 @@ private slots:
         PlanWindow* window = openPlanWindow();
         QVERIFY(window);
         QVERIFY(window->grab().save(path));
-        window->sheetDrawing()->resize(1400, 900);
-        QVERIFY(window->sheetDrawing()->grab().save(path + ".sheets.png"));
+        // Each tab as the window shows it: picture.png.1.png for the second.
+        for (int tab = 1; tab < window->views()->count(); ++tab) {
+            window->views()->setCurrentIndex(tab);
+            QVERIFY(window->grab().save(path + QStringLiteral(".%1.png").arg(tab)));
+        }
     }
 };
 

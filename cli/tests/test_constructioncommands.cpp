@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -494,6 +495,12 @@ void TestConstructionCommands::csvAndText() {
     QVERIFY(text.out.contains("Flanc courbes gauche et droite"));
     QVERIFY(text.out.contains("Bois 89 × 38 en 4800"));
     QVERIFY(text.out.contains("Total : "));
+    // The text table is for people, French: decimal commas; the CSV keeps points.
+    QVERIFY(text.out.contains(" 1812,4 "));
+    QVERIFY(text.out.contains("25,60 €"));
+    QVERIFY(!QRegularExpression(QStringLiteral("[0-9][.][0-9]"))
+                 .match(QString::fromUtf8(text.out))
+                 .hasMatch());
 }
 
 void TestConstructionCommands::computingCommandsLoadNoGui() {

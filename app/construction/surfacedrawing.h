@@ -1,0 +1,23 @@
+#pragma once
+
+#include "constructionplan.h"
+#include "sketchview.h"
+
+#include <memory>
+#include <QString>
+
+// The surface layer by layer, the top one at the top: each layer's runs end
+// to end (left deck, lip to lip, right deck), every piece with its length.
+Sketch surfaceSketch(const ConstructionPlan& plan);
+
+// In plain words, which layer is the top one, which goes on first, and where
+// seams are measured from.
+QString surfaceOrderText(int layers);
+
+class SurfaceDrawing : public SketchView {
+    Q_OBJECT
+public:
+    explicit SurfaceDrawing(QWidget* parent = nullptr);
+
+    void setPlan(std::shared_ptr<const ConstructionPlan> plan); // none: nothing drawn
+};
