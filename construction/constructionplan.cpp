@@ -194,28 +194,13 @@ void nestPanels(ConstructionPlan& plan) {
     }
 }
 
-} // namespace
-
-ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
-                                       const ConstructionSettings& settings) {
-    if (!dimensionsAcceptable(dims)) throw QuarvelError(invalidDimensionsMessage());
-    checkConstructionSettings(settings);
-    const ConstructionSettings& s = settings;
-    ConstructionPlan plan;
-    plan.dims = dims;
-    plan.settings = s;
-    const double width = 10.0 * dims.W;
-    const double flatLength = 10.0 * dims.F;
+// Each curve's geometry and panel lines; deckRuns: each deck's run of
+// surface, to the pipe's back where there is one.
+void planCurves(ConstructionPlan& plan, double width, std::array<double, 2>& deckRuns) {
+    const ConstructionSettings& s = plan.settings;
     const double t = s.surfaceThickness();
-    if (width < 2 * s.panel + 100 - slack)
-        throw ConstructionSettingError(
-            QStringLiteral("Réglage de construction incorrect : panel=%1 (la largeur de la rampe, "
-                           "%2 mm, doit être d'au moins 2 × panel + 100 = %3 mm)")
-                .arg(formatLength(s.panel), formatLength(width), formatLength(2 * s.panel + 100)));
-
-    std::array<double, 2> deckRuns{};
     for (int curve = 0; curve < 2; ++curve) {
-        const CurveDesign d = curveDesign(dims, s, curve);
+        const CurveDesign d = curveDesign(plan.dims, s, curve);
         const double back = d.back.value_or(d.deck);
         checkBack(s, curve, d.deck, back);
         deckRuns[curve] = d.deck;
@@ -235,19 +220,18 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
         if (c.pipe) deckRuns[curve] = std::max(0.0, d.deck - back + c.pipe->x() - s.coping / 2);
         plan.curves[curve] = std::move(c);
     }
+}
 
-    plan.surface = layOutSurface(dims, s, deckRuns);
-    // Sheets meeting along the ramp (a ramp wider than a sheet) lie across
-    // every rib and joist, which carry those joints.
-    plan.warnings << bendWarnings(dims, s);
-
+// Each curve's rib stations, from the surface's seams, and its ribs.
+void planRibs(ConstructionPlan& plan) {
+    const ConstructionSettings& s = plan.settings;
     const double w = s.ribWidth;
     for (int curve = 0; curve < 2; ++curve) {
         if (!plan.curves[curve]) continue;
         CurvePlan& c = *plan.curves[curve];
-        const std::vector<Station> stations =
-            placeStations(w / 2, c.curveLength - w / 2,
-                          seamStations(plan.surface, curve, c.frameRadius, dims), w, s.ribSpacing);
+        const std::vector<Station> stations = placeStations(
+            w / 2, c.curveLength - w / 2,
+            seamStations(plan.surface, curve, c.frameRadius, plan.dims), w, s.ribSpacing);
         c.stations = stationPositions(stations);
         for (const Station& station : stations)
             c.stationSeams.push_back(station.seamLayers);
@@ -255,25 +239,55 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
             c.stationPoints.push_back(frameStation(c, station).point);
         c.ribs = {int(c.stations.size()) * (c.panelCount - 1), c.panelPitch - s.panel};
     }
+}
 
+// A ladder frame: stringers on the panel lines, joists on edge between
+// them, a seam's joist doubled so that each sheet edge has its own.
+void planFlat(ConstructionPlan& plan, double width, double flatLength) {
+    const ConstructionSettings& s = plan.settings;
+    const PanelLines lines = panelLines(width, s);
+    FlatFrame frame{
+        lines.count, flatLength, {onEdgeThickness(s), s.flat}, stringerJoints(flatLength, s.stock)};
+    plan.flat = ladderJoists(flatLength, flatSeams(plan.surface, plan.dims), frame.joints,
+                             int(s.surface.size()), stringerBays(lines, width, s), s);
+    plan.flatFrame = std::move(frame);
+}
+
+void planCopingPipes(ConstructionPlan& plan, double width) {
+    if (plan.settings.coping <= 0) return;
+    for (const auto& c : plan.curves)
+        if (c) ++plan.copingPipes.pieces;
+    if (plan.copingPipes.pieces > 0) plan.copingPipes.length = width;
+}
+
+} // namespace
+
+ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
+                                       const ConstructionSettings& settings) {
+    if (!dimensionsAcceptable(dims)) throw QuarvelError(invalidDimensionsMessage());
+    checkConstructionSettings(settings);
+    const ConstructionSettings& s = settings;
+    ConstructionPlan plan;
+    plan.dims = dims;
+    plan.settings = s;
+    const double width = 10.0 * dims.W;
+    const double flatLength = 10.0 * dims.F;
+    if (width < 2 * s.panel + 100 - slack)
+        throw ConstructionSettingError(
+            QStringLiteral("Réglage de construction incorrect : panel=%1 (la largeur de la rampe, "
+                           "%2 mm, doit être d'au moins 2 × panel + 100 = %3 mm)")
+                .arg(formatLength(s.panel), formatLength(width), formatLength(2 * s.panel + 100)));
+
+    std::array<double, 2> deckRuns{};
+    planCurves(plan, width, deckRuns);
+    plan.surface = layOutSurface(dims, s, deckRuns);
+    // Sheets meeting along the ramp (a ramp wider than a sheet) lie across
+    // every rib and joist, which carry those joints.
+    plan.warnings << bendWarnings(dims, s);
+    planRibs(plan);
     planDecks(plan, deckRuns);
-    if (flatLength > 0) {
-        // A ladder frame: stringers on the panel lines, joists on edge between
-        // them, a seam's joist doubled so that each sheet edge has its own.
-        const PanelLines lines = panelLines(width, s);
-        FlatFrame frame{lines.count,
-                        flatLength,
-                        {onEdgeThickness(s), s.flat},
-                        stringerJoints(flatLength, s.stock)};
-        plan.flat = ladderJoists(flatLength, flatSeams(plan.surface, dims), frame.joints,
-                                 int(s.surface.size()), stringerBays(lines, width, s), s);
-        plan.flatFrame = std::move(frame);
-    }
-    if (s.coping > 0) {
-        for (const auto& c : plan.curves)
-            if (c) ++plan.copingPipes.pieces;
-        if (plan.copingPipes.pieces > 0) plan.copingPipes.length = width;
-    }
+    if (flatLength > 0) planFlat(plan, width, flatLength);
+    planCopingPipes(plan, width);
 
     splitPanels(plan);
     plan.panels = distinctPanels(plan.curves);

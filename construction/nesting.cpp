@@ -250,10 +250,9 @@ int rotation(const TilePart& part) {
     return ((part.orientation.mirrored ? turn - base : turn + base) + 360) % 360;
 }
 
-} // namespace
-
-std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sheetLong,
-                                   double sheetShort, double kerf) {
+// The items grouped by identical outline, each group checked to fit a sheet.
+std::vector<Shape> groupShapes(const std::vector<NestItem>& items, double innerLong,
+                               double innerShort) {
     long long total = 0;
     for (const NestItem& item : items) {
         if (item.count < 0) throw QuarvelError(QStringLiteral("Nombre de pièces négatif"));
@@ -263,9 +262,6 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         throw QuarvelError(QStringLiteral("Trop de pièces à placer : %1 (%2 au plus)")
                                .arg(total)
                                .arg(maxNestedParts));
-    const double innerLong = sheetLong - 2 * kerf;
-    const double innerShort = sheetShort - 2 * kerf;
-
     std::vector<Shape> shapes;
     for (int i = 0; i < int(items.size()); ++i) {
         const NestItem& item = items[i];
@@ -284,12 +280,21 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         shape->items.push_back(i);
         shape->count += item.count;
     }
-    const int shapeCount = int(shapes.size());
+    return shapes;
+}
 
-    // Tiles: each shape alone, as drawn and turned a quarter, then each shape
-    // with itself both ways, then mixed pairs as drawn.
+// The tiles, each kind listed by index.
+struct TileSet {
     std::vector<Tile> tiles;
-    std::vector<int> alone, aloneTurned, selfPair, selfPairTurned;
+    std::vector<int> alone, aloneTurned, selfPair, selfPairTurned, mixedPairs;
+};
+
+// Each shape alone, as drawn and turned a quarter, then each shape with
+// itself both ways, then mixed pairs as drawn.
+TileSet makeTiles(const std::vector<Shape>& shapes, double kerf, double innerLong,
+                  double innerShort) {
+    TileSet set;
+    const int shapeCount = int(shapes.size());
     const int pairedShapes = std::min(shapeCount, maxPairedShapes);
     for (int s = 0; s < shapeCount; ++s) {
         const Shape& shape = shapes[s];
@@ -297,72 +302,69 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
             const double width = quarter ? shape.box.height() : shape.box.width();
             const double height = quarter ? shape.box.width() : shape.box.height();
             if (width > innerLong + fitSlack || height > innerShort + fitSlack) continue;
-            (quarter ? aloneTurned : alone).push_back(int(tiles.size()));
-            tiles.push_back({width, height, {{s, quarter, {}, {}}}});
+            (quarter ? set.aloneTurned : set.alone).push_back(int(set.tiles.size()));
+            set.tiles.push_back({width, height, {{s, quarter, {}, {}}}});
             if (s >= pairedShapes || shape.count < 2) continue;
             const Outline& outline = quarter ? shape.quarter : *shape.outline;
             const std::optional<PairFit> fit =
                 fitPair(outline, outline, kerf, innerLong, innerShort);
             if (!fit) continue;
-            (quarter ? selfPairTurned : selfPair).push_back(int(tiles.size()));
-            tiles.push_back(pairTile(*fit, s, s, quarter));
+            (quarter ? set.selfPairTurned : set.selfPair).push_back(int(set.tiles.size()));
+            set.tiles.push_back(pairTile(*fit, s, s, quarter));
         }
     }
-    std::vector<int> mixedPairs;
     for (int s = 0; s < pairedShapes; ++s)
         for (int t = s + 1; t < pairedShapes; ++t) {
             const std::optional<PairFit> fit =
                 fitPair(*shapes[s].outline, *shapes[t].outline, kerf, innerLong, innerShort);
             if (!fit) continue;
-            mixedPairs.push_back(int(tiles.size()));
-            tiles.push_back(pairTile(*fit, s, t, false));
+            set.mixedPairs.push_back(int(set.tiles.size()));
+            set.tiles.push_back(pairTile(*fit, s, t, false));
         }
+    return set;
+}
 
-    // Plans by the tiles they may use, the parts alone last, then the same
-    // with quarter turns: the first with fewest sheets wins, so a part is
-    // turned a quarter only where that saves a sheet. A shape that fits only
-    // turned is turned in every plan.
+// Plans by the tiles they may use, the parts alone last, then the same with
+// quarter turns: the first with fewest sheets wins, so a part is turned a
+// quarter only where that saves a sheet. A shape that fits only turned is
+// turned in every plan.
+std::vector<std::vector<int>> tilePlans(const TileSet& set, int shapeCount) {
     std::vector<int> single;
     for (int s = 0; s < shapeCount; ++s) {
-        const auto isShape = [&](int t) { return tiles[t].parts[0].shape == s; };
-        const auto asDrawn = std::find_if(alone.begin(), alone.end(), isShape);
-        single.push_back(asDrawn != alone.end()
-                             ? *asDrawn
-                             : *std::find_if(aloneTurned.begin(), aloneTurned.end(), isShape));
+        const auto isShape = [&](int t) { return set.tiles[t].parts[0].shape == s; };
+        const auto asDrawn = std::find_if(set.alone.begin(), set.alone.end(), isShape);
+        single.push_back(
+            asDrawn != set.alone.end()
+                ? *asDrawn
+                : *std::find_if(set.aloneTurned.begin(), set.aloneTurned.end(), isShape));
     }
     std::vector<int> withPairs = single;
-    withPairs.insert(withPairs.end(), selfPair.begin(), selfPair.end());
+    withPairs.insert(withPairs.end(), set.selfPair.begin(), set.selfPair.end());
     std::vector<int> withMixedPairs = withPairs;
-    withMixedPairs.insert(withMixedPairs.end(), mixedPairs.begin(), mixedPairs.end());
+    withMixedPairs.insert(withMixedPairs.end(), set.mixedPairs.begin(), set.mixedPairs.end());
     std::vector<std::vector<int>> plans;
-    if (!mixedPairs.empty()) plans.push_back(withMixedPairs);
-    if (!selfPair.empty()) plans.push_back(withPairs);
+    if (!set.mixedPairs.empty()) plans.push_back(withMixedPairs);
+    if (!set.selfPair.empty()) plans.push_back(withPairs);
     plans.push_back(single);
-    if (!aloneTurned.empty()) {
+    if (!set.aloneTurned.empty()) {
         const std::size_t asDrawn = plans.size();
         for (std::size_t p = 0; p < asDrawn; ++p) {
             std::vector<int> turned = plans[p];
-            for (const int t : aloneTurned)
+            for (const int t : set.aloneTurned)
                 if (std::find(turned.begin(), turned.end(), t) == turned.end()) turned.push_back(t);
-            turned.insert(turned.end(), selfPairTurned.begin(), selfPairTurned.end());
+            turned.insert(turned.end(), set.selfPairTurned.begin(), set.selfPairTurned.end());
             plans.push_back(std::move(turned));
         }
     }
+    return plans;
+}
 
-    std::vector<long long> counts(shapeCount);
-    for (int s = 0; s < shapeCount; ++s)
-        counts[s] = shapes[s].count;
-    const SheetPacker packer(tiles, innerLong, innerShort, kerf);
-    std::optional<Packing> best;
-    for (const std::vector<int>& plan : plans)
-        for (const bool inRooms : {false, true}) {
-            Packing packing = packer.pack(plan, counts, inRooms);
-            if (!best || packing.sheets < best->sheets) best = std::move(packing);
-        }
-
-    // Copies handed out item by item, in the callers' order.
-    std::vector<size_t> nextItem(shapeCount, 0);
-    std::vector<int> takenOfItem(shapeCount, 0);
+// The packing's sheets, copies handed out item by item in the callers' order.
+std::vector<SheetLayout> placeCopies(const Packing& packing, const std::vector<Tile>& tiles,
+                                     const std::vector<Shape>& shapes,
+                                     const std::vector<NestItem>& items, double kerf) {
+    std::vector<size_t> nextItem(shapes.size(), 0);
+    std::vector<int> takenOfItem(shapes.size(), 0);
     auto takeCopy = [&](int s) -> const NestItem& {
         const Shape& shape = shapes[s];
         while (takenOfItem[s] >= items[shape.items[nextItem[s]]].count) {
@@ -373,8 +375,8 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
         return items[shape.items[nextItem[s]]];
     };
     std::vector<SheetLayout> sheets;
-    sheets.reserve(best->sheets);
-    for (const SheetPattern& pattern : best->patterns)
+    sheets.reserve(packing.sheets);
+    for (const SheetPattern& pattern : packing.patterns)
         for (long long r = 0; r < pattern.repeat; ++r) {
             SheetLayout& sheet = sheets.emplace_back();
             for (const PlacedTile& placed : pattern.tiles)
@@ -387,4 +389,25 @@ std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sh
                 }
         }
     return sheets;
+}
+
+} // namespace
+
+std::vector<SheetLayout> nestParts(const std::vector<NestItem>& items, double sheetLong,
+                                   double sheetShort, double kerf) {
+    const double innerLong = sheetLong - 2 * kerf;
+    const double innerShort = sheetShort - 2 * kerf;
+    const std::vector<Shape> shapes = groupShapes(items, innerLong, innerShort);
+    const TileSet set = makeTiles(shapes, kerf, innerLong, innerShort);
+    std::vector<long long> counts;
+    for (const Shape& shape : shapes)
+        counts.push_back(shape.count);
+    const SheetPacker packer(set.tiles, innerLong, innerShort, kerf);
+    std::optional<Packing> best;
+    for (const std::vector<int>& plan : tilePlans(set, int(shapes.size())))
+        for (const bool inRooms : {false, true}) {
+            Packing packing = packer.pack(plan, counts, inRooms);
+            if (!best || packing.sheets < best->sheets) best = std::move(packing);
+        }
+    return placeCopies(*best, set.tiles, shapes, items, kerf);
 }

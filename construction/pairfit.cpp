@@ -263,56 +263,54 @@ public:
         return c;
     }
 
+    double kerf() const { return m_kerf; }
+
 private:
     double m_kerf;
     double m_maxWidth;
     double m_maxHeight;
 };
 
-} // namespace
+// The parts' profiles at the search's tolerance: the lower one as drawn and
+// turned about, the upper one in all four orientations.
+struct SearchProfiles {
+    std::array<Profile, 2> lower;
+    std::array<Profile, 4> upper;
+};
 
-std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, double kerf,
-                               double maxWidth, double maxHeight) {
-    const double searchClearance = kerf + 2 * searchTolerance + roundingRoom;
-    const double finalClearance = kerf + 2 * finalTolerance + roundingRoom;
-    const PairSearch search(kerf, maxWidth, maxHeight);
+// One way the two parts may lie, with the offsets it may take and the best
+// candidate found so far.
+struct Combination {
+    Orientation lower;
+    Orientation upper;
+    const Profile* lowerProfile = nullptr;
+    const Profile* upperProfile = nullptr;
+    double dxFrom = 0;
+    double dxTo = 0;
+    Candidate best;
+};
 
-    // A mirror of the whole pair changes nothing: the lower part need not be
-    // mirrored. Nor need the upper part be the lower one: a pair turned about
-    // is the other way up. Of one part with itself, the turned lower part
-    // under a turned upper one is the pair of two parts lying as drawn,
-    // turned about; likewise with the upper one mirrored too.
-    const bool samePart = &lower == &upper;
-    struct Combination {
-        Orientation lower;
-        Orientation upper;
-        const Profile* lowerProfile = nullptr;
-        const Profile* upperProfile = nullptr;
-        double dxFrom = 0;
-        double dxTo = 0;
-        Candidate best;
-    };
+// A mirror of the whole pair changes nothing: the lower part need not be
+// mirrored. Nor need the upper part be the lower one: a pair turned about is
+// the other way up. Of one part with itself, the turned lower part under a
+// turned upper one is the pair of two parts lying as drawn, turned about;
+// likewise with the upper one mirrored too.
+std::vector<Combination> combinationsOf(const SearchProfiles& profiles, bool samePart,
+                                        double maxWidth, double clearance) {
     std::vector<Combination> combinations;
-    std::array<Profile, 4> upperProfiles;
-    std::array<Profile, 2> lowerProfiles;
-    for (int o = 0; o < 4; ++o)
-        upperProfiles[o] = makeProfile(upper, {bool(o & 1), bool(o & 2)}, searchTolerance,
-                                       searchClearance, Role::Upper);
     for (const bool lowerTurned : {false, true}) {
-        const Orientation lowerOrientation{false, lowerTurned};
-        const Profile& lowerProfile = lowerProfiles[lowerTurned] =
-            makeProfile(lower, lowerOrientation, searchTolerance, searchClearance, Role::Lower);
+        const Profile& lowerProfile = profiles.lower[lowerTurned];
         for (int o = 0; o < 4; ++o) {
             if (samePart && lowerTurned && (o & 2)) continue;
-            const Profile& upperProfile = upperProfiles[o];
+            const Profile& upperProfile = profiles.upper[o];
             // Offsets keeping the pair within maxWidth; beyond the clearance
             // on either side the parts no longer meet.
-            const double from = std::max(lowerProfile.width - maxWidth,
-                                         -(upperProfile.width + searchClearance + apart));
-            const double to = std::min(maxWidth - upperProfile.width,
-                                       lowerProfile.width + searchClearance + apart);
+            const double from =
+                std::max(lowerProfile.width - maxWidth, -(upperProfile.width + clearance + apart));
+            const double to =
+                std::min(maxWidth - upperProfile.width, lowerProfile.width + clearance + apart);
             if (from > to + fitSlack) continue;
-            combinations.push_back({lowerOrientation,
+            combinations.push_back({{false, lowerTurned},
                                     {bool(o & 1), bool(o & 2)},
                                     &lowerProfile,
                                     &upperProfile,
@@ -321,7 +319,12 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
                                     {}});
         }
     }
+    return combinations;
+}
 
+// Offsets in coarse steps for every combination, then refined for the best
+// few; the best candidate of all, invalid when none fits.
+Candidate coarseBest(std::vector<Combination>& combinations, const PairSearch& search) {
     auto tryOffset = [&](Combination& c, double dx) {
         dx = std::clamp(dx, c.dxFrom, c.dxTo);
         const Candidate candidate =
@@ -339,7 +342,7 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
     std::stable_sort(
         combinations.begin(), combinations.end(),
         [](const Combination& a, const Combination& b) { return better(a.best, b.best); });
-    if (combinations.empty() || !combinations.front().best.valid) return std::nullopt;
+    if (combinations.empty() || !combinations.front().best.valid) return {};
 
     for (int k = 0; k < std::min<int>(combinationsRefined, combinations.size()); ++k) {
         Combination& c = combinations[k];
@@ -352,27 +355,30 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
                 tryOffset(c, centre + i * step);
         }
     }
-    const Candidate* chosen = &combinations.front().best;
+    Candidate chosen = combinations.front().best;
     for (const Combination& c : combinations)
-        if (better(c.best, *chosen)) chosen = &c.best;
+        if (better(c.best, chosen)) chosen = c.best;
+    return chosen;
+}
 
-    // The chosen offset measured again on fine chords, and tried a little to
-    // either side: the tighter clearance lets the parts come closer.
+// The chosen offset measured again on fine chords, and tried a little to
+// either side: the tighter clearance lets the parts come closer.
+Candidate fineBest(const Outline& lower, const Outline& upper, const Candidate& chosen,
+                   const PairSearch& search, double slack) {
+    const double finalClearance = search.kerf() + 2 * finalTolerance + roundingRoom;
     const Profile fineLower =
-        makeProfile(lower, chosen->lower, finalTolerance, finalClearance, Role::Lower);
+        makeProfile(lower, chosen.lower, finalTolerance, finalClearance, Role::Lower);
     const Profile fineUpper =
-        makeProfile(upper, chosen->upper, finalTolerance, finalClearance, Role::Upper);
-    Candidate fine =
-        search.evaluate(fineLower, fineUpper, chosen->lower, chosen->upper, chosen->dx);
+        makeProfile(upper, chosen.upper, finalTolerance, finalClearance, Role::Upper);
+    Candidate fine = search.evaluate(fineLower, fineUpper, chosen.lower, chosen.upper, chosen.dx);
     auto tryFine = [&](double dx) {
         const Candidate candidate =
-            search.evaluate(fineLower, fineUpper, chosen->lower, chosen->upper, dx);
+            search.evaluate(fineLower, fineUpper, chosen.lower, chosen.upper, dx);
         if (better(candidate, fine)) fine = candidate;
     };
-    const double slack = searchClearance - finalClearance;
     for (const double dx :
          {fineLower.width + finalClearance + apart, -(fineUpper.width + finalClearance + apart)})
-        if (std::abs(dx - chosen->dx) <= slack) tryFine(dx);
+        if (std::abs(dx - chosen.dx) <= slack) tryFine(dx);
     double step = slack;
     for (int level = 0; level < 2; ++level) {
         const double centre = fine.dx;
@@ -380,7 +386,10 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
         for (int i = -refineSteps; i <= refineSteps; ++i)
             tryFine(centre + i * step);
     }
-    if (!fine.valid) return std::nullopt;
+    return fine;
+}
+
+PairFit pairFitOf(const Candidate& fine) {
     PairFit fit;
     fit.lower = fine.lower;
     fit.upper = fine.upper;
@@ -390,4 +399,27 @@ std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, doubl
     fit.width = fine.width;
     fit.height = fine.height;
     return fit;
+}
+
+} // namespace
+
+std::optional<PairFit> fitPair(const Outline& lower, const Outline& upper, double kerf,
+                               double maxWidth, double maxHeight) {
+    const double searchClearance = kerf + 2 * searchTolerance + roundingRoom;
+    const double finalClearance = kerf + 2 * finalTolerance + roundingRoom;
+    const PairSearch search(kerf, maxWidth, maxHeight);
+    SearchProfiles profiles;
+    for (int o = 0; o < 4; ++o)
+        profiles.upper[o] = makeProfile(upper, {bool(o & 1), bool(o & 2)}, searchTolerance,
+                                        searchClearance, Role::Upper);
+    for (const bool turned : {false, true})
+        profiles.lower[turned] =
+            makeProfile(lower, {false, turned}, searchTolerance, searchClearance, Role::Lower);
+    std::vector<Combination> combinations =
+        combinationsOf(profiles, &lower == &upper, maxWidth, searchClearance);
+    const Candidate chosen = coarseBest(combinations, search);
+    if (!chosen.valid) return std::nullopt;
+    const Candidate fine = fineBest(lower, upper, chosen, search, searchClearance - finalClearance);
+    if (!fine.valid) return std::nullopt;
+    return pairFitOf(fine);
 }
