@@ -16,10 +16,10 @@ struct CommandRoute {
 };
 
 inline constexpr CommandRoute commandRoutes[] = {
-    {"trace", CliProgram::Gui, "--plot"}, {"render", CliProgram::Gui, nullptr},
-    {"plan", CliProgram::Core, nullptr},  {"template", CliProgram::Gui, nullptr},
-    {"cut", CliProgram::Core, nullptr},   {"model", CliProgram::Gui, nullptr},
-    {"picture", CliProgram::Gui, nullptr},
+    {"trace", CliProgram::Gui, "--plot"},  {"render", CliProgram::Gui, nullptr},
+    {"plan", CliProgram::Core, nullptr},   {"template", CliProgram::Gui, nullptr},
+    {"cut", CliProgram::Core, nullptr},    {"model", CliProgram::Gui, nullptr},
+    {"picture", CliProgram::Gui, nullptr}, {"book", CliProgram::Gui, nullptr},
 };
 
 // The program for a command line (argv[1] the command); Gui for anything

@@ -1,3 +1,4 @@
+#include "bookcommand.h"
 #include "commandoutput.h"
 #include "commandroutes.h"
 #include "designrender.h"
@@ -14,7 +15,7 @@
 #include <cstdlib>
 
 // quarvel-cli-gui: the batch commands that draw (render, template, model,
-// picture, and trace measuring its default plot size on a lone chart),
+// picture, book, and trace measuring its default plot size on a lone chart),
 // started by quarvel-cli for them (commandroutes.h); it runs every other command as well. Each
 // command of the routing table has its row in the table below.
 
@@ -53,6 +54,7 @@ const Subcommand subcommands[] = {
     {"cut", cutUsage, cutCommand},
     {"model", modelUsage, modelCommand},
     {"picture", pictureUsage, pictureCommand},
+    {"book", bookUsage, bookCommand},
 };
 
 const Subcommand* subcommandNamed(QStringView name) {

@@ -16,6 +16,8 @@ namespace {
 // A price file is a few lines; anything much larger is not one.
 constexpr qsizetype largestPriceFile = 1 << 16;
 
+} // namespace
+
 PriceTable readPriceFile(const QString& path) {
     PosixFile file = PosixFile::openForReading(path, FileKinds::Any);
     QByteArray bytes;
@@ -32,8 +34,6 @@ PriceTable readPriceFile(const QString& path) {
     }
     return parsePriceFile(bytes);
 }
-
-} // namespace
 
 QByteArray planUsage() {
     return "quarvel-cli plan [settings options] [--prices FILE] [--csv | --json] FILE\n"

@@ -2,8 +2,14 @@
 
 #include "tracecommand.h"
 
+#include "prices.h"
+
 #include <QByteArray>
 #include <QStringList>
+
+// The price file at path (--prices). Throws FileError, or PriceFileError for
+// a file refused or larger than a price file is.
+PriceTable readPriceFile(const QString& path);
 
 // quarvel-cli plan [settings options] [--csv | --json] FILE: the cut list as
 // a text table, CSV or one JSON object. Computation only: needs no Qt Gui.

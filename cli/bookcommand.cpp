@@ -1,0 +1,73 @@
+#include "bookcommand.h"
+
+#include "buildbook.h"
+#include "constructionarguments.h"
+#include "outputfile.h"
+#include "plancommand.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<BookPaper> parseBookPaper(const QString& text) {
+    if (text == u"a4") return BookPaper::A4;
+    if (text == u"letter") return BookPaper::Letter;
+    return std::nullopt;
+}
+
+} // namespace
+
+QByteArray bookUsage() {
+    return "quarvel-cli book [settings options] [--prices FILE] [--paper a4|letter]\n"
+           "            FILE OUT.pdf\n"
+           "    The build book: cover, shopping list priced with the prices of --prices\n"
+           "    FILE (as plan takes it), the assembly steps with their pictures and the\n"
+           "    cut diagrams of every sheet and board (A4 by default).\n"
+           "    Exit status: 0 written, 1 design or settings refused, 2 usage, price\n"
+           "    file, file or write error.\n";
+}
+
+CommandResult bookCommand(const QStringList& args) {
+    const CommandOptions options{
+        {}, {QStringLiteral("--prices"), QStringLiteral("--paper")}, 2, bookUsage()};
+    ConstructionArguments parsed;
+    if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
+    BookPaper paper = BookPaper::A4;
+    if (parsed.values.contains(QStringLiteral("--paper"))) {
+        const QString value = parsed.values.value(QStringLiteral("--paper"));
+        const auto chosen = parseBookPaper(value);
+        if (!chosen)
+            return CommandResult{
+                2,
+                {},
+                messageLine(
+                    QStringLiteral("Option incorrecte : --paper %1 (a4 ou letter)").arg(value))};
+        paper = *chosen;
+    }
+    if (!parsed.positionals[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return CommandResult{2,
+                             {},
+                             "OUT must end in .pdf: " + parsed.positionals[1].toUtf8() +
+                                 "\nusage: " + bookUsage()};
+    PriceTable prices;
+    try {
+        if (parsed.values.contains(QStringLiteral("--prices")))
+            prices = readPriceFile(parsed.values.value(QStringLiteral("--prices")));
+    } catch (const QuarvelError& error) {
+        return CommandResult{2, {}, messageLine(error.message())};
+    }
+    ConstructionPlan plan;
+    if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
+    QByteArray pdf;
+    try {
+        pdf = buildBook(plan, prices, paper).pdf();
+    } catch (const QuarvelError& error) { // a block taller than the page
+        return CommandResult{1, {}, messageLine(error.message())};
+    }
+    try {
+        writeOutputFile(parsed.positionals[1], pdf, FileKinds::Any);
+    } catch (const QuarvelError& error) {
+        return CommandResult{2, {}, messageLine(error.message())};
+    }
+    return CommandResult{0, {}, {}};
+}

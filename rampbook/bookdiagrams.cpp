@@ -1,0 +1,105 @@
+#include "bookdiagrams.h"
+
+#include "constructionwords.h"
+#include "decimaltext.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Arcs drawn as chords this close to them, in the sheet's mm.
+constexpr double chordTolerance = 1;
+constexpr double labelHeight = 2.5;
+constexpr double boardBarTop = 4;
+constexpr double boardBarHeight = 7;
+constexpr double hatchSpacing = 2;
+
+QString lengthText(double mm) {
+    return withDecimalCommas(QString::fromLatin1(decimalText(mm, 1)));
+}
+
+const DistinctPanel* panelOfCurve(const ConstructionPlan& plan, int curve) {
+    for (const DistinctPanel& panel : plan.panels)
+        if (panel.curve == curve) return &panel;
+    for (const DistinctPanel& panel : plan.panels)
+        if (panel.counts[std::size_t(curve)] > 0) return &panel;
+    return nullptr;
+}
+
+// The area centroid of a polygon, where its label goes.
+QPointF centroid(const QList<QPointF>& polygon) {
+    double area = 0;
+    QPointF sum;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i];
+        const QPointF b = polygon[(i + 1) % polygon.size()];
+        const double cross = a.x() * b.y() - b.x() * a.y();
+        area += cross;
+        sum += (a + b) * cross;
+    }
+    if (std::abs(area) < 1e-9) return polygon.isEmpty() ? QPointF() : polygon.first();
+    return sum / (3 * area);
+}
+
+} // namespace
+
+QSizeF sheetDiagramSize(const ConstructionSettings& settings, double width) {
+    return {width, width * settings.sheetShort / settings.sheetLong};
+}
+
+QString placedPartArticle(const ConstructionPlan& plan, const PlacedPart& part) {
+    const DistinctPanel* panel = panelOfCurve(plan, part.curve);
+    const CurvePlan& curve = *plan.curves[std::size_t(part.curve)];
+    if (!panel) return {};
+    if (part.part == PlacedPartKind::splice)
+        return splicePlateArticle(*panel, part.piece, int(curve.splicePlates.size()));
+    if (curve.pieces.size() < 2) return panelArticle(*panel);
+    return panelPieceArticle(*panel, part.piece, int(curve.pieces.size()));
+}
+
+void drawSheet(BookCanvas& canvas, const ConstructionPlan& plan, const SheetLayout& sheet) {
+    const ConstructionSettings& s = plan.settings;
+    const double scale = canvas.size().width() / s.sheetLong;
+    QPainter& p = canvas.painter();
+    p.drawRect(QRectF(QPointF(0, 0), canvas.size()));
+    // Sheet mm (v up) to the canvas's mm (y down).
+    const auto toCanvas = [&](QPointF at) {
+        return QPointF(at.x() * scale, (s.sheetShort - at.y()) * scale);
+    };
+    int number = 0;
+    for (const PlacedPart& part : sheet.parts) {
+        const QList<QPointF> points = flatten(placedOutline(plan, part), chordTolerance);
+        QPolygonF polygon;
+        for (const QPointF& at : points)
+            polygon << toCanvas(at);
+        p.drawPolygon(polygon);
+        canvas.text(QString::number(++number), toCanvas(centroid(points)), Qt::AlignCenter,
+                    labelHeight);
+    }
+}
+
+void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock, double kerf) {
+    const double scale = canvas.size().width() / longestStock;
+    QPainter& p = canvas.painter();
+    double along = 0;
+    for (const TimberCut& cut : board.cuts) {
+        const QRectF piece(along * scale, boardBarTop, cut.length * scale, boardBarHeight);
+        p.drawRect(piece);
+        const QString label = lengthText(cut.length);
+        if (BookCanvas::textSize(label, labelHeight).width() < piece.width() - 1)
+            canvas.text(label, piece.center(), Qt::AlignCenter, labelHeight);
+        along += cut.length + kerf;
+    }
+    const double end = board.stock * scale;
+    if (along * scale < end) {
+        const QRectF offcut(along * scale, boardBarTop, end - along * scale, boardBarHeight);
+        p.drawRect(offcut);
+        p.save();
+        p.setClipRect(offcut);
+        for (double x = offcut.left(); x < offcut.right() + boardBarHeight; x += hatchSpacing)
+            p.drawLine(QPointF(x, offcut.top()), QPointF(x - boardBarHeight, offcut.bottom()));
+        p.restore();
+    }
+    canvas.text(lengthText(board.stock) + QStringLiteral(" mm"), QPointF(0, boardBarTop - 0.8),
+                Qt::AlignLeft | Qt::AlignBottom, labelHeight);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "bookcanvas.h"
+#include "constructionplan.h"
+#include "timbercutting.h"
+
+#include <QSizeF>
+
+// The book's cut diagrams, drawn to scale on a BookCanvas: a plywood sheet
+// with the parts nested on it, a board with its pieces in order and the
+// offcut. Each is a plain function of the plan so that the book only places
+// them.
+
+// The size in mm a sheet's diagram takes at this width.
+QSizeF sheetDiagramSize(const ConstructionSettings& settings, double width);
+// The sheet drawn to fill the canvas, each part's outline with its label
+// (its cut-list article) at its centre.
+void drawSheet(BookCanvas& canvas, const ConstructionPlan& plan, const SheetLayout& sheet);
+
+// A placed part's cut-list article: "Flanc courbe gauche", a piece or a
+// splice plate of one.
+QString placedPartArticle(const ConstructionPlan& plan, const PlacedPart& part);
+
+// The height in mm of a board's diagram, its labels included.
+constexpr double boardDiagramHeight = 16;
+// The board along the canvas's width (the longest stock length fills it):
+// its pieces in order with their lengths, the offcut hatched.
+void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock, double kerf);

@@ -1,0 +1,273 @@
+#include "buildbook.h"
+
+#include "bookdiagrams.h"
+#include "buildlistrows.h"
+#include "cutlist.h"
+#include "decimaltext.h"
+#include "modelbuilder.h"
+#include "modelpicture.h"
+
+#include <map>
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("BuildBook", text);
+}
+
+// Pictures in pixels, and the width in mm they are printed at.
+const QSize coverPictureSize{1500, 1000};
+const QSize stepPictureSize{1050, 700};
+constexpr double stepPictureWidth = 120;
+// The step that sets the sections together: it adds no part.
+constexpr int sectionsStep = 5;
+constexpr double boardDiagramWidthShare = 1; // the longest stock fills the body
+
+QString mm(double value) {
+    return withDecimalCommas(QString::fromLatin1(decimalText(value, 1)));
+}
+
+QString sizeText(double a, double b, double c) {
+    QStringList parts;
+    for (double v : {a, b, c})
+        if (v > 0) parts << mm(v);
+    return parts.join(QStringLiteral(" × "));
+}
+
+QString moneyText(long long cents, const QString& currency) {
+    return withDecimalCommas(centsText(cents)) + u' ' + currency;
+}
+
+// Each cost line's quantity summed by kind.
+double quantityOf(const PlanCost& cost, CostKind kind) {
+    double total = 0;
+    for (const CostLine& line : cost.lines)
+        if (line.kind == kind && line.item != QLatin1String("glue")) total += line.quantity;
+    return total;
+}
+
+// A setting as people read it: "89 × 38", "2400 ; 3000", "9,9".
+QString settingValueText(const ConstructionSettings& settings, const QString& key) {
+    QString text = constructionSettingText(settings, key);
+    text.replace(u',', QStringLiteral(" ; ")).replace(u'x', QStringLiteral(" × "));
+    return withDecimalCommas(text);
+}
+
+void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost,
+           const RampModel& model, ModelPicture& pictures) {
+    book.title(tr("Livret de construction"));
+    const RampDimensions& d = plan.dims;
+    book.paragraph(tr("Rampe : deck gauche %1 cm, rayon %2 cm, hauteur %3 cm ; plat %4 cm ; "
+                      "rayon %5 cm, hauteur %6 cm, deck droit %7 cm ; largeur %8 cm.")
+                       .arg(d.P1)
+                       .arg(d.R1)
+                       .arg(d.H1)
+                       .arg(d.F)
+                       .arg(d.R2)
+                       .arg(d.H2)
+                       .arg(d.P2)
+                       .arg(d.W));
+    PictureOptions options;
+    options.size = coverPictureSize;
+    book.picture(pictures.draw(options), book.textWidth(), tr("La rampe terminée"));
+
+    const QVector3D size = modelBounds(model).size();
+    BookTable totals{{{tr("Rampe terminée")}, {QString(), Qt::AlignRight}}, {}};
+    totals.rows.push_back({{tr("Longueur hors tout"), mm(size.x()) + QStringLiteral(" mm")}});
+    totals.rows.push_back({{tr("Largeur"), mm(size.y()) + QStringLiteral(" mm")}});
+    totals.rows.push_back({{tr("Hauteur"), mm(size.z()) + QStringLiteral(" mm")}});
+    totals.rows.push_back({{tr("Feuilles"), QString::number(quantityOf(cost, CostKind::sheet))}});
+    totals.rows.push_back({{tr("Planches"), QString::number(quantityOf(cost, CostKind::board))}});
+    totals.rows.push_back(
+        {{tr("Fixations"), QString::number(quantityOf(cost, CostKind::fastener))}});
+    totals.rows.push_back({{tr("Coût"), moneyText(cost.cents, cost.currency)}, true});
+    book.table(totals);
+
+    BookTable settings{{{tr("Réglage")}, {tr("Valeur"), Qt::AlignRight}}, {}};
+    for (const ConstructionSettingRow& row : constructionSettingRows())
+        settings.rows.push_back({{constructionSettingCaption(row),
+                                  settingValueText(plan.settings, QString::fromLatin1(row.key))}});
+    book.table(settings);
+    book.paragraph(tr("Les gabarits des flancs à taille réelle s'impriment à part (quarvel-cli "
+                      "template), à l'échelle 1 : ce livret n'en reproduit pas les tracés."));
+    book.pageBreak();
+    book.contents();
+}
+
+void shoppingList(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost) {
+    book.chapter(tr("Liste d'achats"));
+    std::vector<CutListRow> rows;
+    addShoppingRows(plan, cost, rows);
+    BookTable table{{{tr("Article")},
+                     {tr("Qté"), Qt::AlignRight},
+                     {tr("Dimensions (mm)"), Qt::AlignRight},
+                     {tr("Détail")},
+                     {tr("Prix"), Qt::AlignRight}},
+                    {}};
+    for (const CutListRow& row : rows)
+        table.rows.push_back(
+            {{row.article, QString::number(row.quantity),
+              sizeText(row.length, row.width, row.thickness), withDecimalCommas(row.remark),
+              row.cents ? moneyText(*row.cents, cost.currency) : QString()}});
+    table.rows.push_back({{tr("Total"), {}, {}, {}, moneyText(cost.cents, cost.currency)}, true});
+    book.table(table);
+    if (cost.indicative)
+        book.paragraph(tr("Prix indicatifs (magasin de bricolage, 2026) : donnez les vôtres "
+                          "avec --prices FICHIER."));
+}
+
+QString stepTitle(int step) {
+    static const char* const titles[] = {
+        QT_TRANSLATE_NOOP("BuildBook", "Découper les flancs et leurs éclisses"),
+        QT_TRANSLATE_NOOP("BuildBook", "Monter les flancs et les tasseaux de chaque courbe"),
+        QT_TRANSLATE_NOOP("BuildBook", "Monter le cadre du plat"),
+        QT_TRANSLATE_NOOP("BuildBook", "Monter les cadres des decks et leurs pieds"),
+        QT_TRANSLATE_NOOP("BuildBook", "Assembler les sections"),
+        QT_TRANSLATE_NOOP("BuildBook", "Poser la surface, de la couche du bas vers le haut"),
+        QT_TRANSLATE_NOOP("BuildBook", "Poser le coping"),
+    };
+    return tr("Étape %1 : %2").arg(step).arg(tr(titles[step - firstStep]));
+}
+
+// The step in which a builder sets each kind of fastener.
+bool fastenerInStep(FastenerItem item, int step) {
+    switch (item) {
+    case FastenerItem::spliceScrew:
+    case FastenerItem::glue:
+        return step == 1;
+    case FastenerItem::frameScrew:
+    case FastenerItem::toeScrew:
+        return step == 2 || step == 3;
+    case FastenerItem::bolt:
+        return step == 5;
+    case FastenerItem::bracket:
+    case FastenerItem::bracketScrew:
+    case FastenerItem::braceScrew:
+        return step == 4;
+    case FastenerItem::surfaceScrew:
+        return step == 6;
+    case FastenerItem::lagScrew:
+        return step == 7;
+    }
+    return false;
+}
+
+// The step's parts counted by their cut-list article, in the model's order.
+QStringList stepParts(const RampModel& model, int step) {
+    std::vector<std::pair<QString, int>> counts;
+    for (const ModelPart& part : model.parts) {
+        if (part.step != step) continue;
+        auto found = std::find_if(counts.begin(), counts.end(),
+                                  [&](const auto& c) { return c.first == part.article; });
+        if (found == counts.end())
+            counts.emplace_back(part.article, 1);
+        else
+            ++found->second;
+    }
+    QStringList items;
+    for (const auto& [article, count] : counts)
+        items << tr("%1 × %2").arg(count).arg(article);
+    return items;
+}
+
+void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel& model,
+              ModelPicture& pictures) {
+    book.chapter(tr("Montage"));
+    QImage image(stepPictureSize, QImage::Format_RGB32);
+    for (int step = firstStep; step <= lastStep; ++step) {
+        book.beginKeepTogether();
+        book.section(stepTitle(step));
+        PictureOptions options;
+        options.shown = partsUpToStep(model, step);
+        options.highlighted = partsOfStep(model, step);
+        pictures.drawInto(image, options);
+        book.picture(image, stepPictureWidth, tr("La rampe après l'étape %1").arg(step));
+        book.endKeepTogether();
+        const QStringList parts = stepParts(model, step);
+        if (parts.isEmpty())
+            book.paragraph(step == sectionsStep
+                               ? tr("Aucune pièce nouvelle : les sections se posent de niveau "
+                                    "et d'équerre, puis se vissent ensemble.")
+                               : tr("Rien à faire à cette étape pour cette rampe."));
+        else
+            book.bullets(parts);
+        QStringList fasteners;
+        for (const FastenerCount& f : plan.fasteners)
+            if (fastenerInStep(f.item, step) && f.count > 0)
+                fasteners << tr("%1 : %2").arg(fastenerName(f)).arg(f.count);
+        if (!fasteners.isEmpty()) {
+            book.paragraph(tr("Fixations :"));
+            book.bullets(fasteners);
+        }
+    }
+}
+
+void sheetDiagrams(BookDocument& book, const ConstructionPlan& plan) {
+    const auto& sheets = plan.panelSheets.layout;
+    if (sheets.empty()) return;
+    book.chapter(tr("Découpe des feuilles"));
+    book.paragraph(
+        tr("Les flancs et les éclisses sur les feuilles de %1, à l'échelle ; les "
+           "numéros renvoient à la liste sous chaque feuille.")
+            .arg(sizeText(plan.settings.sheetLong, plan.settings.sheetShort, plan.settings.panel) +
+                 QStringLiteral(" mm")));
+    const QSizeF size = sheetDiagramSize(plan.settings, book.textWidth());
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        book.beginKeepTogether();
+        book.section(tr("Feuille %1 sur %2").arg(i + 1).arg(sheets.size()));
+        const SheetLayout* sheet = &sheets[i];
+        book.drawing(size, [&plan, sheet](BookCanvas& c) { drawSheet(c, plan, *sheet); });
+        BookTable legend{{{tr("N°"), Qt::AlignRight}, {tr("Pièce")}}, {}};
+        for (std::size_t k = 0; k < sheet->parts.size(); ++k)
+            legend.rows.push_back(
+                {{QString::number(k + 1), placedPartArticle(plan, sheet->parts[k])}});
+        book.table(legend);
+        book.endKeepTogether();
+    }
+}
+
+QString boardCaption(const TimberBoard& board) {
+    QStringList cuts;
+    for (const TimberCut& cut : board.cuts)
+        cuts << tr("%1 %2").arg(timberArticleName(cut.article), mm(cut.length));
+    return tr("%1 × planche de %2 mm : %3 ; chute %4")
+        .arg(board.count)
+        .arg(mm(board.stock), cuts.join(QStringLiteral(", ")), mm(board.offcut));
+}
+
+void boardDiagrams(BookDocument& book, const ConstructionPlan& plan) {
+    if (plan.timber.empty()) return;
+    book.chapter(tr("Découpe des planches"));
+    book.paragraph(tr("Chaque planche à l'échelle, ses morceaux dans l'ordre de la coupe "
+                      "(longueurs en mm, trait de scie de %1 mm), la chute hachurée.")
+                       .arg(mm(plan.settings.kerf)));
+    for (const TimberSection& section : plan.timber) {
+        book.section(tr("Section %1 mm").arg(sizeText(section.section[0], section.section[1], 0)));
+        double longest = 0;
+        for (const TimberBoard& board : section.cutting.boards)
+            longest = std::max(longest, board.stock);
+        for (const TimberBoard& board : boardsByLength(section.cutting)) {
+            const double kerf = plan.settings.kerf;
+            book.drawing(
+                QSizeF(book.textWidth() * boardDiagramWidthShare, boardDiagramHeight),
+                [board, longest, kerf](BookCanvas& c) { drawBoard(c, board, longest, kerf); },
+                boardCaption(board));
+        }
+    }
+}
+
+} // namespace
+
+BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices, BookPaper paper) {
+    BookDocument book(paper, tr("Livret de construction"));
+    const PlanCost cost = planCost(plan, prices);
+    const RampModel model = buildRampModel(plan);
+    ModelPicture pictures(model);
+    cover(book, plan, cost, model, pictures);
+    shoppingList(book, plan, cost);
+    assembly(book, plan, model, pictures);
+    sheetDiagrams(book, plan);
+    boardDiagrams(book, plan);
+    return book;
+}

@@ -1,0 +1,163 @@
+#include "bookpdfcheck.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// quarvel-cli book as a builder runs it, read back with poppler-utils: the
+// layout's promises, the shopping list against plan --json's prices, one
+// picture of the model per assembly step.
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runProgram(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(120000)) return {};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+Run runCli(const QStringList& args) {
+    return runProgram(QStringLiteral(QUARVEL_CLI_PATH), args);
+}
+
+const QRegularExpression priceAtEnd(QStringLiteral("(\\d+,\\d\\d) €$"));
+
+// The shopping list's lines, from its chapter heading to its total.
+QStringList shoppingLines(const std::vector<PdfPage>& pages) {
+    QStringList lines;
+    bool inList = false;
+    for (const PdfPage& page : pages)
+        for (const PdfLine& line : page.lines) {
+            if (line.text == u"Liste d'achats" && line.wordHeight > 4) inList = true;
+            if (!inList) continue;
+            lines << line.text;
+            if (line.text.startsWith(u"Total ")) return lines;
+        }
+    return lines;
+}
+
+// plan --json's price (a number) as the book writes it: "200,93".
+QString frenchPrice(const QJsonValue& value) {
+    return QString::number(value.toDouble(), 'f', 2).replace(u'.', u',');
+}
+
+// The page (from 1) each image stands on, as pdfimages lists them.
+QList<int> imagePages(const QString& pdf) {
+    const Run run = runProgram(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    QList<int> pages;
+    const QList<QByteArray> lines = run.out.split('\n');
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines[i].simplified().split(' ');
+        if (fields.size() > 2 && fields[2] == "image") pages << fields[0].toInt();
+    }
+    return pages;
+}
+
+int pageWith(const std::vector<PdfPage>& pages, const QString& start) {
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        for (const PdfLine& line : pages[i].lines)
+            if (line.text.startsWith(start)) return int(i) + 1;
+    return 0;
+}
+
+} // namespace
+
+class TestBuildBook : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void book_data();
+    void book();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestBuildBook::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    const std::pair<const char*, QByteArray> designs[] = {
+        {"default.qvl", "60 140 70 140 244 70 140 60\r\n"},
+        {"wall.qvl", "60 150 200 140 244 70 140 60\r\n"}};
+    for (const auto& [name, bytes] : designs) {
+        QFile f(m_dir.filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+}
+
+void TestBuildBook::book_data() {
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QString>("paper");
+    const QString a4 = QStringLiteral("a4");
+    const QString defaultDesign = QStringLiteral("default.qvl");
+    QTest::newRow("default A4") << defaultDesign << QStringList() << a4;
+    QTest::newRow("default Letter") << defaultDesign << QStringList() << QStringLiteral("letter");
+    QTest::newRow("wall, split panels") << QStringLiteral("wall.qvl") << QStringList() << a4;
+    QTest::newRow("deck frames on legs")
+        << defaultDesign << QStringList{QStringLiteral("--back"), QStringLiteral("300,300")} << a4;
+}
+
+void TestBuildBook::book() {
+    QFETCH(QString, design);
+    QFETCH(QStringList, settings);
+    QFETCH(QString, paper);
+    if (!popplerAvailable()) QSKIP("poppler-utils is not installed");
+    const QString designPath = m_dir.filePath(design);
+    const QString pdf = m_dir.filePath(QStringLiteral("book.pdf"));
+    const Run book = runCli(QStringList{QStringLiteral("book"), QStringLiteral("--paper"), paper} +
+                            settings + QStringList{designPath, pdf});
+    QVERIFY2(book.status == 0, book.err.constData());
+
+    BookPdfExpectations expected;
+    expected.contentsTitle = QStringLiteral("Sommaire");
+    expected.tables.push_back(
+        {QStringLiteral("Article Qté Dimensions (mm) Détail Prix"),
+         QRegularExpression(QStringLiteral("^(?!Total|Coût).* \\d+,\\d\\d €$"))});
+    const QStringList problems = bookPdfProblems(pdf, expected);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+
+    // Every priced line of the plan, in its order, and the total.
+    const Run plan = runCli(QStringList{QStringLiteral("plan"), QStringLiteral("--json")} +
+                            settings + QStringList{designPath});
+    QCOMPARE(plan.status, 0);
+    const QJsonObject cost = QJsonDocument::fromJson(plan.out).object()[u"cost"].toObject();
+    QStringList planPrices;
+    for (const QJsonValue& line : cost[u"lines"].toArray())
+        planPrices << frenchPrice(line.toObject()[u"price"]);
+    const std::vector<PdfPage> pages = readPdfPages(pdf);
+    const QStringList lines = shoppingLines(pages);
+    QVERIFY(!lines.isEmpty());
+    QStringList bookPrices;
+    for (const QString& line : lines.mid(0, lines.size() - 1)) {
+        const QRegularExpressionMatch m = priceAtEnd.match(line);
+        if (m.hasMatch()) bookPrices << m.captured(1);
+    }
+    QCOMPARE(bookPrices, planPrices);
+    QCOMPARE(priceAtEnd.match(lines.last()).captured(1), frenchPrice(cost[u"total"]));
+
+    // The cover's picture, then one on each assembly step's page.
+    const QList<int> imagesOn = imagePages(pdf);
+    QCOMPARE(imagesOn.size(), 8);
+    QCOMPARE(imagesOn.first(), 1);
+    for (int step = 1; step <= 7; ++step) {
+        const int page = pageWith(pages, QStringLiteral("Étape %1 :").arg(step));
+        QVERIFY2(page > 0, qPrintable(QStringLiteral("step %1").arg(step)));
+        QCOMPARE(pageWith(pages, QStringLiteral("La rampe après l'étape %1").arg(step)), page);
+        QCOMPARE(imagesOn[step], page);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestBuildBook)
+#include "test_buildbook.moc"
