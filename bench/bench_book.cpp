@@ -1,3 +1,4 @@
+#include "buildbook.h"
 #include "sampledocument.h"
 
 #include <benchmark/benchmark.h>
@@ -18,5 +19,18 @@ void BM_BookLayout(benchmark::State& state) {
     state.counters["pages"] = sampleDocument(BookPaper::A4, 8).pages().count;
 }
 BENCHMARK(BM_BookLayout)->Unit(benchmark::kMillisecond);
+
+// The build book of the default design on A4 from its plan: the model and its
+// eight pictures, the shopping list, the cut diagrams, the pages and the PDF
+// in memory.
+void BM_Book(benchmark::State& state) {
+    const ConstructionPlan plan = buildConstructionPlan({}, {});
+    for (auto _ : state) {
+        const QByteArray pdf = buildBook(plan, {}, BookPaper::A4).pdf();
+        benchmark::DoNotOptimize(pdf.constData());
+    }
+    state.counters["pages"] = buildBook(plan, {}, BookPaper::A4).pages().count;
+}
+BENCHMARK(BM_Book)->Unit(benchmark::kMillisecond);
 
 } // namespace
