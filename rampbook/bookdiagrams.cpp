@@ -13,6 +13,9 @@ constexpr double labelHeight = 2.5;
 constexpr double boardBarTop = 4;
 constexpr double boardBarHeight = 7;
 constexpr double hatchSpacing = 2;
+constexpr double layerBarTop = 4;
+constexpr double layerBarHeight = 8;
+constexpr double seamMarkSize = 2;
 
 QString lengthText(double mm) {
     return withDecimalCommas(QString::fromLatin1(decimalText(mm, 1)));
@@ -102,4 +105,53 @@ void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock
     }
     canvas.text(lengthText(board.stock) + QStringLiteral(" mm"), QPointF(0, boardBarTop - 0.8),
                 Qt::AlignLeft | Qt::AlignBottom, labelHeight);
+}
+
+double pieceStart(const SurfaceLayerPlan& layer, const SurfacePiece& piece) {
+    switch (piece.run) {
+    case SurfaceRun::leftDeck:
+        return layer.decks[0] - piece.from - piece.length;
+    case SurfaceRun::riding:
+        return layer.decks[0] + piece.from;
+    case SurfaceRun::rightDeck:
+        return layer.decks[0] + layer.riding + piece.from;
+    }
+    return 0;
+}
+
+void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer) {
+    const double run = layer.decks[0] + layer.riding + layer.decks[1];
+    const double scale = canvas.size().width() / run;
+    QPainter& p = canvas.painter();
+    const double bottom = layerBarTop + layerBarHeight;
+    for (const SurfacePiece& piece : layer.pieces) {
+        const double left = pieceStart(layer, piece) * scale;
+        const QRectF box(left, layerBarTop, piece.length * scale, layerBarHeight);
+        p.drawRect(box);
+        const QString label = lengthText(piece.length);
+        if (BookCanvas::textSize(label, labelHeight).width() < box.width() - 1)
+            canvas.text(label, box.center(), Qt::AlignCenter, labelHeight);
+        // A rib or joist under each end that meets another piece.
+        for (const double end : {box.left(), box.right()}) {
+            if (end <= 0.01 || end >= canvas.size().width() - 0.01) continue;
+            const QPolygonF mark{QPointF(end, bottom),
+                                 QPointF(end - seamMarkSize / 2, bottom + seamMarkSize),
+                                 QPointF(end + seamMarkSize / 2, bottom + seamMarkSize)};
+            p.drawPolygon(mark);
+        }
+    }
+    // The lips, where the decks end and the riding run begins.
+    QPen dashed = p.pen();
+    dashed.setStyle(Qt::DashLine);
+    p.save();
+    p.setPen(dashed);
+    for (const double lip : {layer.decks[0], layer.decks[0] + layer.riding})
+        p.drawLine(QPointF(lip * scale, 0.5), QPointF(lip * scale, layerBarTop));
+    p.restore();
+    canvas.text(QCoreApplication::translate("BookDiagrams", "lèvre"),
+                QPointF(layer.decks[0] * scale + 1, layerBarTop - 0.8),
+                Qt::AlignLeft | Qt::AlignBottom, labelHeight);
+    canvas.text(QCoreApplication::translate("BookDiagrams", "lèvre"),
+                QPointF((layer.decks[0] + layer.riding) * scale - 1, layerBarTop - 0.8),
+                Qt::AlignRight | Qt::AlignBottom, labelHeight);
 }

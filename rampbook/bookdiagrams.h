@@ -26,3 +26,13 @@ constexpr double boardDiagramHeight = 16;
 // The board along the canvas's width (the longest stock length fills it):
 // its pieces in order with their lengths, the offcut hatched.
 void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock, double kerf);
+
+// The height in mm of a surface layer's diagram.
+constexpr double layerDiagramHeight = 20;
+// A surface layer along the canvas's width, from the left deck's back end to
+// the right one's: each piece with its length, the seams between them with a
+// mark under each for the rib or joist the plan sets there, the lips.
+void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer);
+// Where a layer's piece starts, from the left deck's back end along the
+// layer's whole run.
+double pieceStart(const SurfaceLayerPlan& layer, const SurfacePiece& piece);

@@ -2,6 +2,7 @@
 
 #include "bookdiagrams.h"
 #include "buildlistrows.h"
+#include "constructionwords.h"
 #include "cutlist.h"
 #include "decimaltext.h"
 #include "modelbuilder.h"
@@ -19,6 +20,11 @@ QString tr(const char* text) {
 // Pictures in pixels, and the width in mm they are printed at.
 const QSize coverPictureSize{1500, 1000};
 const QSize stepPictureSize{1050, 700};
+const QSize framingPictureSize{1500, 750};
+// The step after which the frame stands whole, before the surface.
+constexpr int frameDoneStep = 4;
+// A deck higher than this (cm) wants a guardrail.
+constexpr int guardrailHeight = 100;
 constexpr double stepPictureWidth = 120;
 // The step that sets the sections together: it adds no part.
 constexpr int sectionsStep = 5;
@@ -227,13 +233,22 @@ void sheetDiagrams(BookDocument& book, const ConstructionPlan& plan) {
     }
 }
 
+// "2 × planche de 4800 mm : 3 × Tasseau 567,5 ; Solive du plat 1400 ; chute 72":
+// the board's pieces in order, alike neighbours counted together.
 QString boardCaption(const TimberBoard& board) {
     QStringList cuts;
-    for (const TimberCut& cut : board.cuts)
-        cuts << tr("%1 %2").arg(timberArticleName(cut.article), mm(cut.length));
+    const auto& c = board.cuts;
+    for (std::size_t i = 0; i < c.size();) {
+        std::size_t next = i + 1;
+        while (next < c.size() && c[next].article == c[i].article && c[next].length == c[i].length)
+            ++next;
+        const QString piece = tr("%1 %2").arg(timberArticleName(c[i].article), mm(c[i].length));
+        cuts << (next - i > 1 ? tr("%1 × %2").arg(next - i).arg(piece) : piece);
+        i = next;
+    }
     return tr("%1 × planche de %2 mm : %3 ; chute %4")
         .arg(board.count)
-        .arg(mm(board.stock), cuts.join(QStringLiteral(", ")), mm(board.offcut));
+        .arg(mm(board.stock), cuts.join(QStringLiteral(" ; ")), mm(board.offcut));
 }
 
 void boardDiagrams(BookDocument& book, const ConstructionPlan& plan) {
@@ -247,7 +262,7 @@ void boardDiagrams(BookDocument& book, const ConstructionPlan& plan) {
         double longest = 0;
         for (const TimberBoard& board : section.cutting.boards)
             longest = std::max(longest, board.stock);
-        for (const TimberBoard& board : boardsByLength(section.cutting)) {
+        for (const TimberBoard& board : section.cutting.boards) {
             const double kerf = plan.settings.kerf;
             book.drawing(
                 QSizeF(book.textWidth() * boardDiagramWidthShare, boardDiagramHeight),
@@ -255,6 +270,80 @@ void boardDiagrams(BookDocument& book, const ConstructionPlan& plan) {
                 boardCaption(board));
         }
     }
+}
+
+QString runName(SurfaceRun run) {
+    switch (run) {
+    case SurfaceRun::leftDeck:
+        return tr("plate-forme gauche");
+    case SurfaceRun::riding:
+        return tr("roulage");
+    case SurfaceRun::rightDeck:
+        return tr("plate-forme droite");
+    }
+    return {};
+}
+
+void surfaceLayers(BookDocument& book, const ConstructionPlan& plan) {
+    const auto& layers = plan.surface.layers;
+    if (layers.empty()) return;
+    book.chapter(tr("La surface, couche par couche"));
+    book.paragraph(tr("Chaque couche d'une plate-forme à l'autre, à l'échelle, en commençant "
+                      "par celle du bas : ses morceaux et leurs longueurs (mm), un triangle sous "
+                      "chaque joint pour le tasseau ou la solive qui le porte. Chaque morceau "
+                      "couvre toute la largeur de la rampe."));
+    for (int i = int(layers.size()) - 1; i >= 0; --i) {
+        const SurfaceLayerPlan& layer = layers[std::size_t(i)];
+        book.beginKeepTogether();
+        book.section(tr("%1 (%2 mm, de bas en haut : %3 sur %4)")
+                         .arg(surfaceLayerArticle(i), mm(layer.thickness))
+                         .arg(int(layers.size()) - i)
+                         .arg(layers.size()));
+        const SurfaceLayerPlan* laid = &layer;
+        book.drawing(QSizeF(book.textWidth(), layerDiagramHeight),
+                     [laid](BookCanvas& c) { drawLayer(c, *laid); });
+        BookTable pieces{{{tr("N°"), Qt::AlignRight},
+                          {tr("Partie")},
+                          {tr("Depuis l'arrière gauche (mm)"), Qt::AlignRight},
+                          {tr("Longueur (mm)"), Qt::AlignRight}},
+                         {}};
+        std::vector<const SurfacePiece*> inOrder;
+        for (const SurfacePiece& piece : layer.pieces)
+            inOrder.push_back(&piece);
+        std::sort(inOrder.begin(), inOrder.end(), [&](const auto* a, const auto* b) {
+            return pieceStart(layer, *a) < pieceStart(layer, *b);
+        });
+        for (std::size_t k = 0; k < inOrder.size(); ++k)
+            pieces.rows.push_back({{QString::number(k + 1), runName(inOrder[k]->run),
+                                    mm(pieceStart(layer, *inOrder[k])), mm(inOrder[k]->length)}});
+        book.table(pieces);
+        book.endKeepTogether();
+    }
+}
+
+void framing(BookDocument& book, const RampModel& model, ModelPicture& pictures) {
+    book.chapter(tr("Ossature"));
+    book.paragraph(tr("La rampe sans sa surface : les flancs, tasseaux, solives, longerons, "
+                      "pieds et écharpes, vus de dessus puis de côté."));
+    PictureOptions options;
+    options.size = framingPictureSize;
+    options.shown = partsUpToStep(model, frameDoneStep);
+    options.angles = viewAngles(ModelView::Top);
+    book.picture(pictures.draw(options), book.textWidth(), tr("Vue de dessus"));
+    options.angles = viewAngles(ModelView::Side);
+    book.picture(pictures.draw(options), book.textWidth(), tr("Vue de côté"));
+}
+
+void groundAndWeather(BookDocument& book, const ConstructionPlan& plan) {
+    book.chapter(tr("Sol et intempéries"));
+    QStringList notes{
+        tr("Sur la terre ou l'herbe, les flancs, les longerons et les pieds reposent sur des "
+           "traverses traitées ou des plots, calés pour que les pieds des courbes "
+           "affleurent le plat."),
+        tr("Dehors : contreplaqué extérieur, vis traitées contre la rouille et une bâche.")};
+    if (std::max(plan.dims.H1, plan.dims.H2) > guardrailHeight)
+        notes << tr("Une plate-forme à plus de 1 m du sol demande un garde-corps.");
+    book.bullets(notes);
 }
 
 } // namespace
@@ -269,5 +358,8 @@ BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices, B
     assembly(book, plan, model, pictures);
     sheetDiagrams(book, plan);
     boardDiagrams(book, plan);
+    surfaceLayers(book, plan);
+    framing(book, model, pictures);
+    groundAndWeather(book, plan);
     return book;
 }

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <map>
+
 // quarvel-cli book as a builder runs it, read back with poppler-utils: the
 // layout's promises, the shopping list against plan --json's prices, one
 // picture of the model per assembly step.
@@ -147,9 +149,30 @@ void TestBuildBook::book() {
     QCOMPARE(bookPrices, planPrices);
     QCOMPARE(priceAtEnd.match(lines.last()).captured(1), frenchPrice(cost[u"total"]));
 
-    // The cover's picture, then one on each assembly step's page.
+    // A diagram for every nested sheet, and every board counted by stock length.
+    const QJsonObject json = QJsonDocument::fromJson(plan.out).object();
+    const int sheets = json[u"sheets"].toObject()[u"count"].toInt();
+    QVERIFY(sheets > 0);
+    for (int k = 1; k <= sheets; ++k)
+        QVERIFY(pageWith(pages, QStringLiteral("Feuille %1 sur %2").arg(k).arg(sheets)) > 0);
+    std::map<QString, int> planBoards;
+    for (const QJsonValue& section : json[u"timber"].toArray())
+        for (const QJsonValue& board : section.toObject()[u"boards"].toArray())
+            planBoards[QString::number(board.toObject()[u"stock"].toDouble())] +=
+                board.toObject()[u"count"].toInt();
+    std::map<QString, int> bookBoards;
+    static const QRegularExpression boardLine(QStringLiteral("^(\\d+) × planche de (\\S+) mm"));
+    for (const PdfPage& page : pages)
+        for (const PdfLine& line : page.lines)
+            if (const auto m = boardLine.match(line.text); m.hasMatch())
+                bookBoards[m.captured(2).replace(u',', u'.')] += m.captured(1).toInt();
+    QVERIFY(!planBoards.empty());
+    QCOMPARE(bookBoards, planBoards);
+
+    // The cover's picture, one on each assembly step's page, the frame from
+    // above and from the side.
     const QList<int> imagesOn = imagePages(pdf);
-    QCOMPARE(imagesOn.size(), 8);
+    QCOMPARE(imagesOn.size(), 1 + 7 + 2);
     QCOMPARE(imagesOn.first(), 1);
     for (int step = 1; step <= 7; ++step) {
         const int page = pageWith(pages, QStringLiteral("Étape %1 :").arg(step));
