@@ -16,6 +16,7 @@ constexpr double hatchSpacing = 2;
 constexpr double layerBarTop = 4;
 constexpr double layerBarHeight = 8;
 constexpr double seamMarkSize = 2;
+constexpr double sheetGap = 4;
 
 QString lengthText(double mm) {
     return withDecimalCommas(QString::fromLatin1(decimalText(mm, 1)));
@@ -154,4 +155,55 @@ void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer) {
     canvas.text(QCoreApplication::translate("BookDiagrams", "lèvre"),
                 QPointF((layer.decks[0] + layer.riding) * scale - 1, layerBarTop - 0.8),
                 Qt::AlignRight | Qt::AlignBottom, labelHeight);
+}
+
+std::vector<int> layerPieceNumbers(const SurfaceLayerPlan& layer) {
+    std::vector<int> order(layer.pieces.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return pieceStart(layer, layer.pieces[std::size_t(a)]) <
+               pieceStart(layer, layer.pieces[std::size_t(b)]);
+    });
+    std::vector<int> numbers(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        numbers[std::size_t(order[k])] = int(k) + 1;
+    return numbers;
+}
+
+namespace {
+
+double layerSheetScale(const SurfaceLayerPlan& layer, const ConstructionSettings& settings,
+                       double width) {
+    const int n = std::max(1, int(layer.strips.size()));
+    return (width - sheetGap * (n - 1)) / (n * settings.sheetShort);
+}
+
+} // namespace
+
+double layerSheetsHeight(const SurfaceLayerPlan& layer, const ConstructionSettings& settings,
+                         double width) {
+    return settings.sheetLong * layerSheetScale(layer, settings, width);
+}
+
+void drawLayerSheets(BookCanvas& canvas, const SurfaceLayerPlan& layer,
+                     const ConstructionSettings& settings) {
+    const double scale = layerSheetScale(layer, settings, canvas.size().width());
+    const std::vector<int> numbers = layerPieceNumbers(layer);
+    QPainter& p = canvas.painter();
+    const double height = settings.sheetLong * scale;
+    double left = 0;
+    for (const std::vector<int>& strip : layer.strips) {
+        p.drawRect(QRectF(left, 0, settings.sheetShort * scale, height));
+        double along = left;
+        for (const int index : strip) {
+            const double width = layer.pieces[std::size_t(index)].length * scale;
+            const QRectF band(along, 0, width, height);
+            p.drawRect(band);
+            canvas.text(QString::number(numbers[std::size_t(index)]), band.center(),
+                        Qt::AlignCenter, labelHeight);
+            along += width + settings.kerf * scale;
+        }
+        left += settings.sheetShort * scale + sheetGap;
+    }
 }

@@ -36,3 +36,15 @@ void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer);
 // Where a layer's piece starts, from the left deck's back end along the
 // layer's whole run.
 double pieceStart(const SurfaceLayerPlan& layer, const SurfacePiece& piece);
+
+// Each piece's number in a layer, counted from the left deck's back end:
+// numbers[i] for layer.pieces[i], from 1.
+std::vector<int> layerPieceNumbers(const SurfaceLayerPlan& layer);
+// The height in mm of a layer's sheets drawn side by side at this width.
+double layerSheetsHeight(const SurfaceLayerPlan& layer, const ConstructionSettings& settings,
+                         double width);
+// The layer's strips, each a sheet standing (its short side across the
+// canvas) with its pieces side by side as they are cut, numbered as
+// layerPieceNumbers().
+void drawLayerSheets(BookCanvas& canvas, const SurfaceLayerPlan& layer,
+                     const ConstructionSettings& settings);

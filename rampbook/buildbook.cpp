@@ -284,6 +284,26 @@ QString runName(SurfaceRun run) {
     return {};
 }
 
+// The layer's sheets, each strip of pieces cut from one sheet's short side,
+// as many times as sheets cover the ramp's width.
+void surfaceSheets(BookDocument& book, const ConstructionPlan& plan,
+                   const SurfaceLayerPlan& layer) {
+    if (layer.strips.empty()) return;
+    QStringList across;
+    for (double width : layer.across)
+        across << mm(width);
+    const double height = layerSheetsHeight(layer, plan.settings, book.textWidth());
+    const SurfaceLayerPlan* laid = &layer;
+    const ConstructionSettings* settings = &plan.settings;
+    book.drawing(
+        QSizeF(book.textWidth(), height),
+        [laid, settings](BookCanvas& c) { drawLayerSheets(c, *laid, *settings); },
+        tr("%1 feuilles en tout : chaque bande ci-dessus, coupée dans le petit côté "
+           "d'une feuille, pour chaque largeur (%2 mm)")
+            .arg(layer.sheets)
+            .arg(across.join(QStringLiteral(" ; "))));
+}
+
 void surfaceLayers(BookDocument& book, const ConstructionPlan& plan) {
     const auto& layers = plan.surface.layers;
     if (layers.empty()) return;
@@ -307,17 +327,17 @@ void surfaceLayers(BookDocument& book, const ConstructionPlan& plan) {
                           {tr("Depuis l'arrière gauche (mm)"), Qt::AlignRight},
                           {tr("Longueur (mm)"), Qt::AlignRight}},
                          {}};
-        std::vector<const SurfacePiece*> inOrder;
-        for (const SurfacePiece& piece : layer.pieces)
-            inOrder.push_back(&piece);
-        std::sort(inOrder.begin(), inOrder.end(), [&](const auto* a, const auto* b) {
-            return pieceStart(layer, *a) < pieceStart(layer, *b);
-        });
-        for (std::size_t k = 0; k < inOrder.size(); ++k)
-            pieces.rows.push_back({{QString::number(k + 1), runName(inOrder[k]->run),
-                                    mm(pieceStart(layer, *inOrder[k])), mm(inOrder[k]->length)}});
+        const std::vector<int> numbers = layerPieceNumbers(layer);
+        pieces.rows.resize(layer.pieces.size());
+        for (std::size_t k = 0; k < layer.pieces.size(); ++k) {
+            const SurfacePiece& piece = layer.pieces[k];
+            pieces.rows[std::size_t(numbers[k] - 1)] = {
+                {QString::number(numbers[k]), runName(piece.run), mm(pieceStart(layer, piece)),
+                 mm(piece.length)}};
+        }
         book.table(pieces);
         book.endKeepTogether();
+        surfaceSheets(book, plan, layer);
     }
 }
 
