@@ -17,6 +17,8 @@ constexpr double layerBarTop = 4;
 constexpr double layerBarHeight = 8;
 constexpr double seamMarkSize = 2;
 constexpr double sheetGap = 4;
+// Room above and left of a sheet for its size.
+constexpr double dimensionBand = 5;
 
 QString lengthText(double mm) {
     return withDecimalCommas(QString::fromLatin1(decimalText(mm, 1)));
@@ -48,7 +50,8 @@ QPointF centroid(const QList<QPointF>& polygon) {
 } // namespace
 
 QSizeF sheetDiagramSize(const ConstructionSettings& settings, double width) {
-    return {width, width * settings.sheetShort / settings.sheetLong};
+    return {width,
+            dimensionBand + (width - dimensionBand) * settings.sheetShort / settings.sheetLong};
 }
 
 QString placedPartArticle(const ConstructionPlan& plan, const PlacedPart& part) {
@@ -63,12 +66,19 @@ QString placedPartArticle(const ConstructionPlan& plan, const PlacedPart& part) 
 
 void drawSheet(BookCanvas& canvas, const ConstructionPlan& plan, const SheetLayout& sheet) {
     const ConstructionSettings& s = plan.settings;
-    const double scale = canvas.size().width() / s.sheetLong;
+    const double scale = (canvas.size().width() - dimensionBand) / s.sheetLong;
     QPainter& p = canvas.painter();
-    p.drawRect(QRectF(QPointF(0, 0), canvas.size()));
+    const QRectF whole(dimensionBand, dimensionBand, s.sheetLong * scale, s.sheetShort * scale);
+    p.drawRect(whole);
+    // The sheet's size along its top and left edges.
+    canvas.text(lengthText(s.sheetLong), QPointF(whole.center().x(), whole.top() - 1),
+                Qt::AlignHCenter | Qt::AlignBottom, labelHeight);
+    canvas.text(lengthText(s.sheetShort), QPointF(whole.left() - 1, whole.center().y()),
+                Qt::AlignHCenter | Qt::AlignBottom, labelHeight, -90);
     // Sheet mm (v up) to the canvas's mm (y down).
     const auto toCanvas = [&](QPointF at) {
-        return QPointF(at.x() * scale, (s.sheetShort - at.y()) * scale);
+        return QPointF(whole.left() + at.x() * scale,
+                       whole.top() + (s.sheetShort - at.y()) * scale);
     };
     int number = 0;
     for (const PlacedPart& part : sheet.parts) {

@@ -224,10 +224,18 @@ void sheetDiagrams(BookDocument& book, const ConstructionPlan& plan) {
         book.section(tr("Feuille %1 sur %2").arg(i + 1).arg(sheets.size()));
         const SheetLayout* sheet = &sheets[i];
         book.drawing(size, [&plan, sheet](BookCanvas& c) { drawSheet(c, plan, *sheet); });
-        BookTable legend{{{tr("N°"), Qt::AlignRight}, {tr("Pièce")}}, {}};
-        for (std::size_t k = 0; k < sheet->parts.size(); ++k)
-            legend.rows.push_back(
-                {{QString::number(k + 1), placedPartArticle(plan, sheet->parts[k])}});
+        BookTable legend{{{tr("N°"), Qt::AlignRight},
+                          {tr("Pièce")},
+                          {tr("Coin bas gauche (mm)"), Qt::AlignRight},
+                          {tr("Encombrement (mm)"), Qt::AlignRight}},
+                         {}};
+        for (std::size_t k = 0; k < sheet->parts.size(); ++k) {
+            const PlacedPart& part = sheet->parts[k];
+            const QRectF box = boundingBox(placedOutline(plan, part));
+            legend.rows.push_back({{QString::number(k + 1), placedPartArticle(plan, part),
+                                    tr("%1 ; %2").arg(mm(part.x), mm(part.y)),
+                                    tr("%1 × %2").arg(mm(box.width()), mm(box.height()))}});
+        }
         book.table(legend);
         book.endKeepTogether();
     }
