@@ -20,9 +20,10 @@ std::optional<BookPaper> parseBookPaper(const QString& text) {
 QByteArray bookUsage() {
     return "quarvel-cli book [settings options] [--prices FILE] [--paper a4|letter]\n"
            "            FILE OUT.pdf\n"
-           "    The build book: cover, shopping list priced with the prices of --prices\n"
-           "    FILE (as plan takes it), the assembly steps with their pictures and the\n"
-           "    cut diagrams of every sheet and board (A4 by default).\n"
+           "    The build book (A4 by default): cover, shopping list priced with the\n"
+           "    prices of --prices FILE (as plan takes it), the assembly steps with their\n"
+           "    pictures, the cut diagrams of every sheet and board, the surface layer by\n"
+           "    layer, the frame from above and from the side, ground and weather.\n"
            "    Exit status: 0 written, 1 design or settings refused, 2 usage, price\n"
            "    file, file or write error.\n";
 }

@@ -71,7 +71,7 @@ echo "== man page =="
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$staging/share/man/man1/quarvel-cli.1.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "man page warnings: $warnings"
 page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$staging/share/man/man1/quarvel-cli.1.gz" 2>/dev/null)
-for command in trace render plan template cut model picture; do
+for command in trace render plan template cut model picture book; do
     grep -q "^       $command\b" <<<"$page" || fail "the man page does not describe $command"
 done
 

@@ -91,7 +91,9 @@ void TestBuildBook::initTestCase() {
     QVERIFY(m_dir.isValid());
     const std::pair<const char*, QByteArray> designs[] = {
         {"default.qvl", "60 140 70 140 244 70 140 60\r\n"},
-        {"wall.qvl", "60 150 200 140 244 70 140 60\r\n"}};
+        {"wall.qvl", "60 150 200 140 244 70 140 60\r\n"},
+        // Twice as wide, high and long: more sheets, boards and surface pieces.
+        {"large.qvl", "120 300 250 400 488 250 300 120\r\n"}};
     for (const auto& [name, bytes] : designs) {
         QFile f(m_dir.filePath(QLatin1String(name)));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
@@ -107,6 +109,7 @@ void TestBuildBook::book_data() {
     QTest::newRow("default A4") << defaultDesign << QStringList() << a4;
     QTest::newRow("default Letter") << defaultDesign << QStringList() << QStringLiteral("letter");
     QTest::newRow("wall, split panels") << QStringLiteral("wall.qvl") << QStringList() << a4;
+    QTest::newRow("large") << QStringLiteral("large.qvl") << QStringList() << a4;
     QTest::newRow("deck frames on legs")
         << defaultDesign << QStringList{QStringLiteral("--back"), QStringLiteral("300,300")} << a4;
 }
