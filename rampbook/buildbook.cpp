@@ -18,9 +18,9 @@ QString tr(const char* text) {
 }
 
 // Pictures in pixels, and the width in mm they are printed at.
-const QSize coverPictureSize{1500, 1000};
-const QSize stepPictureSize{1050, 700};
-const QSize framingPictureSize{1500, 750};
+const QSize coverPictureSize{1050, 700};
+const QSize stepPictureSize{720, 480};
+const QSize framingPictureSize{1050, 525};
 // The step after which the frame stands whole, before the surface.
 constexpr int frameDoneStep = 4;
 // A deck higher than this (cm) wants a guardrail.
@@ -180,14 +180,15 @@ QStringList stepParts(const RampModel& model, int step) {
 void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel& model,
               ModelPicture& pictures) {
     book.chapter(tr("Montage"));
-    QImage image(stepPictureSize, QImage::Format_RGB32);
     for (int step = firstStep; step <= lastStep; ++step) {
         book.beginKeepTogether();
         book.section(stepTitle(step));
+        // A new image each time: the book keeps every picture.
         PictureOptions options;
+        options.size = stepPictureSize;
         options.shown = partsUpToStep(model, step);
         options.highlighted = partsOfStep(model, step);
-        pictures.drawInto(image, options);
+        const QImage image = pictures.draw(options);
         book.picture(image, stepPictureWidth, tr("La rampe après l'étape %1").arg(step));
         book.endKeepTogether();
         const QStringList parts = stepParts(model, step);
