@@ -22,4 +22,6 @@ public:
     virtual std::optional<QString> cutListPath(QWidget* parent) = 0;
     // The 3D model: glTF binary or OBJ, as the name's extension says.
     virtual std::optional<QString> modelPath(QWidget* parent) = 0;
+    // The build book (PDF).
+    virtual std::optional<QString> bookPath(QWidget* parent) = 0;
 };

@@ -70,6 +70,11 @@ std::unique_ptr<QFileDialog> QtFileDialogs::makeTemplatesDialog(QWidget* parent)
                       {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
 }
 
+std::unique_ptr<QFileDialog> QtFileDialogs::makeBookDialog(QWidget* parent) {
+    return makeDialog(parent, QStringLiteral("bookDialog"), QFileDialog::AcceptSave,
+                      {QStringLiteral("PDF (*.pdf)")}, QStringLiteral("pdf"));
+}
+
 namespace {
 // A save dialog whose default extension follows the chosen filter.
 std::unique_ptr<QFileDialog> makeSaveDialogOfFormats(QWidget* parent, const QString& name,
@@ -128,6 +133,10 @@ std::optional<QString> QtFileDialogs::cutListPath(QWidget* parent) {
 
 std::optional<QString> QtFileDialogs::modelPath(QWidget* parent) {
     return run(*makeModelDialog(parent));
+}
+
+std::optional<QString> QtFileDialogs::bookPath(QWidget* parent) {
+    return run(*makeBookDialog(parent));
 }
 
 std::optional<QString> QtFileDialogs::openDesignPath(QWidget* parent) {

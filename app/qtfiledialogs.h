@@ -17,12 +17,14 @@ public:
     std::optional<QString> cutFilePath(QWidget* parent) override;
     std::optional<QString> cutListPath(QWidget* parent) override;
     std::optional<QString> modelPath(QWidget* parent) override;
+    std::optional<QString> bookPath(QWidget* parent) override;
 
     // The configured dialogs, not yet shown.
     static std::unique_ptr<QFileDialog> makeOpenDialog1(QWidget* parent);
     static std::unique_ptr<QFileDialog> makeSaveDialog1(QWidget* parent);
     static std::unique_ptr<QFileDialog> makeSaveDialog2(QWidget* parent);
     static std::unique_ptr<QFileDialog> makeTemplatesDialog(QWidget* parent);
+    static std::unique_ptr<QFileDialog> makeBookDialog(QWidget* parent);
     // Its default extension follows the chosen filter: a name typed without
     // one gets .dxf under "DXF (*.dxf)", .svg under "SVG (*.svg)".
     static std::unique_ptr<QFileDialog> makeCutFileDialog(QWidget* parent);

@@ -2,6 +2,7 @@
 
 #include "aide.h"
 #include "bmpfile.h"
+#include "buildbook.h"
 #include "chartarea.h"
 #include "commandrunner.h"
 #include "constructionsettingsdialog.h"
@@ -19,6 +20,7 @@
 #include "modelexport.h"
 #include "outputfile.h"
 #include "planwindow.h"
+#include "pricedialog.h"
 #include "programcontrols.h"
 #include "tchart.h"
 #include "tcolorpalette.h"
@@ -268,6 +270,9 @@ void TQvl::buildMenu() {
     modelAction =
         constructionMenu->addAction(tr("Modèle 3D (glTF, OBJ)..."), this, &TQvl::modelClick);
     modelAction->setObjectName(QStringLiteral("modelAction"));
+    bookAction =
+        constructionMenu->addAction(tr("Livret de construction (PDF)..."), this, &TQvl::bookClick);
+    bookAction->setObjectName(QStringLiteral("bookAction"));
 
     Aide1 = bar->addMenu(QStringLiteral("Aide"));
     Aide1->setObjectName(QStringLiteral("Aide1"));
@@ -446,6 +451,15 @@ void TQvl::writeTemplates(const QString& path, const ConstructionPlan& plan) con
     writeOutputFile(path, templatePdf(plan, paper), FileKinds::RegularOnly);
 }
 
+void TQvl::writeBook(const QString& path, const ConstructionPlan& plan,
+                     const PriceTable& prices) const {
+    // The templates' papers in the settings dialog's order: A4, Letter, A3, full size.
+    constexpr int letterIndex = 1;
+    const BookPaper paper = m_paperIndex == letterIndex ? BookPaper::Letter : BookPaper::A4;
+    checkExportName(path, {QStringLiteral("pdf")});
+    writeOutputFile(path, buildBook(plan, prices, paper).pdf(), FileKinds::RegularOnly);
+}
+
 void TQvl::writeCutFile(const QString& path, const ConstructionPlan& plan) const {
     checkExportName(path, {QStringLiteral("dxf"), QStringLiteral("svg")});
     // The distinct parts side by side, as the batch tool writes by default.
@@ -486,6 +500,7 @@ void TQvl::constructionPlanClick() {
             m_planWindow = new PlanWindow(this);
             connect(m_planWindow, &PlanWindow::csvRequested, this, &TQvl::planCsvClick);
             connect(m_planWindow, &PlanWindow::templatesRequested, this, &TQvl::planTemplatesClick);
+            connect(m_planWindow, &PlanWindow::bookRequested, this, &TQvl::planBookClick);
             connect(m_planWindow, &PlanWindow::cutFileRequested, this, &TQvl::planCutFileClick);
         }
         m_planWindow->showNonModal();
@@ -515,6 +530,13 @@ void TQvl::modelClick() {
     });
 }
 
+void TQvl::bookClick() {
+    runCommand([&] {
+        const ConstructionPlan plan = constructionPlan();
+        if (const auto path = m_dialogs->bookPath(this)) writeBook(*path, plan, storedPrices());
+    });
+}
+
 void TQvl::planCsvClick() {
     runCommand([&] {
         if (!m_planWindow || !m_planWindow->plan()) return;
@@ -528,6 +550,15 @@ void TQvl::planTemplatesClick() {
         if (!m_planWindow || !m_planWindow->plan()) return;
         const ConstructionPlan plan = *m_planWindow->plan();
         if (const auto path = m_dialogs->templatesPath(m_planWindow)) writeTemplates(*path, plan);
+    });
+}
+
+void TQvl::planBookClick() {
+    runCommand([&] {
+        if (!m_planWindow || !m_planWindow->plan()) return;
+        const ConstructionPlan plan = *m_planWindow->plan();
+        const PriceTable prices = m_planWindow->prices();
+        if (const auto path = m_dialogs->bookPath(m_planWindow)) writeBook(*path, plan, prices);
     });
 }
 

@@ -11,6 +11,7 @@
 
 class ChartArea;
 struct ConstructionPlan;
+struct PriceTable;
 class FileDialogs;
 class PlanWindow;
 class QAction;
@@ -65,6 +66,10 @@ public:
     ConstructionPlan constructionPlan() const;
     // The construction exports of a plan, written whole. Throw QuarvelError.
     void writeTemplates(const QString& path, const ConstructionPlan& plan) const;
+    // The build book, as `quarvel-cli book` writes it, on the templates'
+    // paper when it is Letter, else A4.
+    void writeBook(const QString& path, const ConstructionPlan& plan,
+                   const PriceTable& prices) const;
     void writeCutFile(const QString& path, const ConstructionPlan& plan) const;
     void writeCutList(const QString& path, const ConstructionPlan& plan) const;
     // The 3D model of the plan, as `quarvel-cli model` writes it.
@@ -102,10 +107,12 @@ public:
     void templatesClick();
     void cutFileClick();
     void modelClick();
+    void bookClick();
     // The plan window's export buttons: the plan it shows.
     void planCsvClick();
     void planTemplatesClick();
     void planCutFileClick();
+    void planBookClick();
 
     // Input area.
     TPanel* global;
@@ -160,6 +167,7 @@ public:
     QAction* templatesAction;
     QAction* cutFileAction;
     QAction* modelAction;
+    QAction* bookAction;
     QMenu* Aide1;
     QAction* Utilisationdulogiciel1;
     QAction* Crdit1;

@@ -136,12 +136,15 @@ PlanWindow::PlanWindow(QWidget* parent)
     m_templates->setObjectName(QStringLiteral("templatesButton"));
     m_cutFile = new QPushButton(tr("Fichier de découpe"), this);
     m_cutFile->setObjectName(QStringLiteral("cutFileButton"));
-    for (QPushButton* b : {m_csv, m_templates, m_cutFile})
+    m_book = new QPushButton(tr("Livret PDF"), this);
+    m_book->setObjectName(QStringLiteral("bookButton"));
+    for (QPushButton* b : {m_csv, m_templates, m_cutFile, m_book})
         buttons->addWidget(b);
     layout->addLayout(buttons);
     connect(m_csv, &QPushButton::clicked, this, &PlanWindow::csvRequested);
     connect(m_templates, &QPushButton::clicked, this, &PlanWindow::templatesRequested);
     connect(m_cutFile, &QPushButton::clicked, this, &PlanWindow::cutFileRequested);
+    connect(m_book, &QPushButton::clicked, this, &PlanWindow::bookRequested);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &PlanWindow::highlightChosenRows);
     connect(m_views, &QTabWidget::currentChanged, this, &PlanWindow::fillShownTab);
 
@@ -301,7 +304,7 @@ void PlanWindow::setPlanShown(std::shared_ptr<const ConstructionPlan> plan) {
     m_framingDrawing->setModel(nullptr);
     m_framingStale = m_plan != nullptr;
     fillShownTab();
-    for (QPushButton* b : {m_csv, m_templates, m_cutFile})
+    for (QPushButton* b : {m_csv, m_templates, m_cutFile, m_book})
         b->setEnabled(m_plan != nullptr);
 }
 

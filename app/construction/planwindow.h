@@ -55,6 +55,7 @@ public:
     QPushButton* csvButton() const { return m_csv; }
     QPushButton* templatesButton() const { return m_templates; }
     QPushButton* cutFileButton() const { return m_cutFile; }
+    QPushButton* bookButton() const { return m_book; }
     QPushButton* pricesButton() const { return m_pricesButton; }
     QLabel* indicativeNote() const { return m_indicativeNote; }
 
@@ -72,6 +73,7 @@ signals:
     void csvRequested();
     void templatesRequested();
     void cutFileRequested();
+    void bookRequested();
 
 private:
     QWidget* makePlanPage();
@@ -109,6 +111,7 @@ private:
     QPushButton* m_csv = nullptr;
     QPushButton* m_templates = nullptr;
     QPushButton* m_cutFile = nullptr;
+    QPushButton* m_book = nullptr;
     QPushButton* m_pricesButton = nullptr;
     QLabel* m_indicativeNote = nullptr;
 };

@@ -35,6 +35,7 @@ public:
     std::optional<QString> cutFilePath(QWidget*) override { return next("cut"); }
     std::optional<QString> cutListPath(QWidget*) override { return next("csv"); }
     std::optional<QString> modelPath(QWidget*) override { return next("model"); }
+    std::optional<QString> bookPath(QWidget*) override { return next("book"); }
 
 private:
     std::optional<QString> next(const char* which) {

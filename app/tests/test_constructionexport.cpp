@@ -1,4 +1,5 @@
 #include "apptestsupport.h"
+#include "buildbook.h"
 #include "cutfile.h"
 #include "cutlist.h"
 #include "modelbuilder.h"
@@ -116,6 +117,32 @@ private slots:
         const ObjFiles obj = modelObj(model, QStringLiteral("rampe.mtl"));
         QCOMPARE(readFile(path("rampe.obj")), obj.obj);
         QCOMPARE(readFile(path("rampe.mtl")), obj.mtl);
+    }
+
+    // The book the batch tool writes: from the menu on the templates' paper
+    // (Letter) with the stored prices, from the plan window with its prices.
+    void bookFromTheMenuAndThePlanWindow() {
+        qvl->setDimensions(askew);
+        qvl->setTemplatePaperIndex(1);
+        ErrorRecorder errors;
+        program->dialogs->answers << path("livret.pdf");
+        qvl->bookAction->trigger();
+        const ConstructionPlan plan = buildConstructionPlan(askew, {});
+        QCOMPARE(withoutCreationDate(readFile(path("livret.pdf"))),
+                 withoutCreationDate(buildBook(plan, {}, BookPaper::Letter).pdf()));
+
+        qvl->setTemplatePaperIndex(0);
+        qvl->constructionPlanAction->trigger();
+        PriceTable prices;
+        prices.sheet = 9000;
+        prices.currency = QStringLiteral("CHF");
+        qvl->planWindow()->setPrices(prices);
+        program->dialogs->answers << path("livret2.pdf");
+        QTest::mouseClick(qvl->planWindow()->bookButton(), Qt::LeftButton);
+        QCOMPARE(errors.messages, QStringList());
+        QCOMPARE(program->dialogs->asked, (QStringList{"book", "book"}));
+        QCOMPARE(withoutCreationDate(readFile(path("livret2.pdf"))),
+                 withoutCreationDate(buildBook(plan, prices, BookPaper::A4).pdf()));
     }
 
     void cutFileNeedsItsExtension() {

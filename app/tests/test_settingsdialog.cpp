@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(texts(qvl->constructionMenu->actions()),
                  (QStringList{"Réglages de construction...", "Plan de construction...",
                               "Gabarits à l'échelle 1 (PDF)...", "Fichier de découpe (DXF, SVG)...",
-                              "Modèle 3D (glTF, OBJ)..."}));
+                              "Modèle 3D (glTF, OBJ)...", "Livret de construction (PDF)..."}));
         QCOMPARE(texts(qvl->Fichier1->actions()),
                  (QStringList{"Ouvrir", "Enregistrer sous", "Exporter image", "Quitter"}));
         QCOMPARE(texts(qvl->Aide1->actions()), (QStringList{"Utilisation du logiciel", "Crédits"}));

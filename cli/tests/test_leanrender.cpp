@@ -26,6 +26,7 @@ public:
     std::optional<QString> cutFilePath(QWidget*) override { return std::nullopt; }
     std::optional<QString> cutListPath(QWidget*) override { return std::nullopt; }
     std::optional<QString> modelPath(QWidget*) override { return std::nullopt; }
+    std::optional<QString> bookPath(QWidget*) override { return std::nullopt; }
 };
 
 // The program's windows shown off screen, the chart laid out by a first
