@@ -1,5 +1,6 @@
 #include "errorbox.h"
 #include "guardedapplication.h"
+#include "language.h"
 #include "programwindows.h"
 #include "qtfiledialogs.h"
 #include "startupdesign.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quarvel.Quarvel"));
     // Where QSettings keeps the user's preferences (the prices).
     QCoreApplication::setOrganizationName(QStringLiteral("Quarvel"));
+    installLanguage();
     installErrorBox();
     ProgramWindows windows(std::make_unique<QtFileDialogs>());
     windows.Qvl.show();

@@ -2,6 +2,7 @@
 #include "commandoutput.h"
 #include "commandroutes.h"
 #include "designrender.h"
+#include "language.h"
 #include "modelcommand.h"
 #include "plancommand.h"
 #include "rendercommand.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
     // and none is used unless a platform is chosen explicitly.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    installLanguage();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 

@@ -1,5 +1,6 @@
 #include "commandoutput.h"
 #include "commandroutes.h"
+#include "language.h"
 #include "plancommand.h"
 #include "tracecommand.h"
 
@@ -14,6 +15,7 @@
 int main(int argc, char** argv) {
     if (programFor(argc, argv) != CliProgram::Core) return becomeProgram(CliProgram::Gui, argv);
     QCoreApplication app(argc, argv);
+    installLanguage();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     const QString command = args.takeFirst();

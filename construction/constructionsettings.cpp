@@ -392,5 +392,5 @@ QString formatLength(double mm) {
 }
 
 QString millimetresText(double mm) {
-    return withDecimalCommas(formatLength(mm));
+    return decimalsForPeople(formatLength(mm));
 }

@@ -269,5 +269,5 @@ QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices) {
             text += QStringLiteral("- ") + w + u'\n';
     }
     text += QStringLiteral("\nLongueurs en millimètres.\n");
-    return withDecimalCommas(text).toUtf8();
+    return decimalsForPeople(text).toUtf8();
 }

@@ -1,5 +1,7 @@
 #include "decimaltext.h"
 
+#include "language.h"
+
 #include <cmath>
 
 QByteArray decimalText(double value, int decimals) {
@@ -19,4 +21,9 @@ QString withDecimalCommas(QString text) {
     for (qsizetype i = 1; i + 1 < text.size(); ++i)
         if (text[i] == u'.' && text[i - 1].isDigit() && text[i + 1].isDigit()) text[i] = u',';
     return text;
+}
+
+QString decimalsForPeople(QString text) {
+    if (currentLanguage() == Language::English) return text;
+    return withDecimalCommas(std::move(text));
 }

@@ -21,7 +21,7 @@ constexpr double sheetGap = 4;
 constexpr double dimensionBand = 5;
 
 QString lengthText(double mm) {
-    return withDecimalCommas(QString::fromLatin1(decimalText(mm, 1)));
+    return decimalsForPeople(QString::fromLatin1(decimalText(mm, 1)));
 }
 
 const DistinctPanel* panelOfCurve(const ConstructionPlan& plan, int curve) {

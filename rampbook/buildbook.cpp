@@ -31,7 +31,7 @@ constexpr int sectionsStep = 5;
 constexpr double boardDiagramWidthShare = 1; // the longest stock fills the body
 
 QString mm(double value) {
-    return withDecimalCommas(QString::fromLatin1(decimalText(value, 1)));
+    return decimalsForPeople(QString::fromLatin1(decimalText(value, 1)));
 }
 
 QString sizeText(double a, double b, double c) {
@@ -42,7 +42,7 @@ QString sizeText(double a, double b, double c) {
 }
 
 QString moneyText(long long cents, const QString& currency) {
-    return withDecimalCommas(centsText(cents)) + u' ' + currency;
+    return decimalsForPeople(centsText(cents)) + u' ' + currency;
 }
 
 // Each cost line's quantity summed by kind.
@@ -57,7 +57,7 @@ double quantityOf(const PlanCost& cost, CostKind kind) {
 QString settingValueText(const ConstructionSettings& settings, const QString& key) {
     QString text = constructionSettingText(settings, key);
     text.replace(u',', QStringLiteral(" ; ")).replace(u'x', QStringLiteral(" × "));
-    return withDecimalCommas(text);
+    return decimalsForPeople(text);
 }
 
 void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost,
@@ -114,7 +114,7 @@ void shoppingList(BookDocument& book, const ConstructionPlan& plan, const PlanCo
     for (const CutListRow& row : rows)
         table.rows.push_back(
             {{row.article, QString::number(row.quantity),
-              sizeText(row.length, row.width, row.thickness), withDecimalCommas(row.remark),
+              sizeText(row.length, row.width, row.thickness), decimalsForPeople(row.remark),
               row.cents ? moneyText(*row.cents, cost.currency) : QString()}});
     table.rows.push_back({{tr("Total"), {}, {}, {}, moneyText(cost.cents, cost.currency)}, true});
     book.table(table);

@@ -43,7 +43,7 @@ QString lengthCell(double mm) {
 
 // "784,90 €".
 QString moneyText(long long cents, const QString& currency) {
-    return withDecimalCommas(centsText(cents)) + u' ' + currency;
+    return decimalsForPeople(centsText(cents)) + u' ' + currency;
 }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
@@ -75,7 +75,7 @@ void fillTable(QTableWidget& table, const std::vector<CutListRow>& rows) {
     for (int r = 0; r < int(rows.size()); ++r) {
         const CutListRow& row = rows[std::size_t(r)];
         const Qt::Alignment right = Qt::AlignRight;
-        table.setItem(r, articleColumn, cell(withDecimalCommas(row.article), Qt::AlignLeft));
+        table.setItem(r, articleColumn, cell(decimalsForPeople(row.article), Qt::AlignLeft));
         // The article as the 3D model's parts name it, to find them.
         table.item(r, articleColumn)->setData(Qt::UserRole, row.article);
         table.setItem(r, quantityColumn, cell(QString::number(row.quantity), right));
@@ -84,8 +84,8 @@ void fillTable(QTableWidget& table, const std::vector<CutListRow>& rows) {
         table.setItem(r, thicknessColumn, cell(lengthCell(row.thickness), right));
         table.setItem(
             r, priceColumn,
-            cell(row.cents ? withDecimalCommas(centsText(*row.cents)) : QString(), right));
-        table.setItem(r, remarkColumn, cell(withDecimalCommas(row.remark), Qt::AlignLeft));
+            cell(row.cents ? decimalsForPeople(centsText(*row.cents)) : QString(), right));
+        table.setItem(r, remarkColumn, cell(decimalsForPeople(row.remark), Qt::AlignLeft));
     }
     table.resizeColumnsToContents();
     // Back to the room left for the remark, where it wraps.
@@ -261,7 +261,7 @@ void PlanWindow::showPlan(const ConstructionPlan& plan) {
 void PlanWindow::fillTexts(const ConstructionPlan& plan) {
     QStringList warnings;
     for (const QString& w : plan.warnings)
-        warnings << QStringLiteral("⚠ ") + withDecimalCommas(w);
+        warnings << QStringLiteral("⚠ ") + decimalsForPeople(w);
     m_warnings->setText(warnings.join(u'\n'));
     m_warnings->setVisible(!warnings.isEmpty());
     const PlanCost cost = planCost(plan, m_prices);

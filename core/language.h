@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The language people read: French (the source texts) or English (the
+// embedded translation). Chosen once at start; machine formats (JSON, the
+// .qvl file, settings keys, the construction line) never change with it.
+enum class Language { French, English };
+
+// QUARVEL_LANGUAGE ("fr" or "en") wins; otherwise the first of the system's
+// UI languages that is French or English decides ("de", "en-CA" -> English);
+// none of them (C and POSIX included): French.
+Language chooseLanguage(const QString& override, const QStringList& uiLanguages);
+
+// Chooses from the environment and the system's locale, installs the English
+// translation when chosen and makes it the current language. Call once,
+// after the application object exists.
+Language installLanguage();
+
+// The language chosen at start (French until installLanguage runs).
+Language currentLanguage();
