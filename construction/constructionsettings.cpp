@@ -352,7 +352,8 @@ void checkConstructionSettings(const ConstructionSettings& s) {
     if (s.flat < s.ribDepth || s.flat > highest)
         throw ConstructionSettingError(
             QStringLiteral("flat"), formatLength(s.flat),
-            QStringLiteral("%1 à %2").arg(formatLength(s.ribDepth), formatLength(highest)));
+            QCoreApplication::translate("ConstructionSettings", "%1 à %2")
+                .arg(formatLength(s.ribDepth), formatLength(highest)));
 }
 
 QByteArray formatConstructionLine(const ConstructionSettings& settings) {
