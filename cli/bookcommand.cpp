@@ -6,6 +6,7 @@
 #include "plancommand.h"
 
 #include <optional>
+#include <QCoreApplication>
 
 namespace {
 
@@ -41,8 +42,9 @@ CommandResult bookCommand(const QStringList& args) {
             return CommandResult{
                 2,
                 {},
-                messageLine(
-                    QStringLiteral("Option incorrecte : --paper %1 (a4 ou letter)").arg(value))};
+                messageLine(QCoreApplication::translate(
+                                "BookCommand", "Option incorrecte : --paper %1 (a4 ou letter)")
+                                .arg(value))};
         paper = *chosen;
     }
     if (!parsed.positionals[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

@@ -4,6 +4,7 @@
 #include "messagetext.h"
 
 #include <cstdio>
+#include <QCoreApplication>
 
 namespace {
 
@@ -84,7 +85,8 @@ std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
             return CommandResult{
                 2,
                 {},
-                messageLine(QStringLiteral("Option incorrecte : %1 %2 (%3)")
+                messageLine(QCoreApplication::translate("ConstructionArguments",
+                                                        "Option incorrecte : %1 %2 (%3)")
                                 .arg(name, value, constructionSettingRange(name.mid(2))))};
         }
         settings.emplace_back(name.mid(2), value);

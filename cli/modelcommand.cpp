@@ -20,22 +20,21 @@ CommandResult badOption(const QString& message) {
     return CommandResult{2, {}, messageLine(message)};
 }
 
-QString optionText(const char* text) {
-    return QCoreApplication::translate("ModelCommand", text);
-}
-
 // The picture's options, or the result ending the command.
 std::optional<CommandResult> readPictureOptions(const ConstructionArguments& parsed,
                                                 PictureOptions& options, int& upto) {
     const auto value = [&](const char* key) { return parsed.values.value(QLatin1String(key)); };
     const auto given = [&](const char* key) { return parsed.values.contains(QLatin1String(key)); };
     if (given("--view") && given("--angle"))
-        return badOption(optionText("Option incorrecte : --view et --angle ensemble"));
+        return badOption(QCoreApplication::translate(
+            "ModelCommand", "Option incorrecte : --view et --angle ensemble"));
     if (given("--view")) {
         const auto view = parseModelView(value("--view"));
         if (!view)
-            return badOption(optionText("Option incorrecte : --view %1 (iso, front, side ou top)")
-                                 .arg(value("--view")));
+            return badOption(
+                QCoreApplication::translate(
+                    "ModelCommand", "Option incorrecte : --view %1 (iso, front, side ou top)")
+                    .arg(value("--view")));
         options.angles = viewAngles(*view);
     }
     if (given("--angle")) {
@@ -45,8 +44,10 @@ std::optional<CommandResult> readPictureOptions(const ConstructionArguments& par
         const double pitch = parts.size() == 2 ? parts[1].toDouble(&pitchOk) : 0;
         if (!yawOk || !pitchOk || !std::isfinite(yaw) || !(pitch >= -90 && pitch <= 90))
             return badOption(
-                optionText("Option incorrecte : --angle %1 (lacet,tangage en degrés, tangage de "
-                           "-90 à 90)")
+                QCoreApplication::translate(
+                    "ModelCommand",
+                    "Option incorrecte : --angle %1 (lacet,tangage en degrés, tangage de "
+                    "-90 à 90)")
                     .arg(value("--angle")));
         options.angles = {yaw, pitch};
     }
@@ -57,17 +58,20 @@ std::optional<CommandResult> readPictureOptions(const ConstructionArguments& par
         const int height = parts.size() == 2 ? parts[1].toInt(&heightOk) : 0;
         const auto inRange = [](int n) { return n >= smallestPicture && n <= largestPicture; };
         if (!widthOk || !heightOk || !inRange(width) || !inRange(height))
-            return badOption(optionText("Option incorrecte : --size %1 (LxH, de %2 à %3 pixels)")
-                                 .arg(value("--size"))
-                                 .arg(smallestPicture)
-                                 .arg(largestPicture));
+            return badOption(
+                QCoreApplication::translate(
+                    "ModelCommand", "Option incorrecte : --size %1 (LxH, de %2 à %3 pixels)")
+                    .arg(value("--size"))
+                    .arg(smallestPicture)
+                    .arg(largestPicture));
         options.size = QSize(width, height);
     }
     if (given("--upto")) {
         bool ok = false;
         upto = value("--upto").toInt(&ok);
         if (!ok || upto < firstStep || upto > lastStep)
-            return badOption(optionText("Option incorrecte : --upto %1 (%2 à %3)")
+            return badOption(QCoreApplication::translate("ModelCommand",
+                                                         "Option incorrecte : --upto %1 (%2 à %3)")
                                  .arg(value("--upto"))
                                  .arg(firstStep)
                                  .arg(lastStep));
@@ -146,7 +150,8 @@ CommandResult pictureCommand(const QStringList& args) {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG"))
-            throw QuarvelError(optionText("L'image n'a pas pu être encodée"));
+            throw QuarvelError(
+                QCoreApplication::translate("ModelCommand", "L'image n'a pas pu être encodée"));
         writeOutputFile(out, png, FileKinds::Any);
     });
 }

@@ -3,6 +3,7 @@
 #include "constructionarguments.h"
 #include "outputfile.h"
 #include "templatepdf.h"
+#include <QCoreApplication>
 
 QByteArray templateUsage() {
     return "quarvel-cli template [settings options] [--paper a4|letter|a3|full] [--overlap MM]\n"
@@ -23,11 +24,13 @@ CommandResult templateCommand(const QStringList& args) {
         const QString value = parsed.values.value(QStringLiteral("--paper"));
         const auto chosen = parseTemplatePaper(value);
         if (!chosen)
-            return CommandResult{2,
-                                 {},
-                                 messageLine(QStringLiteral("Option incorrecte : --paper %1 (a4, "
-                                                            "letter, a3 ou full)")
-                                                 .arg(value))};
+            return CommandResult{
+                2,
+                {},
+                messageLine(QCoreApplication::translate("TemplateCommand",
+                                                        "Option incorrecte : --paper %1 (a4, "
+                                                        "letter, a3 ou full)")
+                                .arg(value))};
         paper = *chosen;
     }
     double overlap = 15;
@@ -39,8 +42,9 @@ CommandResult templateCommand(const QStringList& args) {
             return CommandResult{
                 2,
                 {},
-                messageLine(
-                    QStringLiteral("Option incorrecte : --overlap %1 (5 à 50)").arg(value))};
+                messageLine(QCoreApplication::translate("TemplateCommand",
+                                                        "Option incorrecte : --overlap %1 (5 à 50)")
+                                .arg(value))};
     }
     if (!parsed.positionals[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return CommandResult{2,

@@ -39,7 +39,7 @@ void checkBack(const ConstructionSettings& s, int curve, double deck, double bac
     if (back <= deck + slack && back >= lowest - slack) return;
     throw ConstructionSettingError(
         QStringLiteral("back"), constructionSettingText(s, u"back"),
-        QStringLiteral("%1 à %2 pour la plate-forme %3")
+        QCoreApplication::translate("ConstructionPlan", "%1 à %2 pour la plate-forme %3")
             .arg(formatLength(lowest), formatLength(deck), sideName(curve)));
 }
 
@@ -126,25 +126,23 @@ std::vector<double> deckJoistsOnPanel(const ConstructionPlan& plan, int curve) {
     return u;
 }
 
-QString splitWarning(const PanelSplit& split) {
-    const char* text = split.kind == SplitKind::normal
-                           ? QT_TRANSLATE_NOOP("ConstructionPlan",
-                                               "Courbe %1 : flanc coupé à %2 mm du pied le long "
-                                               "de la courbe")
-                       : split.kind == SplitKind::vertical
-                           ? QT_TRANSLATE_NOOP("ConstructionPlan",
-                                               "Courbe %1 : flanc coupé verticalement à %2 mm de "
-                                               "son arrière")
-                           : QT_TRANSLATE_NOOP("ConstructionPlan",
-                                               "Courbe %1 : flanc coupé horizontalement à %2 mm "
-                                               "du sol");
+QString splitWarning(const PanelSplit& split, Wording wording) {
+    const char* text =
+        split.kind == SplitKind::normal
+            ? QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé à %2 mm du pied le long "
+                                                "de la courbe")
+        : split.kind == SplitKind::vertical
+            ? QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé verticalement à %2 mm de "
+                                                "son arrière")
+            : QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé horizontalement à %2 mm "
+                                                "du sol");
     const double at = split.kind == SplitKind::normal ? split.station : split.at;
-    return QCoreApplication::translate("ConstructionPlan", text)
-               .arg(sideName(split.curve), formatLength(at)) +
-           QCoreApplication::translate("ConstructionPlan",
-                                       " ; une éclisse de 300 mm de large, dans le même "
-                                       "contreplaqué, collée et vissée sur la face intérieure, "
-                                       "relie les morceaux");
+    return constructionWord(text, wording).arg(sideName(split.curve, wording), formatLength(at)) +
+           constructionWord(QT_TRANSLATE_NOOP("Construction",
+                                              " ; une éclisse de 300 mm de large, dans le même "
+                                              "contreplaqué, collée et vissée sur la face "
+                                              "intérieure, relie les morceaux"),
+                            wording);
 }
 
 // Panels too large for a sheet cut into pieces, each joint with its splice
@@ -157,8 +155,10 @@ void splitPanels(ConstructionPlan& plan) {
         CurvePlan& c = *plan.curves[curve];
         PanelSplitting splitting =
             splitPanel(c, curve, deckJoistsOnPanel(plan, curve), room, s.ribDepth);
-        for (const PanelSplit& split : splitting.splits)
-            plan.warnings << splitWarning(split);
+        for (const PanelSplit& split : splitting.splits) {
+            plan.warnings << splitWarning(split, Wording::source);
+            plan.warningTexts << splitWarning(split, Wording::people);
+        }
         c.splits = std::move(splitting.splits);
         c.splicePlates = std::move(splitting.plates);
     }
@@ -208,9 +208,10 @@ void planCurves(ConstructionPlan& plan, double width, std::array<double, 2>& dec
         if (back < d.deck - slack) checkDeckFrame(s, curve, d.deck - back);
         if (s.coping > 0 && d.height <= s.coping - t - s.reveal + slack)
             throw ConstructionSettingError(
-                QStringLiteral("Réglage de construction incorrect : coping=%1 (la courbe %2, "
-                               "haute de %3 mm, est trop basse pour le tube ; coping=0 la "
-                               "construit sans tube)")
+                QCoreApplication::translate("ConstructionPlan",
+                                            "Réglage de construction incorrect : coping=%1 (la "
+                                            "courbe %2, haute de %3 mm, est trop basse pour le "
+                                            "tube ; coping=0 la construit sans tube)")
                     .arg(formatLength(s.coping), sideName(curve), formatLength(d.height)));
         CurvePlan c = curveGeometry(d.deck, d.radius, d.height, back, s);
         const PanelLines lines = panelLines(width, s);
@@ -264,7 +265,7 @@ void planCopingPipes(ConstructionPlan& plan, double width) {
 
 ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
                                        const ConstructionSettings& settings) {
-    if (!dimensionsAcceptable(dims)) throw QuarvelError(invalidDimensionsMessage());
+    if (!dimensionsAcceptable(dims)) throw QuarvelError(tracerText(invalidDimensionsMessage()));
     checkConstructionSettings(settings);
     const ConstructionSettings& s = settings;
     ConstructionPlan plan;
@@ -274,8 +275,10 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
     const double flatLength = 10.0 * dims.F;
     if (width < 2 * s.panel + 100 - slack)
         throw ConstructionSettingError(
-            QStringLiteral("Réglage de construction incorrect : panel=%1 (la largeur de la rampe, "
-                           "%2 mm, doit être d'au moins 2 × panel + 100 = %3 mm)")
+            QCoreApplication::translate("ConstructionPlan",
+                                        "Réglage de construction incorrect : panel=%1 (la "
+                                        "largeur de la rampe, %2 mm, doit être d'au moins 2 × "
+                                        "panel + 100 = %3 mm)")
                 .arg(formatLength(s.panel), formatLength(width), formatLength(2 * s.panel + 100)));
 
     std::array<double, 2> deckRuns{};
@@ -283,7 +286,8 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
     plan.surface = layOutSurface(dims, s, deckRuns);
     // Sheets meeting along the ramp (a ramp wider than a sheet) lie across
     // every rib and joist, which carry those joints.
-    plan.warnings << bendWarnings(dims, s);
+    plan.warnings << bendWarnings(dims, s, Wording::source);
+    plan.warningTexts << bendWarnings(dims, s, Wording::people);
     planRibs(plan);
     planDecks(plan, deckRuns);
     if (flatLength > 0) planFlat(plan, width, flatLength);

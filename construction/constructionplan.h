@@ -247,7 +247,10 @@ struct ConstructionPlan {
     NestingPlan panelSheets; // the side panels nested (the surface's sheets: surface.sheets)
     std::vector<FastenerCount> fasteners;
     std::vector<TimberSection> timber; // the rib section first
-    QStringList warnings;              // French sentences
+    // French sentences, as the JSON carries them whatever the language; the
+    // same, one for one, in the program's language for people.
+    QStringList warnings;
+    QStringList warningTexts;
 };
 
 // A splice plate's length along its joint (its width across is spliceWidth).

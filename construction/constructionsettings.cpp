@@ -56,7 +56,8 @@ std::optional<std::pair<double, double>> parsePair(QStringView text, SettingRang
 }
 
 QString rangeText(SettingRange r) {
-    return QStringLiteral("%1 à %2").arg(formatLength(r.low), formatLength(r.high));
+    return QCoreApplication::translate("ConstructionSettings", "%1 à %2")
+        .arg(formatLength(r.low), formatLength(r.high));
 }
 
 QString translated(const char* text) {
@@ -256,7 +257,8 @@ const ConstructionSettings& defaultConstructionSettings() {
         ConstructionSettings s{ConstructionSettings::Unset{}};
         for (const ConstructionSettingRow& row : rows)
             setRow(s, row, QString::fromLatin1(row.defaultText), [&] {
-                return QuarvelError(QStringLiteral("Réglage par défaut incorrect : %1")
+                return QuarvelError(QCoreApplication::translate("ConstructionSettings",
+                                                                "Réglage par défaut incorrect : %1")
                                         .arg(QLatin1String(row.key)));
             });
         return s;
@@ -283,9 +285,9 @@ double ConstructionSettings::surfaceThickness() const {
 
 ConstructionSettingError::ConstructionSettingError(const QString& key, const QString& value,
                                                    const QString& range)
-    : QuarvelError(
-          QStringLiteral("Réglage de construction incorrect : %1=%2 (%3)").arg(key, value, range)) {
-}
+    : QuarvelError(QCoreApplication::translate("ConstructionSettings",
+                                               "Réglage de construction incorrect : %1=%2 (%3)")
+                       .arg(key, value, range)) {}
 
 const QStringList& constructionSettingKeys() {
     static const QStringList keys = [] {
@@ -299,20 +301,24 @@ const QStringList& constructionSettingKeys() {
 
 QString constructionSettingRange(QStringView key) {
     const ConstructionSettingRow* row = constructionSettingRow(key);
-    if (!row) return QStringLiteral("réglage inconnu");
+    if (!row) return QCoreApplication::translate("ConstructionSettings", "réglage inconnu");
     if (row->rangeNote) return translated(row->rangeNote);
     switch (row->kind) {
     case SettingKind::List:
-        return QStringLiteral("1 à %1 %2, chacune de %3")
+        return QCoreApplication::translate("ConstructionSettings", "1 à %1 %2, chacune de %3")
             .arg(row->maxCount)
             .arg(translated(row->countNoun), rangeText(row->range));
     case SettingKind::Pair: {
-        const QString both =
-            QStringLiteral("%1 x %2").arg(rangeText(row->range), rangeText(row->second));
-        return row->ordered ? QStringLiteral("%1, petit côté d'abord").arg(both) : both;
+        const QString both = QCoreApplication::translate("ConstructionSettings", "%1 x %2")
+                                 .arg(rangeText(row->range), rangeText(row->second));
+        return row->ordered
+                   ? QCoreApplication::translate("ConstructionSettings", "%1, petit côté d'abord")
+                         .arg(both)
+                   : both;
     }
     default:
-        return row->zero ? QStringLiteral("0, ou %1").arg(rangeText(row->range))
+        return row->zero ? QCoreApplication::translate("ConstructionSettings", "0, ou %1")
+                               .arg(rangeText(row->range))
                          : rangeText(row->range);
     }
 }
@@ -346,7 +352,8 @@ void checkConstructionSettings(const ConstructionSettings& s) {
     if (s.flat < s.ribDepth || s.flat > highest)
         throw ConstructionSettingError(
             QStringLiteral("flat"), formatLength(s.flat),
-            QStringLiteral("%1 à %2").arg(formatLength(s.ribDepth), formatLength(highest)));
+            QCoreApplication::translate("ConstructionSettings", "%1 à %2")
+                .arg(formatLength(s.ribDepth), formatLength(highest)));
 }
 
 QByteArray formatConstructionLine(const ConstructionSettings& settings) {
@@ -379,8 +386,9 @@ ConstructionSettings parseConstructionLine(QByteArrayView line) {
         const QStringView key = eq < 0 ? QStringView(word) : QStringView(word).left(eq);
         const QStringView value = eq < 0 ? QStringView() : QStringView(word).mid(eq + 1);
         if (eq < 0 || !constructionSettingKeys().contains(key))
-            throw ConstructionSettingError(key.toString(), value.toString(),
-                                           QStringLiteral("réglage inconnu"));
+            throw ConstructionSettingError(
+                key.toString(), value.toString(),
+                QCoreApplication::translate("ConstructionSettings", "réglage inconnu"));
         setConstructionSetting(settings, key, value);
     }
     checkConstructionSettings(settings);

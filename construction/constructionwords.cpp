@@ -2,20 +2,32 @@
 
 #include <QCoreApplication>
 
-QString sideName(int curve) {
-    return curve == leftCurve ? QCoreApplication::translate("Construction", "gauche")
-                              : QCoreApplication::translate("Construction", "droite");
+QString constructionWord(const char* text, Wording wording) {
+    return wording == Wording::source ? QString::fromUtf8(text)
+                                      : QCoreApplication::translate("Construction", text);
 }
 
-QString curveName(int curve) {
-    return QCoreApplication::translate("Construction", "courbe %1").arg(sideName(curve));
+namespace {
+QString word(const char* text, Wording wording) {
+    return constructionWord(text, wording);
+}
+} // namespace
+
+QString sideName(int curve, Wording wording) {
+    return curve == leftCurve ? word(QT_TRANSLATE_NOOP("Construction", "gauche"), wording)
+                              : word(QT_TRANSLATE_NOOP("Construction", "droite"), wording);
 }
 
-QString curvesName(const DistinctPanel& panel) {
+QString curveName(int curve, Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "courbe %1"), wording)
+        .arg(sideName(curve, wording));
+}
+
+QString curvesName(const DistinctPanel& panel, Wording wording) {
     if (panel.bothCurves())
-        return QCoreApplication::translate("Construction", "courbes %1 et %2")
-            .arg(sideName(leftCurve), sideName(rightCurve));
-    return curveName(panel.curve);
+        return word(QT_TRANSLATE_NOOP("Construction", "courbes %1 et %2"), wording)
+            .arg(sideName(leftCurve, wording), sideName(rightCurve, wording));
+    return curveName(panel.curve, wording);
 }
 
 QString panelsToCutText(const DistinctPanel& panel) {
@@ -27,20 +39,21 @@ QString panelsToCutText(const DistinctPanel& panel) {
     return text.arg(curvesName(panel));
 }
 
-QString panelArticle(const DistinctPanel& panel) {
-    return QCoreApplication::translate("Construction", "Flanc %1").arg(curvesName(panel));
+QString panelArticle(const DistinctPanel& panel, Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "Flanc %1"), wording)
+        .arg(curvesName(panel, wording));
 }
 
-QString panelPieceArticle(const DistinctPanel& panel, int piece, int pieces) {
-    return QCoreApplication::translate("Construction", "%1, morceau %2/%3")
-        .arg(panelArticle(panel))
+QString panelPieceArticle(const DistinctPanel& panel, int piece, int pieces, Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "%1, morceau %2/%3"), wording)
+        .arg(panelArticle(panel, wording))
         .arg(piece + 1)
         .arg(pieces);
 }
 
-QString splicePlateArticle(const DistinctPanel& panel, int plate, int plates) {
-    return QCoreApplication::translate("Construction", "Éclisse %1 %2/%3")
-        .arg(curvesName(panel))
+QString splicePlateArticle(const DistinctPanel& panel, int plate, int plates, Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "Éclisse %1 %2/%3"), wording)
+        .arg(curvesName(panel, wording))
         .arg(plate + 1)
         .arg(plates);
 }
@@ -55,78 +68,75 @@ QString capitalized(QString text) {
 }
 
 namespace {
-QString word(const char* text) {
-    return QCoreApplication::translate("Construction", text);
+QString ofCurve(const char* left, const char* right, int side, Wording wording) {
+    return word(side == leftCurve ? left : right, wording);
 }
 
-QString ofCurve(const char* left, const char* right, int side) {
-    return word(side == leftCurve ? left : right);
-}
-
-QString ofDeck(const char* text, int side) {
-    return word(text).arg(deckName(side));
+QString ofDeck(const char* text, int side, Wording wording) {
+    return word(text, wording).arg(deckName(side, wording));
 }
 } // namespace
 
-QString deckName(int curve) {
-    return QCoreApplication::translate("Construction", "plate-forme %1").arg(sideName(curve));
+QString deckName(int curve, Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "plate-forme %1"), wording)
+        .arg(sideName(curve, wording));
 }
 
-QString ribArticle(int side) {
+QString ribArticle(int side, Wording wording) {
     return ofCurve(QT_TRANSLATE_NOOP("Construction", "Tasseau courbe gauche"),
-                   QT_TRANSLATE_NOOP("Construction", "Tasseau courbe droite"), side);
+                   QT_TRANSLATE_NOOP("Construction", "Tasseau courbe droite"), side, wording);
 }
 
-QString deckJoistArticle(int side) {
+QString deckJoistArticle(int side, Wording wording) {
     return ofCurve(QT_TRANSLATE_NOOP("Construction", "Solive plate-forme gauche"),
-                   QT_TRANSLATE_NOOP("Construction", "Solive plate-forme droite"), side);
+                   QT_TRANSLATE_NOOP("Construction", "Solive plate-forme droite"), side, wording);
 }
 
-QString copingBlockArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Cale de coping, %1"), side);
+QString copingBlockArticle(int side, Wording wording) {
+    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Cale de coping, %1"), side, wording);
 }
 
-QString flatStringerArticle() {
-    return word(QT_TRANSLATE_NOOP("Construction", "Longeron du plat"));
+QString flatStringerArticle(Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "Longeron du plat"), wording);
 }
 
-QString flatJoistArticle() {
-    return word(QT_TRANSLATE_NOOP("Construction", "Solive du plat"));
+QString flatJoistArticle(Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "Solive du plat"), wording);
 }
 
-QString deckStringerArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Longeron, %1"), side);
+QString deckStringerArticle(int side, Wording wording) {
+    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Longeron, %1"), side, wording);
 }
 
-QString deckBackRimArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Lisse arrière, %1"), side);
+QString deckBackRimArticle(int side, Wording wording) {
+    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Lisse arrière, %1"), side, wording);
 }
 
-QString deckFrontRimArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Lisse avant, %1"), side);
+QString deckFrontRimArticle(int side, Wording wording) {
+    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Lisse avant, %1"), side, wording);
 }
 
-QString deckPanelRimArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Lisse des flancs, %1"), side);
+QString deckPanelRimArticle(int side, Wording wording) {
+    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Lisse des flancs, %1"), side, wording);
 }
 
-QString deckFrameJoistArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Solive du cadre, %1"), side);
+QString deckFrameJoistArticle(int side, Wording wording) {
+    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Solive du cadre, %1"), side, wording);
 }
 
-QString legArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Pied, %1"), side);
+QString legArticle(int side, Wording wording) {
+    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Pied, %1"), side, wording);
 }
 
-QString braceArticle(int side) {
-    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Écharpe, %1"), side);
+QString braceArticle(int side, Wording wording) {
+    return ofDeck(QT_TRANSLATE_NOOP("Construction", "Écharpe, %1"), side, wording);
 }
 
-QString surfaceLayerArticle(int layer) {
-    return word(QT_TRANSLATE_NOOP("Construction", "Contreplaqué de surface, couche %1"))
+QString surfaceLayerArticle(int layer, Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "Contreplaqué de surface, couche %1"), wording)
         .arg(layer + 1);
 }
 
-QString copingArticle() {
-    return word(QT_TRANSLATE_NOOP("Construction", "Coping (tube acier)"));
+QString copingArticle(Wording wording) {
+    return word(QT_TRANSLATE_NOOP("Construction", "Coping (tube acier)"), wording);
 }

@@ -32,6 +32,7 @@ void addPieceRows(const ConstructionPlan& plan, const DistinctPanel& panel,
         const QRectF box = boundingBox(curve.pieces[std::size_t(i)].outline);
         rows.push_back({panelPieceArticle(panel, i, pieces), panel.count(), box.width(),
                         box.height(), plan.settings.panel, QString()});
+        rows.back().part = panelPieceArticle(panel, i, pieces, Wording::source);
     }
     const int plates = int(curve.splicePlates.size());
     for (int k = 0; k < plates; ++k) {
@@ -44,29 +45,34 @@ void addPieceRows(const ConstructionPlan& plan, const DistinctPanel& panel,
                                          "sur la face intérieure, sur le joint à %1 mm (%2)")
                  .arg(formatLength(split.kind == SplitKind::normal ? split.station : split.at),
                       splitKindText(split.kind))});
+        rows.back().part = splicePlateArticle(panel, k, plates, Wording::source);
     }
 }
 
 void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
     for (const DistinctPanel& panel : plan.panels) {
         const auto& curve = plan.curves[panel.curve];
-        QString remark = QStringLiteral("pivot %1 mm au-dessus du sol, rayon du cadre %2 mm")
+        QString remark = QCoreApplication::translate(
+                             "CutList", "pivot %1 mm au-dessus du sol, rayon du cadre %2 mm")
                              .arg(formatLength(curve->pivot.y()), formatLength(curve->frameRadius));
         if (curve->pieces.size() > 1)
-            remark += QStringLiteral(" ; en %1 morceaux joints par une éclisse de 300 mm")
+            remark += QCoreApplication::translate(
+                          "CutList", " ; en %1 morceaux joints par une éclisse de 300 mm")
                           .arg(curve->pieces.size());
         rows.push_back({panelArticle(panel), panel.count(), curve->panelLength, curve->panelHeight,
                         plan.settings.panel, remark});
+        rows.back().part = panelArticle(panel, Wording::source);
         addPieceRows(plan, panel, rows);
     }
     if (plan.panelSheets.count > 0) {
         int parts = 0;
         for (const SheetLayout& sheet : plan.panelSheets.layout)
             parts += int(sheet.parts.size());
-        rows.push_back({QCoreApplication::translate("Construction", "Feuille pour flancs"),
-                        plan.panelSheets.count, plan.settings.sheetLong, plan.settings.sheetShort,
-                        plan.settings.panel,
-                        QStringLiteral("%1 pièces de flancs imbriquées").arg(parts)});
+        rows.push_back(
+            {QCoreApplication::translate("Construction", "Feuille pour flancs"),
+             plan.panelSheets.count, plan.settings.sheetLong, plan.settings.sheetShort,
+             plan.settings.panel,
+             QCoreApplication::translate("CutList", "%1 pièces de flancs imbriquées").arg(parts)});
     }
 }
 
@@ -75,26 +81,32 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
     for (int side = 0; side < 2; ++side) {
         const auto& curve = plan.curves[side];
         if (!curve || curve->ribs.pieces == 0) continue;
-        rows.push_back(
-            {ribArticle(side), curve->ribs.pieces, curve->ribs.length, s.ribWidth, s.ribDepth,
-             QStringLiteral("%1 stations le long de la courbe").arg(curve->stations.size())});
+        rows.push_back({ribArticle(side), curve->ribs.pieces, curve->ribs.length, s.ribWidth,
+                        s.ribDepth,
+                        QCoreApplication::translate("CutList", "%1 stations le long de la courbe")
+                            .arg(curve->stations.size())});
+        rows.back().part = ribArticle(side, Wording::source);
     }
     const std::optional<JoistPlan>* decks[2] = {&plan.leftDeck, &plan.rightDeck};
     for (int side = 0; side < 2; ++side) {
         const std::optional<JoistPlan>* joist = decks[side];
         if (!*joist || (*joist)->pieces == 0) continue;
         const JoistPlan& j = **joist;
-        if (j.pieces > j.copingBlocks)
+        if (j.pieces > j.copingBlocks) {
             rows.push_back({deckJoistArticle(side), j.pieces - j.copingBlocks, j.length, s.ribWidth,
                             s.ribDepth,
                             QCoreApplication::translate("CutList", "axes à %1 mm de l'arrière")
                                 .arg(lengthList(j.stations))});
-        if (j.copingBlocks > 0)
+            rows.back().part = deckJoistArticle(side, Wording::source);
+        }
+        if (j.copingBlocks > 0) {
             rows.push_back(
                 {copingBlockArticle(side), j.copingBlocks, j.length, s.ribWidth, s.ribDepth,
                  QCoreApplication::translate("CutList", "sur chant, contre le tube, axe à %1 mm "
                                                         "de l'arrière")
                      .arg(formatLength(j.stations.back()))});
+            rows.back().part = copingBlockArticle(side, Wording::source);
+        }
     }
     addDeckFrameRows(plan, rows);
     if (const auto& frame = plan.flatFrame) {
@@ -103,17 +115,21 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
             QCoreApplication::translate("CutList", "sur chant, un par ligne de flancs, d'un pied "
                                                    "de courbe à l'autre");
         if (!frame->joints.empty())
-            remark += QStringLiteral(" ; ") + stringerJointsRemark(stringers) +
+            remark += QCoreApplication::translate("CutList", " ; ") +
+                      stringerJointsRemark(stringers) +
                       QCoreApplication::translate("CutList", ", sur une solive doublée");
         rows.push_back({flatStringerArticle(), stringers.count * stringers.piecesEach(),
                         stringers.pieceLength(), frame->section[1], frame->section[0], remark});
+        rows.back().part = flatStringerArticle(Wording::source);
         const JoistPlan& j = *plan.flat;
-        for (const LengthCount& l : j.lengths)
+        for (const LengthCount& l : j.lengths) {
             rows.push_back(
                 {flatJoistArticle(), l.count, l.length, frame->section[1], frame->section[0],
                  QCoreApplication::translate("CutList", "sur chant entre les longerons, axes à "
                                                         "%1 mm du bout gauche du plat")
                      .arg(lengthList(j.stations))});
+            rows.back().part = flatJoistArticle(Wording::source);
+        }
     }
 }
 
@@ -139,29 +155,36 @@ QString layerPieces(const SurfaceLayerPlan& layer) {
         if (!lengths.empty()) runs << runName(run) + u' ' + lengthList(lengths);
     }
     return QCoreApplication::translate("CutList", "pièces (mm) : %1 ; en travers %2 mm")
-        .arg(runs.join(QStringLiteral(" ; ")), lengthList(layer.across));
+        .arg(runs.join(QCoreApplication::translate("CutList", " ; ")), lengthList(layer.across));
 }
 
 void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
     const ConstructionSettings& s = plan.settings;
     for (std::size_t i = 0; i < plan.surface.layers.size(); ++i) {
         const SurfaceLayerPlan& layer = plan.surface.layers[i];
-        QString remark = QStringLiteral("joints à %1 mm du bout gauche de la couche")
-                             .arg(lengthList(layer.seams));
-        if (layer.seams.empty()) remark = QStringLiteral("surface sans joint");
+        QString remark =
+            QCoreApplication::translate("CutList", "joints à %1 mm du bout gauche de la couche")
+                .arg(lengthList(layer.seams));
+        if (layer.seams.empty())
+            remark = QCoreApplication::translate("CutList", "surface sans joint");
         for (int side = 0; side < 2; ++side)
             if (!layer.deckSeams[side].empty())
-                remark += QStringLiteral(" ; plate-forme %1 : joints à %2 mm")
-                              .arg(sideName(side), lengthList(layer.deckSeams[side]));
-        remark += QStringLiteral(" ; ") + layerPieces(layer);
+                remark +=
+                    QCoreApplication::translate("CutList", " ; plate-forme %1 : joints à %2 mm")
+                        .arg(sideName(side), lengthList(layer.deckSeams[side]));
+        remark += QCoreApplication::translate("CutList", " ; ") + layerPieces(layer);
         rows.push_back({surfaceLayerArticle(int(i)), layer.sheets, s.sheetLong, s.sheetShort,
                         layer.thickness, remark});
+        rows.back().part = surfaceLayerArticle(int(i), Wording::source);
     }
-    if (plan.copingPipes.pieces > 0)
-        rows.push_back({copingArticle(), plan.copingPipes.pieces, plan.copingPipes.length, s.coping,
-                        s.coping,
-                        QStringLiteral("diamètre extérieur %1 mm, schedule 40 en général")
-                            .arg(formatLength(s.coping))});
+    if (plan.copingPipes.pieces > 0) {
+        rows.push_back(
+            {copingArticle(), plan.copingPipes.pieces, plan.copingPipes.length, s.coping, s.coping,
+             QCoreApplication::translate("CutList",
+                                         "diamètre extérieur %1 mm, schedule 40 en général")
+                 .arg(formatLength(s.coping))});
+        rows.back().part = copingArticle(Wording::source);
+    }
 }
 
 QString csvField(const QString& text) {
@@ -200,15 +223,17 @@ std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTab
     addTimberRows(plan, rows);
     addSurfaceRows(plan, rows);
     addShoppingRows(plan, planCost(plan, prices), rows);
-    for (const QString& warning : plan.warnings)
-        rows.push_back({QStringLiteral("Avertissement"), 0, 0, 0, 0, warning});
+    for (const QString& warning : plan.warningTexts)
+        rows.push_back(
+            {QCoreApplication::translate("CutList", "Avertissement"), 0, 0, 0, 0, warning});
     return rows;
 }
 
 QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices) {
     const PlanCost cost = planCost(plan, prices);
-    QString text = QStringLiteral(
-        "article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque,prix\r\n");
+    QString text = QCoreApplication::translate("CutList", "article,quantité,longueur (mm),largeur "
+                                                          "(mm),épaisseur (mm),remarque,prix") +
+                   QStringLiteral("\r\n");
     const auto addRow = [&text](const CutListRow& row) {
         text += QStringList{csvField(row.article),
                             row.quantity > 0 ? QString::number(row.quantity) : QString(),
@@ -230,10 +255,12 @@ QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices) {
 QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices) {
     const std::vector<CutListRow> rows = cutListRows(plan, prices);
     const PlanCost cost = planCost(plan, prices);
-    const QStringList header{
-        QStringLiteral("article"),   QStringLiteral("qté"),
-        QStringLiteral("longueur"),  QStringLiteral("largeur"),
-        QStringLiteral("épaisseur"), QCoreApplication::translate("CutList", "prix")};
+    const QStringList header{QCoreApplication::translate("CutList", "article"),
+                             QCoreApplication::translate("CutList", "qté"),
+                             QCoreApplication::translate("CutList", "longueur"),
+                             QCoreApplication::translate("CutList", "largeur"),
+                             QCoreApplication::translate("CutList", "épaisseur"),
+                             QCoreApplication::translate("CutList", "prix")};
     std::vector<QStringList> cells{header};
     QStringList remarks{QString()};
     QStringList warnings;
@@ -264,10 +291,10 @@ QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices) {
     }
     text += u'\n' + costTotalText(cost) + u'\n';
     if (!warnings.isEmpty()) {
-        text += QStringLiteral("\nAvertissements :\n");
+        text += u'\n' + QCoreApplication::translate("CutList", "Avertissements :") + u'\n';
         for (const QString& w : warnings)
             text += QStringLiteral("- ") + w + u'\n';
     }
-    text += QStringLiteral("\nLongueurs en millimètres.\n");
+    text += u'\n' + QCoreApplication::translate("CutList", "Longueurs en millimètres.") + u'\n';
     return decimalsForPeople(text).toUtf8();
 }

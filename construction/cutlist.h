@@ -22,13 +22,16 @@ struct CutListRow {
         , remark(std::move(remark))
         , cents(cents) {}
 
-    QString article;
+    QString article; // for people, in the program's language
     int quantity = 0;
     double length = 0; // mm
     double width = 0;
     double thickness = 0;
     QString remark;
     std::optional<long long> cents; // the price of what the row buys
+    // The article's French source, which the 3D model's part names start
+    // with whatever the language; empty for a row of no part.
+    QString part;
 };
 
 // Side panels, nested sheets, ribs, joists, the frames, surface sheets per
@@ -38,11 +41,12 @@ struct CutListRow {
 std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices = {});
 
 // The rows as CSV, UTF-8, columns article,quantité,longueur (mm),largeur
-// (mm),épaisseur (mm),remarque,prix; a last row the total; CR LF.
+// (mm),épaisseur (mm),remarque,prix (in the program's language); a last row
+// the total; CR LF; numbers with a point.
 QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices = {});
 
 // The rows as a text table in UTF-8 for a terminal, the total and the
-// warnings below it; French, decimals with a comma.
+// warnings below it; in the program's language, French decimals with a comma.
 QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices = {});
 
 // "Total : 812.34 € (prix indicatifs ...)".

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <numeric>
 #include <optional>
+#include <QCoreApplication>
 
 // Parts are nested as tiles: a part alone, or a pair fitted head to tail or
 // stacked (pairfit.h), of one shape or of two. Tiles go on the sheets by their
@@ -255,13 +256,15 @@ std::vector<Shape> groupShapes(const std::vector<NestItem>& items, double innerL
                                double innerShort) {
     long long total = 0;
     for (const NestItem& item : items) {
-        if (item.count < 0) throw QuarvelError(QStringLiteral("Nombre de pièces négatif"));
+        if (item.count < 0)
+            throw QuarvelError(QCoreApplication::translate("Nesting", "Nombre de pièces négatif"));
         total += item.count;
     }
     if (total > maxNestedParts)
-        throw QuarvelError(QStringLiteral("Trop de pièces à placer : %1 (%2 au plus)")
-                               .arg(total)
-                               .arg(maxNestedParts));
+        throw QuarvelError(
+            QCoreApplication::translate("Nesting", "Trop de pièces à placer : %1 (%2 au plus)")
+                .arg(total)
+                .arg(maxNestedParts));
     std::vector<Shape> shapes;
     for (int i = 0; i < int(items.size()); ++i) {
         const NestItem& item = items[i];

@@ -17,12 +17,9 @@ constexpr long long priceScale = 10000; // a price's units per currency unit
 constexpr long long highestPrice = 1000000 * priceScale;
 constexpr qsizetype longestCurrency = 8;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Prices", text);
-}
-
 [[noreturn]] void refuse(const QString& what) {
-    throw PriceFileError(tr("Fichier de prix incorrect : %1").arg(what));
+    throw PriceFileError(
+        QCoreApplication::translate("Prices", "Fichier de prix incorrect : %1").arg(what));
 }
 
 // "2.40" as 24000: digits, optionally '.' and up to four more.
@@ -72,15 +69,18 @@ PriceMember priceMember(QStringView key) {
 void setPriceValue(PriceTable& table, QStringView key, QStringView value) {
     if (key == u"currency") {
         if (value.isEmpty() || value.size() > longestCurrency)
-            refuse(tr("currency=%1 (de 1 à %2 caractères)").arg(value).arg(longestCurrency));
+            refuse(QCoreApplication::translate("Prices", "currency=%1 (de 1 à %2 caractères)")
+                       .arg(value)
+                       .arg(longestCurrency));
         table.currency = value.toString();
         return;
     }
     const PriceMember member = priceMember(key);
-    if (!member) refuse(tr("%1 (clé inconnue)").arg(key));
+    if (!member) refuse(QCoreApplication::translate("Prices", "%1 (clé inconnue)").arg(key));
     const std::optional<long long> price = parsePrice(value);
     if (!price)
-        refuse(tr("%1=%2 (un nombre de 0 à 1000000, point décimal, au plus 4 décimales)")
+        refuse(QCoreApplication::translate(
+                   "Prices", "%1=%2 (un nombre de 0 à 1000000, point décimal, au plus 4 décimales)")
                    .arg(key, value));
     table.*member = *price;
 }
@@ -253,12 +253,15 @@ PriceTable parsePriceFile(QByteArrayView text) {
         }
         const qsizetype eq = l.indexOf(u'=');
         const QStringView key = (eq < 0 ? l : l.left(eq)).trimmed();
-        if (section.isEmpty()) refuse(tr("%1 (hors de la section [prices])").arg(key));
+        if (section.isEmpty())
+            refuse(
+                QCoreApplication::translate("Prices", "%1 (hors de la section [prices])").arg(key));
         if (section != u"prices") continue;
-        if (eq < 0) refuse(tr("%1 (une ligne clé = valeur)").arg(key));
+        if (eq < 0)
+            refuse(QCoreApplication::translate("Prices", "%1 (une ligne clé = valeur)").arg(key));
         setPriceValue(table, key, l.mid(eq + 1).trimmed());
     }
-    if (!found) refuse(tr("pas de section [prices]"));
+    if (!found) refuse(QCoreApplication::translate("Prices", "pas de section [prices]"));
     return table;
 }
 

@@ -337,7 +337,8 @@ std::vector<Seam> deckSeams(const SurfacePlan& surface, int side) {
     return seams;
 }
 
-QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings& settings) {
+QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings& settings,
+                         Wording wording) {
     QStringList warnings;
     const std::vector<double> depths = layerMiddleDepths(settings.surface);
     for (int curve = 0; curve < 2; ++curve) {
@@ -348,10 +349,13 @@ QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings&
             const double radius = c.radius + depths[std::size_t(i)];
             const double smallest = smallestBendRadius(thickness);
             if (radius >= smallest) continue;
-            warnings << QStringLiteral(
-                            "Courbe %1, couche %2 (%3 mm) : rayon de %4 mm, plus serré que "
-                            "les %5 mm auxquels cette épaisseur se cintre à sec")
-                            .arg(sideName(curve))
+            warnings << constructionWord(
+                            QT_TRANSLATE_NOOP("Construction",
+                                              "Courbe %1, couche %2 (%3 mm) : rayon de %4 mm, "
+                                              "plus serré que les %5 mm auxquels cette "
+                                              "épaisseur se cintre à sec"),
+                            wording)
+                            .arg(sideName(curve, wording))
                             .arg(i + 1)
                             .arg(formatLength(thickness), formatLength(radius),
                                  formatLength(smallest));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "constructionwords.h"
 #include "stationlayout.h"
 
 #include <array>
@@ -92,4 +93,5 @@ std::vector<Seam> flatSeams(const SurfacePlan& surface, const RampDimensions& di
 std::vector<Seam> deckSeams(const SurfacePlan& surface, int side);
 
 // A warning per curve and layer bent tighter than its thickness bends dry.
-QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings& settings);
+QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings& settings,
+                         Wording wording = Wording::people);

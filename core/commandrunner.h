@@ -5,6 +5,7 @@
 #include <exception>
 #include <functional>
 #include <new>
+#include <QCoreApplication>
 #include <QString>
 #include <utility>
 
@@ -30,7 +31,7 @@ template <class F> bool runCommand(F&& f) {
     } catch (const QuarvelError& error) {
         reportCommandError(error.message());
     } catch (const std::bad_alloc&) {
-        reportCommandError(QStringLiteral("Mémoire insuffisante"));
+        reportCommandError(QCoreApplication::translate("CommandRunner", "Mémoire insuffisante"));
     } catch (const std::exception& error) {
         reportCommandError(QString::fromUtf8(error.what()));
     }

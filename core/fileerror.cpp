@@ -8,17 +8,17 @@
 QString FileError::messageForCode(int code) {
     switch (code) {
     case fileNotFound:
-        return QStringLiteral("Fichier introuvable");
+        return QCoreApplication::translate("FileError", "Fichier introuvable");
     case pathNotFound:
-        return QStringLiteral("Nom de fichier incorrect");
+        return QCoreApplication::translate("FileError", "Nom de fichier incorrect");
     case tooManyOpenFiles:
-        return QStringLiteral("Trop de fichiers ouverts");
+        return QCoreApplication::translate("FileError", "Trop de fichiers ouverts");
     case accessDenied:
-        return QStringLiteral("Accès au fichier refusé");
+        return QCoreApplication::translate("FileError", "Accès au fichier refusé");
     case invalidNumber:
-        return QStringLiteral("Saisie numérique incorrecte");
+        return QCoreApplication::translate("FileError", "Saisie numérique incorrecte");
     default:
-        return QStringLiteral("Erreur E/S %1").arg(code);
+        return QCoreApplication::translate("FileError", "Erreur E/S %1").arg(code);
     }
 }
 
@@ -41,8 +41,11 @@ FileError FileError::fromErrno(int errnoValue, const QString& path) {
         return FileError(accessDenied);
     default: {
         const QString words = wordsForErrno(errnoValue);
-        return FileError(errnoValue,
-                         words.isEmpty() ? QStringLiteral("Erreur E/S %1").arg(errnoValue) : words);
+        return FileError(
+            errnoValue,
+            words.isEmpty()
+                ? QCoreApplication::translate("FileError", "Erreur E/S %1").arg(errnoValue)
+                : words);
     }
     }
 }

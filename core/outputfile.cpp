@@ -3,6 +3,8 @@
 #include "fileerror.h"
 #include "quarvelerror.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QuarvelError outputError(const QString& path, const SaveFailure& failure) {
@@ -10,12 +12,16 @@ QuarvelError outputError(const QString& path, const SaveFailure& failure) {
     case SaveFailure::NotRegular:
         return notRegularFileError(path);
     case SaveFailure::Create:
-        return QuarvelError(QStringLiteral("Impossible de créer le fichier %1").arg(path));
+        return QuarvelError(
+            QCoreApplication::translate("FileError", "Impossible de créer le fichier %1")
+                .arg(path));
     case SaveFailure::Write:
         break;
     }
     const QString words = FileError::wordsForErrno(failure.errnoValue());
-    return QuarvelError(words.isEmpty() ? QStringLiteral("Erreur d'écriture dans le flux") : words);
+    return QuarvelError(
+        words.isEmpty() ? QCoreApplication::translate("FileError", "Erreur d'écriture dans le flux")
+                        : words);
 }
 
 } // namespace

@@ -7,21 +7,25 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <QCoreApplication>
 #include <QtNumeric>
 
 namespace {
 
 constexpr long double halfPi = 1.5707963267948966193L;
 
-const QString flatTooShort =
-    QStringLiteral("Attention :  votre longueur de plat semble trop petite "
-                   "compte tenu des dimensions des courbes.");
-const QString flatTooLong = QStringLiteral("Attention :  votre longueur de plat semble trop grande "
-                                           "compte tenu des dimensions des courbes.");
-const QString radiusTooShort = QStringLiteral("Attention :  votre longueur de rayon semble trop "
-                                              "petite compte tenu de la hauteur de la courbe.");
-const QString radiusTooLong = QStringLiteral("Attention :  votre longueur de rayon semble trop "
-                                             "grande compte tenu de la hauteur de la courbe.");
+const QString flatTooShort = QStringLiteral(
+    QT_TRANSLATE_NOOP("Tracer", "Attention :  votre longueur de plat semble trop petite "
+                                "compte tenu des dimensions des courbes."));
+const QString flatTooLong = QStringLiteral(
+    QT_TRANSLATE_NOOP("Tracer", "Attention :  votre longueur de plat semble trop grande "
+                                "compte tenu des dimensions des courbes."));
+const QString radiusTooShort =
+    QStringLiteral(QT_TRANSLATE_NOOP("Tracer", "Attention :  votre longueur de rayon semble trop "
+                                               "petite compte tenu de la hauteur de la courbe."));
+const QString radiusTooLong =
+    QStringLiteral(QT_TRANSLATE_NOOP("Tracer", "Attention :  votre longueur de rayon semble trop "
+                                               "grande compte tenu de la hauteur de la courbe."));
 
 // Raised inside the computation to abandon the run at that point.
 struct Abandon {
@@ -59,21 +63,25 @@ void checkFloat() {
     const int raised = fetestexcept(watchedFloatFlags);
     if (raised == 0) return;
     if (raised & FE_INVALID)
-        throw Abandon{QStringLiteral("Opération en virgule flottante incorrecte")};
+        throw Abandon{QStringLiteral(
+            QT_TRANSLATE_NOOP("Tracer", "Opération en virgule flottante incorrecte"))};
     if (raised & FE_DIVBYZERO)
-        throw Abandon{QStringLiteral("Division par zéro en virgule flottante")};
-    throw Abandon{QStringLiteral("Débordement en virgule flottante")};
+        throw Abandon{
+            QStringLiteral(QT_TRANSLATE_NOOP("Tracer", "Division par zéro en virgule flottante"))};
+    throw Abandon{QStringLiteral(QT_TRANSLATE_NOOP("Tracer", "Débordement en virgule flottante"))};
 }
 
 qint32 add(qint32 a, qint32 b) {
     qint32 r;
-    if (qAddOverflow(a, b, &r)) throw Abandon{QStringLiteral("Débordement d'entier")};
+    if (qAddOverflow(a, b, &r))
+        throw Abandon{QStringLiteral(QT_TRANSLATE_NOOP("Tracer", "Débordement d'entier"))};
     return r;
 }
 
 qint32 sub(qint32 a, qint32 b) {
     qint32 r;
-    if (qSubOverflow(a, b, &r)) throw Abandon{QStringLiteral("Débordement d'entier")};
+    if (qSubOverflow(a, b, &r))
+        throw Abandon{QStringLiteral(QT_TRANSLATE_NOOP("Tracer", "Débordement d'entier"))};
     return r;
 }
 
@@ -92,7 +100,8 @@ qint64 round64(long double x) {
 
 qint32 rangeChecked(qint64 v) {
     if (v < INT32_MIN || v > INT32_MAX)
-        throw Abandon{QStringLiteral("Erreur de vérification d'étendue")};
+        throw Abandon{
+            QStringLiteral(QT_TRANSLATE_NOOP("Tracer", "Erreur de vérification d'étendue"))};
     return qint32(v);
 }
 
@@ -378,9 +387,14 @@ bool dimensionsAcceptable(const RampDimensions& d) {
     return acceptedGroundLengths(d).has_value();
 }
 
+QString tracerText(const QString& source) {
+    return QCoreApplication::translate("Tracer", source.toUtf8().constData());
+}
+
 QString invalidDimensionsMessage() {
-    return QStringLiteral("Dimensions incorrectes : chaque longueur doit être comprise entre 0 et "
-                          "46340 cm et la longueur totale doit être positive");
+    return QStringLiteral(QT_TRANSLATE_NOOP(
+        "Tracer", "Dimensions incorrectes : chaque longueur doit être comprise entre 0 et "
+                  "46340 cm et la longueur totale doit être positive"));
 }
 
 TracerRun runTracer(const RampDimensions& dims, int plotWidth, int plotHeight) {

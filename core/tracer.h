@@ -84,6 +84,10 @@ struct TracerRun {
 // positive total length.
 bool dimensionsAcceptable(const RampDimensions& dims);
 
+// A notice's text or an error of a run, which the run keeps in French (the
+// trace JSON carries them whatever the language), in the program's language.
+QString tracerText(const QString& source);
+
 // The error of a run refused because of its dimensions (no effect at all).
 QString invalidDimensionsMessage();
 

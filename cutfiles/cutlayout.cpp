@@ -124,7 +124,10 @@ QString pivotText(const CurvePlan& curve) {
 QString partName(const QString& curves, const CurvePlan& curve, int piece) {
     const int pieces = pieceCount(curve);
     if (pieces == 1) return capitalized(curves);
-    return QStringLiteral("%1, morceau %2/%3").arg(capitalized(curves)).arg(piece + 1).arg(pieces);
+    return QCoreApplication::translate("CutLayout", "%1, morceau %2/%3")
+        .arg(capitalized(curves))
+        .arg(piece + 1)
+        .arg(pieces);
 }
 
 // "Courbe gauche, éclisse 1/3": a splice plate and its number among its
@@ -190,12 +193,14 @@ CutDrawing onSheets(const ConstructionPlan& plan) {
     for (int k = 0; k < count; ++k) {
         const double x0 = k * (sheetLong + sheetGap);
         drawing.sheets.push_back(rectangle(x0, 0, x0 + sheetLong, sheetShort));
-        drawing.texts.push_back({{x0, sheetShort + sheetLabelHeight / 2},
-                                 sheetLabelHeight,
-                                 QStringLiteral("Feuille %1/%2").arg(k + 1).arg(count)});
+        drawing.texts.push_back(
+            {{x0, sheetShort + sheetLabelHeight / 2},
+             sheetLabelHeight,
+             QCoreApplication::translate("CutLayout", "Feuille %1/%2").arg(k + 1).arg(count)});
         for (const PlacedPart& part : plan.panelSheets.layout[k].parts) {
             if (part.curve < 0 || part.curve > 1 || !plan.curves[part.curve])
-                throw QuarvelError(QStringLiteral("Pièce placée sur une courbe sans flanc"));
+                throw QuarvelError(QCoreApplication::translate(
+                    "CutLayout", "Pièce placée sur une courbe sans flanc"));
             const Outline onSheet = translated(placedOutline(plan, part), x0, 0);
             drawing.cut.push_back(onSheet);
             const CurvePlan& curve = *plan.curves[part.curve];
@@ -220,6 +225,7 @@ CutDrawing onSheets(const ConstructionPlan& plan) {
 
 CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets) {
     CutDrawing drawing = sheets ? onSheets(plan) : sideBySide(plan);
-    if (drawing.cut.empty()) throw QuarvelError(QStringLiteral("Aucun flanc à découper"));
+    if (drawing.cut.empty())
+        throw QuarvelError(QCoreApplication::translate("CutLayout", "Aucun flanc à découper"));
     return drawing;
 }

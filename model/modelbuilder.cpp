@@ -168,7 +168,7 @@ void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
         if (!curve || !panel) continue;
         // Counted in their distinct panel's row of the cut list; a panel of
         // both curves numbers the right curve's after the left's.
-        const QString article = panelArticle(*panel);
+        const QString article = panelArticle(*panel, Wording::source);
         const int before = side == rightCurve ? panel->counts[leftCurve] : 0;
         for (int line = 0; line < curve->panelCount; ++line) {
             const double y = line * curve->panelPitch;
@@ -186,9 +186,7 @@ void addPanels(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
                     curve->pieces.size() == 1
                         ? name
                         : PartName{name.article,
-                                   QCoreApplication::translate("RampModel", "%1, morceau %2")
-                                       .arg(name.name)
-                                       .arg(piece + 1)};
+                                   QStringLiteral("%1, morceau %2").arg(name.name).arg(piece + 1)};
                 assembler.add(pieceName, PartKind::Panel, panelStep, mesh, placement);
             }
         }
@@ -211,7 +209,7 @@ void addSplicePlates(ModelAssembler& assembler, const ConstructionPlan& plan, co
             MeshKey key("prism", Material::Plywood);
             key << thickness << polygon;
             const int mesh = assembler.mesh(key, [&] { return prismMesh(polygon, thickness); });
-            const QString article = splicePlateArticle(*panel, k, plates);
+            const QString article = splicePlateArticle(*panel, k, plates, Wording::source);
             for (int line = 0; line < curve->panelCount; ++line) {
                 const double y = line * curve->panelPitch;
                 // The plate's near face across the width.
@@ -243,8 +241,8 @@ void addRibs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
                 const FrameStation at = frameStation(*curve, station);
                 const QPointF into = at.normal;
                 const QPointF up(side == leftCurve ? -into.x() : into.x(), -into.y());
-                addCrossTimber(assembler, s, numbered(ribArticle(side), ++number), PartKind::Rib,
-                               curveFrameStep, onRamp(f, side, at.point), up, y0,
+                addCrossTimber(assembler, s, numbered(ribArticle(side, Wording::source), ++number),
+                               PartKind::Rib, curveFrameStep, onRamp(f, side, at.point), up, y0,
                                y0 + curve->ribs.length);
             }
         }
@@ -289,11 +287,13 @@ void addDeckJoists(ModelAssembler& assembler, const ConstructionPlan& plan, cons
             for (std::size_t i = 0; i < joists.stations.size(); ++i) {
                 const double x = deckRun(f, side).at(joists.stations[i]);
                 if (joists.copingBlocks > 0 && i + 1 == joists.stations.size())
-                    addLevelTimber(assembler, numbered(copingBlockArticle(side), ++block),
+                    addLevelTimber(assembler,
+                                   numbered(copingBlockArticle(side, Wording::source), ++block),
                                    PartKind::CopingBlock, curveFrameStep, x, onEdgeThickness(s),
                                    onEdgeDepth(s), top, y0, y0 + joists.length);
                 else
-                    addCrossTimber(assembler, s, numbered(deckJoistArticle(side), ++joist),
+                    addCrossTimber(assembler, s,
+                                   numbered(deckJoistArticle(side, Wording::source), ++joist),
                                    PartKind::Joist, curveFrameStep, QPointF(x, top), QPointF(0, 1),
                                    y0, y0 + joists.length);
             }
@@ -347,10 +347,10 @@ void addFlatFrame(ModelAssembler& assembler, const ConstructionPlan& plan, const
     const FrameRun run{f.flatStart, 1};
     const double top = plan.settings.flat;
     addStringers(assembler, plan, f, {frame.stringers, frame.length, frame.section, frame.joints},
-                 run, top, flatStringerArticle(), flatFrameStep);
+                 run, top, flatStringerArticle(Wording::source), flatFrameStep);
     addBetweenStringers(assembler, plan, f,
                         {plan.flat->stations, PartKind::Joist, frame.section[0], frame.section[1],
-                         flatJoistArticle()},
+                         flatJoistArticle(Wording::source)},
                         run, top, flatFrameStep);
 }
 
@@ -393,7 +393,7 @@ void addLegs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
     for (double y : centres)
         for (double p : legs.positions)
             assembler.add(
-                numbered(legArticle(side), ++number), PartKind::Leg, deckFrameStep,
+                numbered(legArticle(side, Wording::source), ++number), PartKind::Leg, deckFrameStep,
                 boxMeshFor(assembler, PartKind::Leg, size),
                 {{}, QVector3D(float(run.at(p)) - size.x() / 2, float(y) - size.y() / 2, 0)});
     if (frame.braces.empty()) return;
@@ -405,7 +405,7 @@ void addLegs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
     for (double p : legs.positions) {
         const float x = float(run.at(p)) + (p < frame.length / 2 ? 1 : -1) * run.direction * beside;
         for (std::size_t i = 0; i + 1 < centres.size(); ++i)
-            addBrace(assembler, s, numbered(braceArticle(side), ++number),
+            addBrace(assembler, s, numbered(braceArticle(side, Wording::source), ++number),
                      QVector3D(x, float(centres[i]), height),
                      QVector3D(x, float(centres[i + 1]), 0));
     }
@@ -413,7 +413,7 @@ void addLegs(ModelAssembler& assembler, const ConstructionPlan& plan, const Ramp
     for (double y : centres) {
         const float yb = float(y) + (y < f.width / 2 ? inward : -inward);
         for (std::size_t k = 0; k + 1 < legs.positions.size(); ++k)
-            addBrace(assembler, s, numbered(braceArticle(side), ++number),
+            addBrace(assembler, s, numbered(braceArticle(side, Wording::source), ++number),
                      QVector3D(float(run.at(legs.positions[k])), yb, 0),
                      QVector3D(float(run.at(legs.positions[k + 1])), yb, height));
     }
@@ -428,8 +428,8 @@ void addPanelRim(ModelAssembler& assembler, const ConstructionPlan& plan, const 
     int number = 0;
     for (int bay = 0; bay + 1 < curve.panelCount; ++bay) {
         const double y0 = bay * curve.panelPitch + s.panel;
-        addLevelTimber(assembler, numbered(deckPanelRimArticle(side), ++number), PartKind::Rim,
-                       curveFrameStep, deckRun(f, side).at(frame.panelRim.station),
+        addLevelTimber(assembler, numbered(deckPanelRimArticle(side, Wording::source), ++number),
+                       PartKind::Rim, curveFrameStep, deckRun(f, side).at(frame.panelRim.station),
                        onEdgeThickness(s), onEdgeDepth(s), top, y0,
                        y0 + curve.panelPitch - s.panel);
     }
@@ -444,26 +444,28 @@ void addDeckFrame(ModelAssembler& assembler, const ConstructionPlan& plan, const
     const FrameRun run = deckRun(f, side);
     const bool legs = frame.kind == DeckFrameKind::legs;
     const double top = legs ? s.flat + f.height[side] : s.flat;
-    addStringers(assembler, plan, f, frame.stringers, run, top, deckStringerArticle(side),
-                 deckFrameStep);
+    addStringers(assembler, plan, f, frame.stringers, run, top,
+                 deckStringerArticle(side, Wording::source), deckFrameStep);
     if (!legs) {
         addBetweenStringers(assembler, plan, f,
                             {frame.joists.stations, PartKind::Joist, frame.stringers.section[0],
-                             frame.stringers.section[1], deckFrameJoistArticle(side)},
+                             frame.stringers.section[1],
+                             deckFrameJoistArticle(side, Wording::source)},
                             run, top, deckFrameStep);
         return;
     }
     const double e = frame.stringers.section[0], depth = frame.stringers.section[1];
     const std::vector<double> back{frame.backRim.station}, front{frame.frontRim.station};
     addBetweenStringers(assembler, plan, f,
-                        {back, PartKind::Rim, e, depth, deckBackRimArticle(side)}, run, top,
-                        deckFrameStep);
-    addBetweenStringers(assembler, plan, f,
-                        {front, PartKind::Rim, e, depth, deckFrontRimArticle(side)}, run, top,
-                        deckFrameStep);
+                        {back, PartKind::Rim, e, depth, deckBackRimArticle(side, Wording::source)},
+                        run, top, deckFrameStep);
+    addBetweenStringers(
+        assembler, plan, f,
+        {front, PartKind::Rim, e, depth, deckFrontRimArticle(side, Wording::source)}, run, top,
+        deckFrameStep);
     addBetweenStringers(assembler, plan, f,
                         {frame.joists.stations, PartKind::Joist, s.ribWidth, s.ribDepth,
-                         deckFrameJoistArticle(side)},
+                         deckFrameJoistArticle(side, Wording::source)},
                         run, top, deckFrameStep);
     addPanelRim(assembler, plan, f, side, frame);
     addLegs(assembler, plan, f, side, frame);
@@ -628,7 +630,7 @@ void addSurface(ModelAssembler& assembler, const ConstructionPlan& plan, const R
         above[i] = above[i - 1] + layers[i - 1].thickness;
     for (std::size_t i = layers.size(); i-- > 0;) {
         const SurfaceLayerPlan& layer = layers[i];
-        const QString article = surfaceLayerArticle(int(i));
+        const QString article = surfaceLayerArticle(int(i), Wording::source);
         const std::vector<double> across =
             layer.across.empty() ? std::vector<double>{f.width} : layer.across;
         int number = 0;
@@ -636,9 +638,7 @@ void addSurface(ModelAssembler& assembler, const ConstructionPlan& plan, const R
             const QList<QPointF> path = piecePath(plan, f, i, above[i], piece);
             double y0 = 0;
             for (double width : across) {
-                const QString name = QCoreApplication::translate("RampModel", "%1, pièce %2")
-                                         .arg(article)
-                                         .arg(++number);
+                const QString name = QStringLiteral("%1, pièce %2").arg(article).arg(++number);
                 addSurfacePiece(assembler, {article, name}, path, layer.thickness, {y0, width});
                 y0 += width;
             }
@@ -657,8 +657,8 @@ void addCoping(ModelAssembler& assembler, const ConstructionPlan& plan, const Ra
         const int mesh =
             assembler.mesh(key, [&] { return cylinderMesh(radius, f.width, modelArcTolerance); });
         const QPointF centre = onRamp(f, side, *curve->pipe);
-        assembler.add(numbered(copingArticle(), ++number), PartKind::Coping, copingStep, mesh,
-                      {{}, QVector3D(float(centre.x()), 0, float(centre.y()))});
+        assembler.add(numbered(copingArticle(Wording::source), ++number), PartKind::Coping,
+                      copingStep, mesh, {{}, QVector3D(float(centre.x()), 0, float(centre.y()))});
     }
 }
 

@@ -10,12 +10,13 @@
 
 #include <map>
 #include <QCoreApplication>
+#include <QHash>
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("BuildBook", text);
-}
+struct BuildBook {
+    Q_DECLARE_TR_FUNCTIONS(BuildBook)
+};
 
 // Pictures in pixels, and the width in mm they are printed at.
 const QSize coverPictureSize{1050, 700};
@@ -62,64 +63,71 @@ QString settingValueText(const ConstructionSettings& settings, const QString& ke
 
 void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost,
            const RampModel& model, ModelPicture& pictures) {
-    book.title(tr("Livret de construction"));
+    book.title(BuildBook::tr("Livret de construction"));
     const RampDimensions& d = plan.dims;
-    book.paragraph(tr("Rampe : deck gauche %1 cm, rayon %2 cm, hauteur %3 cm ; plat %4 cm ; "
+    book.paragraph(
+        BuildBook::tr("Rampe : deck gauche %1 cm, rayon %2 cm, hauteur %3 cm ; plat %4 cm ; "
                       "rayon %5 cm, hauteur %6 cm, deck droit %7 cm ; largeur %8 cm.")
-                       .arg(d.P1)
-                       .arg(d.R1)
-                       .arg(d.H1)
-                       .arg(d.F)
-                       .arg(d.R2)
-                       .arg(d.H2)
-                       .arg(d.P2)
-                       .arg(d.W));
+            .arg(d.P1)
+            .arg(d.R1)
+            .arg(d.H1)
+            .arg(d.F)
+            .arg(d.R2)
+            .arg(d.H2)
+            .arg(d.P2)
+            .arg(d.W));
     PictureOptions options;
     options.size = coverPictureSize;
-    book.picture(pictures.draw(options), book.textWidth(), tr("La rampe terminée"));
+    book.picture(pictures.draw(options), book.textWidth(), BuildBook::tr("La rampe terminée"));
 
     const QVector3D size = modelBounds(model).size();
-    BookTable totals{{{tr("Rampe terminée")}, {QString(), Qt::AlignRight}}, {}};
-    totals.rows.push_back({{tr("Longueur hors tout"), mm(size.x()) + QStringLiteral(" mm")}});
-    totals.rows.push_back({{tr("Largeur"), mm(size.y()) + QStringLiteral(" mm")}});
-    totals.rows.push_back({{tr("Hauteur"), mm(size.z()) + QStringLiteral(" mm")}});
-    totals.rows.push_back({{tr("Feuilles"), QString::number(quantityOf(cost, CostKind::sheet))}});
-    totals.rows.push_back({{tr("Planches"), QString::number(quantityOf(cost, CostKind::board))}});
+    BookTable totals{{{BuildBook::tr("Rampe terminée")}, {QString(), Qt::AlignRight}}, {}};
     totals.rows.push_back(
-        {{tr("Fixations"), QString::number(quantityOf(cost, CostKind::fastener))}});
-    totals.rows.push_back({{tr("Coût"), moneyText(cost.cents, cost.currency)}, true});
+        {{BuildBook::tr("Longueur hors tout"), mm(size.x()) + QStringLiteral(" mm")}});
+    totals.rows.push_back({{BuildBook::tr("Largeur"), mm(size.y()) + QStringLiteral(" mm")}});
+    totals.rows.push_back({{BuildBook::tr("Hauteur"), mm(size.z()) + QStringLiteral(" mm")}});
+    totals.rows.push_back(
+        {{BuildBook::tr("Feuilles"), QString::number(quantityOf(cost, CostKind::sheet))}});
+    totals.rows.push_back(
+        {{BuildBook::tr("Planches"), QString::number(quantityOf(cost, CostKind::board))}});
+    totals.rows.push_back(
+        {{BuildBook::tr("Fixations"), QString::number(quantityOf(cost, CostKind::fastener))}});
+    totals.rows.push_back({{BuildBook::tr("Coût"), moneyText(cost.cents, cost.currency)}, true});
     book.table(totals);
 
-    BookTable settings{{{tr("Réglage")}, {tr("Valeur"), Qt::AlignRight}}, {}};
+    BookTable settings{{{BuildBook::tr("Réglage")}, {BuildBook::tr("Valeur"), Qt::AlignRight}}, {}};
     for (const ConstructionSettingRow& row : constructionSettingRows())
         settings.rows.push_back({{constructionSettingCaption(row),
                                   settingValueText(plan.settings, QString::fromLatin1(row.key))}});
     book.table(settings);
-    book.paragraph(tr("Les gabarits des flancs à taille réelle s'impriment à part (quarvel-cli "
+    book.paragraph(
+        BuildBook::tr("Les gabarits des flancs à taille réelle s'impriment à part (quarvel-cli "
                       "template), à l'échelle 1 : ce livret n'en reproduit pas les tracés."));
     book.pageBreak();
     book.contents();
 }
 
 void shoppingList(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost) {
-    book.chapter(tr("Liste d'achats"));
+    book.chapter(BuildBook::tr("Liste d'achats"));
     std::vector<CutListRow> rows;
     addShoppingRows(plan, cost, rows);
-    BookTable table{{{tr("Article")},
-                     {tr("Qté"), Qt::AlignRight},
-                     {tr("Dimensions (mm)"), Qt::AlignRight},
-                     {tr("Détail")},
-                     {tr("Prix"), Qt::AlignRight}},
+    BookTable table{{{BuildBook::tr("Article")},
+                     {BuildBook::tr("Qté"), Qt::AlignRight},
+                     {BuildBook::tr("Dimensions (mm)"), Qt::AlignRight},
+                     {BuildBook::tr("Détail")},
+                     {BuildBook::tr("Prix"), Qt::AlignRight}},
                     {}};
     for (const CutListRow& row : rows)
         table.rows.push_back(
             {{row.article, QString::number(row.quantity),
               sizeText(row.length, row.width, row.thickness), decimalsForPeople(row.remark),
               row.cents ? moneyText(*row.cents, cost.currency) : QString()}});
-    table.rows.push_back({{tr("Total"), {}, {}, {}, moneyText(cost.cents, cost.currency)}, true});
+    table.rows.push_back(
+        {{BuildBook::tr("Total"), {}, {}, {}, moneyText(cost.cents, cost.currency)}, true});
     book.table(table);
     if (cost.indicative)
-        book.paragraph(tr("Prix indicatifs (magasin de bricolage, 2026) : donnez les vôtres "
+        book.paragraph(
+            BuildBook::tr("Prix indicatifs (magasin de bricolage, 2026) : donnez les vôtres "
                           "avec --prices FICHIER."));
 }
 
@@ -133,7 +141,7 @@ QString stepTitle(int step) {
         QT_TRANSLATE_NOOP("BuildBook", "Poser la surface, de la couche du bas vers le haut"),
         QT_TRANSLATE_NOOP("BuildBook", "Poser le coping"),
     };
-    return tr("Étape %1 : %2").arg(step).arg(tr(titles[step - firstStep]));
+    return BuildBook::tr("Étape %1 : %2").arg(step).arg(BuildBook::tr(titles[step - firstStep]));
 }
 
 // The step in which a builder sets each kind of fastener.
@@ -159,8 +167,18 @@ bool fastenerInStep(FastenerItem item, int step) {
     return false;
 }
 
+// The people's cut-list article of each French part article the model's
+// parts carry.
+QHash<QString, QString> articleTexts(const ConstructionPlan& plan) {
+    QHash<QString, QString> texts;
+    for (const CutListRow& row : cutListRows(plan))
+        if (!row.part.isEmpty()) texts.insert(row.part, row.article);
+    return texts;
+}
+
 // The step's parts counted by their cut-list article, in the model's order.
-QStringList stepParts(const RampModel& model, int step) {
+QStringList stepParts(const ConstructionPlan& plan, const RampModel& model, int step) {
+    const QHash<QString, QString> texts = articleTexts(plan);
     std::vector<std::pair<QString, int>> counts;
     for (const ModelPart& part : model.parts) {
         if (part.step != step) continue;
@@ -173,13 +191,13 @@ QStringList stepParts(const RampModel& model, int step) {
     }
     QStringList items;
     for (const auto& [article, count] : counts)
-        items << tr("%1 × %2").arg(count).arg(article);
+        items << BuildBook::tr("%1 × %2").arg(count).arg(texts.value(article, article));
     return items;
 }
 
 void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel& model,
               ModelPicture& pictures) {
-    book.chapter(tr("Montage"));
+    book.chapter(BuildBook::tr("Montage"));
     for (int step = firstStep; step <= lastStep; ++step) {
         book.beginKeepTogether();
         book.section(stepTitle(step));
@@ -189,22 +207,23 @@ void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel&
         options.shown = partsUpToStep(model, step);
         options.highlighted = partsOfStep(model, step);
         const QImage image = pictures.draw(options);
-        book.picture(image, stepPictureWidth, tr("La rampe après l'étape %1").arg(step));
+        book.picture(image, stepPictureWidth, BuildBook::tr("La rampe après l'étape %1").arg(step));
         book.endKeepTogether();
-        const QStringList parts = stepParts(model, step);
+        const QStringList parts = stepParts(plan, model, step);
         if (parts.isEmpty())
-            book.paragraph(step == sectionsStep
-                               ? tr("Aucune pièce nouvelle : les sections se posent de niveau "
+            book.paragraph(
+                step == sectionsStep
+                    ? BuildBook::tr("Aucune pièce nouvelle : les sections se posent de niveau "
                                     "et d'équerre, puis se vissent ensemble.")
-                               : tr("Rien à faire à cette étape pour cette rampe."));
+                    : BuildBook::tr("Rien à faire à cette étape pour cette rampe."));
         else
             book.bullets(parts);
         QStringList fasteners;
         for (const FastenerCount& f : plan.fasteners)
             if (fastenerInStep(f.item, step) && f.count > 0)
-                fasteners << tr("%1 : %2").arg(fastenerName(f)).arg(f.count);
+                fasteners << BuildBook::tr("%1 : %2").arg(fastenerName(f)).arg(f.count);
         if (!fasteners.isEmpty()) {
-            book.paragraph(tr("Fixations :"));
+            book.paragraph(BuildBook::tr("Fixations :"));
             book.bullets(fasteners);
         }
     }
@@ -213,29 +232,30 @@ void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel&
 void sheetDiagrams(BookDocument& book, const ConstructionPlan& plan) {
     const auto& sheets = plan.panelSheets.layout;
     if (sheets.empty()) return;
-    book.chapter(tr("Découpe des feuilles"));
+    book.chapter(BuildBook::tr("Découpe des feuilles"));
     book.paragraph(
-        tr("Les flancs et les éclisses sur les feuilles de %1, à l'échelle ; les "
-           "numéros renvoient à la liste sous chaque feuille.")
+        BuildBook::tr("Les flancs et les éclisses sur les feuilles de %1, à l'échelle ; les "
+                      "numéros renvoient à la liste sous chaque feuille.")
             .arg(sizeText(plan.settings.sheetLong, plan.settings.sheetShort, plan.settings.panel) +
                  QStringLiteral(" mm")));
     const QSizeF size = sheetDiagramSize(plan.settings, book.textWidth());
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         book.beginKeepTogether();
-        book.section(tr("Feuille %1 sur %2").arg(i + 1).arg(sheets.size()));
+        book.section(BuildBook::tr("Feuille %1 sur %2").arg(i + 1).arg(sheets.size()));
         const SheetLayout* sheet = &sheets[i];
         book.drawing(size, [&plan, sheet](BookCanvas& c) { drawSheet(c, plan, *sheet); });
-        BookTable legend{{{tr("N°"), Qt::AlignRight},
-                          {tr("Pièce")},
-                          {tr("Coin bas gauche (mm)"), Qt::AlignRight},
-                          {tr("Encombrement (mm)"), Qt::AlignRight}},
+        BookTable legend{{{BuildBook::tr("N°"), Qt::AlignRight},
+                          {BuildBook::tr("Pièce")},
+                          {BuildBook::tr("Coin bas gauche (mm)"), Qt::AlignRight},
+                          {BuildBook::tr("Encombrement (mm)"), Qt::AlignRight}},
                          {}};
         for (std::size_t k = 0; k < sheet->parts.size(); ++k) {
             const PlacedPart& part = sheet->parts[k];
             const QRectF box = boundingBox(placedOutline(plan, part));
-            legend.rows.push_back({{QString::number(k + 1), placedPartArticle(plan, part),
-                                    tr("%1 ; %2").arg(mm(part.x), mm(part.y)),
-                                    tr("%1 × %2").arg(mm(box.width()), mm(box.height()))}});
+            legend.rows.push_back(
+                {{QString::number(k + 1), placedPartArticle(plan, part),
+                  BuildBook::tr("%1 ; %2").arg(mm(part.x), mm(part.y)),
+                  BuildBook::tr("%1 × %2").arg(mm(box.width()), mm(box.height()))}});
         }
         book.table(legend);
         book.endKeepTogether();
@@ -251,23 +271,26 @@ QString boardCaption(const TimberBoard& board) {
         std::size_t next = i + 1;
         while (next < c.size() && c[next].article == c[i].article && c[next].length == c[i].length)
             ++next;
-        const QString piece = tr("%1 %2").arg(timberArticleName(c[i].article), mm(c[i].length));
-        cuts << (next - i > 1 ? tr("%1 × %2").arg(next - i).arg(piece) : piece);
+        const QString piece =
+            BuildBook::tr("%1 %2").arg(timberArticleName(c[i].article), mm(c[i].length));
+        cuts << (next - i > 1 ? BuildBook::tr("%1 × %2").arg(next - i).arg(piece) : piece);
         i = next;
     }
-    return tr("%1 × planche de %2 mm : %3 ; chute %4")
+    return BuildBook::tr("%1 × planche de %2 mm : %3 ; chute %4")
         .arg(board.count)
         .arg(mm(board.stock), cuts.join(QStringLiteral(" ; ")), mm(board.offcut));
 }
 
 void boardDiagrams(BookDocument& book, const ConstructionPlan& plan) {
     if (plan.timber.empty()) return;
-    book.chapter(tr("Découpe des planches"));
-    book.paragraph(tr("Chaque planche à l'échelle, ses morceaux dans l'ordre de la coupe "
+    book.chapter(BuildBook::tr("Découpe des planches"));
+    book.paragraph(
+        BuildBook::tr("Chaque planche à l'échelle, ses morceaux dans l'ordre de la coupe "
                       "(longueurs en mm, trait de scie de %1 mm), la chute hachurée.")
-                       .arg(mm(plan.settings.kerf)));
+            .arg(mm(plan.settings.kerf)));
     for (const TimberSection& section : plan.timber) {
-        book.section(tr("Section %1 mm").arg(sizeText(section.section[0], section.section[1], 0)));
+        book.section(BuildBook::tr("Section %1 mm")
+                         .arg(sizeText(section.section[0], section.section[1], 0)));
         double longest = 0;
         for (const TimberBoard& board : section.cutting.boards)
             longest = std::max(longest, board.stock);
@@ -284,11 +307,11 @@ void boardDiagrams(BookDocument& book, const ConstructionPlan& plan) {
 QString runName(SurfaceRun run) {
     switch (run) {
     case SurfaceRun::leftDeck:
-        return tr("plate-forme gauche");
+        return BuildBook::tr("plate-forme gauche");
     case SurfaceRun::riding:
-        return tr("roulage");
+        return BuildBook::tr("roulage");
     case SurfaceRun::rightDeck:
-        return tr("plate-forme droite");
+        return BuildBook::tr("plate-forme droite");
     }
     return {};
 }
@@ -307,8 +330,8 @@ void surfaceSheets(BookDocument& book, const ConstructionPlan& plan,
     book.drawing(
         QSizeF(book.textWidth(), height),
         [laid, settings](BookCanvas& c) { drawLayerSheets(c, *laid, *settings); },
-        tr("%1 feuilles en tout : chaque bande ci-dessus, coupée dans le petit côté "
-           "d'une feuille, pour chaque largeur (%2 mm)")
+        BuildBook::tr("%1 feuilles en tout : chaque bande ci-dessus, coupée dans le petit côté "
+                      "d'une feuille, pour chaque largeur (%2 mm)")
             .arg(layer.sheets)
             .arg(across.join(QStringLiteral(" ; "))));
 }
@@ -316,25 +339,26 @@ void surfaceSheets(BookDocument& book, const ConstructionPlan& plan,
 void surfaceLayers(BookDocument& book, const ConstructionPlan& plan) {
     const auto& layers = plan.surface.layers;
     if (layers.empty()) return;
-    book.chapter(tr("La surface, couche par couche"));
-    book.paragraph(tr("Chaque couche d'une plate-forme à l'autre, à l'échelle, en commençant "
+    book.chapter(BuildBook::tr("La surface, couche par couche"));
+    book.paragraph(
+        BuildBook::tr("Chaque couche d'une plate-forme à l'autre, à l'échelle, en commençant "
                       "par celle du bas : ses morceaux et leurs longueurs (mm), un triangle sous "
                       "chaque joint pour le tasseau ou la solive qui le porte. Chaque morceau "
                       "couvre toute la largeur de la rampe."));
     for (int i = int(layers.size()) - 1; i >= 0; --i) {
         const SurfaceLayerPlan& layer = layers[std::size_t(i)];
         book.beginKeepTogether();
-        book.section(tr("%1 (%2 mm, de bas en haut : %3 sur %4)")
+        book.section(BuildBook::tr("%1 (%2 mm, de bas en haut : %3 sur %4)")
                          .arg(surfaceLayerArticle(i), mm(layer.thickness))
                          .arg(int(layers.size()) - i)
                          .arg(layers.size()));
         const SurfaceLayerPlan* laid = &layer;
         book.drawing(QSizeF(book.textWidth(), layerDiagramHeight),
                      [laid](BookCanvas& c) { drawLayer(c, *laid); });
-        BookTable pieces{{{tr("N°"), Qt::AlignRight},
-                          {tr("Partie")},
-                          {tr("Depuis l'arrière gauche (mm)"), Qt::AlignRight},
-                          {tr("Longueur (mm)"), Qt::AlignRight}},
+        BookTable pieces{{{BuildBook::tr("N°"), Qt::AlignRight},
+                          {BuildBook::tr("Partie")},
+                          {BuildBook::tr("Depuis l'arrière gauche (mm)"), Qt::AlignRight},
+                          {BuildBook::tr("Longueur (mm)"), Qt::AlignRight}},
                          {}};
         const std::vector<int> numbers = layerPieceNumbers(layer);
         pieces.rows.resize(layer.pieces.size());
@@ -351,34 +375,37 @@ void surfaceLayers(BookDocument& book, const ConstructionPlan& plan) {
 }
 
 void framing(BookDocument& book, const RampModel& model, ModelPicture& pictures) {
-    book.chapter(tr("Ossature"));
-    book.paragraph(tr("La rampe sans sa surface : les flancs, tasseaux, solives, longerons, "
+    book.chapter(BuildBook::tr("Ossature"));
+    book.paragraph(
+        BuildBook::tr("La rampe sans sa surface : les flancs, tasseaux, solives, longerons, "
                       "pieds et écharpes, vus de dessus puis de côté."));
     PictureOptions options;
     options.size = framingPictureSize;
     options.shown = partsUpToStep(model, frameDoneStep);
     options.angles = viewAngles(ModelView::Top);
-    book.picture(pictures.draw(options), book.textWidth(), tr("Vue de dessus"));
+    book.picture(pictures.draw(options), book.textWidth(), BuildBook::tr("Vue de dessus"));
     options.angles = viewAngles(ModelView::Side);
-    book.picture(pictures.draw(options), book.textWidth(), tr("Vue de côté"));
+    book.picture(pictures.draw(options), book.textWidth(), BuildBook::tr("Vue de côté"));
 }
 
 void groundAndWeather(BookDocument& book, const ConstructionPlan& plan) {
-    book.chapter(tr("Sol et intempéries"));
+    book.chapter(BuildBook::tr("Sol et intempéries"));
     QStringList notes{
-        tr("Sur la terre ou l'herbe, les flancs, les longerons et les pieds reposent sur des "
-           "traverses traitées ou des plots, calés pour que les pieds des courbes "
-           "affleurent le plat."),
-        tr("Dehors : contreplaqué extérieur, vis traitées contre la rouille et une bâche.")};
+        BuildBook::tr(
+            "Sur la terre ou l'herbe, les flancs, les longerons et les pieds reposent sur des "
+            "traverses traitées ou des plots, calés pour que les pieds des courbes "
+            "affleurent le plat."),
+        BuildBook::tr(
+            "Dehors : contreplaqué extérieur, vis traitées contre la rouille et une bâche.")};
     if (std::max(plan.dims.H1, plan.dims.H2) > guardrailHeight)
-        notes << tr("Une plate-forme à plus de 1 m du sol demande un garde-corps.");
+        notes << BuildBook::tr("Une plate-forme à plus de 1 m du sol demande un garde-corps.");
     book.bullets(notes);
 }
 
 } // namespace
 
 BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices, BookPaper paper) {
-    BookDocument book(paper, tr("Livret de construction"));
+    BookDocument book(paper, BuildBook::tr("Livret de construction"));
     const PlanCost cost = planCost(plan, prices);
     const RampModel model = buildRampModel(plan);
     ModelPicture pictures(model);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <numeric>
+#include <QCoreApplication>
 
 namespace {
 // Two ordinates of nearly the same height are one to a builder.
@@ -44,18 +45,24 @@ std::vector<FrameOrdinate> frameOrdinates(const CurvePlan& curve, double step, d
 std::vector<MarkedPoint> frameCorners(const CurvePlan& curve) {
     std::vector<MarkedPoint> corners;
     const Outline frame = frameCurve(curve);
-    corners.push_back({QStringLiteral("Pied de la courbe"), frame.front().from});
+    corners.push_back(
+        {QCoreApplication::translate("Templates", "Pied de la courbe"), frame.front().from});
     if (curve.wall > 0) {
-        corners.push_back({QStringLiteral("Tangente verticale (pied du mur)"), frame.front().to});
-        corners.push_back({QStringLiteral("Haut du mur"), frame.back().to});
+        corners.push_back(
+            {QCoreApplication::translate("Templates", "Tangente verticale (pied du mur)"),
+             frame.front().to});
+        corners.push_back(
+            {QCoreApplication::translate("Templates", "Haut du mur"), frame.back().to});
     } else {
-        corners.push_back({QStringLiteral("Haut de l'arc"), frame.back().to});
+        corners.push_back(
+            {QCoreApplication::translate("Templates", "Haut de l'arc"), frame.back().to});
     }
     if (curve.notch) {
-        corners.push_back({QStringLiteral("Encoche : angle du fond et du mur"),
-                           {curve.notch->x(), curve.notch->y()}});
         corners.push_back(
-            {QStringLiteral("Encoche : haut du mur"), {curve.notch->x(), curve.deckFrameTop}});
+            {QCoreApplication::translate("Templates", "Encoche : angle du fond et du mur"),
+             {curve.notch->x(), curve.notch->y()}});
+        corners.push_back({QCoreApplication::translate("Templates", "Encoche : haut du mur"),
+                           {curve.notch->x(), curve.deckFrameTop}});
     }
     return corners;
 }

@@ -183,9 +183,11 @@ void PanelPainter::drawReferences() {
     stroke(vertical, 0.2, referenceColour, Qt::DashDotLine);
     // Labels on the riding side of the toe, which stays on the paper.
     const double side = m_panel.mirrored ? 1 : -1;
-    text({toe.x(), 0}, QStringLiteral("sol"), wordHeight, side * groundWordIn, groundWordBelow);
-    text({toe.x(), toe.y()}, QStringLiteral("pied"), 3, side * 10, -4);
-    text({toe.x(), toe.y() + 30}, QStringLiteral("verticale du pied"), 2.5, side * 18, 0);
+    text({toe.x(), 0}, QCoreApplication::translate("Templates", "sol"), wordHeight,
+         side * groundWordIn, groundWordBelow);
+    text({toe.x(), toe.y()}, QCoreApplication::translate("Templates", "pied"), 3, side * 10, -4);
+    text({toe.x(), toe.y() + 30}, QCoreApplication::translate("Templates", "verticale du pied"),
+         2.5, side * 18, 0);
 
     // The riding surface, the surface layers above the frame.
     const double t = m_plan.settings.surfaceThickness();
@@ -207,7 +209,7 @@ void PanelPainter::drawReferences() {
     }
     QPainterPath path = outlinePath(surface);
     stroke(path, 0.15, referenceColour, Qt::DashLine);
-    text(lip, QStringLiteral("lèvre"), wordHeight, 0, -lipWordAbove);
+    text(lip, QCoreApplication::translate("Templates", "lèvre"), wordHeight, 0, -lipWordAbove);
     stroke(crossPath(lip, lipArm), 0.2, referenceColour);
 }
 
@@ -240,7 +242,9 @@ void PanelPainter::drawPipe() {
     stroke(outlinePath(circle), 0.2, referenceColour);
     const QPointF c = *m_curve.pipe;
     stroke(crossPath(c, 4), 0.15, referenceColour);
-    text({c.x(), c.y() - r}, QStringLiteral("tube Ø %1").arg(millimetresText(2 * r)), 2.5, 0, 4);
+    text({c.x(), c.y() - r},
+         QCoreApplication::translate("Templates", "tube Ø %1").arg(millimetresText(2 * r)), 2.5, 0,
+         4);
 }
 
 void PanelPainter::drawSplits() {
@@ -250,7 +254,7 @@ void PanelPainter::drawSplits() {
         cut.lineTo(split.to);
         stroke(cut, 0.3, splitColour, Qt::DashLine);
         text({(split.from.x() + split.to.x()) / 2, (split.from.y() + split.to.y()) / 2},
-             QStringLiteral("coupe (éclisse de 300 mm)"), 3, 0, -4);
+             QCoreApplication::translate("Templates", "coupe (éclisse de 300 mm)"), 3, 0, -4);
     }
 }
 
@@ -278,7 +282,7 @@ void PanelPainter::drawPivot(const std::vector<QRectF>& onPaper) {
     if (shown) {
         stroke(crossPath(c, 15), 0.3, outlineColour);
         text(c,
-             QStringLiteral("pivot (rayon du cadre %1 mm)")
+             QCoreApplication::translate("Templates", "pivot (rayon du cadre %1 mm)")
                  .arg(millimetresText(m_curve.frameRadius)),
              3, 0, -6);
         return;
@@ -292,9 +296,11 @@ void PanelPainter::drawPivot(const std::vector<QRectF>& onPaper) {
     arrow.lineTo(toe.x() + 4, toe.y() + 120);
     stroke(arrow, 0.3, outlineColour);
     const double side = m_panel.mirrored ? 1 : -1;
-    text({toe.x(), toe.y() + 110}, QStringLiteral("pivot %1 mm plus haut,").arg(height), 2.8,
+    text({toe.x(), toe.y() + 110},
+         QCoreApplication::translate("Templates", "pivot %1 mm plus haut,").arg(height), 2.8,
          side * 40, 0);
-    text({toe.x(), toe.y() + 110}, QStringLiteral("à %1 mm du sol").arg(millimetresText(c.y())),
+    text({toe.x(), toe.y() + 110},
+         QCoreApplication::translate("Templates", "à %1 mm du sol").arg(millimetresText(c.y())),
          2.8, side * 40, 5);
 }
 

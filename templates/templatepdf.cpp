@@ -132,7 +132,8 @@ QTransform windowTransform(const QRectF& window, bool mirrored, double x, double
 
 QString designSummary(const ConstructionPlan& plan) {
     const RampDimensions& d = plan.dims;
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Templates",
                "Rampe : courbe gauche R %1, H %2, plateforme %3 — plat %4 — courbe droite "
                "R %5, H %6, plateforme %7 — largeur %8.")
         .arg(cm(d.R1), cm(d.H1), cm(d.P1), cm(d.F), cm(d.R2), cm(d.H2), cm(d.P2), cm(d.W));
@@ -143,13 +144,15 @@ QString settingsSummary(const ConstructionSettings& s) {
     for (double t : s.surface)
         layers << millimetresText(t);
     QString text =
-        QStringLiteral("Construction : surface %1 mm, flancs %2 mm, cadre du plat %3 mm, "
-                       "tasseaux %4 × %5 mm")
+        QCoreApplication::translate(
+            "Templates", "Construction : surface %1 mm, flancs %2 mm, cadre du plat %3 mm, "
+                         "tasseaux %4 × %5 mm")
             .arg(layers.join(QStringLiteral(" + ")), millimetresText(s.panel),
                  millimetresText(s.flat), millimetresText(s.ribWidth), millimetresText(s.ribDepth));
     if (s.coping > 0)
-        text += QStringLiteral(", tube de coping Ø %1 mm dépassant de %2 mm")
-                    .arg(millimetresText(s.coping), millimetresText(s.reveal));
+        text +=
+            QCoreApplication::translate("Templates", ", tube de coping Ø %1 mm dépassant de %2 mm")
+                .arg(millimetresText(s.coping), millimetresText(s.reveal));
     return text + QLatin1Char('.');
 }
 
@@ -168,8 +171,10 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
     const double m = templateMargin;
     const double width = doc.pageWidth() - 2 * m;
     double y = m;
-    y += doc.text(m, y, width, QStringLiteral("Quarvel — gabarits des flancs à taille réelle"), 6,
-                  true) +
+    y += doc.text(m, y, width,
+                  QCoreApplication::translate("Templates",
+                                              "Quarvel — gabarits des flancs à taille réelle"),
+                  6, true) +
          2;
     y += doc.text(m, y, width, designSummary(plan), 3.2) + 1;
     y += doc.text(m, y, width, settingsSummary(plan.settings), 3.2) + 1;
@@ -182,27 +187,30 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
     painter.drawRect(deviceRect(S::left, S::metricTop, S::metricSide, S::metricSide));
     painter.drawRect(deviceRect(S::left, S::imperialTop, S::imperialSide, S::imperialSide));
     doc.text(S::left + 4, S::metricTop + 4, 90, QStringLiteral("100 mm × 100 mm"), 4, true);
-    doc.text(S::left + 4, S::imperialTop + 4, 90, QStringLiteral("4 po × 4 po (101,6 mm)"), 4,
-             true);
+    doc.text(S::left + 4, S::imperialTop + 4, 90,
+             QCoreApplication::translate("Templates", "4 po × 4 po (101,6 mm)"), 4, true);
 
     const double x = S::left + S::metricSide + 8;
     const double columnWidth = doc.pageWidth() - m - x;
     double yr = S::metricTop;
     yr += doc.text(x, yr, columnWidth,
-                   QStringLiteral("Imprimer à 100 % (taille réelle) et mesurer ces carrés avant "
-                                  "de découper"),
+                   QCoreApplication::translate(
+                       "Templates", "Imprimer à 100 % (taille réelle) et mesurer ces carrés avant "
+                                    "de découper"),
                    4.5, true) +
           3;
-    yr += doc.text(x, yr, columnWidth,
-                   QStringLiteral("Les ordonnées et la méthode du cordeau, page suivante, "
+    yr +=
+        doc.text(x, yr, columnWidth,
+                 QCoreApplication::translate(
+                     "Templates", "Les ordonnées et la méthode du cordeau, page suivante, "
                                   "se tracent sans imprimante. Les tuiles se recouvrent de %1 mm : "
                                   "coupez une tuile sur le pointillé, posez-la sur sa voisine en "
                                   "alignant les croix, collez. La ligne de sol et la verticale du "
                                   "pied se posent sur le bord inférieur de la feuille et sur la "
                                   "verticale tracée à l'équerre.")
-                       .arg(millimetresText(overlap)),
-                   3) +
-          3;
+                     .arg(millimetresText(overlap)),
+                 3) +
+        3;
     for (const PanelTiles& p : panels)
         yr += doc.text(x, yr, columnWidth, panelSummary(plan, p.panel), 3) + 2;
     yr += 2;
@@ -212,7 +220,9 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
     const double mapHeight = std::max(20.0, (bottom - yr) / panels.size() - 8);
     for (const PanelTiles& p : panels) {
         yr += doc.text(x, yr, columnWidth,
-                       QStringLiteral("Plan des tuiles — %1").arg(p.panel.name()), 3.2, true) +
+                       QCoreApplication::translate("Templates", "Plan des tuiles — %1")
+                           .arg(p.panel.name()),
+                       3.2, true) +
               1;
         // The whole panel under its printed tiles.
         const CurvePlan& curve = *plan.curves[p.panel.curve];
@@ -276,7 +286,9 @@ QString mm(double value) {
 }
 
 void drawOrdinateIntro(FlowingText& flow, const CurvePlan& c, const TemplatePanel& panel) {
-    flow.paragraph(QStringLiteral("%1 — ordonnées du cadre").arg(panel.name()), 5.5, true, 1);
+    flow.paragraph(
+        QCoreApplication::translate("Templates", "%1 — ordonnées du cadre").arg(panel.name()), 5.5,
+        true, 1);
     flow.paragraph(panel.countText(), 3.5, false, 2);
     flow.paragraph(QCoreApplication::translate(
                        "Templates",
@@ -290,8 +302,10 @@ void drawOrdinateIntro(FlowingText& flow, const CurvePlan& c, const TemplatePane
 }
 
 void drawOrdinateTable(FlowingText& flow, const CurvePlan& c) {
-    flow.row({QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
-              QStringLiteral("Hauteur"), QStringLiteral("Hauteur (po)")},
+    flow.row({QCoreApplication::translate("Templates", "Depuis le pied"),
+              QCoreApplication::translate("Templates", "Depuis l'arrière"),
+              QCoreApplication::translate("Templates", "Hauteur"),
+              QCoreApplication::translate("Templates", "Hauteur (po)")},
              ordinateColumns, ordinateWidths, true);
     for (const FrameOrdinate& o : frameOrdinates(c))
         flow.row({mm(o.fromToe), mm(c.panelLength - o.fromToe), mm(o.height), inchesText(o.height)},
@@ -299,9 +313,12 @@ void drawOrdinateTable(FlowingText& flow, const CurvePlan& c) {
 }
 
 void drawCornerTable(FlowingText& flow, const CurvePlan& c) {
-    flow.paragraph(QStringLiteral("Coins de la courbe et de l'encoche"), 4, true, 1);
-    flow.row({QString(), QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
-              QStringLiteral("Hauteur"), QStringLiteral("(po)")},
+    flow.paragraph(QCoreApplication::translate("Templates", "Coins de la courbe et de l'encoche"),
+                   4, true, 1);
+    flow.row({QString(), QCoreApplication::translate("Templates", "Depuis le pied"),
+              QCoreApplication::translate("Templates", "Depuis l'arrière"),
+              QCoreApplication::translate("Templates", "Hauteur"),
+              QCoreApplication::translate("Templates", "(po)")},
              cornerColumns, cornerWidths, true);
     for (const MarkedPoint& p : frameCorners(c))
         flow.row({p.name, mm(c.panelLength - p.at.x()), mm(p.at.x()), mm(p.at.y()),
@@ -312,16 +329,18 @@ void drawCornerTable(FlowingText& flow, const CurvePlan& c) {
 QString stringMethodText(const ConstructionPlan& plan, const CurvePlan& c) {
     const QPointF top = c.wall > 0 ? QPointF{c.pivot.x() - c.frameRadius, c.pivot.y()} : c.top;
     QString method =
-        QStringLiteral("Le pivot est à la verticale du pied, à %1 mm au-dessus du sol (%2 mm "
-                       "au-dessus du pied), hors de la feuille : fixez-y une planche. Plantez un "
-                       "clou au pivot ; avec une ficelle ou une latte percée de %3 mm entre le "
-                       "clou et la pointe du crayon (le rayon du cadre), tracez l'arc du pied "
-                       "(%4 mm du sol) jusqu'à %5 mm du sol, à %6 mm du bout arrière.")
+        QCoreApplication::translate(
+            "Templates", "Le pivot est à la verticale du pied, à %1 mm au-dessus du sol (%2 mm "
+                         "au-dessus du pied), hors de la feuille : fixez-y une planche. Plantez un "
+                         "clou au pivot ; avec une ficelle ou une latte percée de %3 mm entre le "
+                         "clou et la pointe du crayon (le rayon du cadre), tracez l'arc du pied "
+                         "(%4 mm du sol) jusqu'à %5 mm du sol, à %6 mm du bout arrière.")
             .arg(millimetresText(c.pivot.y()), millimetresText(c.pivot.y() - plan.settings.flat),
                  millimetresText(c.frameRadius), millimetresText(plan.settings.flat),
                  millimetresText(top.y()), millimetresText(top.x()));
     if (c.wall > 0)
-        method += QStringLiteral(" Puis tracez le mur vertical jusqu'à %1 mm du sol.")
+        method += QCoreApplication::translate("Templates",
+                                              " Puis tracez le mur vertical jusqu'à %1 mm du sol.")
                       .arg(millimetresText(c.top.y()));
     return method;
 }
@@ -338,7 +357,7 @@ void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
     drawCornerTable(flow, c);
     flow.skip(3);
     flow.room(30);
-    flow.paragraph(QStringLiteral("Méthode du cordeau"), 4, true, 1);
+    flow.paragraph(QCoreApplication::translate("Templates", "Méthode du cordeau"), 4, true, 1);
     flow.paragraph(stringMethodText(plan, c), 3.2, false, 0);
 }
 
@@ -527,12 +546,14 @@ std::optional<TemplatePaper> parseTemplatePaper(QStringView text) {
 QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double overlapMm) {
     const std::vector<TemplatePanel> panels = templatePanels(plan);
     if (panels.empty())
-        throw QuarvelError(QStringLiteral("Aucun flanc à imprimer : les deux courbes ont une "
-                                          "hauteur nulle"));
+        throw QuarvelError(QCoreApplication::translate(
+            "Templates", "Aucun flanc à imprimer : les deux courbes ont une "
+                         "hauteur nulle"));
 
     // Every refusal comes before the first page is painted.
     if (paper != TemplatePaper::Full && !(overlapMm >= 5 && overlapMm <= 50))
-        throw QuarvelError(QStringLiteral("Recouvrement des tuiles incorrect : %1 mm (5 à 50)")
+        throw QuarvelError(QCoreApplication::translate(
+                               "Templates", "Recouvrement des tuiles incorrect : %1 mm (5 à 50)")
                                .arg(millimetresText(overlapMm)));
     std::vector<PanelTiles> tiled;
     if (paper == TemplatePaper::Full) {
@@ -541,8 +562,9 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
             const double side = std::max(drawn.width(), drawn.height()) + 2 * templateMargin;
             if (side * pointsPerMm > maxPdfPagePoints)
                 throw QuarvelError(
-                    QStringLiteral("Flanc trop grand pour une page PDF (%1 mm, plus de 5,08 m) : "
-                                   "utilisez le fichier de découpe")
+                    QCoreApplication::translate(
+                        "Templates", "Flanc trop grand pour une page PDF (%1 mm, plus de 5,08 m) : "
+                                     "utilisez le fichier de découpe")
                         .arg(millimetresText(side)));
         }
     } else {
@@ -559,7 +581,7 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
         const FixedHashSeed fixedSeed;
         QPdfWriter writer(&buffer);
         writer.setResolution(resolution);
-        writer.setTitle(QStringLiteral("Quarvel — gabarits des flancs"));
+        writer.setTitle(QCoreApplication::translate("Templates", "Quarvel — gabarits des flancs"));
         writer.setCreator(QStringLiteral("Quarvel"));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         if (paper != TemplatePaper::Full)
@@ -568,7 +590,8 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
             writer.setPageSize(fullPageSize(drawnArea(plan, panels.front())));
         QPainter painter;
         if (!painter.begin(&writer))
-            throw QuarvelError(QStringLiteral("Impossible de produire le PDF des gabarits"));
+            throw QuarvelError(QCoreApplication::translate(
+                "Templates", "Impossible de produire le PDF des gabarits"));
         painter.setRenderHint(QPainter::Antialiasing);
         TemplateDocument doc(writer, painter);
         if (paper == TemplatePaper::Full) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <QCoreApplication>
 #include <QLineF>
 #include <QPolygonF>
 
@@ -183,8 +184,9 @@ bool TemplateTiling::shown(QPointF p) const {
 void TemplateTiling::mark(int row, int column) {
     m_printed.insert({row, column});
     if (static_cast<int>(m_printed.size()) > maxTiles)
-        throw QuarvelError(QStringLiteral("Gabarit trop grand pour être imprimé en tuiles : "
-                                          "utilisez --paper full ou le fichier de découpe"));
+        throw QuarvelError(QCoreApplication::translate(
+            "Templates", "Gabarit trop grand pour être imprimé en tuiles : "
+                         "utilisez --paper full ou le fichier de découpe"));
 }
 
 int TemplateTiling::hidden(const QRectF& r) const {
