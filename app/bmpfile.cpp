@@ -3,6 +3,7 @@
 #include "outputfile.h"
 #include "quarvelerror.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QIODevice>
 
@@ -23,7 +24,7 @@ void putU32(char* p, quint32 v) {
 }
 
 QuarvelError writeError() {
-    return QuarvelError(QStringLiteral("Erreur d'écriture dans le flux"));
+    return QuarvelError(QCoreApplication::translate("BmpFile", "Erreur d'écriture dans le flux"));
 }
 } // namespace
 

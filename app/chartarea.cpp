@@ -9,6 +9,7 @@
 #include "tracerapplier.h"
 #include "uifont.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
@@ -27,25 +28,25 @@ struct FieldSpec {
 };
 
 const LabelSpec dataLabels[] = {
-    {"Label22", 1, 1, "Plate-forme gauche:", fsBoldUnderline},
-    {"Label19", 145, 2, "Longueur"},
-    {"Label23", 257, 1, "Plat:", fsBoldUnderline},
-    {"Label24", 297, 2, "Longueur"},
-    {"Label25", 436, 1, "Plate-forme droite:", fsBoldUnderline},
-    {"Label26", 569, 2, "Longueur"},
-    {"Label20", 1, 33, "Courbe  gauche:", fsBoldUnderline},
-    {"Label28", 129, 33, "Hauteur"},
-    {"Label29", 217, 34, "Rayon"},
-    {"Label27", 313, 33, "Longueur au sol"},
-    {"Label30", 489, 33, "Longueur arc de la courbe"},
-    {"Label21", 1, 65, "Courbe droite:", fsBoldUnderline},
-    {"Label31", 129, 65, "Hauteur"},
-    {"Label32", 217, 66, "Rayon"},
-    {"Label33", 313, 65, "Longueur au sol"},
-    {"Label34", 489, 65, "Longueur arc de la courbe"},
-    {"Label36", 0, 88, "Largeur:", fsBoldUnderline},
-    {"Label35", 217, 89, "Longueur totale:", fsBoldUnderline},
-    {"Label39", 488, 88, "(longueurs en centimètres)", fsBold},
+    {"Label22", 1, 1, QT_TRANSLATE_NOOP("ChartArea", "Plate-forme gauche:"), fsBoldUnderline},
+    {"Label19", 145, 2, QT_TRANSLATE_NOOP("ChartArea", "Longueur")},
+    {"Label23", 257, 1, QT_TRANSLATE_NOOP("ChartArea", "Plat:"), fsBoldUnderline},
+    {"Label24", 297, 2, QT_TRANSLATE_NOOP("ChartArea", "Longueur")},
+    {"Label25", 436, 1, QT_TRANSLATE_NOOP("ChartArea", "Plate-forme droite:"), fsBoldUnderline},
+    {"Label26", 569, 2, QT_TRANSLATE_NOOP("ChartArea", "Longueur")},
+    {"Label20", 1, 33, QT_TRANSLATE_NOOP("ChartArea", "Courbe  gauche:"), fsBoldUnderline},
+    {"Label28", 129, 33, QT_TRANSLATE_NOOP("ChartArea", "Hauteur")},
+    {"Label29", 217, 34, QT_TRANSLATE_NOOP("ChartArea", "Rayon")},
+    {"Label27", 313, 33, QT_TRANSLATE_NOOP("ChartArea", "Longueur au sol")},
+    {"Label30", 489, 33, QT_TRANSLATE_NOOP("ChartArea", "Longueur arc de la courbe")},
+    {"Label21", 1, 65, QT_TRANSLATE_NOOP("ChartArea", "Courbe droite:"), fsBoldUnderline},
+    {"Label31", 129, 65, QT_TRANSLATE_NOOP("ChartArea", "Hauteur")},
+    {"Label32", 217, 66, QT_TRANSLATE_NOOP("ChartArea", "Rayon")},
+    {"Label33", 313, 65, QT_TRANSLATE_NOOP("ChartArea", "Longueur au sol")},
+    {"Label34", 489, 65, QT_TRANSLATE_NOOP("ChartArea", "Longueur arc de la courbe")},
+    {"Label36", 0, 88, QT_TRANSLATE_NOOP("ChartArea", "Largeur:"), fsBoldUnderline},
+    {"Label35", 217, 89, QT_TRANSLATE_NOOP("ChartArea", "Longueur totale:"), fsBoldUnderline},
+    {"Label39", 488, 88, QT_TRANSLATE_NOOP("ChartArea", "(longueurs en centimètres)"), fsBold},
 };
 
 const FieldSpec dataFields[] = {
@@ -101,7 +102,7 @@ void ChartArea::build(QWidget* parent, QPoint position) {
     m_title->setFont(uiFont(19, fsBold));
     setBackground(m_title, clSilver);
     m_title->setGeometry(232, 0, 209, 25);
-    m_title->setText(QStringLiteral("Ecrivez votre titre ici."));
+    m_title->setText(QCoreApplication::translate("ChartArea", "Ecrivez votre titre ici."));
     // Shown from its start, as an edit field that has not been entered yet.
     m_title->setCursorPosition(0);
 
@@ -123,7 +124,8 @@ void ChartArea::buildDataPanel() {
     m_dataPanel->SetColor(clSilver);
     m_dataPanel->setGeometry(160, 24, 713, 113);
     for (const LabelSpec& s : dataLabels)
-        addCaption(m_dataPanel, s.name, QPoint(s.x, s.y), s.caption, s.style, 13);
+        addCaption(m_dataPanel, s.name, QPoint(s.x, s.y),
+                   QCoreApplication::translate("ChartArea", s.caption), s.style, 13);
     // Whole numbers in the 13-pixel font, without a frame, on the panel's colour.
     for (const FieldSpec& s : dataFields)
         addNumericField(m_dataPanel, s.name, QRect(s.x, s.y, s.width, s.height), bsNone, clSilver);

@@ -12,7 +12,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     } catch (...) {
         // Not an exception of ours nor of the standard library: there is no
         // message to show, but it must not end the program either.
-        reportCommandError(QStringLiteral("Erreur inattendue"));
+        reportCommandError(tr("Erreur inattendue"));
     }
     return handled;
 }

@@ -12,12 +12,12 @@
 // One caption or numeric field of the windows' tables (the input area, the
 // data panel), built the same way wherever a table lists it.
 
-inline TLabel* addCaption(QWidget* parent, const char* name, QPoint at, const char* caption,
+inline TLabel* addCaption(QWidget* parent, const char* name, QPoint at, const QString& caption,
                           int style, int pixelHeight) {
     auto* label = new TLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(uiFont(pixelHeight, style));
-    label->SetCaption(QString::fromUtf8(caption));
+    label->SetCaption(caption);
     label->move(at);
     return label;
 }

@@ -8,7 +8,13 @@
 namespace {
 // "tous" means every file, as "*.*" does on Windows; Qt's "*.*" would leave
 // out the names without a dot.
-const QString allFilesFilter = QStringLiteral("tous (*)");
+QString allFilesFilter() {
+    return QCoreApplication::translate("QtFileDialogs", "tous (*)");
+}
+
+QString designFilter() {
+    return QCoreApplication::translate("QtFileDialogs", "quarvel (*.qvl)");
+}
 
 std::unique_ptr<QFileDialog> makeDialog(QWidget* parent, const QString& name,
                                         QFileDialog::AcceptMode mode, const QStringList& filters,
@@ -52,17 +58,19 @@ std::optional<QString> QtFileDialogs::chosenPath(const QFileDialog& dialog) {
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeOpenDialog1(QWidget* parent) {
     return makeDialog(parent, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen,
-                      {QStringLiteral("quarvel (*.qvl)"), allFilesFilter}, QString());
+                      {designFilter(), allFilesFilter()}, QString());
 }
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeSaveDialog1(QWidget* parent) {
     return makeDialog(parent, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave,
-                      {QStringLiteral("quarvel (*.qvl)"), allFilesFilter}, QStringLiteral("qvl"));
+                      {designFilter(), allFilesFilter()}, QStringLiteral("qvl"));
 }
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeSaveDialog2(QWidget* parent) {
-    return makeDialog(parent, QStringLiteral("SaveDialog2"), QFileDialog::AcceptSave,
-                      {QStringLiteral("image (*.bmp)"), allFilesFilter}, QStringLiteral("bmp"));
+    return makeDialog(
+        parent, QStringLiteral("SaveDialog2"), QFileDialog::AcceptSave,
+        {QCoreApplication::translate("QtFileDialogs", "image (*.bmp)"), allFilesFilter()},
+        QStringLiteral("bmp"));
 }
 
 std::unique_ptr<QFileDialog> QtFileDialogs::makeTemplatesDialog(QWidget* parent) {

@@ -69,25 +69,27 @@ struct FieldSpec {
 
 // Input area `global`.
 const LabelSpec inputLabels[] = {
-    {"Label9", 33, 9, "Plate-forme gauche", fsBoldUnderline},
-    {"Label1", 217, 9, "Courbe  gauche", fsBoldUnderline},
-    {"Label7", 425, 9, "Plat", fsBoldUnderline},
-    {"Label4", 593, 9, "Courbe droite", fsBoldUnderline},
-    {"Label11", 753, 9, "Plate-forme droite", fsBoldUnderline},
-    {"Label10", 9, 42, "Longueur"},
-    {"Label2", 201, 42, "Rayon"},
-    {"Label5", 193, 73, "Hauteur"},
-    {"Label8", 369, 42, "Longueur"},
-    {"Label38", 336, 73, "Largeur (rampe)"},
-    {"Label3", 601, 42, "Rayon"},
-    {"Label6", 593, 73, "Hauteur"},
-    {"Label12", 745, 42, "Longueur"},
-    {"Label13", 17, 122, "Longueur courbe gauche au sol"},
-    {"Label16", 49, 153, "Longueur arc de la courbe"},
-    {"Label15", 345, 161, "Longueur totale"},
-    {"Label14", 609, 122, "Longueur courbe droite au sol"},
-    {"Label17", 633, 153, "Longueur arc de la courbe"},
-    {"Label18", 16, 184, "Toutes les longueurs sont en centimètres et doivent être entières.",
+    {"Label9", 33, 9, QT_TRANSLATE_NOOP("TQvl", "Plate-forme gauche"), fsBoldUnderline},
+    {"Label1", 217, 9, QT_TRANSLATE_NOOP("TQvl", "Courbe  gauche"), fsBoldUnderline},
+    {"Label7", 425, 9, QT_TRANSLATE_NOOP("TQvl", "Plat"), fsBoldUnderline},
+    {"Label4", 593, 9, QT_TRANSLATE_NOOP("TQvl", "Courbe droite"), fsBoldUnderline},
+    {"Label11", 753, 9, QT_TRANSLATE_NOOP("TQvl", "Plate-forme droite"), fsBoldUnderline},
+    {"Label10", 9, 42, QT_TRANSLATE_NOOP("TQvl", "Longueur")},
+    {"Label2", 201, 42, QT_TRANSLATE_NOOP("TQvl", "Rayon")},
+    {"Label5", 193, 73, QT_TRANSLATE_NOOP("TQvl", "Hauteur")},
+    {"Label8", 369, 42, QT_TRANSLATE_NOOP("TQvl", "Longueur")},
+    {"Label38", 336, 73, QT_TRANSLATE_NOOP("TQvl", "Largeur (rampe)")},
+    {"Label3", 601, 42, QT_TRANSLATE_NOOP("TQvl", "Rayon")},
+    {"Label6", 593, 73, QT_TRANSLATE_NOOP("TQvl", "Hauteur")},
+    {"Label12", 745, 42, QT_TRANSLATE_NOOP("TQvl", "Longueur")},
+    {"Label13", 17, 122, QT_TRANSLATE_NOOP("TQvl", "Longueur courbe gauche au sol")},
+    {"Label16", 49, 153, QT_TRANSLATE_NOOP("TQvl", "Longueur arc de la courbe")},
+    {"Label15", 345, 161, QT_TRANSLATE_NOOP("TQvl", "Longueur totale")},
+    {"Label14", 609, 122, QT_TRANSLATE_NOOP("TQvl", "Longueur courbe droite au sol")},
+    {"Label17", 633, 153, QT_TRANSLATE_NOOP("TQvl", "Longueur arc de la courbe")},
+    {"Label18", 16, 184,
+     QT_TRANSLATE_NOOP("TQvl",
+                       "Toutes les longueurs sont en centimètres et doivent être entières."),
      fsBoldUnderline, 12},
 };
 
@@ -119,7 +121,7 @@ const DataFieldMember dataFields[] = {
 
 void addLabels(QWidget* parent, const LabelSpec* begin, const LabelSpec* end) {
     for (const LabelSpec* s = begin; s != end; ++s)
-        addCaption(parent, s->name, QPoint(s->x, s->y), s->caption, s->style, s->height);
+        addCaption(parent, s->name, QPoint(s->x, s->y), TQvl::tr(s->caption), s->style, s->height);
 }
 
 // The input area's numeric fields: whole numbers in the 13-pixel font, framed,
@@ -192,7 +194,7 @@ void TQvl::buildInputArea() {
         this->*s.member = spin;
     }
 
-    tracer = new QPushButton(QStringLiteral("Tracer"), global);
+    tracer = new QPushButton(tr("Tracer"), global);
     tracer->setObjectName(QStringLiteral("tracer"));
     tracer->setFont(uiFont(16));
     tracer->setGeometry(393, 105, 121, 33);
@@ -220,15 +222,13 @@ void TQvl::buildChartArea() {
 }
 
 void TQvl::buildCheckBoxes() {
-    cb3D =
-        new QCheckBox(QStringLiteral("Afficher uniquement le profil de la rampe"), centralWidget());
+    cb3D = new QCheckBox(tr("Afficher uniquement le profil de la rampe"), centralWidget());
     cb3D->setObjectName(QStringLiteral("cb3D"));
     cb3D->setFont(uiFont(16));
     cb3D->setGeometry(25, 665, 312, 17);
     connect(cb3D, &QCheckBox::clicked, this, &TQvl::cb3DClick);
 
-    cbdonnees =
-        new QCheckBox(QStringLiteral("Afficher les données sur le graphique"), centralWidget());
+    cbdonnees = new QCheckBox(tr("Afficher les données sur le graphique"), centralWidget());
     cbdonnees->setObjectName(QStringLiteral("cbdonnees"));
     cbdonnees->setFont(uiFont(16));
     cbdonnees->setGeometry(553, 664, 289, 25);
@@ -239,33 +239,32 @@ void TQvl::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    Fichier1 = bar->addMenu(QStringLiteral("Fichier"));
+    Fichier1 = bar->addMenu(tr("Fichier"));
     Fichier1->setObjectName(QStringLiteral("Fichier1"));
-    Ouvrir1 = Fichier1->addAction(QStringLiteral("Ouvrir"), this, &TQvl::Ouvrir1Click);
+    Ouvrir1 = Fichier1->addAction(tr("Ouvrir"), this, &TQvl::Ouvrir1Click);
     Ouvrir1->setObjectName(QStringLiteral("Ouvrir1"));
     Enregistrersous1 =
-        Fichier1->addAction(QStringLiteral("Enregistrer sous"), this, &TQvl::Enregistrersous1Click);
+        Fichier1->addAction(tr("Enregistrer sous"), this, &TQvl::Enregistrersous1Click);
     Enregistrersous1->setObjectName(QStringLiteral("Enregistrersous1"));
-    Exporterimage1 =
-        Fichier1->addAction(QStringLiteral("Exporter image"), this, &TQvl::Exporterimage1Click);
+    Exporterimage1 = Fichier1->addAction(tr("Exporter image"), this, &TQvl::Exporterimage1Click);
     Exporterimage1->setObjectName(QStringLiteral("Exporterimage1"));
-    Quitter1 = Fichier1->addAction(QStringLiteral("Quitter"), this, &TQvl::Quitter1Click);
+    Quitter1 = Fichier1->addAction(tr("Quitter"), this, &TQvl::Quitter1Click);
     Quitter1->setObjectName(QStringLiteral("Quitter1"));
 
     // Between Fichier and Aide: what a builder needs to cut the ramp.
-    constructionMenu = bar->addMenu(QStringLiteral("Construction"));
+    constructionMenu = bar->addMenu(tr("Construction"));
     constructionMenu->setObjectName(QStringLiteral("constructionMenu"));
     constructionSettingsAction = constructionMenu->addAction(
-        QStringLiteral("Réglages de construction..."), this, &TQvl::constructionSettingsClick);
+        tr("Réglages de construction..."), this, &TQvl::constructionSettingsClick);
     constructionSettingsAction->setObjectName(QStringLiteral("constructionSettingsAction"));
-    constructionPlanAction = constructionMenu->addAction(QStringLiteral("Plan de construction..."),
-                                                         this, &TQvl::constructionPlanClick);
+    constructionPlanAction = constructionMenu->addAction(tr("Plan de construction..."), this,
+                                                         &TQvl::constructionPlanClick);
     constructionPlanAction->setObjectName(QStringLiteral("constructionPlanAction"));
-    templatesAction = constructionMenu->addAction(QStringLiteral("Gabarits à l'échelle 1 (PDF)..."),
-                                                  this, &TQvl::templatesClick);
+    templatesAction = constructionMenu->addAction(tr("Gabarits à l'échelle 1 (PDF)..."), this,
+                                                  &TQvl::templatesClick);
     templatesAction->setObjectName(QStringLiteral("templatesAction"));
-    cutFileAction = constructionMenu->addAction(QStringLiteral("Fichier de découpe (DXF, SVG)..."),
-                                                this, &TQvl::cutFileClick);
+    cutFileAction = constructionMenu->addAction(tr("Fichier de découpe (DXF, SVG)..."), this,
+                                                &TQvl::cutFileClick);
     cutFileAction->setObjectName(QStringLiteral("cutFileAction"));
     modelAction =
         constructionMenu->addAction(tr("Modèle 3D (glTF, OBJ)..."), this, &TQvl::modelClick);
@@ -274,12 +273,12 @@ void TQvl::buildMenu() {
         constructionMenu->addAction(tr("Livret de construction (PDF)..."), this, &TQvl::bookClick);
     bookAction->setObjectName(QStringLiteral("bookAction"));
 
-    Aide1 = bar->addMenu(QStringLiteral("Aide"));
+    Aide1 = bar->addMenu(tr("Aide"));
     Aide1->setObjectName(QStringLiteral("Aide1"));
-    Utilisationdulogiciel1 = Aide1->addAction(QStringLiteral("Utilisation du logiciel"), this,
-                                              &TQvl::Utilisationdulogiciel1Click);
+    Utilisationdulogiciel1 =
+        Aide1->addAction(tr("Utilisation du logiciel"), this, &TQvl::Utilisationdulogiciel1Click);
     Utilisationdulogiciel1->setObjectName(QStringLiteral("Utilisationdulogiciel1"));
-    Crdit1 = Aide1->addAction(QStringLiteral("Crédits"), this, &TQvl::Crdit1Click);
+    Crdit1 = Aide1->addAction(tr("Crédits"), this, &TQvl::Crdit1Click);
     Crdit1->setObjectName(QStringLiteral("Crdit1"));
 }
 
@@ -483,13 +482,12 @@ void TQvl::refreshPlanWindow(bool report) {
     try {
         m_planWindow->showPlan(constructionPlan());
     } catch (const QuarvelError& error) {
-        m_planWindow->showRefusal(dimensionsAcceptable(dims)
-                                      ? error.message()
-                                      : QStringLiteral("Dimensions incorrectes"));
+        m_planWindow->showRefusal(dimensionsAcceptable(dims) ? error.message()
+                                                             : tr("Dimensions incorrectes"));
         if (report) reportCommandError(error.message());
     } catch (...) {
         // Nothing stale stays on show, whatever went wrong.
-        m_planWindow->showRefusal(QStringLiteral("Plan impossible"));
+        m_planWindow->showRefusal(tr("Plan impossible"));
         if (report) runCommand([e = std::current_exception()] { std::rethrow_exception(e); });
     }
 }

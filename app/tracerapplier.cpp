@@ -6,11 +6,14 @@
 #include "tnumlabel.h"
 #include "tsecondarywindow.h"
 
+#include <QCoreApplication>
+
 namespace {
 // A target the computation uses but no control carries: a fault of the
 // program, reported like any failure rather than crashing.
 [[noreturn]] void missing(QLatin1String name) {
-    throw QuarvelError(QStringLiteral("Contrôle introuvable : %1").arg(name));
+    throw QuarvelError(
+        QCoreApplication::translate("TracerApplier", "Contrôle introuvable : %1").arg(name));
 }
 
 template <class T> T* childNamed(QWidget* parent, QLatin1String name) {

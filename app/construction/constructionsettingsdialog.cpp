@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 const QStringList& ConstructionSettingsDialog::paperCaptions() {
-    static const QStringList captions{QStringLiteral("A4"), QStringLiteral("Letter"),
-                                      QStringLiteral("A3"), QStringLiteral("Taille réelle")};
+    static const QStringList captions{QStringLiteral("A4"), tr("Letter"), QStringLiteral("A3"),
+                                      tr("Taille réelle")};
     return captions;
 }
 
@@ -22,7 +22,7 @@ ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSetting
                                                        int paperIndex, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("constructionSettingsDialog"));
-    setWindowTitle(QStringLiteral("Réglages de construction"));
+    setWindowTitle(tr("Réglages de construction"));
 
     auto* layout = new QVBoxLayout(this);
     m_form = new QFormLayout;
@@ -45,7 +45,7 @@ ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSetting
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("paper"));
     m_paper->addItems(paperCaptions());
-    m_form->addRow(QStringLiteral("Papier des gabarits"), m_paper);
+    m_form->addRow(tr("Papier des gabarits"), m_paper);
 
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("problem"));
@@ -53,10 +53,9 @@ ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSetting
     layout->addWidget(m_problem);
 
     m_buttons = new QDialogButtonBox(this);
-    m_buttons->addButton(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    m_buttons->addButton(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
-    m_buttons->addButton(QDialogButtonBox::RestoreDefaults)
-        ->setText(QStringLiteral("Valeurs par défaut"));
+    m_buttons->addButton(QDialogButtonBox::Ok)->setText(tr("OK"));
+    m_buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Annuler"));
+    m_buttons->addButton(QDialogButtonBox::RestoreDefaults)->setText(tr("Valeurs par défaut"));
     layout->addWidget(m_buttons);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

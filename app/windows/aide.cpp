@@ -8,10 +8,10 @@
 #include <QTextEdit>
 
 Taidefiche::Taidefiche()
-    : TSecondaryWindow(QStringLiteral("aidefiche"), QStringLiteral("Aide"), QPoint(198, 107),
-                       QSize(765, 428), 11) {
+    : TSecondaryWindow(QStringLiteral("aidefiche"), tr("Aide"), QPoint(198, 107), QSize(765, 428),
+                       11) {
     Label1 = addLabel(QStringLiteral("Label1"), QPoint(312, 8), uiFont(32, fsBoldUnderline),
-                      QStringLiteral("Aide."));
+                      tr("Aide."));
 
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -29,28 +29,28 @@ Taidefiche::Taidefiche()
 
 QStringList Taidefiche::helpLines() {
     return {
-        QStringLiteral("Attention: toutes les longueurs doivent impérativement être entières et "
-                       "en centimètres."),
+        tr("Attention: toutes les longueurs doivent impérativement être entières et "
+           "en centimètres."),
         QString(),
-        QStringLiteral("Les courbes sont dessinées à partir d'arc de cercle, le logiciel ne "
-                       "permet donc pas de tracer des profils ellipsoidaux."),
+        tr("Les courbes sont dessinées à partir d'arc de cercle, le logiciel ne "
+           "permet donc pas de tracer des profils ellipsoidaux."),
         QString(),
-        QStringLiteral("Le logiciel permet la création de wall: pour cela il suffit que la "
-                       "hauteur d'une courbe soit supérieure à son rayon."),
-        QStringLiteral("Exemple: Une courbe de 200 cm de hauteur dessinée avec un rayon de 150 cm "
-                       "permettera la création d'un wall"),
-        QStringLiteral("de 50 cm de verticale."),
+        tr("Le logiciel permet la création de wall: pour cela il suffit que la "
+           "hauteur d'une courbe soit supérieure à son rayon."),
+        tr("Exemple: Une courbe de 200 cm de hauteur dessinée avec un rayon de 150 cm "
+           "permettera la création d'un wall"),
+        tr("de 50 cm de verticale."),
         QString(),
-        QStringLiteral("La vue de la rampe en 2D permet de mieux visualiser la forme réelle des "
-                       "profils de courbes."),
+        tr("La vue de la rampe en 2D permet de mieux visualiser la forme réelle des "
+           "profils de courbes."),
         QString(),
-        QStringLiteral("Les rampes dessinées sont enregistrables en fichiers .qvl qui vous "
-                       "permettent de les réouvrir à chaque utilisation du"),
-        QStringLiteral("logiciel sans avoir à vous souvenir des longueurs choisies."),
+        tr("Les rampes dessinées sont enregistrables en fichiers .qvl qui vous "
+           "permettent de les réouvrir à chaque utilisation du"),
+        tr("logiciel sans avoir à vous souvenir des longueurs choisies."),
         QString(),
-        QStringLiteral("L'exportation de l'image de la rampe peut se faire avec ou sans les "
-                       "données (hauteurs, rayons...)en utilisant la "),
-        QStringLiteral("commande située sous le graphique."),
+        tr("L'exportation de l'image de la rampe peut se faire avec ou sans les "
+           "données (hauteurs, rayons...)en utilisant la "),
+        tr("commande située sous le graphique."),
         QString(),
     };
 }

@@ -1,7 +1,7 @@
 #include "erreurplat.h"
 
 Terrplat::Terrplat()
-    : TWarningWindow(QStringLiteral("errplat"), QStringLiteral("Attention."),
-                     QStringLiteral("lplat"), QPoint(80, 16))
+    : TWarningWindow(QStringLiteral("errplat"), tr("Attention."), QStringLiteral("lplat"),
+                     QPoint(80, 16))
     , lplat(warningLabel())
     , bfermer3(closeButton()) {}

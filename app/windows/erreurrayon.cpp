@@ -1,7 +1,7 @@
 #include "erreurrayon.h"
 
 Terrrayon::Terrrayon()
-    : TWarningWindow(QStringLiteral("errrayon"), QStringLiteral("Attention courbe gauche."),
+    : TWarningWindow(QStringLiteral("errrayon"), tr("Attention courbe gauche."),
                      QStringLiteral("lrayon"), QPoint(80, 24))
     , lrayon(warningLabel())
     , bfermer3(closeButton()) {}

@@ -35,7 +35,7 @@ TLabel* TSecondaryWindow::addLabel(const QString& name, QPoint position, const Q
 
 QPushButton* TSecondaryWindow::addCloseButton(const QString& name, const QRect& geometry,
                                               const QFont& font) {
-    auto* button = new QPushButton(QStringLiteral("Fermer"), this);
+    auto* button = new QPushButton(tr("Fermer"), this);
     button->setObjectName(name);
     button->setFont(font);
     button->setGeometry(geometry);

@@ -8,8 +8,8 @@ TWallWindow::TWallWindow(const QString& name, const QString& caption, int window
                          const QString& buttonName, int buttonFontHeight)
     : TSecondaryWindow(name, caption, QPoint(104, 285), QSize(845, 110), windowFontHeight) {
     m_text = addLabel(QStringLiteral("Label1"), QPoint(8, 16), uiFont(16),
-                      QStringLiteral("Votre hauteur de courbe étant supérieure à son rayon vous "
-                                     "allez obtenir un wall de"));
+                      tr("Votre hauteur de courbe étant supérieure à son rayon vous "
+                         "allez obtenir un wall de"));
 
     m_height = new TNumLabel(this);
     m_height->setObjectName(fieldName);

@@ -1,8 +1,8 @@
 #include "wall2.h"
 
 Tfer2::Tfer2()
-    : TWallWindow(QStringLiteral("fer2"), QStringLiteral("Verticale courbe droite."), 11,
-                  QStringLiteral("nlw2"), QStringLiteral("cm de verticale à droite."),
+    : TWallWindow(QStringLiteral("fer2"), tr("Verticale courbe droite."), 11,
+                  QStringLiteral("nlw2"), tr("cm de verticale à droite."),
                   QStringLiteral("bfermer2"), 16)
     , Label1(textLabel())
     , nlw2(heightField())
