@@ -7,6 +7,8 @@
 #include "tchartseries.h"
 #include "textmeasurer.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -75,13 +77,15 @@ void TChartAxis::SetAutomaticMaximum(bool automatic) {
 
 void TChartAxis::SetMinimum(double value) {
     if (value > m_maximum)
-        throw AxisException(QStringLiteral("Axis Minimum Value must be <= Maximum"));
+        throw AxisException(
+            QCoreApplication::translate("TChartAxis", "Axis Minimum Value must be <= Maximum"));
     if (assignIfChanged(m_minimum, value)) requestRepaint();
 }
 
 void TChartAxis::SetMaximum(double value) {
     if (value < m_minimum)
-        throw AxisException(QStringLiteral("Axis Maximum Value must be >= Minimum"));
+        throw AxisException(
+            QCoreApplication::translate("TChartAxis", "Axis Maximum Value must be >= Minimum"));
     if (assignIfChanged(m_maximum, value)) requestRepaint();
 }
 

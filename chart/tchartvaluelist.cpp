@@ -2,6 +2,8 @@
 
 #include "quarvelerror.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 TChartValueList::TChartValueList(TChartSeries* owner, QString name, TChartListOrder order)
@@ -11,7 +13,8 @@ TChartValueList::TChartValueList(TChartSeries* owner, QString name, TChartListOr
 
 double TChartValueList::Value(int index) const {
     if (index < 0 || index >= m_count)
-        throw QuarvelError(QStringLiteral("Erreur de vérification d'étendue"));
+        throw QuarvelError(
+            QCoreApplication::translate("TChartValueList", "Erreur de vérification d'étendue"));
     return m_values[size_t(index)];
 }
 
@@ -40,7 +43,8 @@ int TChartValueList::addOrdered(double value) {
 
 void TChartValueList::insertAt(int index, double value) {
     if (index < 0 || index > m_count)
-        throw QuarvelError(QStringLiteral("Erreur de vérification d'étendue"));
+        throw QuarvelError(
+            QCoreApplication::translate("TChartValueList", "Erreur de vérification d'étendue"));
     if (m_count + 1 > Capacity()) m_values.resize(m_values.size() + CapacityStep);
     for (int i = m_count; i > index; --i)
         m_values[size_t(i)] = m_values[size_t(i - 1)];

@@ -3,6 +3,7 @@
 #include "chartexception.h"
 #include "commandrunner.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 TCustomZelPanel::TCustomZelPanel(QWidget* parent)
@@ -14,7 +15,8 @@ TCustomZelPanel::TCustomZelPanel(QWidget* parent)
 
 void TCustomZelPanel::SetChart3DPercent(int percent) {
     if (percent < MinChart3DPercent || percent > MaxChart3DPercent)
-        throw ChartException(QStringLiteral("3D effect percent must be between %1 and %2")
+        throw ChartException(QCoreApplication::translate(
+                                 "TCustomZelPanel", "3D effect percent must be between %1 and %2")
                                  .arg(MinChart3DPercent)
                                  .arg(MaxChart3DPercent));
     if (assignIfChanged(m_chart3DPercent, percent)) requestRepaint();

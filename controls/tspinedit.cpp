@@ -291,21 +291,20 @@ QMenu* TSpinEdit::createContextMenu() {
         action->setEnabled(enabled);
         return action;
     };
-    add(QStringLiteral("&Annuler"), "edit-undo", QKeySequence::Undo, editable && isUndoAvailable(),
+    add(tr("&Annuler"), "edit-undo", QKeySequence::Undo, editable && isUndoAvailable(),
         [this] { undo(); });
-    add(QStringLiteral("&Rétablir"), "edit-redo", QKeySequence::Redo, editable && isRedoAvailable(),
+    add(tr("&Rétablir"), "edit-redo", QKeySequence::Redo, editable && isRedoAvailable(),
         [this] { redo(); });
     menu->addSeparator();
-    add(QStringLiteral("Co&uper"), "edit-cut", QKeySequence::Cut, editable && selection,
-        [this] { cut(); });
-    add(QStringLiteral("&Copier"), "edit-copy", QKeySequence::Copy, selection, [this] { copy(); });
-    add(QStringLiteral("C&oller"), "edit-paste", QKeySequence::Paste,
+    add(tr("Co&uper"), "edit-cut", QKeySequence::Cut, editable && selection, [this] { cut(); });
+    add(tr("&Copier"), "edit-copy", QKeySequence::Copy, selection, [this] { copy(); });
+    add(tr("C&oller"), "edit-paste", QKeySequence::Paste,
         editable && !QGuiApplication::clipboard()->text().isEmpty(), [this] { paste(); });
-    add(QStringLiteral("&Supprimer"), "edit-delete", QKeySequence::Delete, editable && selection,
+    add(tr("&Supprimer"), "edit-delete", QKeySequence::Delete, editable && selection,
         [this] { del(); });
     menu->addSeparator();
-    add(QStringLiteral("Sélectionner &tout"), "select-all", QKeySequence::SelectAll,
-        !text().isEmpty(), [this] { selectAll(); });
+    add(tr("Sélectionner &tout"), "select-all", QKeySequence::SelectAll, !text().isEmpty(),
+        [this] { selectAll(); });
     return menu;
 }
 
