@@ -62,7 +62,7 @@ TChartAxis* TracerApplier::axis(TracerAxis which) const {
 void TracerApplier::apply(const TracerRun& run) const {
     for (const TracerEffect& effect : run.effects)
         applyEffect(effect);
-    if (!run.completed()) throw QuarvelError(run.error);
+    if (!run.completed()) throw QuarvelError(tracerText(run.error));
 }
 
 void TracerApplier::applyEffect(const TracerEffect& effect) const {
@@ -70,7 +70,7 @@ void TracerApplier::applyEffect(const TracerEffect& effect) const {
                    [&](const NoticeText& e) {
                        const NoticeControls& controls = notice(e.notice);
                        if (!controls.label) missing(tracerName(e.notice).control);
-                       controls.label->SetCaption(e.text);
+                       controls.label->SetCaption(tracerText(e.text));
                        controls.window->showNonModal();
                    },
                    [&](const NoticeValue& e) {

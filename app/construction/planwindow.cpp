@@ -77,7 +77,7 @@ void fillTable(QTableWidget& table, const std::vector<CutListRow>& rows) {
         const Qt::Alignment right = Qt::AlignRight;
         table.setItem(r, articleColumn, cell(decimalsForPeople(row.article), Qt::AlignLeft));
         // The article as the 3D model's parts name it, to find them.
-        table.item(r, articleColumn)->setData(Qt::UserRole, row.article);
+        table.item(r, articleColumn)->setData(Qt::UserRole, row.part);
         table.setItem(r, quantityColumn, cell(QString::number(row.quantity), right));
         table.setItem(r, lengthColumn, cell(lengthCell(row.length), right));
         table.setItem(r, widthColumn, cell(lengthCell(row.width), right));
@@ -260,7 +260,7 @@ void PlanWindow::showPlan(const ConstructionPlan& plan) {
 
 void PlanWindow::fillTexts(const ConstructionPlan& plan) {
     QStringList warnings;
-    for (const QString& w : plan.warnings)
+    for (const QString& w : plan.warningTexts)
         warnings << QStringLiteral("⚠ ") + decimalsForPeople(w);
     m_warnings->setText(warnings.join(u'\n'));
     m_warnings->setVisible(!warnings.isEmpty());
