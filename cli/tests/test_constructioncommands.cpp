@@ -62,6 +62,8 @@ private slots:
     void surfaceSheets_data();
     void surfaceSheets();
     void presetUnderTheOtherOptions();
+    void planInInches_data();
+    void planInInches();
     void optionsOverrideTheFileLine();
     void everySettingIsAnOption();
     void failures_data();
@@ -351,6 +353,46 @@ void TestConstructionCommands::presetUnderTheOtherOptions() {
     QCOMPARE(europe.out, runCli({"plan", "--json", m_default}).out);
 }
 
+// The lengths / 25.4 to the nearest 1/16 in, the JSON the same in both units.
+void TestConstructionCommands::planInInches_data() {
+    QTest::addColumn<QString>("article");
+    QTest::addColumn<QString>("millimetres");
+    QTest::addColumn<QString>("inches");
+    QTest::newRow("panel, u_c 1812.44") << "Flanc courbes"
+                                        << "1812,4"
+                                        << "5' 11 3/8\"";
+    QTest::newRow("flat stringer") << "Longeron du plat"
+                                   << "1400"
+                                   << "4' 7 1/8\"";
+    QTest::newRow("deck joist") << "Solive plate-forme gauche"
+                                << "587,5"
+                                << "23 1/8\"";
+    QTest::newRow("flat joist") << "Solive du plat"
+                                << "567,5"
+                                << "22 5/16\"";
+    QTest::newRow("panel sheet") << "Feuille pour flancs"
+                                 << "2440"
+                                 << "8' 1/16\"";
+}
+
+void TestConstructionCommands::planInInches() {
+    QFETCH(QString, article);
+    QFETCH(QString, millimetres);
+    QFETCH(QString, inches);
+    const auto line = [&](const QByteArray& table) {
+        for (const QString& l : QString::fromUtf8(table).split(u'\n'))
+            if (l.startsWith(article)) return l;
+        return QString();
+    };
+    const Run mm = runCli({"plan", m_default});
+    const Run in = runCli({"plan", "--units", "in", m_default});
+    QCOMPARE(in.status, 0);
+    QVERIFY2(line(mm.out).contains(u' ' + millimetres + u' '), qPrintable(line(mm.out)));
+    QVERIFY2(line(in.out).contains(u' ' + inches + u' '), qPrintable(line(in.out)));
+    QCOMPARE(runCli({"plan", "--json", "--units", "in", m_default}).out,
+             runCli({"plan", "--json", m_default}).out);
+}
+
 void TestConstructionCommands::optionsOverrideTheFileLine() {
     const QString withLine =
         writeDesign(m_dir, "layers.qvl",
@@ -402,6 +444,8 @@ void TestConstructionCommands::failures_data() {
                                       << "Option incorrecte : --panel 50 (9 à 40)";
     QTest::newRow("bad preset") << QStringList{"plan", "--preset", "us"} << good << 2
                                 << "Option incorrecte : --preset us (eu ou na)";
+    QTest::newRow("bad unit") << QStringList{"plan", "--units", "cm"} << good << 2
+                              << "Option incorrecte : --units cm (mm ou in)";
     QTest::newRow("unknown option")
         << QStringList{"plan", "--legs", "4"} << good << 2 << "unknown option: --legs";
     QTest::newRow("bad file line")
