@@ -2,6 +2,7 @@
 
 #include "constructionwords.h"
 #include "decimaltext.h"
+#include "timbersection.h"
 
 #include <cmath>
 #include <QCoreApplication>
@@ -144,7 +145,7 @@ QString sheetUses(const ConstructionPlan& plan, double thickness) {
     return uses.join(QCoreApplication::translate("CutList", " ; "));
 }
 
-CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line) {
+CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line, LengthUnit unit) {
     const long long quantity = std::llround(line.quantity);
     switch (line.kind) {
     case CostKind::sheet:
@@ -161,9 +162,9 @@ CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line) {
         if (t && line.size[0] == t->cutting.boards.front().stock)
             remark = QCoreApplication::translate("CutList", "%1 : %2")
                          .arg(sectionTotal(t->cutting), remark);
-        return {QCoreApplication::translate("CutList", "Bois %1 × %2 en %3")
-                    .arg(formatLength(line.size[1]), formatLength(line.size[2]),
-                         formatLength(line.size[0])),
+        return {QCoreApplication::translate("CutList", "Bois %1 en %2")
+                    .arg(timberSectionText(line.size[1], line.size[2], unit),
+                         lengthText(line.size[0], unit)),
                 int(quantity),
                 line.size[0],
                 line.size[1],
@@ -195,16 +196,16 @@ CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line) {
 } // namespace
 
 void addShoppingRows(const ConstructionPlan& plan, const PlanCost& cost,
-                     std::vector<CutListRow>& rows) {
+                     std::vector<CutListRow>& rows, LengthUnit unit) {
     for (const CostLine& line : cost.lines)
-        rows.push_back(shoppingRow(plan, line));
+        rows.push_back(shoppingRow(plan, line, unit));
 }
 
 QString fastenerName(const FastenerCount& fastener) {
     QString name = fastenerItemName(fastener.item);
     if (fastener.item == FastenerItem::glue || fastener.size.isEmpty()) return name;
     QString size = fastener.size;
-    size = withDecimalCommas(size.replace(u'x', QStringLiteral(" × ")));
+    size = decimalsForPeople(size.replace(u'x', QStringLiteral(" × ")));
     return name + u' ' + size;
 }
 
