@@ -2,6 +2,7 @@
 
 #include "constructionplan.h"
 #include "designfile.h"
+#include "lengthunits.h"
 #include "tracecommand.h"
 
 #include <optional>
@@ -38,6 +39,12 @@ QByteArray settingsOptionsUsage();
 std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
                                                         const CommandOptions& options,
                                                         ConstructionArguments& parsed);
+
+// The --units option a command lists among its valued options: mm (the
+// default) or in. Sets unit, or returns the result ending the command: 2
+// for any other value.
+std::optional<CommandResult> parseUnitsOption(const ConstructionArguments& parsed,
+                                              LengthUnit& unit);
 
 // The plan, or the result ending the command: 1 with the refusal's message.
 std::optional<CommandResult> buildPlanFor(const Design& design, ConstructionPlan& plan);
