@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Quarvel"));
     installErrorBox();
     ProgramWindows windows(std::make_unique<QtFileDialogs>());
+    applyRegionDefaults(windows.Qvl, regionDefaults(QLocale::system().territory()));
     windows.Qvl.show();
     // A design named on the command line opens once the event loop runs, so
     // that an error box or a warning window comes up over the main window.

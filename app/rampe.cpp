@@ -22,6 +22,7 @@
 #include "planwindow.h"
 #include "pricedialog.h"
 #include "programcontrols.h"
+#include "regiondefaults.h"
 #include "tchart.h"
 #include "tcolorpalette.h"
 #include "templatepdf.h"
@@ -39,6 +40,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
 // The client area under the menu bar: the 923 x 736 outer size less the frame
@@ -422,11 +424,13 @@ void TQvl::Crdit1Click() {
 
 void TQvl::constructionSettingsClick() {
     runCommand([&] {
-        ConstructionSettingsDialog dialog(m_settings, m_paperIndex, this);
+        ConstructionSettingsDialog dialog(m_settings, m_paperIndex, this, m_unit);
         if (dialog.exec() != QDialog::Accepted) return;
         // OK is only enabled on a complete, valid form.
         if (const auto settings = dialog.settings()) {
             m_paperIndex = dialog.paperIndex();
+            m_unit = dialog.unit();
+            QSettings().setValue(QLatin1String(lengthUnitSettingsKey), unitKey(m_unit));
             setConstructionSettings(*settings);
         }
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionsettings.h"
+#include "lengthunits.h"
 #include "rampdimensions.h"
 #include "tracerapplier.h"
 
@@ -84,6 +85,10 @@ public:
     void setConstructionSettings(const ConstructionSettings& settings);
     int templatePaperIndex() const { return m_paperIndex; }
     void setTemplatePaperIndex(int index) { m_paperIndex = index; }
+    // The unit the construction side shows lengths in, a preference kept
+    // between runs (the settings dialog sets it).
+    LengthUnit lengthUnit() const { return m_unit; }
+    void setLengthUnit(LengthUnit unit) { m_unit = unit; }
 
     // The title as typed: the field takes the width its text needs.
     void setTitle(const QString& text);
@@ -194,5 +199,6 @@ private:
     TCredit* m_credit = nullptr;
     ConstructionSettings m_settings;
     int m_paperIndex = 0;
+    LengthUnit m_unit = LengthUnit::Millimetres;
     PlanWindow* m_planWindow = nullptr; // a child window: deleted with this one
 };

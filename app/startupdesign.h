@@ -2,9 +2,11 @@
 
 #include "commandrunner.h"
 #include "rampe.h"
+#include "regiondefaults.h"
 #include "tchart.h"
 
 #include <optional>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
@@ -30,4 +32,18 @@ inline bool openDesignAtStartUp(TQvl& qvl, const QString& path) {
     if (qvl.profil->PlotWidth() <= 0) qvl.captureGraph();
     // Ouvrir also refreshes the plan window, which no start-up has open yet.
     return runCommand([&] { qvl.openDesign(path); });
+}
+
+// The region's defaults at start: the unit the user chose last, else the
+// region's; its paper; its preset while the settings are the defaults (no
+// design file open yet).
+inline void applyRegionDefaults(TQvl& qvl, const RegionDefaults& region) {
+    const QString stored = QSettings().value(QLatin1String(lengthUnitSettingsKey)).toString();
+    qvl.setLengthUnit(unitFromKey(stored).value_or(region.unit));
+    qvl.setTemplatePaperIndex(region.paperIndex);
+    if (region.preset && qvl.constructionSettings() == defaultConstructionSettings()) {
+        ConstructionSettings settings = qvl.constructionSettings();
+        applyConstructionPreset(settings, *region.preset);
+        qvl.setConstructionSettings(settings);
+    }
 }

@@ -4,11 +4,21 @@
 #include "messagetext.h"
 
 #include <cstdio>
+#include <QCoreApplication>
 
 namespace {
 
 CommandResult usageError(const QString& problem, const CommandOptions& options) {
     return CommandResult{2, {}, problem.toUtf8() + "\nusage: " + options.usage};
+}
+
+QString badPreset(const QString& value) {
+    QStringList keys;
+    for (const ConstructionPreset& preset : constructionPresets())
+        keys << QString::fromLatin1(preset.key);
+    return QCoreApplication::translate("ConstructionArguments",
+                                       "Option incorrecte : --preset %1 (%2)")
+        .arg(value, keys.join(QStringLiteral(" ou ")));
 }
 
 } // namespace
@@ -22,6 +32,12 @@ QByteArray settingsOptionsUsage() {
     constexpr qsizetype width = 80;
     const QByteArray indent = "    ";
     QByteArray usage = indent + "settings (millimetres; override the file's construction line):\n";
+    QByteArray presets;
+    for (const ConstructionPreset& preset : constructionPresets())
+        presets += (presets.isEmpty() ? "" : "|") + QByteArray(preset.key);
+    usage += indent + "--preset " + presets +
+             " (Europe, North America: sheets, plywood, timber, coping; the\n" + indent +
+             "other settings options override it)\n";
     QByteArray line = indent;
     for (const ConstructionSettingRow& row : constructionSettingRows()) {
         QByteArray option = QByteArray("--") + row.key + ' ' +
@@ -40,6 +56,7 @@ std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
                                                         const CommandOptions& options,
                                                         ConstructionArguments& parsed) {
     std::vector<std::pair<QString, QString>> settings;
+    const ConstructionPreset* preset = nullptr;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -60,8 +77,9 @@ std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
         }
         const qsizetype eq = arg.indexOf(u'=');
         const QString name = eq < 0 ? arg : arg.left(eq);
+        const bool isPreset = name == u"--preset";
         const bool isSetting = constructionSettingKeys().contains(name.mid(2));
-        if (!isSetting && !options.valued.contains(name))
+        if (!isSetting && !isPreset && !options.valued.contains(name))
             return usageError(QStringLiteral("unknown option: ") + arg, options);
         QString value;
         if (eq >= 0) {
@@ -70,6 +88,22 @@ std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
             value = args[++i];
         } else {
             return usageError(name + QStringLiteral(" needs a value"), options);
+        }
+        if (isPreset) {
+            preset = constructionPreset(value);
+            if (!preset) return CommandResult{2, {}, messageLine(badPreset(value))};
+            continue;
+        }
+        if (name == u"--units") {
+            const std::optional<LengthUnit> unit = unitFromKey(value);
+            if (!unit)
+                return CommandResult{2,
+                                     {},
+                                     messageLine(QCoreApplication::translate(
+                                                     "ConstructionArguments",
+                                                     "Option incorrecte : --units %1 (mm ou in)")
+                                                     .arg(value))};
+            parsed.unit = *unit;
         }
         if (!isSetting) {
             parsed.values[name] = value;
@@ -103,6 +137,7 @@ std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
         return CommandResult{2, {}, messageLine(error.message())};
     }
     try {
+        if (preset) applyConstructionPreset(parsed.design.settings, *preset);
         for (const auto& [key, value] : settings)
             setConstructionSetting(parsed.design.settings, key, value);
         checkConstructionSettings(parsed.design.settings);

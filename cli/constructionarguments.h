@@ -24,18 +24,20 @@ struct CommandOptions {
 };
 
 struct ConstructionArguments {
-    QStringList flags;             // given flags
-    QMap<QString, QString> values; // given valued options
-    QStringList positionals;       // FILE first
-    Design design;                 // the file's design, options applied
+    QStringList flags;                         // given flags
+    QMap<QString, QString> values;             // given valued options
+    QStringList positionals;                   // FILE first
+    Design design;                             // the file's design, options applied
+    LengthUnit unit = LengthUnit::Millimetres; // --units, for commands that list it as valued
 };
 
 // The settings options' usage text.
 QByteArray settingsOptionsUsage();
 
-// Parses args and reads the design. On failure returns the result to end the
-// command with: 2 for usage, a bad option value (naming the option and its
-// range) or a file error; 1 for a design whose own settings line is refused.
+// Parses args and reads the design. --preset applies before the settings
+// options; --units (when options.valued lists it) sets parsed.unit. On failure returns the result
+// to end the command with: 2 for usage, a bad option value (naming the option and its range) or a
+// file error; 1 for a design whose own settings line is refused.
 std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
                                                         const CommandOptions& options,
                                                         ConstructionArguments& parsed);

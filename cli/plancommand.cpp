@@ -36,13 +36,16 @@ PriceTable readPriceFile(const QString& path) {
 }
 
 QByteArray planUsage() {
-    return "quarvel-cli plan [settings options] [--prices FILE] [--csv | --json] FILE\n"
+    return "quarvel-cli plan [settings options] [--prices FILE] [--units mm|in] [--csv | --json]\n"
+           "                FILE\n"
            "    The construction plan's cut list as a text table, CSV or JSON, with\n"
            "    the deck frames, fasteners, timber to buy and prices. --prices FILE: an\n"
            "    INI file whose [prices] section sets sheet (per m2 per mm), timber (per\n"
            "    metre of rib timber), pipe (per metre), screws_short, screws_long (per\n"
            "    100), lag, bolt, bracket (each), glue (per kg) and currency; without it\n"
-           "    the prices are indicative.\n" +
+           "    the prices are indicative. --units in: the table's and the CSV's lengths\n"
+           "    in feet and inches to 1/16 in, thicknesses to 1/32 in (mm by default; the\n"
+           "    JSON is always in millimetres).\n" +
            settingsOptionsUsage() +
            "    Exit status: 0 printed, 1 design or settings refused, 2 usage, price\n"
            "    file or file error.\n";
@@ -50,7 +53,7 @@ QByteArray planUsage() {
 
 CommandResult planCommand(const QStringList& args) {
     const CommandOptions options{{QStringLiteral("--csv"), QStringLiteral("--json")},
-                                 {QStringLiteral("--prices")},
+                                 {QStringLiteral("--prices"), QStringLiteral("--units")},
                                  1,
                                  planUsage()};
     ConstructionArguments parsed;
@@ -66,9 +69,10 @@ CommandResult planCommand(const QStringList& args) {
     }
     ConstructionPlan plan;
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
-    if (parsed.flags.contains(u"--csv")) return CommandResult{0, planCsv(plan, prices), {}};
+    if (parsed.flags.contains(u"--csv"))
+        return CommandResult{0, planCsv(plan, prices, parsed.unit), {}};
     if (parsed.flags.contains(u"--json")) return CommandResult{0, planJson(plan, prices), {}};
-    return CommandResult{0, planText(plan, prices), {}};
+    return CommandResult{0, planText(plan, prices, parsed.unit), {}};
 }
 
 QByteArray cutUsage() {

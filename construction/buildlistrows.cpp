@@ -1,6 +1,7 @@
 #include "buildlistrows.h"
 
 #include "constructionwords.h"
+#include "timbersection.h"
 
 #include <cmath>
 #include <QCoreApplication>
@@ -121,7 +122,7 @@ QString sheetUses(const ConstructionPlan& plan, double thickness) {
     return uses.join(QStringLiteral(" ; "));
 }
 
-CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line) {
+CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line, LengthUnit unit) {
     const long long quantity = std::llround(line.quantity);
     switch (line.kind) {
     case CostKind::sheet:
@@ -133,9 +134,9 @@ CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line) {
         QString remark = t ? boardsRemark(*t, line.size[0]) : QString();
         if (t && line.size[0] == t->cutting.boards.front().stock)
             remark = sectionTotal(t->cutting) + QStringLiteral(" : ") + remark;
-        return {tr("Bois %1 × %2 en %3")
-                    .arg(formatLength(line.size[1]), formatLength(line.size[2]),
-                         formatLength(line.size[0])),
+        return {tr("Bois %1 en %2")
+                    .arg(timberSectionText(line.size[1], line.size[2], unit),
+                         lengthText(line.size[0], unit)),
                 int(quantity),
                 line.size[0],
                 line.size[1],
@@ -161,9 +162,9 @@ CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line) {
 } // namespace
 
 void addShoppingRows(const ConstructionPlan& plan, const PlanCost& cost,
-                     std::vector<CutListRow>& rows) {
+                     std::vector<CutListRow>& rows, LengthUnit unit) {
     for (const CostLine& line : cost.lines)
-        rows.push_back(shoppingRow(plan, line));
+        rows.push_back(shoppingRow(plan, line, unit));
 }
 
 QString fastenerName(const FastenerCount& fastener) {

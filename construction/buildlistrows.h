@@ -9,9 +9,9 @@ void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& row
 
 // What to buy, one row per line of the priced shopping list: sheets by
 // thickness (what they are for in the remark), boards by section and stock
-// length (how each is cut), pipes, fasteners (how many are set).
+// length in the unit (how each is cut), pipes, fasteners (how many are set).
 void addShoppingRows(const ConstructionPlan& plan, const PlanCost& cost,
-                     std::vector<CutListRow>& rows);
+                     std::vector<CutListRow>& rows, LengthUnit unit = LengthUnit::Millimetres);
 
 // A fastener's name for people, with its size: "Vis de surface 4,5 × 45".
 QString fastenerName(const FastenerCount& fastener);

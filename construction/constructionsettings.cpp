@@ -4,6 +4,7 @@
 #include "decimaltext.h"
 
 #include <cmath>
+#include <iterator>
 #include <QCoreApplication>
 
 namespace {
@@ -177,6 +178,20 @@ const ConstructionSettingRow rows[] = {
      .usageNote = "(timber lengths)",
      .lengths = &S::stock},
 };
+
+const char* const presetKeys[] = {"surface", "panel", "rib", "post", "sheet", "stock", "coping"};
+
+// Europe is the settings table's defaults; North America buys 4 x 8 ft sheets,
+// 23/32" and 3/8" plywood, 2x4 ribs laid flat, 4x4 legs, 8 to 16 ft lumber
+// and 2 3/8" coping.
+const ConstructionPreset presets[] = {
+    {.key = "eu", .name = QT_TRANSLATE_NOOP("ConstructionSettings", "Europe"), .values = {}},
+    {.key = "na",
+     .name = QT_TRANSLATE_NOOP("ConstructionSettings", "Amérique du Nord"),
+     .values = {"9.5,9.5", "18.3", "88.9x38.1", "88.9x88.9", "1219.2x2438.4",
+                "2438.4,3048,3657.6,4876.8", "60.3"}},
+};
+static_assert(std::size(presetKeys) == std::size(ConstructionPreset{}.values));
 
 // The value of one row from its text; throws refuse() when refused.
 template <class Refuse>
@@ -385,6 +400,35 @@ ConstructionSettings parseConstructionLine(QByteArrayView line) {
     }
     checkConstructionSettings(settings);
     return settings;
+}
+
+std::span<const char* const> constructionPresetKeys() {
+    return presetKeys;
+}
+
+std::span<const ConstructionPreset> constructionPresets() {
+    return presets;
+}
+
+const ConstructionPreset* constructionPreset(QStringView key) {
+    for (const ConstructionPreset& preset : presets)
+        if (key == QLatin1String(preset.key)) return &preset;
+    return nullptr;
+}
+
+QString constructionPresetName(const ConstructionPreset& preset) {
+    return translated(preset.name);
+}
+
+void applyConstructionPreset(ConstructionSettings& settings, const ConstructionPreset& preset) {
+    ConstructionSettings s = settings;
+    for (std::size_t i = 0; i < std::size(presetKeys); ++i) {
+        const QString key = QString::fromLatin1(presetKeys[i]);
+        const char* value =
+            preset.values[i] ? preset.values[i] : constructionSettingRow(key)->defaultText;
+        setConstructionSetting(s, key, QString::fromLatin1(value));
+    }
+    settings = s;
 }
 
 QString formatLength(double mm) {

@@ -140,6 +140,30 @@ QByteArray formatConstructionLine(const ConstructionSettings& settings);
 // Starts from the defaults. Throws ConstructionSettingError.
 ConstructionSettings parseConstructionLine(QByteArrayView line);
 
+// A preset: the sheets, plywood, timber and coping of a region. Every preset
+// sets the same keys (constructionPresetKeys()); a null value is the key's
+// default.
+struct ConstructionPreset {
+    const char* key = nullptr;  // as --preset names it: "eu", "na"
+    const char* name = nullptr; // French, the dialog's choice
+    const char* values[7] = {}; // in the order of constructionPresetKeys()
+};
+
+// The keys every preset sets: surface panel rib post sheet stock coping.
+std::span<const char* const> constructionPresetKeys();
+
+// Europe (the defaults), then North America.
+std::span<const ConstructionPreset> constructionPresets();
+
+// The preset of a key; none for an unknown key.
+const ConstructionPreset* constructionPreset(QStringView key);
+
+// The preset's name for people ("Europe", "Amérique du Nord"), translated.
+QString constructionPresetName(const ConstructionPreset& preset);
+
+// Sets the preset's keys; the others keep their values.
+void applyConstructionPreset(ConstructionSettings& settings, const ConstructionPreset& preset);
+
 // A length with at most one decimal and no trailing zeros, '.' as separator.
 QString formatLength(double mm);
 

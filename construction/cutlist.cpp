@@ -171,10 +171,6 @@ QString csvField(const QString& text) {
     return u'"' + quoted + u'"';
 }
 
-QString number(double mm) {
-    return mm > 0 ? formatLength(mm) : QString();
-}
-
 } // namespace
 
 QString lengthList(const std::vector<double>& lengths) {
@@ -194,41 +190,52 @@ QString costTotalText(const PlanCost& cost) {
     return text;
 }
 
-std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices) {
+QString cutListLengthCell(double millimetres, LengthUnit unit) {
+    return millimetres > 0 ? lengthText(millimetres, unit) : QString();
+}
+
+QString cutListThicknessCell(double millimetres, LengthUnit unit) {
+    return millimetres > 0 ? thicknessText(millimetres, unit) : QString();
+}
+
+std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices,
+                                    LengthUnit unit) {
     std::vector<CutListRow> rows;
     addPanelRows(plan, rows);
     addTimberRows(plan, rows);
     addSurfaceRows(plan, rows);
-    addShoppingRows(plan, planCost(plan, prices), rows);
+    addShoppingRows(plan, planCost(plan, prices), rows, unit);
     for (const QString& warning : plan.warnings)
         rows.push_back({QStringLiteral("Avertissement"), 0, 0, 0, 0, warning});
     return rows;
 }
 
-QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices) {
+QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices, LengthUnit unit) {
     const PlanCost cost = planCost(plan, prices);
-    QString text = QStringLiteral(
-        "article,quantité,longueur (mm),largeur (mm),épaisseur (mm),remarque,prix\r\n");
-    const auto addRow = [&text](const CutListRow& row) {
+    QString text =
+        QStringLiteral(
+            "article,quantité,longueur (%1),largeur (%1),épaisseur (%1),remarque,prix\r\n")
+            .arg(unitName(unit));
+    const auto addRow = [&text, unit](const CutListRow& row) {
         text += QStringList{csvField(row.article),
                             row.quantity > 0 ? QString::number(row.quantity) : QString(),
-                            number(row.length),
-                            number(row.width),
-                            number(row.thickness),
+                            csvField(cutListLengthCell(row.length, unit)),
+                            csvField(cutListLengthCell(row.width, unit)),
+                            csvField(cutListThicknessCell(row.thickness, unit)),
                             csvField(row.remark),
                             row.cents ? centsText(*row.cents) : QString()}
                     .join(u',');
         text += QStringLiteral("\r\n");
     };
-    for (const CutListRow& row : cutListRows(plan, prices))
+    for (const CutListRow& row : cutListRows(plan, prices, unit))
         addRow(row);
     addRow({QCoreApplication::translate("CutList", "Total"), 0, 0, 0, 0, costTotalText(cost),
             cost.cents});
     return text.toUtf8();
 }
 
-QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices) {
-    const std::vector<CutListRow> rows = cutListRows(plan, prices);
+QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices, LengthUnit unit) {
+    const std::vector<CutListRow> rows = cutListRows(plan, prices, unit);
     const PlanCost cost = planCost(plan, prices);
     const QStringList header{
         QStringLiteral("article"),   QStringLiteral("qté"),
@@ -242,8 +249,9 @@ QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices) {
             warnings << row.remark;
             continue;
         }
-        cells.push_back({row.article, QString::number(row.quantity), number(row.length),
-                         number(row.width), number(row.thickness),
+        cells.push_back({row.article, QString::number(row.quantity),
+                         cutListLengthCell(row.length, unit), cutListLengthCell(row.width, unit),
+                         cutListThicknessCell(row.thickness, unit),
                          row.cents ? centsText(*row.cents) + u' ' + cost.currency : QString()});
         remarks << row.remark;
     }
@@ -268,6 +276,9 @@ QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices) {
         for (const QString& w : warnings)
             text += QStringLiteral("- ") + w + u'\n';
     }
-    text += QStringLiteral("\nLongueurs en millimètres.\n");
+    text += unit == LengthUnit::Inches
+                ? QCoreApplication::translate("CutList", "\nLongueurs en pieds et pouces ; les "
+                                                         "remarques restent en millimètres.\n")
+                : QStringLiteral("\nLongueurs en millimètres.\n");
     return withDecimalCommas(text).toUtf8();
 }

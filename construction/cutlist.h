@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "lengthunits.h"
 #include "prices.h"
 
 #include <optional>
@@ -34,16 +35,26 @@ struct CutListRow {
 // Side panels, nested sheets, ribs, joists, the frames, surface sheets per
 // layer (with where their seams fall), coping; then what to buy, priced:
 // sheets, boards (how each is cut), pipes, fasteners; then one row per
-// warning (quantity 0).
-std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices = {});
+// warning (quantity 0). The lengths stay millimetres; the articles name
+// timber sections and stock lengths in the unit.
+std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices = {},
+                                    LengthUnit unit = LengthUnit::Millimetres);
+
+// A row's length or width ("1812.4", "5' 11 3/8\"") and thickness ("18.3",
+// "23/32\"") cell in the unit, point for decimals; empty for none (0).
+QString cutListLengthCell(double millimetres, LengthUnit unit);
+QString cutListThicknessCell(double millimetres, LengthUnit unit);
 
 // The rows as CSV, UTF-8, columns article,quantité,longueur (mm),largeur
-// (mm),épaisseur (mm),remarque,prix; a last row the total; CR LF.
-QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices = {});
+// (mm),épaisseur (mm),remarque,prix (the unit's name in the headings); a
+// last row the total; CR LF.
+QByteArray planCsv(const ConstructionPlan& plan, const PriceTable& prices = {},
+                   LengthUnit unit = LengthUnit::Millimetres);
 
 // The rows as a text table in UTF-8 for a terminal, the total and the
 // warnings below it; French, decimals with a comma.
-QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices = {});
+QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices = {},
+                    LengthUnit unit = LengthUnit::Millimetres);
 
 // "Total : 812.34 € (prix indicatifs ...)".
 QString costTotalText(const PlanCost& cost);

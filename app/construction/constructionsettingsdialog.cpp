@@ -19,14 +19,34 @@ const QStringList& ConstructionSettingsDialog::paperCaptions() {
 }
 
 ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSettings& settings,
-                                                       int paperIndex, QWidget* parent)
-    : QDialog(parent) {
+                                                       int paperIndex, QWidget* parent,
+                                                       LengthUnit unit)
+    : QDialog(parent)
+    , m_unit(unit) {
     setObjectName(QStringLiteral("constructionSettingsDialog"));
     setWindowTitle(QStringLiteral("Réglages de construction"));
 
     auto* layout = new QVBoxLayout(this);
     m_form = new QFormLayout;
     layout->addLayout(m_form);
+
+    m_presetBox = new QComboBox(this);
+    m_presetBox->setObjectName(QStringLiteral("preset"));
+    for (const ConstructionPreset& preset : constructionPresets())
+        m_presetBox->addItem(constructionPresetName(preset));
+    m_presetBox->setPlaceholderText(tr("Choisir…"));
+    m_presetBox->setCurrentIndex(-1);
+    connect(m_presetBox, &QComboBox::activated, this, &ConstructionSettingsDialog::applyPreset);
+    m_form->addRow(tr("Préréglages"), m_presetBox);
+
+    m_unitBox = new QComboBox(this);
+    m_unitBox->setObjectName(QStringLiteral("unit"));
+    m_unitBox->addItems({tr("millimètres"), tr("pieds et pouces")});
+    m_unitBox->setCurrentIndex(m_unit == LengthUnit::Inches ? 1 : 0);
+    connect(m_unitBox, &QComboBox::activated, this, [this](int index) {
+        setUnit(index == 1 ? LengthUnit::Inches : LengthUnit::Millimetres);
+    });
+    m_form->addRow(tr("Unité"), m_unitBox);
 
     for (const ConstructionSettingRow& row : constructionSettingRows()) {
         const QString key = QLatin1String(row.key);
@@ -74,24 +94,59 @@ void ConstructionSettingsDialog::addRow(const QString& caption, const QString& k
         if (i > 0) row->addWidget(new QLabel(QStringLiteral("×"), this));
         auto* edit = new QLineEdit(this);
         edit->setObjectName(key + QString::number(fields.size()));
-        connect(edit, &QLineEdit::textEdited, this, &ConstructionSettingsDialog::check);
+        connect(edit, &QLineEdit::textEdited, this, [this, key] {
+            m_edited[key] = true;
+            check();
+        });
         row->addWidget(edit);
         fields << edit;
     }
-    m_form->addRow(caption, row);
+    auto* label = new QLabel(this);
+    m_captions.append({label, caption});
+    m_form->addRow(label, row);
+}
+
+void ConstructionSettingsDialog::showCaptions() {
+    // The captions name millimetres; in inches they name the unit shown.
+    for (const auto& [label, caption] : m_captions) {
+        QString text = caption;
+        if (m_unit == LengthUnit::Inches)
+            text.replace(QStringLiteral("(mm"), u'(' + unitName(m_unit));
+        label->setText(text);
+    }
 }
 
 void ConstructionSettingsDialog::showSettings(const ConstructionSettings& settings,
                                               int paperIndex) {
     const QLocale locale;
+    m_shown = settings;
+    m_edited.clear();
+    showCaptions();
     for (const QString& key : constructionSettingKeys()) {
-        const QStringList texts = settingFieldTexts(settings, key, locale);
+        const QStringList texts = settingFieldTexts(settings, key, locale, m_unit);
         const QList<QLineEdit*>& fields = m_fields[key];
         for (qsizetype i = 0; i < fields.size() && i < texts.size(); ++i)
             fields[i]->setText(texts[i]);
     }
     m_paper->setCurrentIndex(paperIndex);
     check();
+}
+
+void ConstructionSettingsDialog::setUnit(LengthUnit unit) {
+    if (unit == m_unit) return;
+    // What the fields hold, unedited keys exactly, shown again in the unit.
+    const ConstructionSettings current = m_valid.value_or(m_shown);
+    m_unit = unit;
+    m_unitBox->setCurrentIndex(unit == LengthUnit::Inches ? 1 : 0);
+    showSettings(current, paperIndex());
+}
+
+void ConstructionSettingsDialog::applyPreset(int index) {
+    const std::span<const ConstructionPreset> presets = constructionPresets();
+    if (index < 0 || index >= int(presets.size())) return;
+    ConstructionSettings settings = m_valid.value_or(m_shown);
+    applyConstructionPreset(settings, presets[std::size_t(index)]);
+    showSettings(settings, paperIndex());
 }
 
 int ConstructionSettingsDialog::paperIndex() const {
@@ -135,7 +190,10 @@ void ConstructionSettingsDialog::check() {
         for (QLineEdit* edit : fields)
             texts << edit->text();
         try {
-            setConstructionSetting(candidate, key, settingKeyText(key, texts, locale));
+            // An unedited field keeps its millimetres, not its rounded inches.
+            const QString text = m_edited.value(key) ? settingKeyText(key, texts, locale, m_unit)
+                                                     : constructionSettingText(m_shown, key);
+            setConstructionSetting(candidate, key, text);
             mark(fields, QString());
         } catch (const QuarvelError& error) {
             mark(fields, error.message());

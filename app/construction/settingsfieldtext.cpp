@@ -37,6 +37,21 @@ QChar listSeparator(QStringView key) {
     const ConstructionSettingRow* row = constructionSettingRow(key);
     return row ? QChar(row->listSeparator) : QChar(u'+');
 }
+// Thicknesses and sections read to 1/32 in, lengths along the ramp to 1/16.
+bool isThicknessKey(QStringView key) {
+    static const QStringList keys{QStringLiteral("surface"), QStringLiteral("panel"),
+                                  QStringLiteral("rib"),     QStringLiteral("post"),
+                                  QStringLiteral("coping"),  QStringLiteral("reveal"),
+                                  QStringLiteral("kerf")};
+    return keys.contains(key);
+}
+
+// A length in inches typed back as the key's millimetres, one decimal.
+std::optional<QString> inchKeyText(QStringView field) {
+    const std::optional<double> mm = lengthFromText(field.toString(), LengthUnit::Inches);
+    if (!mm) return std::nullopt;
+    return formatLength(*mm);
+}
 } // namespace
 
 QString lengthFieldText(double mm, const QLocale& locale) {
@@ -107,4 +122,47 @@ QString settingKeyText(QStringView key, const QStringList& fields, const QLocale
     }
     if (fields.size() != 1) throw refuse();
     return number(fields.front());
+}
+
+QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView key,
+                              const QLocale& locale, LengthUnit unit) {
+    if (unit == LengthUnit::Millimetres) return settingFieldTexts(settings, key, locale);
+    QStringList fields = settingFieldTexts(settings, key, QLocale::c());
+    const bool thickness = isThicknessKey(key);
+    const QString separator = QStringLiteral(" %1 ").arg(listSeparator(key));
+    for (QString& field : fields) {
+        QStringList lengths;
+        for (QStringView length : QStringView(field).split(separator)) {
+            const double mm = length.toDouble();
+            lengths << (thickness ? thicknessText(mm, unit) : lengthText(mm, unit));
+        }
+        field = field.isEmpty() ? QString() : lengths.join(separator);
+    }
+    return fields;
+}
+
+QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale,
+                       LengthUnit unit) {
+    if (unit == LengthUnit::Millimetres) return settingKeyText(key, fields, locale);
+    QStringList millimetres;
+    for (const QString& field : fields) {
+        QStringList lengths;
+        for (QStringView length : QStringView(field).split(listSeparator(key))) {
+            if (length.trimmed().isEmpty()) {
+                lengths << QString(); // a side's deck length, refused elsewhere
+                continue;
+            }
+            const std::optional<QString> text = inchKeyText(length);
+            // Letters or a stray sign: left for the millimetre reading to refuse.
+            lengths << (text ? *text : QStringLiteral("x"));
+        }
+        millimetres << lengths.join(listSeparator(key));
+    }
+    try {
+        return settingKeyText(key, millimetres, QLocale::c());
+    } catch (const ConstructionSettingError&) {
+        throw ConstructionSettingError(key.toString(),
+                                       fields.join(kindOf(key) == SettingKind::Pair ? u'x' : u','),
+                                       constructionSettingRange(key));
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionsettings.h"
+#include "lengthunits.h"
 
 #include <QLocale>
 #include <QString>
@@ -26,3 +27,12 @@ QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView 
 // refused here, with ConstructionSettingError naming the key and its range:
 // passed on, a stray ',' would split a surface layer in two.
 QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale);
+
+// The same in a unit: in inches each length as a tape measure reads it
+// ("4'", "23/32\"": thicknesses and sections to 1/32 in, other lengths to
+// 1/16 in), typed back in any form lengthFromText takes; in millimetres as
+// above.
+QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView key,
+                              const QLocale& locale, LengthUnit unit);
+QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale,
+                       LengthUnit unit);

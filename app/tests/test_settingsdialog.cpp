@@ -1,5 +1,6 @@
 #include "apptestsupport.h"
 #include "constructionsettingsdialog.h"
+#include "regiondefaults.h"
 #include "settingsfieldtext.h"
 #include "testfiles.h"
 
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 Q_DECLARE_METATYPE(ConstructionSettings)
+Q_DECLARE_METATYPE(QLocale::Territory)
 
 namespace {
 QStringList texts(const QList<QAction*>& actions) {
@@ -228,6 +230,82 @@ private slots:
         QCOMPARE(edit->toolTip(), QString());
         QVERIFY(dialog.okButton()->isEnabled());
         QVERIFY(dialog.settings() == ConstructionSettings{});
+    }
+
+    void inchFieldsToKeyText_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("keyText"); // empty: refused
+        QTest::newRow("3/8 layers") << "surface" << QStringList{"3/8 + 3/8\""} << "9.5,9.5";
+        QTest::newRow("4 x 8 ft") << "sheet" << QStringList{"4'", "8'"} << "1219.2x2438.4";
+        QTest::newRow("feet of stock") << "stock" << QStringList{"8' ; 10'"} << "2438.4,3048";
+        QTest::newRow("decimal comma") << "rib" << QStringList{"3,5", "1 1/2"} << "88.9x38.1";
+        QTest::newRow("deck lengths") << "back" << QStringList{"", "2' 6\""} << "-,762";
+        QTest::newRow("letters") << "panel" << QStringList{"abc"} << "";
+    }
+    void inchFieldsToKeyText() {
+        QFETCH(QString, key);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, keyText);
+        try {
+            QCOMPARE(settingKeyText(key, fields, QLocale::c(), LengthUnit::Inches), keyText);
+        } catch (const ConstructionSettingError& error) {
+            QVERIFY2(keyText.isEmpty(), qPrintable(error.message()));
+        }
+    }
+
+    void regionDefaults_data() {
+        QTest::addColumn<QLocale::Territory>("territory");
+        QTest::addColumn<bool>("inches");
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<int>("paperIndex");
+        QTest::newRow("United States") << QLocale::UnitedStates << true << "na" << 1;
+        QTest::newRow("Canada") << QLocale::Canada << true << "na" << 1;
+        QTest::newRow("France") << QLocale::France << false << "eu" << 0;
+        QTest::newRow("United Kingdom") << QLocale::UnitedKingdom << false << "eu" << 0;
+        QTest::newRow("no territory (C)") << QLocale::AnyTerritory << false << "eu" << 0;
+    }
+    void regionDefaults() {
+        QFETCH(QLocale::Territory, territory);
+        QFETCH(bool, inches);
+        QFETCH(QString, preset);
+        QFETCH(int, paperIndex);
+        const RegionDefaults region = ::regionDefaults(territory);
+        QCOMPARE(region.unit, inches ? LengthUnit::Inches : LengthUnit::Millimetres);
+        QVERIFY(region.preset);
+        QCOMPARE(QLatin1String(region.preset->key), preset);
+        QCOMPARE(region.paperIndex, paperIndex);
+    }
+
+    // Shown in inches and accepted untouched, a field keeps its millimetres.
+    void inchesKeepUneditedFieldsExactly() {
+        ConstructionSettings settings;
+        setConstructionSetting(settings, u"panel", u"18");
+        ConstructionSettingsDialog dialog(settings, 0, nullptr, LengthUnit::Inches);
+        QCOMPARE(dialog.field("panel")->text(), QStringLiteral("23/32\""));
+        QCOMPARE(dialog.field("sheet", 1)->text(), QStringLiteral("8' 1/16\""));
+        QVERIFY(dialog.settings() == settings);
+        // Typed in inches: 23/32 in is 18.3 mm.
+        type(dialog.field("panel"), "23/32");
+        QCOMPARE(dialog.settings()->panel, 18.3);
+        QCOMPARE(dialog.settings()->sheetLong, 2440.0);
+        // Back to millimetres, the typed value shows as it was read.
+        dialog.unitBox()->setCurrentIndex(0);
+        emit dialog.unitBox()->activated(0);
+        QCOMPARE(dialog.unit(), LengthUnit::Millimetres);
+        QCOMPARE(dialog.field("panel")->text(), QStringLiteral("18.3"));
+    }
+
+    void presetFillsTheFields() {
+        ConstructionSettingsDialog dialog(ConstructionSettings{}, 0, nullptr, LengthUnit::Inches);
+        emit dialog.presetBox()->activated(1);
+        QVERIFY(dialog.settings());
+        ConstructionSettings northAmerica;
+        applyConstructionPreset(northAmerica, *constructionPreset(u"na"));
+        QVERIFY(*dialog.settings() == northAmerica);
+        QCOMPARE(dialog.field("rib", 0)->text(), QStringLiteral("3 1/2\""));
+        QCOMPARE(dialog.field("sheet", 0)->text(), QStringLiteral("4'"));
+        QCOMPARE(dialog.field("stock")->text(), QStringLiteral("8' ; 10' ; 12' ; 16'"));
     }
 
     void defaultsButtonResetsEveryField() {

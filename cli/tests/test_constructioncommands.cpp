@@ -61,6 +61,9 @@ private slots:
     void planJsonDeckFrames();
     void surfaceSheets_data();
     void surfaceSheets();
+    void presetUnderTheOtherOptions();
+    void planInInches_data();
+    void planInInches();
     void optionsOverrideTheFileLine();
     void everySettingIsAnOption();
     void failures_data();
@@ -307,30 +310,87 @@ void TestConstructionCommands::planJsonDeckFrames() {
 
 void TestConstructionCommands::surfaceSheets_data() {
     QTest::addColumn<QString>("dims");
-    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("sheets");
     QTest::addColumn<QString>("narrow");
-    QTest::newRow("default") << "60 140 70 140 244 70 140 60"
-                             << "1220x2440" << 10 << QString();
-    QTest::newRow("244 cm on 4 x 8 ft") << "60 140 70 140 244 70 140 60"
-                                        << "1219.2x2438.4" << 10 << QString();
-    QTest::newRow("246 cm") << "60 140 70 140 246 70 140 60"
-                            << "1220x2440" << 12 << "left";
+    const QString standard = "60 140 70 140 244 70 140 60";
+    QTest::newRow("default") << standard << QStringList{"--sheet", "1220x2440"} << 10 << QString();
+    QTest::newRow("244 cm on 4 x 8 ft")
+        << standard << QStringList{"--sheet", "1219.2x2438.4"} << 10 << QString();
+    QTest::newRow("North American preset")
+        << standard << QStringList{"--preset", "na"} << 10 << QString();
+    QTest::newRow("246 cm") << "60 140 70 140 246 70 140 60" << QStringList{"--sheet", "1220x2440"}
+                            << 12 << "left";
 }
 
 void TestConstructionCommands::surfaceSheets() {
     QFETCH(QString, dims);
-    QFETCH(QString, sheet);
+    QFETCH(QStringList, options);
     QFETCH(int, sheets);
     QFETCH(QString, narrow);
     const QString file = writeDesign(m_dir, "width.qvl", dims.toUtf8() + "\r\n");
-    const Run run = runCli({"plan", "--json", "--sheet", sheet, file});
+    const Run run = runCli(QStringList{"plan", "--json"} + options + QStringList{file});
     QCOMPARE(run.status, 0);
     const QJsonObject plan = QJsonDocument::fromJson(run.out).object();
     QCOMPARE(plan["surface"].toObject()["sheets"].toInt(), sheets);
     const QJsonObject top = plan["surface"].toObject()["layers"].toArray()[0].toObject();
     QCOMPARE(top["narrow_side"].toString(), narrow);
     QVERIFY(plan["warnings"].toArray().isEmpty());
+}
+
+// The preset comes first whatever the order: the other options override it.
+void TestConstructionCommands::presetUnderTheOtherOptions() {
+    const Run run = runCli({"plan", "--json", "--panel", "18", "--preset", "na", m_default});
+    QCOMPARE(run.status, 0);
+    const QJsonObject settings = QJsonDocument::fromJson(run.out).object()["settings"].toObject();
+    QCOMPARE(settings["panel"].toDouble(), 18.0);
+    QCOMPARE(settings["sheet"].toArray(), (QJsonArray{1219.2, 2438.4}));
+    QCOMPARE(settings["rib"].toArray(), (QJsonArray{88.9, 38.1}));
+    QCOMPARE(settings["post"].toArray(), (QJsonArray{88.9, 88.9}));
+    QCOMPARE(settings["surface"].toArray(), (QJsonArray{9.5, 9.5}));
+    QCOMPARE(settings["stock"].toArray(), (QJsonArray{2438.4, 3048, 3657.6, 4876.8}));
+    const Run europe = runCli({"plan", "--json", "--preset", "eu", m_default});
+    QCOMPARE(europe.out, runCli({"plan", "--json", m_default}).out);
+}
+
+// The lengths / 25.4 to the nearest 1/16 in, the JSON the same in both units.
+void TestConstructionCommands::planInInches_data() {
+    QTest::addColumn<QString>("article");
+    QTest::addColumn<QString>("millimetres");
+    QTest::addColumn<QString>("inches");
+    QTest::newRow("panel, u_c 1812.44") << "Flanc courbes"
+                                        << "1812,4"
+                                        << "5' 11 3/8\"";
+    QTest::newRow("flat stringer") << "Longeron du plat"
+                                   << "1400"
+                                   << "4' 7 1/8\"";
+    QTest::newRow("deck joist") << "Solive plate-forme gauche"
+                                << "587,5"
+                                << "23 1/8\"";
+    QTest::newRow("flat joist") << "Solive du plat"
+                                << "567,5"
+                                << "22 5/16\"";
+    QTest::newRow("panel sheet") << "Feuille pour flancs"
+                                 << "2440"
+                                 << "8' 1/16\"";
+}
+
+void TestConstructionCommands::planInInches() {
+    QFETCH(QString, article);
+    QFETCH(QString, millimetres);
+    QFETCH(QString, inches);
+    const auto line = [&](const QByteArray& table) {
+        for (const QString& l : QString::fromUtf8(table).split(u'\n'))
+            if (l.startsWith(article)) return l;
+        return QString();
+    };
+    const Run mm = runCli({"plan", m_default});
+    const Run in = runCli({"plan", "--units", "in", m_default});
+    QCOMPARE(in.status, 0);
+    QVERIFY2(line(mm.out).contains(u' ' + millimetres + u' '), qPrintable(line(mm.out)));
+    QVERIFY2(line(in.out).contains(u' ' + inches + u' '), qPrintable(line(in.out)));
+    QCOMPARE(runCli({"plan", "--json", "--units", "in", m_default}).out,
+             runCli({"plan", "--json", m_default}).out);
 }
 
 void TestConstructionCommands::optionsOverrideTheFileLine() {
@@ -382,6 +442,10 @@ void TestConstructionCommands::failures_data() {
     const QByteArray good = "60 140 70 140 244 70 140 60\r\n";
     QTest::newRow("bad option value") << QStringList{"plan", "--panel", "50"} << good << 2
                                       << "Option incorrecte : --panel 50 (9 à 40)";
+    QTest::newRow("bad preset") << QStringList{"plan", "--preset", "us"} << good << 2
+                                << "Option incorrecte : --preset us (eu ou na)";
+    QTest::newRow("bad unit") << QStringList{"plan", "--units", "cm"} << good << 2
+                              << "Option incorrecte : --units cm (mm ou in)";
     QTest::newRow("unknown option")
         << QStringList{"plan", "--legs", "4"} << good << 2 << "unknown option: --legs";
     QTest::newRow("bad file line")

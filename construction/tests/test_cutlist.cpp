@@ -1,6 +1,9 @@
 #include "cutlist.h"
 
+#include <QRegularExpression>
 #include <QtTest>
+
+#include <cmath>
 
 namespace {
 
@@ -39,6 +42,18 @@ QList<QStringList> readCsv(const QString& text) {
     return rows;
 }
 
+// Feet and inches as a tape measure reads them ("5' 11 3/8\"", "3/8\"", "2'"),
+// in inches; -1 when the text is none of these.
+double tapeInches(const QString& text) {
+    static const QRegularExpression tape(
+        QStringLiteral(R"(^(?:(\d+)')?(?: ?(\d+)(?= |"))?(?: ?(\d+)/(\d+))?"?$)"));
+    const QRegularExpressionMatch m = tape.match(text);
+    if (text.isEmpty() || !m.hasMatch()) return -1;
+    double inches = m.captured(1).toDouble() * 12 + m.captured(2).toDouble();
+    if (m.hasCaptured(3)) inches += m.captured(3).toDouble() / m.captured(4).toDouble();
+    return inches;
+}
+
 } // namespace
 
 class TestCutList : public QObject {
@@ -48,6 +63,7 @@ private slots:
     void defaultRows();
     void csvReadsBackRowForRow();
     void textTableKeepsColumnsAligned();
+    void csvInInches();
     void unprovenTimberShowsItsBound();
 };
 
@@ -124,6 +140,39 @@ void TestCutList::textTableKeepsColumnsAligned() {
         ++tableRows;
     }
     QVERIFY(tableRows > 8);
+}
+
+// Each length cell is the row's millimetres / 25.4 to the nearest 1/16 in,
+// each thickness to 1/32 in; the headings name the unit; the sections are
+// named by their nominal sizes (89 x 38 is a 2x4).
+void TestCutList::csvInInches() {
+    const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
+    const std::vector<CutListRow> rows = cutListRows(plan);
+    const QList<QStringList> csv =
+        readCsv(QString::fromUtf8(planCsv(plan, {}, LengthUnit::Inches)));
+    QCOMPARE(csv.first().join(u','),
+             QStringLiteral("article,quantité,longueur (po),largeur (po),épaisseur (po),remarque,"
+                            "prix"));
+    const auto check = [](const QString& cell, double millimetres, int parts) {
+        if (millimetres <= 0) return cell.isEmpty();
+        return tapeInches(cell) == std::round(millimetres / 25.4 * parts) / parts;
+    };
+    bool sawFeet = false;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QStringList& fields = csv[qsizetype(i) + 1];
+        QVERIFY2(check(fields[2], rows[i].length, 16), qPrintable(fields.join(u'|')));
+        QVERIFY2(check(fields[3], rows[i].width, 16), qPrintable(fields.join(u'|')));
+        QVERIFY2(check(fields[4], rows[i].thickness, 32), qPrintable(fields.join(u'|')));
+        sawFeet = sawFeet || fields[2].contains(u'\'');
+    }
+    QVERIFY(sawFeet);
+    QCOMPARE(csv[1][2], QStringLiteral("5' 11 3/8\""));
+    QCOMPARE(csv[1][4], QStringLiteral("23/32\"")); // 18 mm
+    const auto board = std::find_if(csv.begin(), csv.end(), [](const QStringList& row) {
+        return row[0].startsWith(QStringLiteral("Bois "));
+    });
+    QVERIFY(board != csv.end());
+    QVERIFY2(board->at(0).startsWith(QStringLiteral("Bois 2×4 en ")), qPrintable(board->at(0)));
 }
 
 QTEST_GUILESS_MAIN(TestCutList)

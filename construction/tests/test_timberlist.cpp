@@ -1,5 +1,6 @@
 #include "constructionplan.h"
 #include "timberlist.h"
+#include "timbersection.h"
 
 #include <QStringList>
 #include <QTest>
@@ -45,6 +46,8 @@ private slots:
     void jointsOverDoubledJoists();
     void tooLong_data();
     void tooLong();
+    void sectionNames_data();
+    void sectionNames();
 };
 
 void TestTimberList::sections_data() {
@@ -150,6 +153,35 @@ void TestTimberList::tooLong() {
     } catch (const ConstructionSettingError& e) {
         QCOMPARE(e.message(), message);
     }
+}
+
+void TestTimberList::sectionNames_data() {
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("second");
+    QTest::addColumn<bool>("inches");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("2x4 dressed") << 38.1 << 88.9 << true << QStringLiteral("2×4");
+    QTest::newRow("2x4 metric, either order") << 89.0 << 38.0 << true << QStringLiteral("2×4");
+    QTest::newRow("1 mm off") << 39.1 << 87.9 << true << QStringLiteral("2×4");
+    QTest::newRow("more than 1 mm off")
+        << 38.1 << 91.0 << true << QStringLiteral("1 1/2\" × 3 19/32\"");
+    QTest::newRow("4x4") << 88.9 << 88.9 << true << QStringLiteral("4×4");
+    QTest::newRow("2x10") << 38.0 << 235.0 << true << QStringLiteral("2×10");
+    QTest::newRow("1x6") << 139.7 << 19.05 << true << QStringLiteral("1×6");
+    QTest::newRow("6x6") << 140.0 << 140.0 << true << QStringLiteral("6×6");
+    QTest::newRow("not nominal") << 45.0 << 95.0 << true << QStringLiteral("1 25/32\" × 3 3/4\"");
+    QTest::newRow("millimetres keep the numbers")
+        << 89.0 << 38.0 << false << QStringLiteral("89 × 38");
+}
+
+void TestTimberList::sectionNames() {
+    QFETCH(double, first);
+    QFETCH(double, second);
+    QFETCH(bool, inches);
+    QFETCH(QString, text);
+    QCOMPARE(
+        timberSectionText(first, second, inches ? LengthUnit::Inches : LengthUnit::Millimetres),
+        text);
 }
 
 QTEST_APPLESS_MAIN(TestTimberList)
