@@ -20,20 +20,26 @@ std::optional<BookPaper> parseBookPaper(const QString& text) {
 
 QByteArray bookUsage() {
     return "quarvel-cli book [settings options] [--prices FILE] [--paper a4|letter]\n"
-           "            FILE OUT.pdf\n"
+           "            [--units mm|in] FILE OUT.pdf\n"
            "    The build book (A4 by default): cover, shopping list priced with the\n"
            "    prices of --prices FILE (as plan takes it), the assembly steps with their\n"
            "    pictures, the cut diagrams of every sheet and board, the surface layer by\n"
-           "    layer, the frame from above and from the side, ground and weather.\n"
+           "    layer, the frame from above and from the side, ground and weather;\n"
+           "    --units: the lengths printed, millimetres (default) or inches.\n"
            "    Exit status: 0 written, 1 design or settings refused, 2 usage, price\n"
            "    file, file or write error.\n";
 }
 
 CommandResult bookCommand(const QStringList& args) {
     const CommandOptions options{
-        {}, {QStringLiteral("--prices"), QStringLiteral("--paper")}, 2, bookUsage()};
+        {},
+        {QStringLiteral("--prices"), QStringLiteral("--paper"), QStringLiteral("--units")},
+        2,
+        bookUsage()};
     ConstructionArguments parsed;
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
+    LengthUnit unit = LengthUnit::Millimetres;
+    if (auto failure = parseUnitsOption(parsed, unit)) return *failure;
     BookPaper paper = BookPaper::A4;
     if (parsed.values.contains(QStringLiteral("--paper"))) {
         const QString value = parsed.values.value(QStringLiteral("--paper"));
@@ -63,7 +69,7 @@ CommandResult bookCommand(const QStringList& args) {
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
     QByteArray pdf;
     try {
-        pdf = buildBook(plan, prices, paper).pdf();
+        pdf = buildBook(plan, prices, paper, unit).pdf();
     } catch (const QuarvelError& error) { // a block taller than the page
         return CommandResult{1, {}, messageLine(error.message())};
     }

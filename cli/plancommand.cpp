@@ -76,16 +76,20 @@ CommandResult planCommand(const QStringList& args) {
 }
 
 QByteArray cutUsage() {
-    return "quarvel-cli cut [settings options] [--sheets] FILE OUT.dxf|OUT.svg\n"
-           "    The side panels' cut file (millimetres); --sheets: the nested sheets.\n"
+    return "quarvel-cli cut [settings options] [--sheets] [--units mm|in] FILE OUT.dxf|OUT.svg\n"
+           "    The side panels' cut file (millimetres); --sheets: the nested sheets;\n"
+           "    --units: the labels' lengths, millimetres (default) or inches.\n"
            "    Exit status: 0 written, 1 design or settings refused, 2 usage, file or\n"
            "    write error.\n";
 }
 
 CommandResult cutCommand(const QStringList& args) {
-    const CommandOptions options{{QStringLiteral("--sheets")}, {}, 2, cutUsage()};
+    const CommandOptions options{
+        {QStringLiteral("--sheets")}, {QStringLiteral("--units")}, 2, cutUsage()};
     ConstructionArguments parsed;
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
+    LengthUnit unit = LengthUnit::Millimetres;
+    if (auto failure = parseUnitsOption(parsed, unit)) return *failure;
     const QString& out = parsed.positionals[1];
     const std::optional<CutFormat> format = cutFormatForPath(out);
     if (!format)
@@ -94,7 +98,8 @@ CommandResult cutCommand(const QStringList& args) {
     ConstructionPlan plan;
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
     try {
-        const QByteArray bytes = cutFileBytes(plan, *format, parsed.flags.contains(u"--sheets"));
+        const QByteArray bytes =
+            cutFileBytes(plan, *format, parsed.flags.contains(u"--sheets"), unit);
         writeOutputFile(out, bytes, FileKinds::Any);
     } catch (const QuarvelError& error) {
         return CommandResult{2, {}, messageLine(error.message())};

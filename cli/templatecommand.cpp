@@ -7,18 +7,24 @@
 
 QByteArray templateUsage() {
     return "quarvel-cli template [settings options] [--paper a4|letter|a3|full] [--overlap MM]\n"
-           "            FILE OUT.pdf\n"
+           "            [--units mm|in] FILE OUT.pdf\n"
            "    Full-scale templates of the side panels: tiles to print at actual size\n"
-           "    (A4 by default, overlap 15 mm, 5 to 50), or one page per panel (full).\n"
+           "    (A4 by default, overlap 15 mm, 5 to 50), or one page per panel (full);\n"
+           "    --units: the lengths printed, millimetres (default) or inches.\n"
            "    Exit status: 0 written, 1 design or settings refused, 2 usage, file or\n"
            "    write error.\n";
 }
 
 CommandResult templateCommand(const QStringList& args) {
     const CommandOptions options{
-        {}, {QStringLiteral("--paper"), QStringLiteral("--overlap")}, 2, templateUsage()};
+        {},
+        {QStringLiteral("--paper"), QStringLiteral("--overlap"), QStringLiteral("--units")},
+        2,
+        templateUsage()};
     ConstructionArguments parsed;
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
+    LengthUnit unit = LengthUnit::Millimetres;
+    if (auto failure = parseUnitsOption(parsed, unit)) return *failure;
     TemplatePaper paper = TemplatePaper::A4;
     if (parsed.values.contains(QStringLiteral("--paper"))) {
         const QString value = parsed.values.value(QStringLiteral("--paper"));
@@ -55,7 +61,7 @@ CommandResult templateCommand(const QStringList& args) {
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
     QByteArray pdf;
     try {
-        pdf = templatePdf(plan, paper, overlap);
+        pdf = templatePdf(plan, paper, overlap, unit);
     } catch (const QuarvelError& error) { // a design too large for this paper
         return CommandResult{1, {}, messageLine(error.message())};
     }

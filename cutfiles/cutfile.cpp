@@ -10,7 +10,8 @@ std::optional<CutFormat> cutFormatForPath(QStringView path) {
     return std::nullopt;
 }
 
-QByteArray cutFileBytes(const ConstructionPlan& plan, CutFormat format, bool sheets) {
-    const CutDrawing drawing = cutDrawing(plan, sheets);
+QByteArray cutFileBytes(const ConstructionPlan& plan, CutFormat format, bool sheets,
+                        LengthUnit unit) {
+    const CutDrawing drawing = cutDrawing(plan, sheets, unit);
     return format == CutFormat::Dxf ? dxfBytes(drawing) : svgBytes(drawing);
 }

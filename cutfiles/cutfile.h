@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "lengthunits.h"
 
 #include <optional>
 #include <QByteArray>
@@ -17,5 +18,6 @@ std::optional<CutFormat> cutFormatForPath(QStringView path);
 
 // The whole file: the distinct side panels side by side, or (sheets) the
 // nested sheets with their parts. Throws QuarvelError when the plan has no
-// side panel.
-QByteArray cutFileBytes(const ConstructionPlan& plan, CutFormat format, bool sheets);
+// side panel. unit: the labels' lengths; the geometry stays millimetres.
+QByteArray cutFileBytes(const ConstructionPlan& plan, CutFormat format, bool sheets,
+                        LengthUnit unit = LengthUnit::Millimetres);

@@ -2,6 +2,7 @@
 
 #include "constructionwords.h"
 #include "framecurve.h"
+#include "printedlengths.h"
 #include "quarvelerror.h"
 
 #include <algorithm>
@@ -114,10 +115,10 @@ DrawingText label(const Outline& part, const QString& text, double height,
     return {{start + margin, v - h / 2}, h, text};
 }
 
-// "pivot à 1418 mm au-dessus du pied".
-QString pivotText(const CurvePlan& curve) {
-    return QCoreApplication::translate("CutLayout", "pivot à %1 mm au-dessus du pied")
-        .arg(millimetresText(curve.frameRadius));
+// "pivot à 1418 mm au-dessus du pied", "pivot à 4' 7 13/16" au-dessus du pied".
+QString pivotText(const CurvePlan& curve, LengthUnit unit) {
+    return QCoreApplication::translate("CutLayout", "pivot à %1 au-dessus du pied")
+        .arg(lengthWords(curve.frameRadius, unit));
 }
 
 // "Courbe gauche", or "Courbe gauche, morceau 1/2" for a piece.
@@ -151,7 +152,7 @@ Outline rectangle(double left, double bottom, double right, double top) {
             Segment::line({left, top}, {left, bottom})};
 }
 
-CutDrawing sideBySide(const ConstructionPlan& plan) {
+CutDrawing sideBySide(const ConstructionPlan& plan, LengthUnit unit) {
     CutDrawing drawing;
     double x = 0;
     for (const DistinctPanel& panel : plan.panels) {
@@ -169,7 +170,8 @@ CutDrawing sideBySide(const ConstructionPlan& plan) {
             // The pivot is the frame circle's centre, never on the wood: the
             // piece with the toe tells how far above the toe it stands.
             if (holdsToe(curve, own))
-                drawing.texts.push_back(label(placed, pivotText(curve), labelHeight, pivotLabelUp));
+                drawing.texts.push_back(
+                    label(placed, pivotText(curve, unit), labelHeight, pivotLabelUp));
             x += box.width() + partGap;
         }
         for (int i = 0; i < int(curve.splicePlates.size()); ++i) {
@@ -223,8 +225,8 @@ CutDrawing onSheets(const ConstructionPlan& plan) {
 
 } // namespace
 
-CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets) {
-    CutDrawing drawing = sheets ? onSheets(plan) : sideBySide(plan);
+CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets, LengthUnit unit) {
+    CutDrawing drawing = sheets ? onSheets(plan) : sideBySide(plan, unit);
     if (drawing.cut.empty())
         throw QuarvelError(QCoreApplication::translate("CutLayout", "Aucun flanc à découper"));
     return drawing;

@@ -2,6 +2,7 @@
 
 #include "constructionplan.h"
 #include "cutdrawing.h"
+#include "lengthunits.h"
 
 // Gap between the parts laid side by side, and between nested sheets.
 constexpr double partGap = 20;
@@ -20,5 +21,8 @@ constexpr double sheetGap = 100;
 // with their rib stations. No pivot there: it lies off its panel, over the
 // sheet or a neighbouring part, where a marking pass would scar wood.
 //
+// unit: the labels' lengths; the drawing is in millimetres whatever it is.
+//
 // Throws QuarvelError when the plan has no side panel to cut.
-CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets);
+CutDrawing cutDrawing(const ConstructionPlan& plan, bool sheets,
+                      LengthUnit unit = LengthUnit::Millimetres);

@@ -1,7 +1,7 @@
 #include "bookdiagrams.h"
 
 #include "constructionwords.h"
-#include "decimaltext.h"
+#include "printedlengths.h"
 
 #include <QCoreApplication>
 
@@ -19,10 +19,6 @@ constexpr double seamMarkSize = 2;
 constexpr double sheetGap = 4;
 // Room above and left of a sheet for its size.
 constexpr double dimensionBand = 5;
-
-QString lengthText(double mm) {
-    return decimalsForPeople(QString::fromLatin1(decimalText(mm, 1)));
-}
 
 const DistinctPanel* panelOfCurve(const ConstructionPlan& plan, int curve) {
     for (const DistinctPanel& panel : plan.panels)
@@ -64,16 +60,17 @@ QString placedPartArticle(const ConstructionPlan& plan, const PlacedPart& part) 
     return panelPieceArticle(*panel, part.piece, int(curve.pieces.size()));
 }
 
-void drawSheet(BookCanvas& canvas, const ConstructionPlan& plan, const SheetLayout& sheet) {
+void drawSheet(BookCanvas& canvas, const ConstructionPlan& plan, const SheetLayout& sheet,
+               LengthUnit unit) {
     const ConstructionSettings& s = plan.settings;
     const double scale = (canvas.size().width() - dimensionBand) / s.sheetLong;
     QPainter& p = canvas.painter();
     const QRectF whole(dimensionBand, dimensionBand, s.sheetLong * scale, s.sheetShort * scale);
     p.drawRect(whole);
     // The sheet's size along its top and left edges.
-    canvas.text(lengthText(s.sheetLong), QPointF(whole.center().x(), whole.top() - 1),
+    canvas.text(lengthCell(s.sheetLong, unit), QPointF(whole.center().x(), whole.top() - 1),
                 Qt::AlignHCenter | Qt::AlignBottom, labelHeight);
-    canvas.text(lengthText(s.sheetShort), QPointF(whole.left() - 1, whole.center().y()),
+    canvas.text(lengthCell(s.sheetShort, unit), QPointF(whole.left() - 1, whole.center().y()),
                 Qt::AlignHCenter | Qt::AlignBottom, labelHeight, -90);
     // Sheet mm (v up) to the canvas's mm (y down).
     const auto toCanvas = [&](QPointF at) {
@@ -92,14 +89,15 @@ void drawSheet(BookCanvas& canvas, const ConstructionPlan& plan, const SheetLayo
     }
 }
 
-void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock, double kerf) {
+void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock, double kerf,
+               LengthUnit unit) {
     const double scale = canvas.size().width() / longestStock;
     QPainter& p = canvas.painter();
     double along = 0;
     for (const TimberCut& cut : board.cuts) {
         const QRectF piece(along * scale, boardBarTop, cut.length * scale, boardBarHeight);
         p.drawRect(piece);
-        const QString label = lengthText(cut.length);
+        const QString label = lengthCell(cut.length, unit);
         if (BookCanvas::textSize(label, labelHeight).width() < piece.width() - 1)
             canvas.text(label, piece.center(), Qt::AlignCenter, labelHeight);
         along += cut.length + kerf;
@@ -114,7 +112,7 @@ void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock
             p.drawLine(QPointF(x, offcut.top()), QPointF(x - boardBarHeight, offcut.bottom()));
         p.restore();
     }
-    canvas.text(lengthText(board.stock) + QStringLiteral(" mm"), QPointF(0, boardBarTop - 0.8),
+    canvas.text(lengthWords(board.stock, unit), QPointF(0, boardBarTop - 0.8),
                 Qt::AlignLeft | Qt::AlignBottom, labelHeight);
 }
 
@@ -130,7 +128,7 @@ double pieceStart(const SurfaceLayerPlan& layer, const SurfacePiece& piece) {
     return 0;
 }
 
-void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer) {
+void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer, LengthUnit unit) {
     const double run = layer.decks[0] + layer.riding + layer.decks[1];
     const double scale = canvas.size().width() / run;
     QPainter& p = canvas.painter();
@@ -139,7 +137,7 @@ void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer) {
         const double left = pieceStart(layer, piece) * scale;
         const QRectF box(left, layerBarTop, piece.length * scale, layerBarHeight);
         p.drawRect(box);
-        const QString label = lengthText(piece.length);
+        const QString label = lengthCell(piece.length, unit);
         if (BookCanvas::textSize(label, labelHeight).width() < box.width() - 1)
             canvas.text(label, box.center(), Qt::AlignCenter, labelHeight);
         // A rib or joist under each end that meets another piece.

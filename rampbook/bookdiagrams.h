@@ -2,6 +2,7 @@
 
 #include "bookcanvas.h"
 #include "constructionplan.h"
+#include "lengthunits.h"
 #include "timbercutting.h"
 
 #include <QSizeF>
@@ -15,7 +16,8 @@
 QSizeF sheetDiagramSize(const ConstructionSettings& settings, double width);
 // The sheet drawn to fill the canvas, each part's outline with its label
 // (its cut-list article) at its centre.
-void drawSheet(BookCanvas& canvas, const ConstructionPlan& plan, const SheetLayout& sheet);
+void drawSheet(BookCanvas& canvas, const ConstructionPlan& plan, const SheetLayout& sheet,
+               LengthUnit unit = LengthUnit::Millimetres);
 
 // A placed part's cut-list article: "Flanc courbe gauche", a piece or a
 // splice plate of one.
@@ -25,14 +27,16 @@ QString placedPartArticle(const ConstructionPlan& plan, const PlacedPart& part);
 constexpr double boardDiagramHeight = 16;
 // The board along the canvas's width (the longest stock length fills it):
 // its pieces in order with their lengths, the offcut hatched.
-void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock, double kerf);
+void drawBoard(BookCanvas& canvas, const TimberBoard& board, double longestStock, double kerf,
+               LengthUnit unit = LengthUnit::Millimetres);
 
 // The height in mm of a surface layer's diagram.
 constexpr double layerDiagramHeight = 20;
 // A surface layer along the canvas's width, from the left deck's back end to
 // the right one's: each piece with its length, the seams between them with a
 // mark under each for the rib or joist the plan sets there, the lips.
-void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer);
+void drawLayer(BookCanvas& canvas, const SurfaceLayerPlan& layer,
+               LengthUnit unit = LengthUnit::Millimetres);
 // Where a layer's piece starts, from the left deck's back end along the
 // layer's whole run.
 double pieceStart(const SurfaceLayerPlan& layer, const SurfacePiece& piece);

@@ -7,10 +7,12 @@
 #include "decimaltext.h"
 #include "modelbuilder.h"
 #include "modelpicture.h"
+#include "printedlengths.h"
 
 #include <map>
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 
 namespace {
 
@@ -31,14 +33,12 @@ constexpr double stepPictureWidth = 120;
 constexpr int sectionsStep = 5;
 constexpr double boardDiagramWidthShare = 1; // the longest stock fills the body
 
-QString mm(double value) {
-    return decimalsForPeople(QString::fromLatin1(decimalText(value, 1)));
-}
-
-QString sizeText(double a, double b, double c) {
+// A size, its thickness last: "2440 × 1220 × 18", "8' × 4' × 23/32\"".
+QString sizeText(double a, double b, double thickness, LengthUnit unit) {
     QStringList parts;
-    for (double v : {a, b, c})
-        if (v > 0) parts << mm(v);
+    for (double v : {a, b})
+        if (v > 0) parts << lengthCell(v, unit);
+    if (thickness > 0) parts << thicknessCell(thickness, unit);
     return parts.join(QStringLiteral(" × "));
 }
 
@@ -54,34 +54,53 @@ double quantityOf(const PlanCost& cost, CostKind kind) {
     return total;
 }
 
-// A setting as people read it: "89 × 38", "2400 ; 3000", "9,9".
-QString settingValueText(const ConstructionSettings& settings, const QString& key) {
+// A setting as people read it: "89 × 38", "2400 ; 3000", "9,9"; in inches
+// each length to 1/16, thicknesses and sections to 1/32.
+QString settingValueText(const ConstructionSettings& settings, const QString& key,
+                         LengthUnit unit) {
     QString text = constructionSettingText(settings, key);
+    if (unit != LengthUnit::Millimetres) {
+        static const QStringList thin{QStringLiteral("surface"), QStringLiteral("panel"),
+                                      QStringLiteral("kerf"), QStringLiteral("rib"),
+                                      QStringLiteral("post")};
+        static const QRegularExpression number(QStringLiteral("\\d+(\\.\\d+)?"));
+        QString converted;
+        qsizetype from = 0;
+        for (const QRegularExpressionMatch& m : number.globalMatch(text)) {
+            const double value = m.captured().toDouble();
+            converted +=
+                text.mid(from, m.capturedStart() - from) +
+                (thin.contains(key) ? thicknessText(value, unit) : lengthText(value, unit));
+            from = m.capturedEnd();
+        }
+        text = converted + text.mid(from);
+    }
     text.replace(u',', QStringLiteral(" ; ")).replace(u'x', QStringLiteral(" × "));
     return decimalsForPeople(text);
 }
 
 void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost,
-           const RampModel& model, ModelPicture& pictures) {
+           const RampModel& model, ModelPicture& pictures, LengthUnit unit) {
+    auto cm = [unit](int value) { return designLengthWords(value, unit); };
     book.title(BuildBook::tr("Livret de construction"));
     const RampDimensions& d = plan.dims;
     book.paragraph(
-        BuildBook::tr("Rampe : deck gauche %1 cm, rayon %2 cm, hauteur %3 cm ; plat %4 cm ; "
-                      "rayon %5 cm, hauteur %6 cm, deck droit %7 cm ; largeur %8 cm.")
-            .arg(d.P1)
-            .arg(d.R1)
-            .arg(d.H1)
-            .arg(d.F)
-            .arg(d.R2)
-            .arg(d.H2)
-            .arg(d.P2)
-            .arg(d.W));
+        BuildBook::tr("Rampe : deck gauche %1, rayon %2, hauteur %3 ; plat %4 ; "
+                      "rayon %5, hauteur %6, deck droit %7 ; largeur %8.")
+            .arg(cm(d.P1), cm(d.R1), cm(d.H1), cm(d.F), cm(d.R2), cm(d.H2), cm(d.P2), cm(d.W)));
     PictureOptions options;
     options.size = coverPictureSize;
     book.picture(pictures.draw(options), book.textWidth(), BuildBook::tr("La rampe terminée"));
 
     const QVector3D size = modelBounds(model).size();
     BookTable totals{{{BuildBook::tr("Rampe terminée")}, {QString(), Qt::AlignRight}}, {}};
+    totals.rows.push_back({{BuildBook::tr("Longueur hors tout"), lengthWords(size.x(), unit)}});
+    totals.rows.push_back({{BuildBook::tr("Largeur"), lengthWords(size.y(), unit)}});
+    totals.rows.push_back({{BuildBook::tr("Hauteur"), lengthWords(size.z(), unit)}});
+    totals.rows.push_back(
+        {{BuildBook::tr("Feuilles"), QString::number(quantityOf(cost, CostKind::sheet))}});
+    totals.rows.push_back(
+        {{BuildBook::tr("Planches"), QString::number(quantityOf(cost, CostKind::board))}});
     totals.rows.push_back(
         {{BuildBook::tr("Longueur hors tout"), mm(size.x()) + QStringLiteral(" mm")}});
     totals.rows.push_back({{BuildBook::tr("Largeur"), mm(size.y()) + QStringLiteral(" mm")}});
@@ -97,8 +116,9 @@ void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cos
 
     BookTable settings{{{BuildBook::tr("Réglage")}, {BuildBook::tr("Valeur"), Qt::AlignRight}}, {}};
     for (const ConstructionSettingRow& row : constructionSettingRows())
-        settings.rows.push_back({{constructionSettingCaption(row),
-                                  settingValueText(plan.settings, QString::fromLatin1(row.key))}});
+        settings.rows.push_back(
+            {{constructionSettingCaption(row),
+              settingValueText(plan.settings, QString::fromLatin1(row.key), unit)}});
     book.table(settings);
     book.paragraph(
         BuildBook::tr("Les gabarits des flancs à taille réelle s'impriment à part (quarvel-cli "
@@ -107,20 +127,21 @@ void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cos
     book.contents();
 }
 
-void shoppingList(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost) {
+void shoppingList(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost,
+                  LengthUnit unit) {
     book.chapter(BuildBook::tr("Liste d'achats"));
     std::vector<CutListRow> rows;
     addShoppingRows(plan, cost, rows);
     BookTable table{{{BuildBook::tr("Article")},
                      {BuildBook::tr("Qté"), Qt::AlignRight},
-                     {BuildBook::tr("Dimensions (mm)"), Qt::AlignRight},
+                     {BuildBook::tr("Dimensions (%1)").arg(unitName(unit)), Qt::AlignRight},
                      {BuildBook::tr("Détail")},
                      {BuildBook::tr("Prix"), Qt::AlignRight}},
                     {}};
     for (const CutListRow& row : rows)
         table.rows.push_back(
             {{row.article, QString::number(row.quantity),
-              sizeText(row.length, row.width, row.thickness), decimalsForPeople(row.remark),
+              sizeText(row.length, row.width, row.thickness, unit), decimalsForPeople(row.remark),
               row.cents ? moneyText(*row.cents, cost.currency) : QString()}});
     table.rows.push_back(
         {{BuildBook::tr("Total"), {}, {}, {}, moneyText(cost.cents, cost.currency)}, true});
@@ -229,26 +250,30 @@ void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel&
     }
 }
 
-void sheetDiagrams(BookDocument& book, const ConstructionPlan& plan) {
+void sheetDiagrams(BookDocument& book, const ConstructionPlan& plan, LengthUnit unit) {
+    auto mm = [unit](double value) { return lengthCell(value, unit); };
     const auto& sheets = plan.panelSheets.layout;
     if (sheets.empty()) return;
     book.chapter(BuildBook::tr("Découpe des feuilles"));
     book.paragraph(
         BuildBook::tr("Les flancs et les éclisses sur les feuilles de %1, à l'échelle ; les "
                       "numéros renvoient à la liste sous chaque feuille.")
-            .arg(sizeText(plan.settings.sheetLong, plan.settings.sheetShort, plan.settings.panel) +
-                 QStringLiteral(" mm")));
+            .arg(numberWithUnit(sizeText(plan.settings.sheetLong, plan.settings.sheetShort,
+                                         plan.settings.panel, unit),
+                                unit)));
     const QSizeF size = sheetDiagramSize(plan.settings, book.textWidth());
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         book.beginKeepTogether();
         book.section(BuildBook::tr("Feuille %1 sur %2").arg(i + 1).arg(sheets.size()));
         const SheetLayout* sheet = &sheets[i];
-        book.drawing(size, [&plan, sheet](BookCanvas& c) { drawSheet(c, plan, *sheet); });
-        BookTable legend{{{BuildBook::tr("N°"), Qt::AlignRight},
-                          {BuildBook::tr("Pièce")},
-                          {BuildBook::tr("Coin bas gauche (mm)"), Qt::AlignRight},
-                          {BuildBook::tr("Encombrement (mm)"), Qt::AlignRight}},
-                         {}};
+        book.drawing(size,
+                     [&plan, sheet, unit](BookCanvas& c) { drawSheet(c, plan, *sheet, unit); });
+        BookTable legend{
+            {{BuildBook::tr("N°"), Qt::AlignRight},
+             {BuildBook::tr("Pièce")},
+             {BuildBook::tr("Coin bas gauche (%1)").arg(unitName(unit)), Qt::AlignRight},
+             {BuildBook::tr("Encombrement (%1)").arg(unitName(unit)), Qt::AlignRight}},
+            {}};
         for (std::size_t k = 0; k < sheet->parts.size(); ++k) {
             const PlacedPart& part = sheet->parts[k];
             const QRectF box = boundingBox(placedOutline(plan, part));
@@ -264,7 +289,8 @@ void sheetDiagrams(BookDocument& book, const ConstructionPlan& plan) {
 
 // "2 × planche de 4800 mm : 3 × Tasseau 567,5 ; Solive du plat 1400 ; chute 72":
 // the board's pieces in order, alike neighbours counted together.
-QString boardCaption(const TimberBoard& board) {
+QString boardCaption(const TimberBoard& board, LengthUnit unit) {
+    auto mm = [unit](double value) { return lengthCell(value, unit); };
     QStringList cuts;
     const auto& c = board.cuts;
     for (std::size_t i = 0; i < c.size();) {
@@ -276,21 +302,21 @@ QString boardCaption(const TimberBoard& board) {
         cuts << (next - i > 1 ? BuildBook::tr("%1 × %2").arg(next - i).arg(piece) : piece);
         i = next;
     }
-    return BuildBook::tr("%1 × planche de %2 mm : %3 ; chute %4")
+    return BuildBook::tr("%1 × planche de %2 : %3 ; chute %4")
         .arg(board.count)
-        .arg(mm(board.stock), cuts.join(QStringLiteral(" ; ")), mm(board.offcut));
+        .arg(lengthWords(board.stock, unit), cuts.join(QStringLiteral(" ; ")), mm(board.offcut));
 }
 
-void boardDiagrams(BookDocument& book, const ConstructionPlan& plan) {
+void boardDiagrams(BookDocument& book, const ConstructionPlan& plan, LengthUnit unit) {
     if (plan.timber.empty()) return;
     book.chapter(BuildBook::tr("Découpe des planches"));
     book.paragraph(
         BuildBook::tr("Chaque planche à l'échelle, ses morceaux dans l'ordre de la coupe "
-                      "(longueurs en mm, trait de scie de %1 mm), la chute hachurée.")
-            .arg(mm(plan.settings.kerf)));
+                      "(longueurs en %1, trait de scie de %2), la chute hachurée.")
+            .arg(unitName(unit), thicknessWords(plan.settings.kerf, unit)));
     for (const TimberSection& section : plan.timber) {
-        book.section(BuildBook::tr("Section %1 mm")
-                         .arg(sizeText(section.section[0], section.section[1], 0)));
+        book.section(BuildBook::tr("Section %1")
+                         .arg(sectionWords(section.section[0], section.section[1], unit)));
         double longest = 0;
         for (const TimberBoard& board : section.cutting.boards)
             longest = std::max(longest, board.stock);
@@ -298,8 +324,10 @@ void boardDiagrams(BookDocument& book, const ConstructionPlan& plan) {
             const double kerf = plan.settings.kerf;
             book.drawing(
                 QSizeF(book.textWidth() * boardDiagramWidthShare, boardDiagramHeight),
-                [board, longest, kerf](BookCanvas& c) { drawBoard(c, board, longest, kerf); },
-                boardCaption(board));
+                [board, longest, kerf, unit](BookCanvas& c) {
+                    drawBoard(c, board, longest, kerf, unit);
+                },
+                boardCaption(board, unit));
         }
     }
 }
@@ -318,12 +346,12 @@ QString runName(SurfaceRun run) {
 
 // The layer's sheets, each strip of pieces cut from one sheet's short side,
 // as many times as sheets cover the ramp's width.
-void surfaceSheets(BookDocument& book, const ConstructionPlan& plan,
-                   const SurfaceLayerPlan& layer) {
+void surfaceSheets(BookDocument& book, const ConstructionPlan& plan, const SurfaceLayerPlan& layer,
+                   LengthUnit unit) {
     if (layer.strips.empty()) return;
     QStringList across;
     for (double width : layer.across)
-        across << mm(width);
+        across << lengthCell(width, unit);
     const double height = layerSheetsHeight(layer, plan.settings, book.textWidth());
     const SurfaceLayerPlan* laid = &layer;
     const ConstructionSettings* settings = &plan.settings;
@@ -331,35 +359,38 @@ void surfaceSheets(BookDocument& book, const ConstructionPlan& plan,
         QSizeF(book.textWidth(), height),
         [laid, settings](BookCanvas& c) { drawLayerSheets(c, *laid, *settings); },
         BuildBook::tr("%1 feuilles en tout : chaque bande ci-dessus, coupée dans le petit côté "
-                      "d'une feuille, pour chaque largeur (%2 mm)")
+                      "d'une feuille, pour chaque largeur (%2)")
             .arg(layer.sheets)
-            .arg(across.join(QStringLiteral(" ; "))));
+            .arg(numberWithUnit(across.join(QStringLiteral(" ; ")), unit)));
 }
 
-void surfaceLayers(BookDocument& book, const ConstructionPlan& plan) {
+void surfaceLayers(BookDocument& book, const ConstructionPlan& plan, LengthUnit unit) {
+    auto mm = [unit](double value) { return lengthCell(value, unit); };
     const auto& layers = plan.surface.layers;
     if (layers.empty()) return;
     book.chapter(BuildBook::tr("La surface, couche par couche"));
     book.paragraph(
         BuildBook::tr("Chaque couche d'une plate-forme à l'autre, à l'échelle, en commençant "
-                      "par celle du bas : ses morceaux et leurs longueurs (mm), un triangle sous "
+                      "par celle du bas : ses morceaux et leurs longueurs (%1), un triangle sous "
                       "chaque joint pour le tasseau ou la solive qui le porte. Chaque morceau "
-                      "couvre toute la largeur de la rampe."));
+                      "couvre toute la largeur de la rampe.")
+            .arg(unitName(unit)));
     for (int i = int(layers.size()) - 1; i >= 0; --i) {
         const SurfaceLayerPlan& layer = layers[std::size_t(i)];
         book.beginKeepTogether();
-        book.section(BuildBook::tr("%1 (%2 mm, de bas en haut : %3 sur %4)")
-                         .arg(surfaceLayerArticle(i), mm(layer.thickness))
+        book.section(BuildBook::tr("%1 (%2, de bas en haut : %3 sur %4)")
+                         .arg(surfaceLayerArticle(i), thicknessWords(layer.thickness, unit))
                          .arg(int(layers.size()) - i)
                          .arg(layers.size()));
         const SurfaceLayerPlan* laid = &layer;
         book.drawing(QSizeF(book.textWidth(), layerDiagramHeight),
-                     [laid](BookCanvas& c) { drawLayer(c, *laid); });
-        BookTable pieces{{{BuildBook::tr("N°"), Qt::AlignRight},
-                          {BuildBook::tr("Partie")},
-                          {BuildBook::tr("Depuis l'arrière gauche (mm)"), Qt::AlignRight},
-                          {BuildBook::tr("Longueur (mm)"), Qt::AlignRight}},
-                         {}};
+                     [laid, unit](BookCanvas& c) { drawLayer(c, *laid, unit); });
+        BookTable pieces{
+            {{BuildBook::tr("N°"), Qt::AlignRight},
+             {BuildBook::tr("Partie")},
+             {BuildBook::tr("Depuis l'arrière gauche (%1)").arg(unitName(unit)), Qt::AlignRight},
+             {BuildBook::tr("Longueur (%1)").arg(unitName(unit)), Qt::AlignRight}},
+            {}};
         const std::vector<int> numbers = layerPieceNumbers(layer);
         pieces.rows.resize(layer.pieces.size());
         for (std::size_t k = 0; k < layer.pieces.size(); ++k) {
@@ -370,7 +401,7 @@ void surfaceLayers(BookDocument& book, const ConstructionPlan& plan) {
         }
         book.table(pieces);
         book.endKeepTogether();
-        surfaceSheets(book, plan, layer);
+        surfaceSheets(book, plan, layer, unit);
     }
 }
 
@@ -404,17 +435,18 @@ void groundAndWeather(BookDocument& book, const ConstructionPlan& plan) {
 
 } // namespace
 
-BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices, BookPaper paper) {
+BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices, BookPaper paper,
+                       LengthUnit unit) {
     BookDocument book(paper, BuildBook::tr("Livret de construction"));
     const PlanCost cost = planCost(plan, prices);
     const RampModel model = buildRampModel(plan);
     ModelPicture pictures(model);
-    cover(book, plan, cost, model, pictures);
-    shoppingList(book, plan, cost);
+    cover(book, plan, cost, model, pictures, unit);
+    shoppingList(book, plan, cost, unit);
     assembly(book, plan, model, pictures);
-    sheetDiagrams(book, plan);
-    boardDiagrams(book, plan);
-    surfaceLayers(book, plan);
+    sheetDiagrams(book, plan, unit);
+    boardDiagrams(book, plan, unit);
+    surfaceLayers(book, plan, unit);
     framing(book, model, pictures);
     groundAndWeather(book, plan);
     return book;

@@ -2,6 +2,7 @@
 
 #include "bookdocument.h"
 #include "constructionplan.h"
+#include "lengthunits.h"
 #include "prices.h"
 
 // The build book of a plan: what a first-time builder needs to buy, cut and
@@ -12,6 +13,7 @@
 // diagrams of every sheet and every board, to scale.
 //
 // A plain function of the plan: the document it returns writes the PDF
-// (BookDocument::pdf(), which needs a QGuiApplication for the fonts).
+// (BookDocument::pdf(), which needs a QGuiApplication for the fonts). unit:
+// every length, thickness and section printed.
 BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices,
-                       BookPaper paper = BookPaper::A4);
+                       BookPaper paper = BookPaper::A4, LengthUnit unit = LengthUnit::Millimetres);

@@ -3,6 +3,8 @@
 #include "bezierarc.h"
 #include "framecurve.h"
 #include "frameordinates.h"
+#include "panelsplitting.h"
+#include "printedlengths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -126,13 +128,14 @@ QRectF drawnArea(const ConstructionPlan& plan, const TemplatePanel& panel) {
 
 PanelPainter::PanelPainter(QPainter& painter, const ConstructionPlan& plan,
                            const TemplatePanel& panel, const QTransform& toDevice,
-                           double pixelsPerMm)
+                           double pixelsPerMm, LengthUnit unit)
     : m_painter(painter)
     , m_plan(plan)
     , m_panel(panel)
     , m_curve(*plan.curves[panel.curve])
     , m_toDevice(toDevice)
-    , m_scale(pixelsPerMm) {}
+    , m_scale(pixelsPerMm)
+    , m_unit(unit) {}
 
 QPointF PanelPainter::device(QPointF p) const {
     return m_toDevice.map(p);
@@ -243,8 +246,8 @@ void PanelPainter::drawPipe() {
     const QPointF c = *m_curve.pipe;
     stroke(crossPath(c, 4), 0.15, referenceColour);
     text({c.x(), c.y() - r},
-         QCoreApplication::translate("Templates", "tube Ø %1").arg(millimetresText(2 * r)), 2.5, 0,
-         4);
+         QCoreApplication::translate("Templates", "tube Ø %1").arg(lengthCell(2 * r, m_unit)), 2.5,
+         0, 4);
 }
 
 void PanelPainter::drawSplits() {
@@ -254,7 +257,9 @@ void PanelPainter::drawSplits() {
         cut.lineTo(split.to);
         stroke(cut, 0.3, splitColour, Qt::DashLine);
         text({(split.from.x() + split.to.x()) / 2, (split.from.y() + split.to.y()) / 2},
-             QCoreApplication::translate("Templates", "coupe (éclisse de 300 mm)"), 3, 0, -4);
+             QCoreApplication::translate("Templates", "coupe (éclisse de %1)")
+                 .arg(lengthWords(spliceWidth, m_unit)),
+             3, 0, -4);
     }
 }
 
@@ -278,12 +283,12 @@ void PanelPainter::drawPivot(const std::vector<QRectF>& onPaper) {
     for (const QRectF& r : onPaper)
         shown = shown || (c.x() > r.left() && c.x() < r.right() && c.y() > lowestV(r) &&
                           c.y() < highestV(r));
-    const QString height = millimetresText(c.y() - toe.y());
+    const QString height = lengthWords(c.y() - toe.y(), m_unit);
     if (shown) {
         stroke(crossPath(c, 15), 0.3, outlineColour);
         text(c,
-             QCoreApplication::translate("Templates", "pivot (rayon du cadre %1 mm)")
-                 .arg(millimetresText(m_curve.frameRadius)),
+             QCoreApplication::translate("Templates", "pivot (rayon du cadre %1)")
+                 .arg(lengthWords(m_curve.frameRadius, m_unit)),
              3, 0, -6);
         return;
     }
@@ -297,10 +302,10 @@ void PanelPainter::drawPivot(const std::vector<QRectF>& onPaper) {
     stroke(arrow, 0.3, outlineColour);
     const double side = m_panel.mirrored ? 1 : -1;
     text({toe.x(), toe.y() + 110},
-         QCoreApplication::translate("Templates", "pivot %1 mm plus haut,").arg(height), 2.8,
+         QCoreApplication::translate("Templates", "pivot %1 plus haut,").arg(height), 2.8,
          side * 40, 0);
     text({toe.x(), toe.y() + 110},
-         QCoreApplication::translate("Templates", "à %1 mm du sol").arg(millimetresText(c.y())),
+         QCoreApplication::translate("Templates", "à %1 du sol").arg(lengthWords(c.y(), m_unit)),
          2.8, side * 40, 5);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "lengthunits.h"
 #include "templatepanel.h"
 
 #include <array>
@@ -43,9 +44,10 @@ QRectF drawnArea(const ConstructionPlan& plan, const TemplatePanel& panel);
 class PanelPainter {
 public:
     // toDevice maps panel coordinates (mm, v up) to the device; pixelsPerMm
-    // is the device's scale, for pens and text.
+    // is the device's scale, for pens and text; unit, the lengths' in the words.
     PanelPainter(QPainter& painter, const ConstructionPlan& plan, const TemplatePanel& panel,
-                 const QTransform& toDevice, double pixelsPerMm);
+                 const QTransform& toDevice, double pixelsPerMm,
+                 LengthUnit unit = LengthUnit::Millimetres);
 
     // Everything; onPaper lists the parts of the panel plane that are printed
     // somewhere, so that the pivot is a cross where it is on paper and an
@@ -73,4 +75,5 @@ private:
     const CurvePlan& m_curve;
     QTransform m_toDevice;
     double m_scale;
+    LengthUnit m_unit;
 };

@@ -4,6 +4,7 @@
 #include "fixedhashseed.h"
 #include "frameordinates.h"
 #include "panelpainter.h"
+#include "printedlengths.h"
 #include "quarvelerror.h"
 #include "templatepanel.h"
 #include "templatetiling.h"
@@ -70,8 +71,14 @@ QRectF deviceRect(double x, double y, double w, double h) {
     return {x * pixelsPerMm, y * pixelsPerMm, w * pixelsPerMm, h * pixelsPerMm};
 }
 
-QString cm(qint32 value) {
-    return QStringLiteral("%1 cm").arg(value);
+QString cm(qint32 value, LengthUnit unit) {
+    return designLengthWords(value, unit);
+}
+
+// The units in which the templates' words write the other unit's lengths:
+// the column beside the heights.
+LengthUnit otherUnit(LengthUnit unit) {
+    return unit == LengthUnit::Millimetres ? LengthUnit::Inches : LengthUnit::Millimetres;
 }
 
 // Pages on one writer, with text helpers in mm from the page's top-left.
@@ -130,44 +137,44 @@ QTransform windowTransform(const QRectF& window, bool mirrored, double x, double
     return QTransform(mirrored ? -s : s, 0, 0, -s, dx, dy);
 }
 
-QString designSummary(const ConstructionPlan& plan) {
+QString designSummary(const ConstructionPlan& plan, LengthUnit u) {
     const RampDimensions& d = plan.dims;
     return QCoreApplication::translate(
                "Templates",
                "Rampe : courbe gauche R %1, H %2, plateforme %3 — plat %4 — courbe droite "
                "R %5, H %6, plateforme %7 — largeur %8.")
-        .arg(cm(d.R1), cm(d.H1), cm(d.P1), cm(d.F), cm(d.R2), cm(d.H2), cm(d.P2), cm(d.W));
+        .arg(cm(d.R1, u), cm(d.H1, u), cm(d.P1, u), cm(d.F, u), cm(d.R2, u), cm(d.H2, u),
+             cm(d.P2, u), cm(d.W, u));
 }
 
-QString settingsSummary(const ConstructionSettings& s) {
+QString settingsSummary(const ConstructionSettings& s, LengthUnit unit) {
     QStringList layers;
     for (double t : s.surface)
-        layers << millimetresText(t);
-    QString text =
-        QCoreApplication::translate(
-            "Templates", "Construction : surface %1 mm, flancs %2 mm, cadre du plat %3 mm, "
-                         "tasseaux %4 × %5 mm")
-            .arg(layers.join(QStringLiteral(" + ")), millimetresText(s.panel),
-                 millimetresText(s.flat), millimetresText(s.ribWidth), millimetresText(s.ribDepth));
+        layers << thicknessCell(t, unit);
+    QString text = QCoreApplication::translate(
+                       "Templates", "Construction : surface %1, flancs %2, cadre du plat %3, "
+                                    "tasseaux %4")
+                       .arg(numberWithUnit(layers.join(QStringLiteral(" + ")), unit),
+                            thicknessWords(s.panel, unit), lengthWords(s.flat, unit),
+                            sectionWords(s.ribWidth, s.ribDepth, unit));
     if (s.coping > 0)
-        text +=
-            QCoreApplication::translate("Templates", ", tube de coping Ø %1 mm dépassant de %2 mm")
-                .arg(millimetresText(s.coping), millimetresText(s.reveal));
+        text += QCoreApplication::translate("Templates", ", tube de coping Ø %1 dépassant de %2")
+                    .arg(lengthWords(s.coping, unit), lengthWords(s.reveal, unit));
     return text + QLatin1Char('.');
 }
 
-QString panelSummary(const ConstructionPlan& plan, const TemplatePanel& panel) {
+QString panelSummary(const ConstructionPlan& plan, const TemplatePanel& panel, LengthUnit unit) {
     const CurvePlan& c = *plan.curves[panel.curve];
     const QString ribs = QString::number(c.stations.size());
     return QCoreApplication::translate("Templates",
-                                       "%1 ; longueur %2 mm, hauteur %3 mm, rayon du cadre %4 mm, "
+                                       "%1 ; longueur %2, hauteur %3, rayon du cadre %4, "
                                        "tasseaux par flanc : %5.")
-        .arg(capitalized(panel.countText()), millimetresText(c.panelLength),
-             millimetresText(c.panelHeight), millimetresText(c.frameRadius), ribs);
+        .arg(capitalized(panel.countText()), lengthWords(c.panelLength, unit),
+             lengthWords(c.panelHeight, unit), lengthWords(c.frameRadius, unit), ribs);
 }
 
 void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
-                   const std::vector<PanelTiles>& panels, double overlap) {
+                   const std::vector<PanelTiles>& panels, double overlap, LengthUnit unit) {
     const double m = templateMargin;
     const double width = doc.pageWidth() - 2 * m;
     double y = m;
@@ -176,8 +183,8 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
                                               "Quarvel — gabarits des flancs à taille réelle"),
                   6, true) +
          2;
-    y += doc.text(m, y, width, designSummary(plan), 3.2) + 1;
-    y += doc.text(m, y, width, settingsSummary(plan.settings), 3.2) + 1;
+    y += doc.text(m, y, width, designSummary(plan, unit), 3.2) + 1;
+    y += doc.text(m, y, width, settingsSummary(plan.settings, unit), 3.2) + 1;
 
     // The calibration squares, each edge a fine line so that it can be measured.
     QPainter& painter = doc.painter();
@@ -186,7 +193,8 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
     using S = CalibrationSquares;
     painter.drawRect(deviceRect(S::left, S::metricTop, S::metricSide, S::metricSide));
     painter.drawRect(deviceRect(S::left, S::imperialTop, S::imperialSide, S::imperialSide));
-    doc.text(S::left + 4, S::metricTop + 4, 90, QStringLiteral("100 mm × 100 mm"), 4, true);
+    doc.text(S::left + 4, S::metricTop + 4, 90,
+             QCoreApplication::translate("Templates", "100 mm × 100 mm"), 4, true);
     doc.text(S::left + 4, S::imperialTop + 4, 90,
              QCoreApplication::translate("Templates", "4 po × 4 po (101,6 mm)"), 4, true);
 
@@ -203,16 +211,16 @@ void drawFirstPage(TemplateDocument& doc, const ConstructionPlan& plan,
         doc.text(x, yr, columnWidth,
                  QCoreApplication::translate(
                      "Templates", "Les ordonnées et la méthode du cordeau, page suivante, "
-                                  "se tracent sans imprimante. Les tuiles se recouvrent de %1 mm : "
+                                  "se tracent sans imprimante. Les tuiles se recouvrent de %1 : "
                                   "coupez une tuile sur le pointillé, posez-la sur sa voisine en "
                                   "alignant les croix, collez. La ligne de sol et la verticale du "
                                   "pied se posent sur le bord inférieur de la feuille et sur la "
                                   "verticale tracée à l'équerre.")
-                     .arg(millimetresText(overlap)),
+                     .arg(lengthWords(overlap, unit)),
                  3) +
         3;
     for (const PanelTiles& p : panels)
-        yr += doc.text(x, yr, columnWidth, panelSummary(plan, p.panel), 3) + 2;
+        yr += doc.text(x, yr, columnWidth, panelSummary(plan, p.panel, unit), 3) + 2;
     yr += 2;
 
     // The maps of the tiles, one per panel, in what is left of the column.
@@ -281,11 +289,23 @@ private:
     double m_y = templateMargin;
 };
 
-QString mm(double value) {
-    return millimetresText(value) + QStringLiteral(" mm");
+// The ordinates' steps along the ground and in height: round numbers of the unit.
+double ordinateStep(LengthUnit unit) {
+    return unit == LengthUnit::Inches ? 4 * 25.4 : 100;
+}
+double ordinateHeightStep(LengthUnit unit) {
+    return unit == LengthUnit::Inches ? 2 * 25.4 : 50;
 }
 
-void drawOrdinateIntro(FlowingText& flow, const CurvePlan& c, const TemplatePanel& panel) {
+// The height in the other unit, for the last column.
+QString otherHeight(double value, LengthUnit unit) {
+    // Millimetre pages keep inches without feet, as a tape read from the ground.
+    if (unit == LengthUnit::Millimetres) return inchesText(value);
+    return lengthWords(value, otherUnit(unit));
+}
+
+void drawOrdinateIntro(FlowingText& flow, const CurvePlan& c, const TemplatePanel& panel,
+                       LengthUnit unit) {
     flow.paragraph(
         QCoreApplication::translate("Templates", "%1 — ordonnées du cadre").arg(panel.name()), 5.5,
         true, 1);
@@ -293,72 +313,71 @@ void drawOrdinateIntro(FlowingText& flow, const CurvePlan& c, const TemplatePane
     flow.paragraph(QCoreApplication::translate(
                        "Templates",
                        "Feuille posée à plat, son bord inférieur sur le sol. Tracez la verticale "
-                       "du pied à %1 mm du bout arrière, puis, tous les 100 mm depuis cette "
-                       "verticale vers l'arrière, et tous les 50 mm de hauteur là où la courbe "
+                       "du pied à %1 du bout arrière, puis, tous les %2 depuis cette "
+                       "verticale vers l'arrière, et tous les %3 de hauteur là où la courbe "
                        "monte à plus de 45°, reportez la hauteur de la courbe au-dessus du sol et "
                        "reliez les points avec une latte souple.")
-                       .arg(millimetresText(c.panelLength)),
+                       .arg(lengthWords(c.panelLength, unit), lengthWords(ordinateStep(unit), unit),
+                            lengthWords(ordinateHeightStep(unit), unit)),
                    3.2, false, 3);
 }
 
-void drawOrdinateTable(FlowingText& flow, const CurvePlan& c) {
-    flow.row({QCoreApplication::translate("Templates", "Depuis le pied"),
-              QCoreApplication::translate("Templates", "Depuis l'arrière"),
-              QCoreApplication::translate("Templates", "Hauteur"),
-              QCoreApplication::translate("Templates", "Hauteur (po)")},
-             ordinateColumns, ordinateWidths, true);
-    for (const FrameOrdinate& o : frameOrdinates(c))
-        flow.row({mm(o.fromToe), mm(c.panelLength - o.fromToe), mm(o.height), inchesText(o.height)},
+void drawOrdinateTable(FlowingText& flow, const CurvePlan& c, LengthUnit unit) {
+    flow.row(
+        {QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
+         QStringLiteral("Hauteur"),
+         QCoreApplication::translate("Templates", "Hauteur (%1)").arg(unitName(otherUnit(unit)))},
+        ordinateColumns, ordinateWidths, true);
+    for (const FrameOrdinate& o : frameOrdinates(c, ordinateStep(unit), ordinateHeightStep(unit)))
+        flow.row({lengthWords(o.fromToe, unit), lengthWords(c.panelLength - o.fromToe, unit),
+                  lengthWords(o.height, unit), otherHeight(o.height, unit)},
                  ordinateColumns, ordinateWidths, false);
 }
 
-void drawCornerTable(FlowingText& flow, const CurvePlan& c) {
-    flow.paragraph(QCoreApplication::translate("Templates", "Coins de la courbe et de l'encoche"),
-                   4, true, 1);
-    flow.row({QString(), QCoreApplication::translate("Templates", "Depuis le pied"),
-              QCoreApplication::translate("Templates", "Depuis l'arrière"),
-              QCoreApplication::translate("Templates", "Hauteur"),
-              QCoreApplication::translate("Templates", "(po)")},
+void drawCornerTable(FlowingText& flow, const CurvePlan& c, LengthUnit unit) {
+    flow.paragraph(QStringLiteral("Coins de la courbe et de l'encoche"), 4, true, 1);
+    flow.row({QString(), QStringLiteral("Depuis le pied"), QStringLiteral("Depuis l'arrière"),
+              QStringLiteral("Hauteur"), QStringLiteral("(%1)").arg(unitName(otherUnit(unit)))},
              cornerColumns, cornerWidths, true);
     for (const MarkedPoint& p : frameCorners(c))
-        flow.row({p.name, mm(c.panelLength - p.at.x()), mm(p.at.x()), mm(p.at.y()),
-                  inchesText(p.at.y())},
+        flow.row({p.name, lengthWords(c.panelLength - p.at.x(), unit), lengthWords(p.at.x(), unit),
+                  lengthWords(p.at.y(), unit), otherHeight(p.at.y(), unit)},
                  cornerColumns, cornerWidths, false);
 }
 
-QString stringMethodText(const ConstructionPlan& plan, const CurvePlan& c) {
+QString stringMethodText(const ConstructionPlan& plan, const CurvePlan& c, LengthUnit unit) {
+    auto words = [unit](double value) { return lengthWords(value, unit); };
     const QPointF top = c.wall > 0 ? QPointF{c.pivot.x() - c.frameRadius, c.pivot.y()} : c.top;
     QString method =
         QCoreApplication::translate(
-            "Templates", "Le pivot est à la verticale du pied, à %1 mm au-dessus du sol (%2 mm "
+            "Templates", "Le pivot est à la verticale du pied, à %1 au-dessus du sol (%2 "
                          "au-dessus du pied), hors de la feuille : fixez-y une planche. Plantez un "
-                         "clou au pivot ; avec une ficelle ou une latte percée de %3 mm entre le "
+                         "clou au pivot ; avec une ficelle ou une latte percée de %3 entre le "
                          "clou et la pointe du crayon (le rayon du cadre), tracez l'arc du pied "
-                         "(%4 mm du sol) jusqu'à %5 mm du sol, à %6 mm du bout arrière.")
-            .arg(millimetresText(c.pivot.y()), millimetresText(c.pivot.y() - plan.settings.flat),
-                 millimetresText(c.frameRadius), millimetresText(plan.settings.flat),
-                 millimetresText(top.y()), millimetresText(top.x()));
+                         "(%4 du sol) jusqu'à %5 du sol, à %6 du bout arrière.")
+            .arg(words(c.pivot.y()), words(c.pivot.y() - plan.settings.flat), words(c.frameRadius),
+                 words(plan.settings.flat), words(top.y()), words(top.x()));
     if (c.wall > 0)
         method += QCoreApplication::translate("Templates",
-                                              " Puis tracez le mur vertical jusqu'à %1 mm du sol.")
-                      .arg(millimetresText(c.top.y()));
+                                              " Puis tracez le mur vertical jusqu'à %1 du sol.")
+                      .arg(words(c.top.y()));
     return method;
 }
 
 void drawOrdinatePages(TemplateDocument& doc, const ConstructionPlan& plan,
-                       const TemplatePanel& panel) {
+                       const TemplatePanel& panel, LengthUnit unit) {
     const CurvePlan& c = *plan.curves[panel.curve];
     doc.newPage();
     FlowingText flow(doc);
-    drawOrdinateIntro(flow, c, panel);
-    drawOrdinateTable(flow, c);
+    drawOrdinateIntro(flow, c, panel, unit);
+    drawOrdinateTable(flow, c, unit);
     flow.skip(3);
     flow.room(2 * 4.6);
-    drawCornerTable(flow, c);
+    drawCornerTable(flow, c, unit);
     flow.skip(3);
     flow.room(30);
-    flow.paragraph(QCoreApplication::translate("Templates", "Méthode du cordeau"), 4, true, 1);
-    flow.paragraph(stringMethodText(plan, c), 3.2, false, 0);
+    flow.paragraph(QStringLiteral("Méthode du cordeau"), 4, true, 1);
+    flow.paragraph(stringMethodText(plan, c, unit), 3.2, false, 0);
 }
 
 // Where a tile overlaps a neighbour: the neighbour's grid cell, where its
@@ -464,9 +483,10 @@ QPointF labelCorner(const TemplateTiling& tiling, const TemplateTile& tile, bool
     return best;
 }
 
-// The tile's label, what it is of which panel, and the 50 mm scale bar.
+// The tile's label, what it is of which panel, and the scale bar: five
+// 10 mm blocks, or four 1/2 in ones.
 void drawTileLabel(TemplateDocument& doc, QPointF corner, const TemplatePanel& panel,
-                   const TemplateTile& tile) {
+                   const TemplateTile& tile, LengthUnit unit) {
     QString rowName = TemplateTiling::label(tile.row, 0);
     rowName.chop(1);
     double y = corner.y();
@@ -480,16 +500,20 @@ void drawTileLabel(TemplateDocument& doc, QPointF corner, const TemplatePanel& p
          2;
     QPainter& painter = doc.painter();
     painter.setPen(QPen(Qt::black, 0.15 * pixelsPerMm));
-    for (int i = 0; i < 5; ++i) {
+    const bool inches = unit == LengthUnit::Inches;
+    const int blocks = inches ? 4 : 5;
+    const double block = inches ? 12.7 : 10;
+    for (int i = 0; i < blocks; ++i) {
         painter.setBrush(i % 2 == 0 ? QBrush(Qt::black) : QBrush(Qt::white));
-        painter.drawRect(deviceRect(corner.x() + 10 * i, y, 10, 2));
+        painter.drawRect(deviceRect(corner.x() + block * i, y, block, 2));
     }
     painter.setBrush(Qt::NoBrush);
-    doc.text(corner.x() + 52, y - 1, 28, QStringLiteral("50 mm"), 3, false, Qt::black);
+    doc.text(corner.x() + blocks * block + 2, y - 1, 26, lengthWords(blocks * block, unit), 3,
+             false, Qt::black);
 }
 
 void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const PanelTiles& p,
-                  const TemplateTile& tile, const std::vector<QRectF>& onPaper) {
+                  const TemplateTile& tile, const std::vector<QRectF>& onPaper, LengthUnit unit) {
     doc.newPage();
     QPainter& painter = doc.painter();
     const double m = templateMargin;
@@ -497,16 +521,16 @@ void drawTilePage(TemplateDocument& doc, const ConstructionPlan& plan, const Pan
     const QTransform toDevice = windowTransform(tile.area, p.panel.mirrored, m, m, 1);
     painter.save();
     painter.setClipRect(printable);
-    PanelPainter(painter, plan, p.panel, toDevice, pixelsPerMm).draw(onPaper);
+    PanelPainter(painter, plan, p.panel, toDevice, pixelsPerMm, unit).draw(onPaper);
     for (const TileNeighbour& n : tileNeighbours(tile, p.tiling.overlap()))
         if (p.tiling.printed(n.row, n.column))
             drawNeighbour(painter, toDevice, n, tile, printable.center());
     painter.restore();
-    drawTileLabel(doc, labelCorner(p.tiling, tile, p.panel.mirrored), p.panel, tile);
+    drawTileLabel(doc, labelCorner(p.tiling, tile, p.panel.mirrored), p.panel, tile, unit);
 }
 
 void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionPlan& plan,
-                  const TemplatePanel& panel) {
+                  const TemplatePanel& panel, LengthUnit unit) {
     const CurvePlan& c = *plan.curves[panel.curve];
     const double m = templateMargin;
     const QRectF drawn = drawnArea(plan, panel);
@@ -521,16 +545,17 @@ void drawFullPage(TemplateDocument& doc, QPdfWriter& writer, const ConstructionP
                                     ? QTransform(-s, 0, 0, -s, (m + drawn.right()) * s, ground * s)
                                     : QTransform(s, 0, 0, -s, (m - drawn.left()) * s, ground * s);
     const std::vector<QRectF> onPaper{drawn.adjusted(-m, -m, m, m)};
-    PanelPainter(doc.painter(), plan, panel, toDevice, pixelsPerMm).draw(onPaper);
+    PanelPainter(doc.painter(), plan, panel, toDevice, pixelsPerMm, unit).draw(onPaper);
     // The page's x of the panel's back end.
     const double back = panel.mirrored ? m + drawn.right() : m - drawn.left();
-    doc.text(
-        panel.mirrored ? back - captionFromToe : back + captionFromBack,
-        ground - std::min(60.0, c.deckFrameTop / 2), captionWidth,
-        QCoreApplication::translate("Templates", "Quarvel · %1 · taille réelle (1:1) · %2 × %3 mm")
-            .arg(capitalized(panel.countText()), millimetresText(c.panelLength),
-                 millimetresText(c.panelHeight)),
-        3.5);
+    doc.text(panel.mirrored ? back - captionFromToe : back + captionFromBack,
+             ground - std::min(60.0, c.deckFrameTop / 2), captionWidth,
+             QCoreApplication::translate("Templates", "Quarvel · %1 · taille réelle (1:1) · %2")
+                 .arg(capitalized(panel.countText()),
+                      numberWithUnit(lengthCell(c.panelLength, unit) + QStringLiteral(" × ") +
+                                         lengthCell(c.panelHeight, unit),
+                                     unit)),
+             3.5);
 }
 
 } // namespace
@@ -543,7 +568,8 @@ std::optional<TemplatePaper> parseTemplatePaper(QStringView text) {
     return std::nullopt;
 }
 
-QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double overlapMm) {
+QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double overlapMm,
+                       LengthUnit unit) {
     const std::vector<TemplatePanel> panels = templatePanels(plan);
     if (panels.empty())
         throw QuarvelError(QCoreApplication::translate(
@@ -596,18 +622,18 @@ QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double
         TemplateDocument doc(writer, painter);
         if (paper == TemplatePaper::Full) {
             for (const TemplatePanel& p : panels)
-                drawFullPage(doc, writer, plan, p);
+                drawFullPage(doc, writer, plan, p, unit);
         } else {
             doc.newPage();
-            drawFirstPage(doc, plan, tiled, overlapMm);
+            drawFirstPage(doc, plan, tiled, overlapMm, unit);
             for (const PanelTiles& p : tiled)
-                drawOrdinatePages(doc, plan, p.panel);
+                drawOrdinatePages(doc, plan, p.panel, unit);
             for (const PanelTiles& p : tiled) {
                 std::vector<QRectF> onPaper;
                 for (const TemplateTile& t : p.tiling.tiles())
                     onPaper.push_back(t.area);
                 for (const TemplateTile& t : p.tiling.tiles())
-                    drawTilePage(doc, plan, p, t, onPaper);
+                    drawTilePage(doc, plan, p, t, onPaper, unit);
             }
         }
         painter.end();

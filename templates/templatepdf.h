@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "lengthunits.h"
 
 #include <optional>
 #include <QByteArray>
@@ -18,8 +19,10 @@ std::optional<TemplatePaper> parseTemplatePaper(QStringView text);
 // distinct panel, its size the panel's plus 10 mm on every side, for a
 // plotter. Needs a QGuiApplication (fonts). Throws QuarvelError: a panel too
 // large for tiles or for one page, a plan without side panels, an overlap
-// outside 5 to 50 mm.
-QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double overlapMm = 15);
+// outside 5 to 50 mm. unit: the lengths' in the words, the ordinates taken
+// every 4 in (and 2 in of height) in inches; the geometry is the same.
+QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double overlapMm = 15,
+                       LengthUnit unit = LengthUnit::Millimetres);
 
 // Page 1's calibration squares, in mm from the page's top-left corner.
 struct CalibrationSquares {
