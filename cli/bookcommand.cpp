@@ -38,8 +38,7 @@ CommandResult bookCommand(const QStringList& args) {
         bookUsage()};
     ConstructionArguments parsed;
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
-    LengthUnit unit = LengthUnit::Millimetres;
-    if (auto failure = parseUnitsOption(parsed, unit)) return *failure;
+    const LengthUnit unit = parsed.unit;
     BookPaper paper = BookPaper::A4;
     if (parsed.values.contains(QStringLiteral("--paper"))) {
         const QString value = parsed.values.value(QStringLiteral("--paper"));

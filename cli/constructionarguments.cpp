@@ -148,24 +148,6 @@ std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
     return std::nullopt;
 }
 
-std::optional<CommandResult> parseUnitsOption(const ConstructionArguments& parsed,
-                                              LengthUnit& unit) {
-    const QString name = QStringLiteral("--units");
-    if (!parsed.values.contains(name)) {
-        unit = LengthUnit::Millimetres;
-        return std::nullopt;
-    }
-    const QString value = parsed.values.value(name);
-    const std::optional<LengthUnit> chosen = unitFromKey(value);
-    if (!chosen)
-        return CommandResult{
-            2,
-            {},
-            messageLine(QStringLiteral("Option incorrecte : --units %1 (mm ou in)").arg(value))};
-    unit = *chosen;
-    return std::nullopt;
-}
-
 std::optional<CommandResult> buildPlanFor(const Design& design, ConstructionPlan& plan) {
     try {
         plan = buildConstructionPlan(design.dims, design.settings);

@@ -42,12 +42,6 @@ std::optional<CommandResult> parseConstructionArguments(const QStringList& args,
                                                         const CommandOptions& options,
                                                         ConstructionArguments& parsed);
 
-// The --units option a command lists among its valued options: mm (the
-// default) or in. Sets unit, or returns the result ending the command: 2
-// for any other value.
-std::optional<CommandResult> parseUnitsOption(const ConstructionArguments& parsed,
-                                              LengthUnit& unit);
-
 // The plan, or the result ending the command: 1 with the refusal's message.
 std::optional<CommandResult> buildPlanFor(const Design& design, ConstructionPlan& plan);
 

@@ -88,8 +88,7 @@ CommandResult cutCommand(const QStringList& args) {
         {QStringLiteral("--sheets")}, {QStringLiteral("--units")}, 2, cutUsage()};
     ConstructionArguments parsed;
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
-    LengthUnit unit = LengthUnit::Millimetres;
-    if (auto failure = parseUnitsOption(parsed, unit)) return *failure;
+    const LengthUnit unit = parsed.unit;
     const QString& out = parsed.positionals[1];
     const std::optional<CutFormat> format = cutFormatForPath(out);
     if (!format)

@@ -23,8 +23,7 @@ CommandResult templateCommand(const QStringList& args) {
         templateUsage()};
     ConstructionArguments parsed;
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
-    LengthUnit unit = LengthUnit::Millimetres;
-    if (auto failure = parseUnitsOption(parsed, unit)) return *failure;
+    const LengthUnit unit = parsed.unit;
     TemplatePaper paper = TemplatePaper::A4;
     if (parsed.values.contains(QStringLiteral("--paper"))) {
         const QString value = parsed.values.value(QStringLiteral("--paper"));

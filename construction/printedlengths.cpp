@@ -1,6 +1,7 @@
 #include "printedlengths.h"
 
 #include "decimaltext.h"
+#include "timbersection.h"
 
 QString lengthCell(double millimetres, LengthUnit unit) {
     return withDecimalCommas(lengthText(millimetres, unit));
@@ -19,7 +20,7 @@ QString thicknessWords(double millimetres, LengthUnit unit) {
 }
 
 QString sectionCell(double width, double depth, LengthUnit unit) {
-    return thicknessCell(width, unit) + QStringLiteral(" × ") + thicknessCell(depth, unit);
+    return withDecimalCommas(timberSectionText(width, depth, unit));
 }
 
 QString sectionWords(double width, double depth, LengthUnit unit) {

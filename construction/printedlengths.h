@@ -23,9 +23,8 @@ QString numberWithUnit(const QString& numbers, LengthUnit unit);
 // One of the design's dimensions, whole centimetres: "244 cm", "8'".
 QString designLengthWords(int centimetres, LengthUnit unit);
 
-// A timber or rib section, width by depth: "89 × 38" in millimetres;
-// in inches its North American nominal name when it has one ("2×4"),
-// else both thicknesses ("3 1/2\" × 1 1/4\"").
+// A timber or rib section, width by depth (timberSectionText): "89 × 38" in
+// millimetres; in inches its nominal name when it has one ("2×4").
 QString sectionCell(double width, double depth, LengthUnit unit);
 // The same within a sentence: "89 × 38 mm", "2×4".
 QString sectionWords(double width, double depth, LengthUnit unit);

@@ -1,3 +1,5 @@
+#include "frameordinates.h"
+#include "lengthunits.h"
 #include "outlinechecks.h"
 #include "panelpainter.h"
 #include "quarvelerror.h"
@@ -14,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <set>
 
 namespace {
 
@@ -234,20 +237,25 @@ private slots:
         QTest::addColumn<int>("paper");
         QTest::addColumn<double>("width"); // mm
         QTest::addColumn<double>("height");
-        QTest::newRow("A4") << int(TemplatePaper::A4) << 210.0 << 297.0;
-        QTest::newRow("Letter") << int(TemplatePaper::Letter) << 215.9 << 279.4;
-        QTest::newRow("A3") << int(TemplatePaper::A3) << 297.0 << 420.0;
+        QTest::addColumn<bool>("inches");
+        QTest::newRow("A4") << int(TemplatePaper::A4) << 210.0 << 297.0 << false;
+        QTest::newRow("A4, inches") << int(TemplatePaper::A4) << 210.0 << 297.0 << true;
+        QTest::newRow("Letter") << int(TemplatePaper::Letter) << 215.9 << 279.4 << false;
+        QTest::newRow("A3") << int(TemplatePaper::A3) << 297.0 << 420.0 << false;
     }
     void tiledPagesAtActualSize() {
         QFETCH(int, paper);
         QFETCH(double, width);
         QFETCH(double, height);
+        QFETCH(bool, inches);
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("pdfinfo is not installed (poppler-utils)");
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString pdf = writeFile(dir, QStringLiteral("tiles.pdf"),
-                                      templatePdf(defaultPlan(), TemplatePaper(paper)));
+        const QString pdf =
+            writeFile(dir, QStringLiteral("tiles.pdf"),
+                      templatePdf(defaultPlan(), TemplatePaper(paper), 15,
+                                  inches ? LengthUnit::Inches : LengthUnit::Millimetres));
         QVERIFY(!pdf.isEmpty());
         const PdfInfo info = pdfInfo(pdf);
         // Page 1, then each panel's ordinates and tiles: the default ramp's
@@ -284,6 +292,49 @@ private slots:
             QVERIFY2(std::abs(height - s.side) <= 0.5, qPrintable(QString::number(height)));
             QVERIFY(std::abs(left / pixelsPerMm - S::left) <= 0.5);
         }
+    }
+
+    // In inches the ordinates stand every 4 in from the toe and every 2 in of
+    // height, each printed to the nearest 1/16 in (feet from 24 in), and
+    // both squares keep their labels.
+    void ordinatesInInches() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed (poppler-utils)");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf =
+            writeFile(dir, QStringLiteral("inches.pdf"),
+                      templatePdf(defaultPlan(), TemplatePaper::A4, 15, LengthUnit::Inches));
+        auto page = [&](int n) {
+            return run(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"),
+                        QString::number(n), QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        };
+        const QString first = page(1);
+        QVERIFY2(first.contains(QStringLiteral("100 mm × 100 mm")), qPrintable(first));
+        QVERIFY2(first.contains(QStringLiteral("4 po × 4 po (101,6 mm)")), qPrintable(first));
+
+        // Every length printed on the ordinates page, in sixteenths.
+        const QString ordinates = page(2);
+        static const QRegularExpression inchText(
+            QStringLiteral("\\d+'(?: (?:\\d+ )?\\d+(?:/\\d+)?\")?|(?:\\d+ )?\\d+(?:/\\d+)?\""));
+        std::set<long long> printed;
+        for (const QRegularExpressionMatch& m : inchText.globalMatch(ordinates)) {
+            const std::optional<double> read = lengthFromText(m.captured(), LengthUnit::Inches);
+            QVERIFY2(read, qPrintable(m.captured()));
+            printed.insert(std::llround(*read / 25.4 * 16));
+        }
+        const CurvePlan& curve = *defaultPlan().curves[0];
+        const std::vector<FrameOrdinate> expected = frameOrdinates(curve, 101.6, 50.8);
+        QVERIFY(expected.size() > 5);
+        QVERIFY(expected.back().height > 24 * 25.4); // feet and inches
+        for (const FrameOrdinate& o : expected) {
+            QVERIFY2(printed.count(std::llround(o.height / 25.4 * 16)),
+                     qPrintable(QString::number(o.height)));
+            QVERIFY2(printed.count(std::llround(o.fromToe / 25.4 * 16)),
+                     qPrintable(QString::number(o.fromToe)));
+        }
+        QVERIFY(ordinates.contains(QStringLiteral("Hauteur (mm)")));
     }
 
     // One page a panel (the default ramp's two curves share one template):
