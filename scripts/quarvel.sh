@@ -18,6 +18,7 @@ esac
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-l10n-tools
     libbenchmark-dev
     libdxflib-dev
     libtinygltf-dev assimp-utils
