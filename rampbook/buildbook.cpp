@@ -59,10 +59,13 @@ double quantityOf(const PlanCost& cost, CostKind kind) {
 QString settingValueText(const ConstructionSettings& settings, const QString& key,
                          LengthUnit unit) {
     QString text = constructionSettingText(settings, key);
+    if (unit != LengthUnit::Millimetres && (key == u"rib" || key == u"post")) {
+        const QStringList sides = text.split(u'x');
+        if (sides.size() == 2) return sectionCell(sides[0].toDouble(), sides[1].toDouble(), unit);
+    }
     if (unit != LengthUnit::Millimetres) {
         static const QStringList thin{QStringLiteral("surface"), QStringLiteral("panel"),
-                                      QStringLiteral("kerf"), QStringLiteral("rib"),
-                                      QStringLiteral("post")};
+                                      QStringLiteral("kerf")};
         static const QRegularExpression number(QStringLiteral("\\d+(\\.\\d+)?"));
         QString converted;
         qsizetype from = 0;

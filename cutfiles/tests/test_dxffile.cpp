@@ -1,6 +1,7 @@
 #include "cutfile.h"
 #include "cutlayout.h"
 #include "expectedparts.h"
+#include "lengthunits.h"
 #include "sampleplan.h"
 
 #include <cmath>
@@ -125,6 +126,7 @@ private slots:
     void readsBack_data();
     void readsBack();
     void sameBytesEveryTime();
+    void labelsInInches();
 };
 
 void TestDxfFile::initTestCase() {
@@ -279,3 +281,38 @@ void TestDxfFile::sameBytesEveryTime() {
 
 QTEST_GUILESS_MAIN(TestDxfFile)
 #include "test_dxffile.moc"
+
+// In inches only the labels change: the pivot's height in feet and inches to
+// 1/16, the drawing still millimetres ($INSUNITS 4), every outline where the
+// millimetre file has it.
+void TestDxfFile::labelsInInches() {
+    const ConstructionPlan plan = planNamed(QStringLiteral("default"));
+    const QJsonObject mm = readBackWithEzdxf(cutFileBytes(plan, CutFormat::Dxf, false));
+    const QJsonObject in =
+        readBackWithEzdxf(cutFileBytes(plan, CutFormat::Dxf, false, LengthUnit::Inches));
+    QVERIFY(!mm.isEmpty() && !in.isEmpty());
+    QCOMPARE(in["insunits"].toInt(), 4);
+    QCOMPARE(in["errors"].toArray(), QJsonArray());
+    QCOMPARE(in["polylines"].toArray(), mm["polylines"].toArray());
+    QCOMPARE(in["lines"].toArray(), mm["lines"].toArray());
+
+    const double radius = plan.curves[0]->frameRadius;
+    // "pivot à 4' 7 13/16\" au-dessus du pied", however the DXF spells the accent.
+    static const QRegularExpression pivot(QStringLiteral("^pivot .*? (\\d.*\") au-dessus"));
+    int pivots = 0;
+    for (const QJsonValue& value : in["texts"].toArray()) {
+        const QString text = value.toObject()["text"].toString();
+        QCOMPARE(value.toObject()["layer"].toString(), QStringLiteral("TEXT"));
+        const QRegularExpressionMatch match = pivot.match(text);
+        if (!match.hasMatch()) continue;
+        ++pivots;
+        const QString length = match.captured(1);
+        QVERIFY2(length.contains(u'\'') && length.endsWith(u'"'), qPrintable(text));
+        const std::optional<double> read = lengthFromText(length, LengthUnit::Inches);
+        QVERIFY2(read, qPrintable(text));
+        const double sixteenths = *read / 25.4 * 16;
+        QVERIFY(near(sixteenths, std::round(sixteenths), 1e-6));
+        QVERIFY2(near(*read / 25.4, radius / 25.4, 1 / 32.0 + 1e-9), qPrintable(text));
+    }
+    QCOMPARE(pivots, int(plan.panels.size()));
+}
