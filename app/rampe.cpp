@@ -451,7 +451,8 @@ void TQvl::writeTemplates(const QString& path, const ConstructionPlan& plan) con
     const TemplatePaper paper =
         papers[m_paperIndex >= 0 && m_paperIndex < int(std::size(papers)) ? m_paperIndex : 0];
     checkExportName(path, {QStringLiteral("pdf")});
-    writeOutputFile(path, templatePdf(plan, paper), FileKinds::RegularOnly);
+    writeOutputFile(path, templatePdf(plan, paper, defaultTileOverlapMm, m_unit),
+                    FileKinds::RegularOnly);
 }
 
 void TQvl::writeBook(const QString& path, const ConstructionPlan& plan,
@@ -460,19 +461,19 @@ void TQvl::writeBook(const QString& path, const ConstructionPlan& plan,
     constexpr int letterIndex = 1;
     const BookPaper paper = m_paperIndex == letterIndex ? BookPaper::Letter : BookPaper::A4;
     checkExportName(path, {QStringLiteral("pdf")});
-    writeOutputFile(path, buildBook(plan, prices, paper).pdf(), FileKinds::RegularOnly);
+    writeOutputFile(path, buildBook(plan, prices, paper, m_unit).pdf(), FileKinds::RegularOnly);
 }
 
 void TQvl::writeCutFile(const QString& path, const ConstructionPlan& plan) const {
     checkExportName(path, {QStringLiteral("dxf"), QStringLiteral("svg")});
     // The distinct parts side by side, as the batch tool writes by default.
-    writeOutputFile(path, cutFileBytes(plan, cutFormatForPath(path).value(), false),
+    writeOutputFile(path, cutFileBytes(plan, cutFormatForPath(path).value(), false, m_unit),
                     FileKinds::RegularOnly);
 }
 
 void TQvl::writeCutList(const QString& path, const ConstructionPlan& plan) const {
     checkExportName(path, {QStringLiteral("csv")});
-    writeOutputFile(path, planCsv(plan), FileKinds::RegularOnly);
+    writeOutputFile(path, planCsv(plan, {}, m_unit), FileKinds::RegularOnly);
 }
 
 void TQvl::writeModel(const QString& path, const ConstructionPlan& plan) const {

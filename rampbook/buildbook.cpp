@@ -105,14 +105,6 @@ void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cos
     totals.rows.push_back(
         {{BuildBook::tr("Planches"), QString::number(quantityOf(cost, CostKind::board))}});
     totals.rows.push_back(
-        {{BuildBook::tr("Longueur hors tout"), mm(size.x()) + QStringLiteral(" mm")}});
-    totals.rows.push_back({{BuildBook::tr("Largeur"), mm(size.y()) + QStringLiteral(" mm")}});
-    totals.rows.push_back({{BuildBook::tr("Hauteur"), mm(size.z()) + QStringLiteral(" mm")}});
-    totals.rows.push_back(
-        {{BuildBook::tr("Feuilles"), QString::number(quantityOf(cost, CostKind::sheet))}});
-    totals.rows.push_back(
-        {{BuildBook::tr("Planches"), QString::number(quantityOf(cost, CostKind::board))}});
-    totals.rows.push_back(
         {{BuildBook::tr("Fixations"), QString::number(quantityOf(cost, CostKind::fastener))}});
     totals.rows.push_back({{BuildBook::tr("Coût"), moneyText(cost.cents, cost.currency)}, true});
     book.table(totals);
@@ -191,18 +183,19 @@ bool fastenerInStep(FastenerItem item, int step) {
     return false;
 }
 
+// The step's parts counted by their cut-list article, in the model's order.
 // The people's cut-list article of each French part article the model's
 // parts carry.
-QHash<QString, QString> articleTexts(const ConstructionPlan& plan) {
+QHash<QString, QString> articleTexts(const ConstructionPlan& plan, LengthUnit unit) {
     QHash<QString, QString> texts;
-    for (const CutListRow& row : cutListRows(plan))
+    for (const CutListRow& row : cutListRows(plan, {}, unit))
         if (!row.part.isEmpty()) texts.insert(row.part, row.article);
     return texts;
 }
 
-// The step's parts counted by their cut-list article, in the model's order.
-QStringList stepParts(const ConstructionPlan& plan, const RampModel& model, int step) {
-    const QHash<QString, QString> texts = articleTexts(plan);
+QStringList stepParts(const ConstructionPlan& plan, const RampModel& model, int step,
+                      LengthUnit unit) {
+    const QHash<QString, QString> texts = articleTexts(plan, unit);
     std::vector<std::pair<QString, int>> counts;
     for (const ModelPart& part : model.parts) {
         if (part.step != step) continue;
@@ -233,7 +226,7 @@ void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel&
         const QImage image = pictures.draw(options);
         book.picture(image, stepPictureWidth, BuildBook::tr("La rampe après l'étape %1").arg(step));
         book.endKeepTogether();
-        const QStringList parts = stepParts(plan, model, step);
+        const QStringList parts = stepParts(plan, model, step, unit);
         if (parts.isEmpty())
             book.paragraph(
                 step == sectionsStep

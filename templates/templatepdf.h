@@ -21,7 +21,11 @@ std::optional<TemplatePaper> parseTemplatePaper(QStringView text);
 // large for tiles or for one page, a plan without side panels, an overlap
 // outside 5 to 50 mm. unit: the lengths' in the words, the ordinates taken
 // every 4 in (and 2 in of height) in inches; the geometry is the same.
-QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper, double overlapMm = 15,
+// The tiles' overlap unless one is asked for.
+constexpr double defaultTileOverlapMm = 15;
+
+QByteArray templatePdf(const ConstructionPlan& plan, TemplatePaper paper,
+                       double overlapMm = defaultTileOverlapMm,
                        LengthUnit unit = LengthUnit::Millimetres);
 
 // Page 1's calibration squares, in mm from the page's top-left corner.

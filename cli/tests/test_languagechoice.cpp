@@ -48,22 +48,23 @@ private slots:
         QTest::addColumn<bool>("english");
         QTest::newRow("LANG=en_US.UTF-8") << QStringList{"LANG=en_US.UTF-8"} << true;
         QTest::newRow("LANG=en_CA.UTF-8") << QStringList{"LANG=en_CA.UTF-8"} << true;
-        QTest::newRow("LANGUAGE=de:en") << QStringList{"LANGUAGE=de:en", "LANG=de_DE.UTF-8"} << true;
+        QTest::newRow("LANGUAGE=de:en")
+            << QStringList{"LANGUAGE=de:en", "LANG=de_DE.UTF-8"} << true;
         QTest::newRow("LANG=fr_FR.UTF-8") << QStringList{"LANG=fr_FR.UTF-8"} << false;
         QTest::newRow("LANG=C.UTF-8") << QStringList{"LANG=C.UTF-8"} << false;
         QTest::newRow("LC_ALL=POSIX") << QStringList{"LC_ALL=POSIX", "LANG=en_US.UTF-8"} << false;
         QTest::newRow("nothing set") << QStringList{} << false;
-        QTest::newRow("QUARVEL_LANGUAGE=en") << QStringList{"QUARVEL_LANGUAGE=en", "LANG=fr_FR.UTF-8"}
-                                             << true;
-        QTest::newRow("QUARVEL_LANGUAGE=fr") << QStringList{"QUARVEL_LANGUAGE=fr", "LANG=en_US.UTF-8"}
-                                             << false;
+        QTest::newRow("QUARVEL_LANGUAGE=en")
+            << QStringList{"QUARVEL_LANGUAGE=en", "LANG=fr_FR.UTF-8"} << true;
+        QTest::newRow("QUARVEL_LANGUAGE=fr")
+            << QStringList{"QUARVEL_LANGUAGE=fr", "LANG=en_US.UTF-8"} << false;
     }
     // The text table's words and its decimal separator.
     void environments() {
         QFETCH(QStringList, assignments);
         QFETCH(bool, english);
-        const QByteArray text =
-            run(QStringLiteral(QUARVEL_CLI_PATH), {QStringLiteral("plan"), design}, environment(assignments));
+        const QByteArray text = run(QStringLiteral(QUARVEL_CLI_PATH),
+                                    {QStringLiteral("plan"), design}, environment(assignments));
         QVERIFY(!text.isEmpty());
         QCOMPARE(text.contains("Lengths in millimetres."), english);
         QCOMPARE(text.contains("Longueurs en millimètres."), !english);
