@@ -126,7 +126,7 @@ void shoppingList(BookDocument& book, const ConstructionPlan& plan, const PlanCo
                   LengthUnit unit) {
     book.chapter(BuildBook::tr("Liste d'achats"));
     std::vector<CutListRow> rows;
-    addShoppingRows(plan, cost, rows);
+    addShoppingRows(plan, cost, rows, unit);
     BookTable table{{{BuildBook::tr("Article")},
                      {BuildBook::tr("Qté"), Qt::AlignRight},
                      {BuildBook::tr("Dimensions (%1)").arg(unitName(unit)), Qt::AlignRight},
