@@ -213,7 +213,7 @@ QStringList stepParts(const ConstructionPlan& plan, const RampModel& model, int 
 }
 
 void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel& model,
-              ModelPicture& pictures) {
+              ModelPicture& pictures, LengthUnit unit) {
     book.chapter(BuildBook::tr("Montage"));
     for (int step = firstStep; step <= lastStep; ++step) {
         book.beginKeepTogether();
@@ -439,7 +439,7 @@ BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices, B
     ModelPicture pictures(model);
     cover(book, plan, cost, model, pictures, unit);
     shoppingList(book, plan, cost, unit);
-    assembly(book, plan, model, pictures);
+    assembly(book, plan, model, pictures, unit);
     sheetDiagrams(book, plan, unit);
     boardDiagrams(book, plan, unit);
     surfaceLayers(book, plan, unit);
