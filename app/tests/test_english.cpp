@@ -2,6 +2,8 @@
 #include "language.h"
 #include "planwindow.h"
 #include "rampe.h"
+#include "tlabel.h"
+#include "tspinedit.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -10,6 +12,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QXmlStreamReader>
