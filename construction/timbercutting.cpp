@@ -53,6 +53,10 @@ constexpr std::size_t mixesPerCount = 20000;
 // of thousands of boards would run out of stack. Deeper than this many
 // calls it stops, undecided, and the boards found by rounding stand.
 constexpr long long maxSearchDepth = 6000;
+// A linear programme solved in the search counts as this many steps: about
+// what the packing search tries in the time a programme of a few dozen
+// piece types takes.
+constexpr long long lpSolveSteps = 20000;
 
 int tenths(double mm) {
     return int(std::llround(mm * 10));
@@ -240,8 +244,7 @@ public:
         , lp(lp)
         , price(std::move(price))
         , budget(budget)
-        , deadline(start + budget.time)
-        , totalsDeadline(start + budget.time * 3 / 4) {
+        , deadline(start + budget.time) {
         for (int t = 0; t < problem.types(); ++t)
             worth += problem.demand[std::size_t(t)] * this->price[std::size_t(t)];
     }
@@ -328,7 +331,7 @@ private:
     long long fewestBoards(long long total) {
         const std::vector<double> perBoard(problem.stock.size(), 1.0);
         const CuttingLpSolution relaxed =
-            lp.solve(problem.demand, nullptr, double(total), perBoard, boardShortfallCost);
+            solve(nullptr, double(total), perBoard, boardShortfallCost);
         const double bound =
             boardBound(problem, problem.demand, double(total), relaxed.price, relaxed.lengthPrice);
         if (std::isinf(bound)) return std::numeric_limits<long long>::max();
@@ -350,19 +353,25 @@ private:
     double worth = 0; // of all the pieces at price
     const TimberSearchBudget& budget;
     Clock::time_point deadline;
-    // The totals' share: the rest of the time is kept for the preference.
-    Clock::time_point totalsDeadline;
     bool preferring = false;
     long long steps = 0;
     bool tooDeep = false; // a search stopped at maxSearchDepth
 
+    // The totals' share is three quarters of the steps: the rest is kept for
+    // the preference.
     bool outOfBudget() {
-        if (budget.steps >= 0 && steps >= budget.steps) return true;
-        return Clock::now() >= (preferring ? deadline : totalsDeadline);
+        if (budget.steps >= 0 && steps >= (preferring ? budget.steps : budget.steps / 4 * 3))
+            return true;
+        return Clock::now() >= deadline;
+    }
+
+    CuttingLpSolution solve(const std::vector<int>* limits, double lengthLimit,
+                            const std::vector<double>& boardCost, double shortfallCost) {
+        steps += lpSolveSteps;
+        return lp.solve(problem.demand, limits, lengthLimit, boardCost, shortfallCost);
     }
 
     Outcome tryMix(const std::vector<int>& mix, double total, Boards& packing) {
-        ++steps;
         const std::vector<int>& demand = problem.demand;
         int longestBoard = -1;
         long long room = 0;
@@ -377,7 +386,7 @@ private:
                  problem.weight[std::size_t(t)] > problem.capacity(longestBoard)))
                 return Outcome::refuted;
         const std::vector<double> free(problem.stock.size(), 0.0);
-        const CuttingLpSolution relaxed = lp.solve(demand, &mix, -1, free, 1.0);
+        const CuttingLpSolution relaxed = solve(&mix, -1, free, 1.0);
         if (pricesRefute(problem, demand, mix, relaxed.price)) return Outcome::refuted;
         const Outcome outcome =
             Packer(*this, demand, mix, total - worth, packingStepsPerMix).run(packing);
@@ -393,11 +402,10 @@ private:
         // fewest boards: another vertex, other patterns.
         const std::vector<double> lengthCost(problem.stock.begin(), problem.stock.end());
         const std::vector<double> boardCost(problem.stock.size(), 1.0);
-        return packRounded(
-                   lp.solve(problem.demand, &limits, -1, lengthCost, 2.0 * problem.stock.back()),
-                   limits, total, packing) ||
-               packRounded(lp.solve(problem.demand, &limits, total, boardCost, boardShortfallCost),
-                           limits, total, packing);
+        return packRounded(solve(&limits, -1, lengthCost, 2.0 * problem.stock.back()), limits,
+                           total, packing) ||
+               packRounded(solve(&limits, total, boardCost, boardShortfallCost), limits, total,
+                           packing);
     }
 
     bool packRounded(CuttingLpSolution relaxed, const std::vector<int>& limits, double total,
@@ -530,6 +538,7 @@ private:
         // far; bound: the pattern it must not exceed, while equal to it so far.
         bool fill(int first, int t, int room, double worthSoFar, const CuttingPattern* bound,
                   double slackLeft) {
+            ++search.steps;
             if (++tried > stepLimit) exhausted = true;
             if (exhausted) return false;
             const double length = problem.stock[std::size_t(pattern.stock)];
@@ -554,7 +563,7 @@ private:
         bool place(const CuttingPattern* bound, double waste, double slackLeft) {
             if (bound && pattern.stock > bound->stock) return false;
             if (waste > slackLeft + tolerance) return false;
-            if (++search.steps, search.outOfBudget()) {
+            if (search.outOfBudget()) {
                 exhausted = true;
                 return false;
             }

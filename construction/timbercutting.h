@@ -40,13 +40,17 @@ struct TimberCutting {
     int boardCount() const;
 };
 
-// How long the search may go on, from the call: three quarters of the time
-// for a total the bound leaves unproven, then the rest for the preference
-// among boards of the total found. The bound and the first boards come
+// How long the search may go on, counted in steps (partial board patterns
+// tried, linear programmes solved at lpSolveSteps each) so that one list
+// always gives the same boards on any machine and under any load: three
+// quarters of the steps for a total the bound leaves unproven, then the rest
+// for the preference among boards of the total found. The time is only a
+// safety net for a machine far slower than expected; the default steps take
+// well under a tenth of it here. The bound and the first boards come
 // whatever the budget.
 struct TimberSearchBudget {
-    std::chrono::milliseconds time{200};
-    long long steps = -1; // mixes of boards tried and packings explored; negative: no limit
+    std::chrono::milliseconds time{5000};
+    long long steps = 8'000'000; // negative: no limit
 };
 
 // The boards to buy for pieces from the stock lengths, kerf between pieces

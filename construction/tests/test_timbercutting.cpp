@@ -148,6 +148,7 @@ private slots:
     void pieceLongerThanStock();
     void searchBudget_data();
     void searchBudget();
+    void stepsDecide();
 };
 
 void TestTimberCutting::handWorked_data() {
@@ -315,6 +316,31 @@ void TestTimberCutting::searchBudget() {
     QCOMPARE(cutting.optimal, optimal);
     QVERIFY(cutting.bought >= std::ceil(cutting.lowerBound));
     if (!optimal) QVERIFY(cutting.bought > cutting.lowerBound);
+}
+
+// A list whose search runs out of steps: the boards are the same with all
+// the time in the world, so a slow or loaded machine buys what a fast one
+// does.
+void TestTimberCutting::stepsDecide() {
+    const Pieces pieces = ribs({{2493.0, 7},
+                                {2869.7, 2},
+                                {1889.9, 11},
+                                {1737.4, 12},
+                                {3448.5, 30},
+                                {3287.3, 8},
+                                {3560.6, 21},
+                                {470.8, 30},
+                                {3635.6, 25},
+                                {3511.3, 23},
+                                {1755.4, 11},
+                                {3602.0, 8}});
+    const Stock stock{2400, 3000, 3600, 4800};
+    const TimberSearchBudget usual;
+    const TimberSearchBudget sameStepsNoClock{std::chrono::hours(1), usual.steps};
+    const TimberCutting cutting = cutTimber(pieces, stock, 4, usual);
+    QVERIFY(!cutting.optimal);
+    QCOMPARE(layout(cutting), layout(cutTimber(pieces, stock, 4, sameStepsNoClock)));
+    checkBoards(cutting, pieces, stock, 4);
 }
 
 QTEST_GUILESS_MAIN(TestTimberCutting)
