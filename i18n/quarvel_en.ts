@@ -256,10 +256,6 @@
         <translation>Frame</translation>
     </message>
     <message>
-        <source>La rampe sans sa surface : les flancs, tasseaux, solives, longerons, pieds et écharpes, vus de dessus puis de côté.</source>
-        <translation>The ramp without its surface: the side panels, ribs, joists, stringers, legs and braces, seen from above, then from the side.</translation>
-    </message>
-    <message>
         <source>Vue de dessus</source>
         <translation>Top view</translation>
     </message>
@@ -330,6 +326,10 @@
     <message>
         <source>Longueur (%1)</source>
         <translation>Length (%1)</translation>
+    </message>
+    <message>
+        <source>La rampe sans sa surface : les flancs, tasseaux, solives, longerons, pieds et écharpes, vus de dessus puis de côté, à l&apos;échelle.</source>
+        <translation>The ramp without its surface: the side panels, ribs, joists, stringers, legs and braces, seen from above then from the side, to scale.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "buildbook.h"
 
 #include "bookdiagrams.h"
+#include "bookframing.h"
 #include "buildlistrows.h"
 #include "constructionwords.h"
 #include "cutlist.h"
@@ -23,7 +24,8 @@ struct BuildBook {
 // Pictures in pixels, and the width in mm they are printed at.
 const QSize coverPictureSize{1050, 700};
 const QSize stepPictureSize{720, 480};
-const QSize framingPictureSize{1050, 525};
+// A framing view and its caption take at most this share of a page's body.
+constexpr double framingRoomShare = 0.8;
 // The step after which the frame stands whole, before the surface.
 constexpr int frameDoneStep = 4;
 // A deck higher than this (cm) wants a guardrail.
@@ -401,18 +403,26 @@ void surfaceLayers(BookDocument& book, const ConstructionPlan& plan, LengthUnit 
     }
 }
 
-void framing(BookDocument& book, const RampModel& model, ModelPicture& pictures) {
+void framing(BookDocument& book, const RampModel& model, LengthUnit unit) {
     book.chapter(BuildBook::tr("Ossature"));
     book.paragraph(
         BuildBook::tr("La rampe sans sa surface : les flancs, tasseaux, solives, longerons, "
-                      "pieds et écharpes, vus de dessus puis de côté."));
-    PictureOptions options;
-    options.size = framingPictureSize;
-    options.shown = partsUpToStep(model, frameDoneStep);
-    options.angles = viewAngles(ModelView::Top);
-    book.picture(pictures.draw(options), book.textWidth(), BuildBook::tr("Vue de dessus"));
-    options.angles = viewAngles(ModelView::Side);
-    book.picture(pictures.draw(options), book.textWidth(), BuildBook::tr("Vue de côté"));
+                      "pieds et écharpes, vus de dessus puis de côté, à l'échelle."));
+    const std::vector<bool> shown = partsUpToStep(model, frameDoneStep);
+    const std::pair<FramingSide, QString> views[] = {
+        {FramingSide::Above, BuildBook::tr("Vue de dessus")},
+        {FramingSide::Side, BuildBook::tr("Vue de côté")}};
+    for (const auto& [side, caption] : views) {
+        const FramingView view = framingView(model, shown, side);
+        // As wide as the text, unless that makes it taller than the room
+        // left for a drawing and its caption.
+        double width = book.textWidth();
+        const double room = book.textHeight() * framingRoomShare;
+        if (framingViewHeight(view, width) > room) width *= room / framingViewHeight(view, width);
+        book.drawing(
+            QSizeF(width, framingViewHeight(view, width)),
+            [view, unit](BookCanvas& canvas) { drawFramingView(canvas, view, unit); }, caption);
+    }
 }
 
 void groundAndWeather(BookDocument& book, const ConstructionPlan& plan) {
@@ -443,7 +453,7 @@ BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices, B
     sheetDiagrams(book, plan, unit);
     boardDiagrams(book, plan, unit);
     surfaceLayers(book, plan, unit);
-    framing(book, model, pictures);
+    framing(book, model, unit);
     groundAndWeather(book, plan);
     return book;
 }

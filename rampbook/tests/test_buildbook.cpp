@@ -172,10 +172,14 @@ void TestBuildBook::book() {
     QVERIFY(!planBoards.empty());
     QCOMPARE(bookBoards, planBoards);
 
-    // The cover's picture, one on each assembly step's page, the frame from
-    // above and from the side.
+    // The cover's picture and one on each assembly step's page; the frame
+    // from above and from the side are drawings, on a page of their own.
     const QList<int> imagesOn = imagePages(pdf);
-    QCOMPARE(imagesOn.size(), 1 + 7 + 2);
+    QCOMPARE(imagesOn.size(), 1 + 7);
+    const int framingPage = pageWith(pages, QStringLiteral("Vue de dessus"));
+    QVERIFY(framingPage > 0);
+    QCOMPARE(pageWith(pages, QStringLiteral("Vue de côté")), framingPage);
+    QVERIFY(!imagesOn.contains(framingPage));
     QCOMPARE(imagesOn.first(), 1);
     for (int step = 1; step <= 7; ++step) {
         const int page = pageWith(pages, QStringLiteral("Étape %1 :").arg(step));
