@@ -11,6 +11,7 @@
 #include "printedlengths.h"
 
 #include <map>
+#include <memory>
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
@@ -84,8 +85,43 @@ QString settingValueText(const ConstructionSettings& settings, const QString& ke
     return decimalsForPeople(text);
 }
 
+// The model's pictures, each drawn when its page is painted into the one
+// image kept for its size: a book holds no picture of its own, and writing
+// one touches the memory of two pictures rather than of eight (fresh memory
+// is what a one-off run pays for most).
+class BookPictures {
+public:
+    explicit BookPictures(const RampModel& model)
+        : m_pictures(model) {}
+
+    const QImage& draw(const PictureOptions& options) {
+        QImage& image = m_images[{options.size.width(), options.size.height()}];
+        if (image.isNull()) image = QImage(options.size, QImage::Format_RGB32);
+        m_pictures.drawInto(image, options);
+        return image;
+    }
+
+private:
+    ModelPicture m_pictures;
+    std::map<std::pair<int, int>, QImage> m_images;
+};
+
+using SharedPictures = std::shared_ptr<BookPictures>;
+
+void picture(BookDocument& book, const SharedPictures& pictures, const PictureOptions& options,
+             double width, const QString& caption) {
+    const QSizeF size(width, width * options.size.height() / options.size.width());
+    book.drawing(
+        size,
+        [pictures, options](BookCanvas& canvas) {
+            canvas.painter().drawImage(QRectF(QPointF(0, 0), canvas.size()),
+                                       pictures->draw(options));
+        },
+        caption);
+}
+
 void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cost,
-           const RampModel& model, ModelPicture& pictures, LengthUnit unit) {
+           const RampModel& model, const SharedPictures& pictures, LengthUnit unit) {
     auto cm = [unit](int value) { return designLengthWords(value, unit); };
     book.title(BuildBook::tr("Livret de construction"));
     const RampDimensions& d = plan.dims;
@@ -95,7 +131,7 @@ void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cos
             .arg(cm(d.P1), cm(d.R1), cm(d.H1), cm(d.F), cm(d.R2), cm(d.H2), cm(d.P2), cm(d.W)));
     PictureOptions options;
     options.size = coverPictureSize;
-    book.picture(pictures.draw(options), book.textWidth(), BuildBook::tr("La rampe terminée"));
+    picture(book, pictures, options, book.textWidth(), BuildBook::tr("La rampe terminée"));
 
     const QVector3D size = modelBounds(model).size();
     BookTable totals{{{BuildBook::tr("Rampe terminée")}, {QString(), Qt::AlignRight}}, {}};
@@ -215,18 +251,17 @@ QStringList stepParts(const ConstructionPlan& plan, const RampModel& model, int 
 }
 
 void assembly(BookDocument& book, const ConstructionPlan& plan, const RampModel& model,
-              ModelPicture& pictures, LengthUnit unit) {
+              const SharedPictures& pictures, LengthUnit unit) {
     book.chapter(BuildBook::tr("Montage"));
     for (int step = firstStep; step <= lastStep; ++step) {
         book.beginKeepTogether();
         book.section(stepTitle(step));
-        // A new image each time: the book keeps every picture.
         PictureOptions options;
         options.size = stepPictureSize;
         options.shown = partsUpToStep(model, step);
         options.highlighted = partsOfStep(model, step);
-        const QImage image = pictures.draw(options);
-        book.picture(image, stepPictureWidth, BuildBook::tr("La rampe après l'étape %1").arg(step));
+        picture(book, pictures, options, stepPictureWidth,
+                BuildBook::tr("La rampe après l'étape %1").arg(step));
         book.endKeepTogether();
         const QStringList parts = stepParts(plan, model, step, unit);
         if (parts.isEmpty())
@@ -446,7 +481,7 @@ BookDocument buildBook(const ConstructionPlan& plan, const PriceTable& prices, B
     BookDocument book(paper, BuildBook::tr("Livret de construction"));
     const PlanCost cost = planCost(plan, prices);
     const RampModel model = buildRampModel(plan);
-    ModelPicture pictures(model);
+    const SharedPictures pictures = std::make_shared<BookPictures>(model);
     cover(book, plan, cost, model, pictures, unit);
     shoppingList(book, plan, cost, unit);
     assembly(book, plan, model, pictures, unit);
