@@ -22,16 +22,17 @@ struct BuildBook {
     Q_DECLARE_TR_FUNCTIONS(BuildBook)
 };
 
-// Pictures in pixels, and the width in mm they are printed at.
-const QSize coverPictureSize{1050, 700};
+// Pictures in pixels (about 130 and 150 dpi on the page), and the width in
+// mm a step's picture is printed at; the cover's is the text's width.
+const QSize coverPictureSize{900, 600};
 const QSize stepPictureSize{720, 480};
+constexpr double stepPictureWidth = 120;
 // A framing view and its caption take at most this share of a page's body.
 constexpr double framingRoomShare = 0.8;
 // The step after which the frame stands whole, before the surface.
 constexpr int frameDoneStep = 4;
 // A deck higher than this (cm) wants a guardrail.
 constexpr int guardrailHeight = 100;
-constexpr double stepPictureWidth = 120;
 // The step that sets the sections together: it adds no part.
 constexpr int sectionsStep = 5;
 constexpr double boardDiagramWidthShare = 1; // the longest stock fills the body
@@ -85,25 +86,27 @@ QString settingValueText(const ConstructionSettings& settings, const QString& ke
     return decimalsForPeople(text);
 }
 
-// The model's pictures, each drawn when its page is painted into the one
-// image kept for its size: a book holds no picture of its own, and writing
-// one touches the memory of two pictures rather than of eight (fresh memory
-// is what a one-off run pays for most).
+// The model's pictures, each drawn when its page is painted, all into one
+// buffer of pixels: a book holds no picture of its own, and writing one
+// touches the memory of its largest picture only (fresh memory is what a
+// one-off run pays for most). The PDF takes each picture as it is painted.
 class BookPictures {
 public:
     explicit BookPictures(const RampModel& model)
         : m_pictures(model) {}
 
-    const QImage& draw(const PictureOptions& options) {
-        QImage& image = m_images[{options.size.width(), options.size.height()}];
-        if (image.isNull()) image = QImage(options.size, QImage::Format_RGB32);
+    QImage draw(const PictureOptions& options) {
+        const int width = options.size.width(), height = options.size.height();
+        m_pixels.resize(std::max(m_pixels.size(), std::size_t(width) * std::size_t(height)));
+        QImage image(reinterpret_cast<uchar*>(m_pixels.data()), width, height,
+                     width * int(sizeof(QRgb)), QImage::Format_RGB32);
         m_pictures.drawInto(image, options);
         return image;
     }
 
 private:
     ModelPicture m_pictures;
-    std::map<std::pair<int, int>, QImage> m_images;
+    std::vector<QRgb> m_pixels;
 };
 
 using SharedPictures = std::shared_ptr<BookPictures>;
