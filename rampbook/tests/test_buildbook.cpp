@@ -1,4 +1,5 @@
 #include "bookpdfcheck.h"
+#include "lengthunits.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -82,6 +83,7 @@ private slots:
     void initTestCase();
     void book_data();
     void book();
+    void bookInInches();
 
 private:
     QTemporaryDir m_dir;
@@ -187,6 +189,52 @@ void TestBuildBook::book() {
         QCOMPARE(pageWith(pages, QStringLiteral("La rampe après l'étape %1").arg(step)), page);
         QCOMPARE(imagesOn[step], page);
     }
+}
+
+// In inches: the layout's promises still hold, the default panel's 1812.4 mm
+// reads 5' 11 3/8", and every board's stock length is plan --json's to 1/16 in.
+void TestBuildBook::bookInInches() {
+    if (!popplerAvailable()) QSKIP("poppler-utils is not installed");
+    const QString designPath = m_dir.filePath(QStringLiteral("default.qvl"));
+    const QString pdf = m_dir.filePath(QStringLiteral("inches.pdf"));
+    const Run book = runCli(
+        {QStringLiteral("book"), QStringLiteral("--units"), QStringLiteral("in"), designPath, pdf});
+    QVERIFY2(book.status == 0, book.err.constData());
+    BookPdfExpectations expected;
+    expected.contentsTitle = QStringLiteral("Sommaire");
+    expected.tables.push_back(
+        {QStringLiteral("Article Qté Dimensions (po) Détail Prix"),
+         QRegularExpression(QStringLiteral("^(?!Total|Coût).* \\d+,\\d\\d €$"))});
+    const QStringList problems = bookPdfProblems(pdf, expected);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+
+    const std::vector<PdfPage> pages = readPdfPages(pdf);
+    QVERIFY(pageWith(pages, QStringLiteral("Longueur hors tout ")) > 0);
+    bool panelLength = false;
+    for (const PdfPage& page : pages)
+        for (const PdfLine& line : page.lines)
+            panelLength = panelLength || line.text.contains(QStringLiteral("5' 11 3/8\""));
+    QVERIFY(panelLength);
+
+    const Run plan = runCli({QStringLiteral("plan"), QStringLiteral("--json"), designPath});
+    QCOMPARE(plan.status, 0);
+    std::map<long long, int> planBoards; // stock length in sixteenths
+    for (const QJsonValue& section :
+         QJsonDocument::fromJson(plan.out).object()[u"timber"].toArray())
+        for (const QJsonValue& board : section.toObject()[u"boards"].toArray())
+            planBoards[std::llround(board.toObject()[u"stock"].toDouble() / 25.4 * 16)] +=
+                board.toObject()[u"count"].toInt();
+    std::map<long long, int> bookBoards;
+    static const QRegularExpression boardLine(QStringLiteral("^(\\d+) × planche de (.+?) :"));
+    for (const PdfPage& page : pages)
+        for (const PdfLine& line : page.lines)
+            if (const auto m = boardLine.match(line.text); m.hasMatch()) {
+                const auto stock = lengthFromText(m.captured(2), LengthUnit::Inches);
+                QVERIFY2(stock, qPrintable(line.text));
+                bookBoards[std::llround(*stock / 25.4 * 16)] += m.captured(1).toInt();
+            }
+    QVERIFY(!planBoards.empty());
+    QCOMPARE(bookBoards, planBoards);
 }
 
 QTEST_GUILESS_MAIN(TestBuildBook)
