@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     // Where QSettings keeps the user's preferences (the prices).
     QCoreApplication::setOrganizationName(QStringLiteral("Quarvel"));
     installLanguage();
+    installQtLanguage();
     installErrorBox();
     ProgramWindows windows(std::make_unique<QtFileDialogs>());
     applyRegionDefaults(windows.Qvl, regionDefaults(QLocale::system().territory()));

@@ -1,6 +1,7 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -42,6 +43,13 @@ Language installLanguage() {
             chosen = Language::French;
     }
     return chosen;
+}
+
+void installQtLanguage() {
+    if (chosen != Language::French) return;
+    static QTranslator qt; // lives as long as the program, as above
+    if (qt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
 }
 
 Language currentLanguage() {

@@ -18,5 +18,11 @@ Language chooseLanguage(const QString& override, const QStringList& uiLanguages)
 // after the application object exists.
 Language installLanguage();
 
+// Qt's own texts in the window (standard dialog buttons, file dialogs) in
+// the language chosen, from Qt's translations where the system has them
+// (Debian: qt6-translations-l10n); Qt's source texts are English. Call
+// after installLanguage.
+void installQtLanguage();
+
 // The language chosen at start (French until installLanguage runs).
 Language currentLanguage();

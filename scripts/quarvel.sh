@@ -18,7 +18,7 @@ esac
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-tools-dev qt6-l10n-tools
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev
     libdxflib-dev
     libtinygltf-dev assimp-utils
