@@ -40,30 +40,16 @@ CommandResult bookCommand(const QStringList& args) {
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
     const LengthUnit unit = parsed.unit;
     BookPaper paper = BookPaper::A4;
-    if (parsed.values.contains(QStringLiteral("--paper"))) {
-        const QString value = parsed.values.value(QStringLiteral("--paper"));
-        const auto chosen = parseBookPaper(value);
-        if (!chosen)
-            return CommandResult{
-                2,
-                {},
-                messageLine(QCoreApplication::translate(
-                                "BookCommand", "Option incorrecte : --paper %1 (a4 ou letter)")
-                                .arg(value))};
-        paper = *chosen;
-    }
-    if (!parsed.positionals[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return CommandResult{2,
-                             {},
-                             "OUT must end in .pdf: " + parsed.positionals[1].toUtf8() +
-                                 "\nusage: " + bookUsage()};
+    if (auto failure =
+            readChoiceOption(parsed, QStringLiteral("--paper"), parseBookPaper,
+                             QCoreApplication::translate(
+                                 "BookCommand", "Option incorrecte : --paper %1 (a4 ou letter)"),
+                             paper))
+        return *failure;
+    if (auto failure = requireSuffix(parsed.positionals[1], QLatin1String(".pdf"), bookUsage()))
+        return *failure;
     PriceTable prices;
-    try {
-        if (parsed.values.contains(QStringLiteral("--prices")))
-            prices = readPriceFile(parsed.values.value(QStringLiteral("--prices")));
-    } catch (const QuarvelError& error) {
-        return CommandResult{2, {}, messageLine(error.message())};
-    }
+    if (auto failure = readPricesOption(parsed, prices)) return *failure;
     ConstructionPlan plan;
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
     QByteArray pdf;

@@ -23,6 +23,15 @@ QString badPreset(const QString& value) {
 
 } // namespace
 
+std::optional<CommandResult> requireSuffix(const QString& path, QLatin1String suffix,
+                                           const QByteArray& usage) {
+    if (path.endsWith(suffix, Qt::CaseInsensitive)) return std::nullopt;
+    return CommandResult{2,
+                         {},
+                         "OUT must end in " + QByteArray(suffix.data()) + ": " + path.toUtf8() +
+                             "\nusage: " + usage};
+}
+
 QByteArray messageLine(const QString& message) {
     return withFinalPeriod(message).toUtf8() + '\n';
 }

@@ -47,3 +47,23 @@ std::optional<CommandResult> buildPlanFor(const Design& design, ConstructionPlan
 
 // A failure message as the program shows it, final period and line end.
 QByteArray messageLine(const QString& message);
+
+// An option's value read through parse into choice (left as it is when the
+// option is not given), or the result ending the command: 2 with refusal,
+// whose %1 is the value given.
+template <typename Choice, typename Parse>
+std::optional<CommandResult> readChoiceOption(const ConstructionArguments& parsed,
+                                              const QString& option, Parse parse,
+                                              const QString& refusal, Choice& choice) {
+    if (!parsed.values.contains(option)) return std::nullopt;
+    const QString value = parsed.values.value(option);
+    const std::optional<Choice> chosen = parse(value);
+    if (!chosen) return CommandResult{2, {}, messageLine(refusal.arg(value))};
+    choice = *chosen;
+    return std::nullopt;
+}
+
+// The result ending the command when path does not end in suffix (".pdf",
+// any case): 2 with the usage.
+std::optional<CommandResult> requireSuffix(const QString& path, QLatin1String suffix,
+                                           const QByteArray& usage);

@@ -35,6 +35,17 @@ PriceTable readPriceFile(const QString& path) {
     return parsePriceFile(bytes);
 }
 
+std::optional<CommandResult> readPricesOption(const ConstructionArguments& parsed,
+                                              PriceTable& prices) {
+    if (!parsed.values.contains(QStringLiteral("--prices"))) return std::nullopt;
+    try {
+        prices = readPriceFile(parsed.values.value(QStringLiteral("--prices")));
+    } catch (const QuarvelError& error) {
+        return CommandResult{2, {}, messageLine(error.message())};
+    }
+    return std::nullopt;
+}
+
 QByteArray planUsage() {
     return "quarvel-cli plan [settings options] [--prices FILE] [--units mm|in] [--csv | --json]\n"
            "                FILE\n"
@@ -61,12 +72,7 @@ CommandResult planCommand(const QStringList& args) {
     if (parsed.flags.contains(u"--csv") && parsed.flags.contains(u"--json"))
         return CommandResult{2, {}, "--csv and --json exclude each other\nusage: " + planUsage()};
     PriceTable prices;
-    try {
-        if (parsed.values.contains(QStringLiteral("--prices")))
-            prices = readPriceFile(parsed.values.value(QStringLiteral("--prices")));
-    } catch (const QuarvelError& error) {
-        return CommandResult{2, {}, messageLine(error.message())};
-    }
+    if (auto failure = readPricesOption(parsed, prices)) return *failure;
     ConstructionPlan plan;
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
     if (parsed.flags.contains(u"--csv"))

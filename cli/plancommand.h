@@ -1,5 +1,6 @@
 #pragma once
 
+#include "constructionarguments.h"
 #include "tracecommand.h"
 
 #include "prices.h"
@@ -10,6 +11,11 @@
 // The price file at path (--prices). Throws FileError, or PriceFileError for
 // a file refused or larger than a price file is.
 PriceTable readPriceFile(const QString& path);
+
+// --prices FILE read into prices (left as they are without it), or the
+// result ending the command: 2 with the file's fault.
+std::optional<CommandResult> readPricesOption(const ConstructionArguments& parsed,
+                                              PriceTable& prices);
 
 // quarvel-cli plan [settings options] [--csv | --json] FILE: the cut list as
 // a text table, CSV or one JSON object. Computation only: needs no Qt Gui.

@@ -25,19 +25,12 @@ CommandResult templateCommand(const QStringList& args) {
     if (auto failure = parseConstructionArguments(args, options, parsed)) return *failure;
     const LengthUnit unit = parsed.unit;
     TemplatePaper paper = TemplatePaper::A4;
-    if (parsed.values.contains(QStringLiteral("--paper"))) {
-        const QString value = parsed.values.value(QStringLiteral("--paper"));
-        const auto chosen = parseTemplatePaper(value);
-        if (!chosen)
-            return CommandResult{
-                2,
-                {},
-                messageLine(QCoreApplication::translate("TemplateCommand",
-                                                        "Option incorrecte : --paper %1 (a4, "
-                                                        "letter, a3 ou full)")
-                                .arg(value))};
-        paper = *chosen;
-    }
+    if (auto failure = readChoiceOption(
+            parsed, QStringLiteral("--paper"), parseTemplatePaper,
+            QCoreApplication::translate("TemplateCommand", "Option incorrecte : --paper %1 (a4, "
+                                                           "letter, a3 ou full)"),
+            paper))
+        return *failure;
     double overlap = 15;
     if (parsed.values.contains(QStringLiteral("--overlap"))) {
         const QString value = parsed.values.value(QStringLiteral("--overlap"));
@@ -51,11 +44,8 @@ CommandResult templateCommand(const QStringList& args) {
                                                         "Option incorrecte : --overlap %1 (5 à 50)")
                                 .arg(value))};
     }
-    if (!parsed.positionals[1].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return CommandResult{2,
-                             {},
-                             "OUT must end in .pdf: " + parsed.positionals[1].toUtf8() +
-                                 "\nusage: " + templateUsage()};
+    if (auto failure = requireSuffix(parsed.positionals[1], QLatin1String(".pdf"), templateUsage()))
+        return *failure;
     ConstructionPlan plan;
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
     QByteArray pdf;
