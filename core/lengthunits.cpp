@@ -13,6 +13,9 @@ namespace {
 constexpr double millimetresPerInch = 25.4;
 constexpr long long inchesPerFoot = 12;
 constexpr long long feetFromInches = 24; // tape measures read feet from 2 ft on
+// Lengths to the nearest 1/16 in, thicknesses (plywood, timber) to 1/32 in.
+constexpr long long lengthPartsPerInch = 16;
+constexpr long long thicknessPartsPerInch = 32;
 
 // "n/d" reduced, "" for no fraction.
 QString fractionText(long long numerator, long long denominator) {
@@ -30,11 +33,19 @@ QString inchesPart(long long parts, long long perInch) {
     return QStringLiteral("%1 %2").arg(whole).arg(fraction);
 }
 
-// The length in whole parts of an inch, its sign apart.
-long long roundedParts(double millimetres, long long perInch, QString* sign) {
-    const long long parts = std::llround(millimetres / millimetresPerInch * double(perInch));
-    if (parts < 0) *sign = QStringLiteral("-");
-    return std::llabs(parts);
+// In inches to the nearest 1/perInch, reduced; with feet, feet and inches
+// from feetFromInches on.
+QString inchesText(double millimetres, long long perInch, bool withFeet) {
+    const long long rounded = std::llround(millimetres / millimetresPerInch * double(perInch));
+    const QString sign = rounded < 0 ? QStringLiteral("-") : QString();
+    const long long parts = std::llabs(rounded);
+    if (parts == 0) return QStringLiteral("0\"");
+    if (!withFeet || parts < feetFromInches * perInch)
+        return sign + inchesPart(parts, perInch) + u'"';
+    const long long perFoot = inchesPerFoot * perInch;
+    const QString feet = sign + QString::number(parts / perFoot) + u'\'';
+    const QString inches = inchesPart(parts % perFoot, perInch);
+    return inches.isEmpty() ? feet : feet + u' ' + inches + u'"';
 }
 
 // "3", "3.5" or "3,5" as a number.
@@ -46,24 +57,12 @@ double decimalNumber(QString text) {
 
 QString lengthText(double millimetres, LengthUnit unit) {
     if (unit == LengthUnit::Millimetres) return QString::fromLatin1(decimalText(millimetres, 1));
-    constexpr long long perInch = 16;
-    QString sign;
-    const long long parts = roundedParts(millimetres, perInch, &sign);
-    if (parts == 0) return QStringLiteral("0\"");
-    if (parts < feetFromInches * perInch) return sign + inchesPart(parts, perInch) + u'"';
-    const long long perFoot = inchesPerFoot * perInch;
-    const QString feet = sign + QString::number(parts / perFoot) + u'\'';
-    const QString inches = inchesPart(parts % perFoot, perInch);
-    return inches.isEmpty() ? feet : feet + u' ' + inches + u'"';
+    return inchesText(millimetres, lengthPartsPerInch, true);
 }
 
 QString thicknessText(double millimetres, LengthUnit unit) {
     if (unit == LengthUnit::Millimetres) return QString::fromLatin1(decimalText(millimetres, 1));
-    constexpr long long perInch = 32;
-    QString sign;
-    const long long parts = roundedParts(millimetres, perInch, &sign);
-    if (parts == 0) return QStringLiteral("0\"");
-    return sign + inchesPart(parts, perInch) + u'"';
+    return inchesText(millimetres, thicknessPartsPerInch, false);
 }
 
 QString unitName(LengthUnit unit) {
