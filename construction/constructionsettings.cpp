@@ -73,6 +73,7 @@ const ConstructionSettingRow rows[] = {
     {.key = "surface",
      .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Couches de surface (mm)"),
      .kind = SettingKind::List,
+     .thickness = true,
      .defaultText = "9,9",
      .range = {3, 25},
      .maxCount = 4,
@@ -81,6 +82,7 @@ const ConstructionSettingRow rows[] = {
     {.key = "panel",
      .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Épaisseur des flancs (mm)"),
      .kind = SettingKind::Length,
+     .thickness = true,
      .defaultText = "18",
      .range = {9, 40},
      .length = &S::panel},
@@ -111,6 +113,7 @@ const ConstructionSettingRow rows[] = {
     {.key = "rib",
      .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Section des tasseaux (mm)"),
      .kind = SettingKind::Pair,
+     .thickness = true,
      .defaultText = "89x38",
      .range = {30, 150},
      .second = {30, 200},
@@ -131,6 +134,7 @@ const ConstructionSettingRow rows[] = {
     {.key = "coping",
      .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Diamètre du coping (mm, 0 : sans)"),
      .kind = SettingKind::Length,
+     .thickness = true,
      .defaultText = "60.3",
      .range = {25, 120},
      .zero = true,
@@ -139,6 +143,7 @@ const ConstructionSettingRow rows[] = {
     {.key = "reveal",
      .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Dépassement du coping (mm)"),
      .kind = SettingKind::Length,
+     .thickness = true,
      .defaultText = "6",
      .range = {0, 15},
      .length = &S::reveal},
@@ -154,12 +159,14 @@ const ConstructionSettingRow rows[] = {
     {.key = "kerf",
      .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Trait de scie (mm)"),
      .kind = SettingKind::Length,
+     .thickness = true,
      .defaultText = "4",
      .range = {0, 12},
      .length = &S::kerf},
     {.key = "post",
      .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Section des pieds (mm)"),
      .kind = SettingKind::Pair,
+     .thickness = true,
      .defaultText = "89x89",
      .range = {38, 200},
      .second = {38, 200},
@@ -338,10 +345,13 @@ QString constructionSettingRange(QStringView key) {
     }
 }
 
-QString constructionSettingCaption(const ConstructionSettingRow& row, int side) {
-    const QString caption = translated(row.caption);
-    if (row.kind != SettingKind::Sides) return caption;
-    return caption.arg(sideName(side));
+QString constructionSettingCaption(const ConstructionSettingRow& row, int side, LengthUnit unit) {
+    QString caption = translated(row.caption);
+    if (row.kind == SettingKind::Sides) caption = caption.arg(sideName(side));
+    // The captions name millimetres; in inches they name the unit shown.
+    if (unit != LengthUnit::Millimetres)
+        caption.replace(QStringLiteral("(mm"), u'(' + unitName(unit));
+    return caption;
 }
 
 void setConstructionSetting(ConstructionSettings& settings, QStringView key, QStringView value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lengthunits.h"
 #include "quarvelerror.h"
 
 #include <optional>
@@ -71,6 +72,7 @@ struct ConstructionSettingRow {
     const char* key = nullptr;     // as the construction line and the options name it
     const char* caption = nullptr; // French, the dialog's row ("%1": the side, for Sides)
     SettingKind kind = SettingKind::Length;
+    bool thickness = false; // a thickness, diameter or section: read to 1/32 in, lengths to 1/16
     const char* defaultText = nullptr; // as the construction line writes it
     SettingRange range{};              // every length (the first of a pair)
     SettingRange second{};             // a pair's second length
@@ -115,8 +117,10 @@ const QStringList& constructionSettingKeys();
 // The valid range of a key as the messages show it, e.g. "9 à 40".
 QString constructionSettingRange(QStringView key);
 
-// The dialog's caption of a key (of a side of back, for Sides).
-QString constructionSettingCaption(const ConstructionSettingRow& row, int side = 0);
+// The caption of a key as the dialog and the book show it (of a side of
+// back, for Sides), naming the unit the values are shown in.
+QString constructionSettingCaption(const ConstructionSettingRow& row, int side = 0,
+                                   LengthUnit unit = LengthUnit::Millimetres);
 
 // Sets one key from its text ("9,9", "18", "-,600", "89x38", "1220x2440",
 // "2400,3000").

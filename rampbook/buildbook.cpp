@@ -14,7 +14,6 @@
 #include <memory>
 #include <QCoreApplication>
 #include <QHash>
-#include <QRegularExpression>
 
 namespace {
 
@@ -58,32 +57,41 @@ double quantityOf(const PlanCost& cost, CostKind kind) {
     return total;
 }
 
-// A setting as people read it: "89 × 38", "2400 ; 3000", "9,9"; in inches
-// each length to 1/16, thicknesses and sections to 1/32.
-QString settingValueText(const ConstructionSettings& settings, const QString& key,
-                         LengthUnit unit) {
-    QString text = constructionSettingText(settings, key);
-    if (unit != LengthUnit::Millimetres && (key == u"rib" || key == u"post")) {
-        const QStringList sides = text.split(u'x');
-        if (sides.size() == 2) return sectionCell(sides[0].toDouble(), sides[1].toDouble(), unit);
+// A setting's values as people read them: "89 × 38" (one value), "2400",
+// "3000"; "-" for a side of back left to the deck. In inches sections by
+// their size on sale, each value to 1/16 in or, for a thickness, 1/32.
+QStringList settingValueTexts(const ConstructionSettings& settings,
+                              const ConstructionSettingRow& row, LengthUnit unit) {
+    const QString text = constructionSettingText(settings, QString::fromLatin1(row.key));
+    const bool pair = row.kind == SettingKind::Pair;
+    const QStringList values = text.split(pair ? u'x' : u',');
+    if (pair && row.thickness && values.size() == 2)
+        return {sectionCell(values[0].toDouble(), values[1].toDouble(), unit)};
+    QStringList shown;
+    for (const QString& value : values) {
+        bool number = false;
+        const double mm = value.toDouble(&number);
+        shown << decimalsForPeople(!number         ? value
+                                   : row.thickness ? thicknessText(mm, unit)
+                                                   : lengthText(mm, unit));
     }
-    if (unit != LengthUnit::Millimetres) {
-        static const QStringList thin{QStringLiteral("surface"), QStringLiteral("panel"),
-                                      QStringLiteral("kerf")};
-        static const QRegularExpression number(QStringLiteral("\\d+(\\.\\d+)?"));
-        QString converted;
-        qsizetype from = 0;
-        for (const QRegularExpressionMatch& m : number.globalMatch(text)) {
-            const double value = m.captured().toDouble();
-            converted +=
-                text.mid(from, m.capturedStart() - from) +
-                (thin.contains(key) ? thicknessText(value, unit) : lengthText(value, unit));
-            from = m.capturedEnd();
-        }
-        text = converted + text.mid(from);
+    if (pair) return {shown.join(QStringLiteral(" × "))};
+    return shown;
+}
+
+// The settings table: a row per setting, one per side for each side's.
+BookTable settingsTable(const ConstructionSettings& settings, LengthUnit unit) {
+    BookTable table{{{BuildBook::tr("Réglage")}, {BuildBook::tr("Valeur"), Qt::AlignRight}}, {}};
+    for (const ConstructionSettingRow& row : constructionSettingRows()) {
+        const QStringList values = settingValueTexts(settings, row, unit);
+        if (row.kind == SettingKind::Sides)
+            for (int side = 0; side < int(values.size()); ++side)
+                table.rows.push_back({{constructionSettingCaption(row, side, unit), values[side]}});
+        else
+            table.rows.push_back(
+                {{constructionSettingCaption(row, 0, unit), values.join(QStringLiteral(" ; "))}});
     }
-    text.replace(u',', QStringLiteral(" ; ")).replace(u'x', QStringLiteral(" × "));
-    return decimalsForPeople(text);
+    return table;
 }
 
 // The model's pictures, each drawn when its page is painted, all into one
@@ -150,12 +158,7 @@ void cover(BookDocument& book, const ConstructionPlan& plan, const PlanCost& cos
     totals.rows.push_back({{BuildBook::tr("Coût"), moneyText(cost.cents, cost.currency)}, true});
     book.table(totals);
 
-    BookTable settings{{{BuildBook::tr("Réglage")}, {BuildBook::tr("Valeur"), Qt::AlignRight}}, {}};
-    for (const ConstructionSettingRow& row : constructionSettingRows())
-        settings.rows.push_back(
-            {{constructionSettingCaption(row),
-              settingValueText(plan.settings, QString::fromLatin1(row.key), unit)}});
-    book.table(settings);
+    book.table(settingsTable(plan.settings, unit));
     book.paragraph(
         BuildBook::tr("Les gabarits des flancs à taille réelle s'impriment à part (quarvel-cli "
                       "template), à l'échelle 1 : ce livret n'en reproduit pas les tracés."));

@@ -52,9 +52,9 @@ ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSetting
         const QString key = QLatin1String(row.key);
         if (row.kind == SettingKind::Sides) {
             for (int side = 0; side < 2; ++side)
-                addRow(constructionSettingCaption(row, side), key, 1);
+                addRow(row, side, 1);
         } else {
-            addRow(constructionSettingCaption(row), key, row.kind == SettingKind::Pair ? 2 : 1);
+            addRow(row, 0, row.kind == SettingKind::Pair ? 2 : 1);
         }
         if (row.fieldHint)
             for (QLineEdit* field : m_fields[key])
@@ -85,8 +85,9 @@ ConstructionSettingsDialog::ConstructionSettingsDialog(const ConstructionSetting
     showSettings(settings, paperIndex);
 }
 
-void ConstructionSettingsDialog::addRow(const QString& caption, const QString& key,
+void ConstructionSettingsDialog::addRow(const ConstructionSettingRow& setting, int side,
                                         int fieldCount) {
+    const QString key = QLatin1String(setting.key);
     QList<QLineEdit*>& fields = m_fields[key];
     auto* row = new QHBoxLayout;
     for (int i = 0; i < fieldCount; ++i) {
@@ -101,18 +102,13 @@ void ConstructionSettingsDialog::addRow(const QString& caption, const QString& k
         fields << edit;
     }
     auto* label = new QLabel(this);
-    m_captions.append({label, caption});
+    m_captions.append({label, &setting, side});
     m_form->addRow(label, row);
 }
 
 void ConstructionSettingsDialog::showCaptions() {
-    // The captions name millimetres; in inches they name the unit shown.
-    for (const auto& [label, caption] : m_captions) {
-        QString text = caption;
-        if (m_unit == LengthUnit::Inches)
-            text.replace(QStringLiteral("(mm"), u'(' + unitName(m_unit));
-        label->setText(text);
-    }
+    for (const Caption& caption : m_captions)
+        caption.label->setText(constructionSettingCaption(*caption.row, caption.side, m_unit));
 }
 
 void ConstructionSettingsDialog::showSettings(const ConstructionSettings& settings,

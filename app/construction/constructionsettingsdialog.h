@@ -51,7 +51,7 @@ public:
     QString problem() const;
 
 private:
-    void addRow(const QString& caption, const QString& key, int fieldCount);
+    void addRow(const ConstructionSettingRow& setting, int side, int fieldCount);
     void check();
     void setUnit(LengthUnit unit);
     void showCaptions();
@@ -65,7 +65,12 @@ private:
     LengthUnit m_unit = LengthUnit::Millimetres;
     ConstructionSettings m_shown;  // what the fields showed before any edit
     QHash<QString, bool> m_edited; // keys with a field the user typed in
-    QList<std::pair<QLabel*, QString>> m_captions;
+    struct Caption {
+        QLabel* label = nullptr;
+        const ConstructionSettingRow* row = nullptr;
+        int side = 0;
+    };
+    QList<Caption> m_captions;
     QLabel* m_problem = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
     std::optional<ConstructionSettings> m_valid;

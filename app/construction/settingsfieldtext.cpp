@@ -37,13 +37,9 @@ QChar listSeparator(QStringView key) {
     const ConstructionSettingRow* row = constructionSettingRow(key);
     return row ? QChar(row->listSeparator) : QChar(u'+');
 }
-// Thicknesses and sections read to 1/32 in, lengths along the ramp to 1/16.
 bool isThicknessKey(QStringView key) {
-    static const QStringList keys{QStringLiteral("surface"), QStringLiteral("panel"),
-                                  QStringLiteral("rib"),     QStringLiteral("post"),
-                                  QStringLiteral("coping"),  QStringLiteral("reveal"),
-                                  QStringLiteral("kerf")};
-    return keys.contains(key);
+    const ConstructionSettingRow* row = constructionSettingRow(key);
+    return row && row->thickness;
 }
 
 // A length in inches typed back as the key's millimetres, one decimal.

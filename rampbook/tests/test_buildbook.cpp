@@ -191,8 +191,9 @@ void TestBuildBook::book() {
     }
 }
 
-// In inches: the layout's promises still hold, the default panel's 1812.4 mm
-// reads 5' 11 3/8", and every board's stock length is plan --json's to 1/16 in.
+// In inches: the layout's promises still hold, no millimetre is left, the
+// default panel's 1812.4 mm reads 5' 11 3/8", and every board's stock length
+// is plan --json's to 1/16 in.
 void TestBuildBook::bookInInches() {
     if (!popplerAvailable()) QSKIP("poppler-utils is not installed");
     const QString designPath = m_dir.filePath(QStringLiteral("default.qvl"));
@@ -210,11 +211,17 @@ void TestBuildBook::bookInInches() {
 
     const std::vector<PdfPage> pages = readPdfPages(pdf);
     QVERIFY(pageWith(pages, QStringLiteral("Longueur hors tout ")) > 0);
-    bool panelLength = false;
+    // No millimetre left: every caption names inches, the rib section is a 2×4.
+    static const QRegularExpression millimetres(QStringLiteral("\\bmm\\b"));
+    bool panelLength = false, ribSection = false;
     for (const PdfPage& page : pages)
-        for (const PdfLine& line : page.lines)
+        for (const PdfLine& line : page.lines) {
+            QVERIFY2(!line.text.contains(millimetres), qPrintable(line.text));
             panelLength = panelLength || line.text.contains(QStringLiteral("5' 11 3/8\""));
+            ribSection = ribSection || line.text == QStringLiteral("Section des tasseaux (po) 2×4");
+        }
     QVERIFY(panelLength);
+    QVERIFY(ribSection);
 
     const Run plan = runCli({QStringLiteral("plan"), QStringLiteral("--json"), designPath});
     QCOMPARE(plan.status, 0);
