@@ -511,66 +511,57 @@ void TQvl::constructionPlanClick() {
     refreshPlanWindow(true);
 }
 
-void TQvl::templatesClick() {
+void TQvl::exportPlan(PathQuestion ask, const PlanExport& write) {
     runCommand([&] {
         // A refused plan is reported before any dialog opens.
         const ConstructionPlan plan = constructionPlan();
-        if (const auto path = m_dialogs->templatesPath(this)) writeTemplates(*path, plan);
+        if (const auto path = ((*m_dialogs).*ask)(this)) write(*path, plan);
     });
+}
+
+void TQvl::exportShownPlan(PathQuestion ask, const PlanExport& write) {
+    runCommand([&] {
+        if (!m_planWindow || !m_planWindow->plan()) return;
+        const ConstructionPlan plan = *m_planWindow->plan();
+        if (const auto path = ((*m_dialogs).*ask)(m_planWindow)) write(*path, plan);
+    });
+}
+
+void TQvl::templatesClick() {
+    exportPlan(&FileDialogs::templatesPath, std::bind_front(&TQvl::writeTemplates, this));
 }
 
 void TQvl::cutFileClick() {
-    runCommand([&] {
-        const ConstructionPlan plan = constructionPlan();
-        if (const auto path = m_dialogs->cutFilePath(this)) writeCutFile(*path, plan);
-    });
+    exportPlan(&FileDialogs::cutFilePath, std::bind_front(&TQvl::writeCutFile, this));
 }
 
 void TQvl::modelClick() {
-    runCommand([&] {
-        const ConstructionPlan plan = constructionPlan();
-        if (const auto path = m_dialogs->modelPath(this)) writeModel(*path, plan);
-    });
+    exportPlan(&FileDialogs::modelPath, std::bind_front(&TQvl::writeModel, this));
 }
 
 void TQvl::bookClick() {
-    runCommand([&] {
-        const ConstructionPlan plan = constructionPlan();
-        if (const auto path = m_dialogs->bookPath(this)) writeBook(*path, plan, storedPrices());
+    exportPlan(&FileDialogs::bookPath, [this](const QString& path, const ConstructionPlan& plan) {
+        writeBook(path, plan, storedPrices());
     });
 }
 
 void TQvl::planCsvClick() {
-    runCommand([&] {
-        if (!m_planWindow || !m_planWindow->plan()) return;
-        const ConstructionPlan plan = *m_planWindow->plan();
-        if (const auto path = m_dialogs->cutListPath(m_planWindow)) writeCutList(*path, plan);
-    });
+    exportShownPlan(&FileDialogs::cutListPath, std::bind_front(&TQvl::writeCutList, this));
 }
 
 void TQvl::planTemplatesClick() {
-    runCommand([&] {
-        if (!m_planWindow || !m_planWindow->plan()) return;
-        const ConstructionPlan plan = *m_planWindow->plan();
-        if (const auto path = m_dialogs->templatesPath(m_planWindow)) writeTemplates(*path, plan);
-    });
+    exportShownPlan(&FileDialogs::templatesPath, std::bind_front(&TQvl::writeTemplates, this));
 }
 
 void TQvl::planBookClick() {
-    runCommand([&] {
-        if (!m_planWindow || !m_planWindow->plan()) return;
-        const ConstructionPlan plan = *m_planWindow->plan();
-        const PriceTable prices = m_planWindow->prices();
-        if (const auto path = m_dialogs->bookPath(m_planWindow)) writeBook(*path, plan, prices);
-    });
+    exportShownPlan(&FileDialogs::bookPath,
+                    [this](const QString& path, const ConstructionPlan& plan) {
+                        writeBook(path, plan, m_planWindow->prices());
+                    });
 }
 
 void TQvl::planCutFileClick() {
-    runCommand([&] {
-        if (!m_planWindow || !m_planWindow->plan()) return;
-        const ConstructionPlan plan = *m_planWindow->plan();
-        if (const auto path = m_dialogs->cutFilePath(m_planWindow)) writeCutFile(*path, plan);
-    });
+    exportShownPlan(&FileDialogs::cutFilePath, std::bind_front(&TQvl::writeCutFile, this));
 }
 
 bool TQvl::eventFilter(QObject* watched, QEvent* event) {

@@ -5,7 +5,9 @@
 #include "rampdimensions.h"
 #include "tracerapplier.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <QChar>
 #include <QImage>
 #include <QMainWindow>
@@ -190,6 +192,15 @@ private:
     // window and goes to the error box unless report is false (the failure has
     // already been reported, as Tracer's refusal of the same dimensions).
     void refreshPlanWindow(bool report);
+
+    // An export: the dialog that asks for its path, what writes the file.
+    using PathQuestion = std::optional<QString> (FileDialogs::*)(QWidget*);
+    using PlanExport = std::function<void(const QString&, const ConstructionPlan&)>;
+    // Of the main window's plan: a refused plan is reported before any
+    // dialog opens.
+    void exportPlan(PathQuestion ask, const PlanExport& write);
+    // Of the plan the plan window shows, the dialog over that window.
+    void exportShownPlan(PathQuestion ask, const PlanExport& write);
 
     std::unique_ptr<FileDialogs> m_dialogs;
     // Built through ChartArea; its widgets belong to the window.
