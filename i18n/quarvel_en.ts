@@ -1119,24 +1119,24 @@
 <context>
     <name>FramingText</name>
     <message>
-        <source>%1 : %2 tasseaux entre chaque paire de flancs, centrés à %3 mm le long de la courbe du cadre, mesurés depuis le pied de la courbe (son bas, côté plat).</source>
-        <translation>%1: %2 ribs between each pair of side panels, at %3 mm centres along the frame&apos;s curve, measured from the bottom of the curve (its low end, at the flat).</translation>
-    </message>
-    <message>
-        <source>%1 : solives centrées à %2 mm de l&apos;arrière de la plate-forme (son bout loin de la courbe).</source>
-        <translation>%1: joists at %2 mm centres from the back of the deck (its end away from the curve).</translation>
-    </message>
-    <message>
         <source>La dernière est la cale de coping, sur chant contre le tube.</source>
         <translation>The last one is the coping block, on edge against the pipe.</translation>
     </message>
     <message>
-        <source>%1 : pieds centrés à %2 mm de l&apos;arrière de la plate-forme, sous chaque longeron.</source>
-        <translation>%1: legs at %2 mm centres from the back of the deck, under each stringer.</translation>
+        <source>%1 : %2 tasseaux entre chaque paire de flancs, centrés à %3 le long de la courbe du cadre, mesurés depuis le pied de la courbe (son bas, côté plat).</source>
+        <translation>%1: %2 ribs between each pair of side panels, at %3 centres along the frame&apos;s curve, measured from the bottom of the curve (its low end, at the flat).</translation>
     </message>
     <message>
-        <source>Plat : %1 longerons sur chant, un par ligne de flancs ; solives centrées à %2 mm du bout gauche du plat (le pied de la courbe gauche), entre les longerons.</source>
-        <translation>Flat: %1 stringers on edge, one per line of side panels; joists at %2 mm centres from the left end of the flat (the bottom of the left curve), between the stringers.</translation>
+        <source>%1 : solives centrées à %2 de l&apos;arrière de la plate-forme (son bout loin de la courbe).</source>
+        <translation>%1: joists at %2 centres from the back of the deck (its end away from the curve).</translation>
+    </message>
+    <message>
+        <source>%1 : pieds centrés à %2 de l&apos;arrière de la plate-forme, sous chaque longeron.</source>
+        <translation>%1: legs at %2 centres from the back of the deck, under each stringer.</translation>
+    </message>
+    <message>
+        <source>Plat : %1 longerons sur chant, un par ligne de flancs ; solives centrées à %2 du bout gauche du plat (le pied de la courbe gauche), entre les longerons.</source>
+        <translation>Flat: %1 stringers on edge, one per line of side panels; joists at %2 centres from the left end of the flat (the bottom of the left curve), between the stringers.</translation>
     </message>
 </context>
 <context>
@@ -1205,10 +1205,6 @@
 <context>
     <name>PanelDrawing</name>
     <message>
-        <source>%1 mm</source>
-        <translation>%1 mm</translation>
-    </message>
-    <message>
         <source>centre à %1 du sol ↑</source>
         <translation>centre %1 above the ground ↑</translation>
     </message>
@@ -1237,18 +1233,6 @@
     <message>
         <source>Quantité</source>
         <translation>Quantity</translation>
-    </message>
-    <message>
-        <source>Longueur (mm)</source>
-        <translation>Length (mm)</translation>
-    </message>
-    <message>
-        <source>Largeur (mm)</source>
-        <translation>Width (mm)</translation>
-    </message>
-    <message>
-        <source>Épaisseur (mm)</source>
-        <translation>Thickness (mm)</translation>
     </message>
     <message>
         <source>Prix</source>
@@ -1319,10 +1303,6 @@
         <translation>Prices...</translation>
     </message>
     <message>
-        <source>Contreplaqué : %1 feuilles pour la surface, %2 pour les flancs (%3 × %4 mm) ; coût : %5</source>
-        <translation>Plywood: %1 sheets for the surface, %2 for the side panels (%3 × %4 mm); cost: %5</translation>
-    </message>
-    <message>
         <source> (prix indicatifs)</source>
         <translation> (indicative prices)</translation>
     </message>
@@ -1333,6 +1313,22 @@
     <message>
         <source>Prix (%1)</source>
         <translation>Price (%1)</translation>
+    </message>
+    <message>
+        <source>Longueur (%1)</source>
+        <translation>Length (%1)</translation>
+    </message>
+    <message>
+        <source>Largeur (%1)</source>
+        <translation>Width (%1)</translation>
+    </message>
+    <message>
+        <source>Épaisseur (%1)</source>
+        <translation>Thickness (%1)</translation>
+    </message>
+    <message>
+        <source>Contreplaqué : %1 feuilles pour la surface, %2 pour les flancs (%3) ; coût : %4</source>
+        <translation>Plywood: %1 sheets for the surface, %2 for the side panels (%3); cost: %4</translation>
     </message>
 </context>
 <context>
@@ -1494,10 +1490,6 @@
     <message>
         <source> (dessous, posée en premier)</source>
         <translation> (bottom, laid first)</translation>
-    </message>
-    <message>
-        <source>, %1 mm</source>
-        <translation>, %1 mm</translation>
     </message>
     <message>
         <source>de lèvre à lèvre %1</source>
