@@ -590,10 +590,6 @@
         <translation>Flat frame height (mm)</translation>
     </message>
     <message>
-        <source>profondeur des tasseaux à 300</source>
-        <translation>rib depth to 300</translation>
-    </message>
-    <message>
         <source>Flancs sous la plate-forme %1 (mm)</source>
         <translation>Side panels under the %1 deck (mm)</translation>
     </message>
@@ -684,6 +680,10 @@
     <message>
         <source>Amérique du Nord</source>
         <translation>North America</translation>
+    </message>
+    <message>
+        <source>profondeur des tasseaux à %1</source>
+        <translation>rib depth to %1</translation>
     </message>
 </context>
 <context>
