@@ -428,12 +428,17 @@ void TQvl::constructionSettingsClick() {
         // OK is only enabled on a complete, valid form.
         if (const auto settings = dialog.settings()) {
             m_paperIndex = dialog.paperIndex();
-            m_unit = dialog.unit();
+            setLengthUnit(dialog.unit());
             QSettings().setValue(QLatin1String(lengthUnitSettingsKey), unitKey(m_unit));
             setConstructionSettings(*settings);
         }
     });
     refreshPlanWindow(true);
+}
+
+void TQvl::setLengthUnit(LengthUnit unit) {
+    m_unit = unit;
+    if (m_planWindow) m_planWindow->setUnit(unit);
 }
 
 ConstructionPlan TQvl::constructionPlan() const {
@@ -505,6 +510,7 @@ void TQvl::constructionPlanClick() {
             connect(m_planWindow, &PlanWindow::templatesRequested, this, &TQvl::planTemplatesClick);
             connect(m_planWindow, &PlanWindow::bookRequested, this, &TQvl::planBookClick);
             connect(m_planWindow, &PlanWindow::cutFileRequested, this, &TQvl::planCutFileClick);
+            m_planWindow->setUnit(m_unit);
         }
         m_planWindow->showNonModal();
     });

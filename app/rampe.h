@@ -88,9 +88,9 @@ public:
     int templatePaperIndex() const { return m_paperIndex; }
     void setTemplatePaperIndex(int index) { m_paperIndex = index; }
     // The unit the construction side shows lengths in, a preference kept
-    // between runs (the settings dialog sets it).
+    // between runs (the settings dialog sets it); the plan window follows it.
     LengthUnit lengthUnit() const { return m_unit; }
-    void setLengthUnit(LengthUnit unit) { m_unit = unit; }
+    void setLengthUnit(LengthUnit unit);
 
     // The title as typed: the field takes the width its text needs.
     void setTitle(const QString& text);

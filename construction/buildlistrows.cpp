@@ -24,7 +24,7 @@ void addLengthRows(std::vector<CutListRow>& rows, SideArticle article, int side,
     }
 }
 
-void addLegFrameRows(const DeckFrame& f, int side, const ConstructionSettings& s,
+void addLegFrameRows(const DeckFrame& f, int side, const ConstructionSettings& s, LengthUnit unit,
                      std::vector<CutListRow>& rows) {
     const double e = f.stringers.section[0];
     const double depth = f.stringers.section[1];
@@ -39,22 +39,22 @@ void addLegFrameRows(const DeckFrame& f, int side, const ConstructionSettings& s
     addLengthRows(rows, deckPanelRimArticle, side, f.panelRim.pieces.lengths, depth, e,
                   QCoreApplication::translate(
                       "CutList",
-                      "sur chant entre les flancs, contre leur bout arrière, axe à %1 mm de "
+                      "sur chant entre les flancs, contre leur bout arrière, axe à %1 de "
                       "l'arrière")
-                      .arg(formatLength(f.panelRim.station)));
+                      .arg(lengthsWithUnit({f.panelRim.station}, unit)));
     addLengthRows(
         rows, deckFrameJoistArticle, side, f.joists.lengths, s.ribWidth, s.ribDepth,
         QCoreApplication::translate(
-            "CutList", "entre les longerons, posée comme les tasseaux, axes à %1 mm de l'arrière")
-            .arg(lengthList(f.joists.stations)));
+            "CutList", "entre les longerons, posée comme les tasseaux, axes à %1 de l'arrière")
+            .arg(lengthsWithUnit(f.joists.stations, unit)));
     if (f.legs.count > 0)
         rows.push_back(
             {legArticle(side), f.legs.count, f.legs.length, f.legs.section[1], f.legs.section[0],
              QCoreApplication::translate(
-                 "CutList", "%1 sous chaque longeron, axes à %2 mm de l'arrière, chacun tenu par "
+                 "CutList", "%1 sous chaque longeron, axes à %2 de l'arrière, chacun tenu par "
                             "une équerre")
                  .arg(f.legs.perLine)
-                 .arg(lengthList(f.legs.positions))});
+                 .arg(lengthsWithUnit(f.legs.positions, unit))});
     if (f.legs.count > 0) rows.back().part = legArticle(side, Wording::source);
     addLengthRows(rows, braceArticle, side, f.braces, s.ribWidth, s.ribDepth,
                   QCoreApplication::translate("CutList",
@@ -87,42 +87,51 @@ QString fastenerItemName(FastenerItem item) {
     return QString();
 }
 
-// "1400 ; 3 × 567.5 ; chute 1": a board's pieces in order, then its offcut.
-QString boardCuts(const TimberBoard& board) {
+// "1400 ; 3 × 567.5 ; chute 1": a board's pieces in order, then its offcut,
+// in the unit.
+QString boardCuts(const TimberBoard& board, LengthUnit unit) {
     QStringList parts;
     for (std::size_t i = 0; i < board.cuts.size();) {
         std::size_t same = i + 1;
         while (same < board.cuts.size() && board.cuts[same].length == board.cuts[i].length)
             ++same;
-        const QString length = formatLength(board.cuts[i].length);
+        const QString length = lengthText(board.cuts[i].length, unit);
         parts << (same - i > 1
                       ? QCoreApplication::translate("CutList", "%1 × %2").arg(same - i).arg(length)
                       : length);
         i = same;
     }
-    parts << QCoreApplication::translate("CutList", "chute %1").arg(formatLength(board.offcut));
+    parts << QCoreApplication::translate("CutList", "chute %1").arg(lengthText(board.offcut, unit));
     return parts.join(QCoreApplication::translate("CutList", " ; "));
 }
 
-QString sectionTotal(const TimberCutting& cutting) {
-    const QString metres = QString::number(cutting.bought / 1000, 'f', 1);
+// A total length of timber: "42.3 m" to the tenth of a metre, or in feet and
+// inches; rounded down when it is a bound (never more than is proven).
+QString timberTotal(double millimetres, LengthUnit unit, bool bound) {
+    constexpr double sixteenth = 25.4 / 16; // inches are shown to the 1/16
+    if (unit == LengthUnit::Inches)
+        return lengthText(
+            bound ? std::floor(millimetres / sixteenth + 1e-6) * sixteenth : millimetres, unit);
+    const double metres = bound ? std::floor((millimetres + 0.01) / 100) / 10 : millimetres / 1000;
+    return QString::number(metres, 'f', 1) + QStringLiteral(" m");
+}
+
+QString sectionTotal(const TimberCutting& cutting, LengthUnit unit) {
+    const QString bought = timberTotal(cutting.bought, unit, false);
     if (cutting.optimal)
-        return QCoreApplication::translate("CutList", "%1 m en tout, le moins possible")
-            .arg(metres);
-    // The bound rounded down: "at least" never claims more than is proven.
-    const double bound = std::floor((cutting.lowerBound + 0.01) / 100) / 10;
-    return QCoreApplication::translate("CutList", "%1 m en tout ; il en faut au moins %2 m")
-        .arg(metres, QString::number(bound, 'f', 1));
+        return QCoreApplication::translate("CutList", "%1 en tout, le moins possible").arg(bought);
+    return QCoreApplication::translate("CutList", "%1 en tout ; il en faut au moins %2")
+        .arg(bought, timberTotal(cutting.lowerBound, unit, true));
 }
 
 // The boards of one stock length of a section, as the cut list shows them.
-QString boardsRemark(const TimberSection& t, double stock) {
+QString boardsRemark(const TimberSection& t, double stock, LengthUnit unit) {
     QStringList cuts;
     for (const TimberBoard& b : boardsByLength(t.cutting))
         if (b.stock == stock)
             cuts << QCoreApplication::translate("CutList", "%1 × (%2)")
                         .arg(b.count)
-                        .arg(boardCuts(b));
+                        .arg(boardCuts(b, unit));
     return cuts.join(QCoreApplication::translate("CutList", " ; "));
 }
 
@@ -158,10 +167,10 @@ CutListRow shoppingRow(const ConstructionPlan& plan, const CostLine& line, Lengt
                 line.cents};
     case CostKind::board: {
         const TimberSection* t = sectionOf(plan, line);
-        QString remark = t ? boardsRemark(*t, line.size[0]) : QString();
+        QString remark = t ? boardsRemark(*t, line.size[0], unit) : QString();
         if (t && line.size[0] == t->cutting.boards.front().stock)
             remark = QCoreApplication::translate("CutList", "%1 : %2")
-                         .arg(sectionTotal(t->cutting), remark);
+                         .arg(sectionTotal(t->cutting, unit), remark);
         return {QCoreApplication::translate("CutList", "Bois %1 en %2")
                     .arg(timberSectionText(line.size[1], line.size[2], unit),
                          lengthText(line.size[0], unit)),
@@ -209,14 +218,15 @@ QString fastenerName(const FastenerCount& fastener) {
     return name + u' ' + size;
 }
 
-QString stringerJointsRemark(const Stringers& stringers) {
+QString stringerJointsRemark(const Stringers& stringers, LengthUnit unit) {
     if (stringers.joints.empty()) return QString();
-    return QCoreApplication::translate("CutList", "chacun en %1 morceaux joints à %2 mm du bout")
+    return QCoreApplication::translate("CutList", "chacun en %1 morceaux joints à %2 du bout")
         .arg(stringers.piecesEach())
-        .arg(lengthList(stringers.joints));
+        .arg(lengthsWithUnit(stringers.joints, unit));
 }
 
-void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
+void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows,
+                      LengthUnit unit) {
     for (int side = 0; side < 2; ++side) {
         const auto& frame = plan.deckFrames[side];
         if (!frame) continue;
@@ -226,7 +236,7 @@ void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& row
                                     "CutList", "sur chant, un par ligne de flancs, sur les pieds")
                               : QCoreApplication::translate(
                                     "CutList", "sur chant, un par ligne de flancs, posé au sol");
-        const QString joints = stringerJointsRemark(f.stringers);
+        const QString joints = stringerJointsRemark(f.stringers, unit);
         if (!joints.isEmpty())
             remark += QCoreApplication::translate("CutList", " ; ") + joints +
                       (legs ? QCoreApplication::translate("CutList", ", au-dessus d'un pied")
@@ -236,13 +246,13 @@ void addDeckFrameRows(const ConstructionPlan& plan, std::vector<CutListRow>& row
                         remark});
         rows.back().part = deckStringerArticle(side, Wording::source);
         if (legs) {
-            addLegFrameRows(f, side, plan.settings, rows);
+            addLegFrameRows(f, side, plan.settings, unit, rows);
             continue;
         }
         addLengthRows(rows, deckFrameJoistArticle, side, f.joists.lengths, f.stringers.section[1],
                       f.stringers.section[0],
                       QCoreApplication::translate(
-                          "CutList", "sur chant entre les longerons, axes à %1 mm de l'arrière")
-                          .arg(lengthList(f.joists.stations)));
+                          "CutList", "sur chant entre les longerons, axes à %1 de l'arrière")
+                          .arg(lengthsWithUnit(f.joists.stations, unit)));
     }
 }

@@ -56,9 +56,16 @@ std::optional<std::pair<double, double>> parsePair(QStringView text, SettingRang
     return std::pair{*a, *b};
 }
 
-QString rangeText(SettingRange r) {
+// A key's length as a message gives it: "300", "11 13/16\"".
+QString settingLengthText(double mm, bool thickness, LengthUnit unit) {
+    if (unit == LengthUnit::Millimetres) return formatLength(mm);
+    return thickness ? thicknessText(mm, unit) : lengthText(mm, unit);
+}
+
+QString rangeText(SettingRange r, bool thickness = false,
+                  LengthUnit unit = LengthUnit::Millimetres) {
     return QCoreApplication::translate("ConstructionSettings", "%1 à %2")
-        .arg(formatLength(r.low), formatLength(r.high));
+        .arg(settingLengthText(r.low, thickness, unit), settingLengthText(r.high, thickness, unit));
 }
 
 QString translated(const char* text) {
@@ -91,7 +98,8 @@ const ConstructionSettingRow rows[] = {
      .kind = SettingKind::Length,
      .defaultText = "89",
      .range = {30, 300}, // at least the rib depth too, checked with it
-     .rangeNote = QT_TRANSLATE_NOOP("ConstructionSettings", "profondeur des tasseaux à 300"),
+     // %1: the range's high end.
+     .rangeNote = QT_TRANSLATE_NOOP("ConstructionSettings", "profondeur des tasseaux à %1"),
      .length = &S::flat},
     {.key = "back",
      .caption = QT_TRANSLATE_NOOP("ConstructionSettings", "Flancs sous la plate-forme %1 (mm)"),
@@ -321,18 +329,30 @@ const QStringList& constructionSettingKeys() {
     return keys;
 }
 
-QString constructionSettingRange(QStringView key) {
+bool isThicknessSetting(QStringView key) {
+    const ConstructionSettingRow* row = constructionSettingRow(key);
+    return row && row->thickness;
+}
+
+QString constructionSettingRange(QStringView key, LengthUnit unit) {
     const ConstructionSettingRow* row = constructionSettingRow(key);
     if (!row) return QCoreApplication::translate("ConstructionSettings", "réglage inconnu");
-    if (row->rangeNote) return translated(row->rangeNote);
+    const bool thickness = isThicknessSetting(key);
+    const auto range = [&](SettingRange r) { return rangeText(r, thickness, unit); };
+    if (row->rangeNote) {
+        const QString note = translated(row->rangeNote);
+        return note.contains(QStringLiteral("%1"))
+                   ? note.arg(settingLengthText(row->range.high, thickness, unit))
+                   : note;
+    }
     switch (row->kind) {
     case SettingKind::List:
         return QCoreApplication::translate("ConstructionSettings", "1 à %1 %2, chacune de %3")
             .arg(row->maxCount)
-            .arg(translated(row->countNoun), rangeText(row->range));
+            .arg(translated(row->countNoun), range(row->range));
     case SettingKind::Pair: {
         const QString both = QCoreApplication::translate("ConstructionSettings", "%1 x %2")
-                                 .arg(rangeText(row->range), rangeText(row->second));
+                                 .arg(range(row->range), range(row->second));
         return row->ordered
                    ? QCoreApplication::translate("ConstructionSettings", "%1, petit côté d'abord")
                          .arg(both)
@@ -340,8 +360,8 @@ QString constructionSettingRange(QStringView key) {
     }
     default:
         return row->zero ? QCoreApplication::translate("ConstructionSettings", "0, ou %1")
-                               .arg(rangeText(row->range))
-                         : rangeText(row->range);
+                               .arg(range(row->range))
+                         : range(row->range);
     }
 }
 
@@ -371,14 +391,13 @@ QString constructionSettingText(const ConstructionSettings& s, QStringView key) 
     return row ? rowText(s, *row) : QString();
 }
 
-void checkConstructionSettings(const ConstructionSettings& s) {
+void checkConstructionSettings(const ConstructionSettings& s, LengthUnit unit) {
     // The ribs stand in the flat's framing: it cannot be shallower than they are.
     const double highest = constructionSettingRow(u"flat")->range.high;
     if (s.flat < s.ribDepth || s.flat > highest)
-        throw ConstructionSettingError(
-            QStringLiteral("flat"), formatLength(s.flat),
-            QCoreApplication::translate("ConstructionSettings", "%1 à %2")
-                .arg(formatLength(s.ribDepth), formatLength(highest)));
+        throw ConstructionSettingError(QStringLiteral("flat"),
+                                       settingLengthText(s.flat, false, unit),
+                                       rangeText({s.ribDepth, highest}, false, unit));
 }
 
 QByteArray formatConstructionLine(const ConstructionSettings& settings) {

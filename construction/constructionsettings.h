@@ -114,8 +114,13 @@ public:
 // ribspacing joistspacing coping reveal sheet kerf post stock.
 const QStringList& constructionSettingKeys();
 
-// The valid range of a key as the messages show it, e.g. "9 à 40".
-QString constructionSettingRange(QStringView key);
+// The valid range of a key as the messages show it, e.g. "9 à 40"; in
+// inches "11/32\" à 1 9/16\"".
+QString constructionSettingRange(QStringView key, LengthUnit unit = LengthUnit::Millimetres);
+
+// Whether a key's lengths are thicknesses or sections (shown in inches to
+// 1/32 in) rather than lengths along the ramp (to 1/16 in).
+bool isThicknessSetting(QStringView key);
 
 // The caption of a key as the dialog and the book show it (of a side of
 // back, for Sides), naming the unit the values are shown in.
@@ -134,7 +139,9 @@ QString constructionSettingText(const ConstructionSettings& settings, QStringVie
 
 // The checks that involve several keys (flat framing at least the rib depth).
 // Throws ConstructionSettingError.
-void checkConstructionSettings(const ConstructionSettings& settings);
+// Its refusal gives the values in the unit.
+void checkConstructionSettings(const ConstructionSettings& settings,
+                               LengthUnit unit = LengthUnit::Millimetres);
 
 // "construction: key=value ..." with only the keys that differ from the
 // defaults, then CR LF; empty when every setting is the default.

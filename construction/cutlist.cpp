@@ -4,6 +4,7 @@
 #include "constructionwords.h"
 #include "decimaltext.h"
 #include "panelsplitting.h"
+#include "printedlengths.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -22,8 +23,13 @@ QString splitKindText(SplitKind kind) {
     return {};
 }
 
+// One length and its unit, point for decimals: "312.5 mm", "12 5/16\"".
+QString lengthWithUnit(double millimetres, LengthUnit unit) {
+    return lengthsWithUnit({millimetres}, unit);
+}
+
 // A split panel's pieces and its splice plates, by their bounding boxes.
-void addPieceRows(const ConstructionPlan& plan, const DistinctPanel& panel,
+void addPieceRows(const ConstructionPlan& plan, const DistinctPanel& panel, LengthUnit unit,
                   std::vector<CutListRow>& rows) {
     const CurvePlan& curve = *plan.curves[panel.curve];
     const int pieces = int(curve.pieces.size());
@@ -42,27 +48,30 @@ void addPieceRows(const ConstructionPlan& plan, const DistinctPanel& panel,
             {splicePlateArticle(panel, k, plates), panel.count(), jointLength(curve, plate),
              spliceWidth, plan.settings.panel,
              QCoreApplication::translate("CutList",
-                                         "sur la face intérieure, sur le joint à %1 mm (%2)")
-                 .arg(formatLength(split.kind == SplitKind::normal ? split.station : split.at),
+                                         "sur la face intérieure, sur le joint à %1 (%2)")
+                 .arg(lengthWithUnit(split.kind == SplitKind::normal ? split.station : split.at,
+                                     unit),
                       splitKindText(split.kind))});
         rows.back().part = splicePlateArticle(panel, k, plates, Wording::source);
     }
 }
 
-void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
+void addPanelRows(const ConstructionPlan& plan, LengthUnit unit, std::vector<CutListRow>& rows) {
     for (const DistinctPanel& panel : plan.panels) {
         const auto& curve = plan.curves[panel.curve];
-        QString remark = QCoreApplication::translate(
-                             "CutList", "pivot %1 mm au-dessus du sol, rayon du cadre %2 mm")
-                             .arg(formatLength(curve->pivot.y()), formatLength(curve->frameRadius));
+        QString remark =
+            QCoreApplication::translate("CutList", "pivot %1 au-dessus du sol, rayon du cadre %2")
+                .arg(lengthWithUnit(curve->pivot.y(), unit),
+                     lengthWithUnit(curve->frameRadius, unit));
         if (curve->pieces.size() > 1)
-            remark += QCoreApplication::translate(
-                          "CutList", " ; en %1 morceaux joints par une éclisse de 300 mm")
-                          .arg(curve->pieces.size());
+            remark += QCoreApplication::translate("CutList",
+                                                  " ; en %1 morceaux joints par une éclisse de %2")
+                          .arg(curve->pieces.size())
+                          .arg(lengthWithUnit(spliceWidth, unit));
         rows.push_back({panelArticle(panel), panel.count(), curve->panelLength, curve->panelHeight,
                         plan.settings.panel, remark});
         rows.back().part = panelArticle(panel, Wording::source);
-        addPieceRows(plan, panel, rows);
+        addPieceRows(plan, panel, unit, rows);
     }
     if (plan.panelSheets.count > 0) {
         int parts = 0;
@@ -76,7 +85,7 @@ void addPanelRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
     }
 }
 
-void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
+void addTimberRows(const ConstructionPlan& plan, LengthUnit unit, std::vector<CutListRow>& rows) {
     const ConstructionSettings& s = plan.settings;
     for (int side = 0; side < 2; ++side) {
         const auto& curve = plan.curves[side];
@@ -95,20 +104,20 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
         if (j.pieces > j.copingBlocks) {
             rows.push_back({deckJoistArticle(side), j.pieces - j.copingBlocks, j.length, s.ribWidth,
                             s.ribDepth,
-                            QCoreApplication::translate("CutList", "axes à %1 mm de l'arrière")
-                                .arg(lengthList(j.stations))});
+                            QCoreApplication::translate("CutList", "axes à %1 de l'arrière")
+                                .arg(lengthsWithUnit(j.stations, unit))});
             rows.back().part = deckJoistArticle(side, Wording::source);
         }
         if (j.copingBlocks > 0) {
             rows.push_back(
                 {copingBlockArticle(side), j.copingBlocks, j.length, s.ribWidth, s.ribDepth,
-                 QCoreApplication::translate("CutList", "sur chant, contre le tube, axe à %1 mm "
+                 QCoreApplication::translate("CutList", "sur chant, contre le tube, axe à %1 "
                                                         "de l'arrière")
-                     .arg(formatLength(j.stations.back()))});
+                     .arg(lengthWithUnit(j.stations.back(), unit))});
             rows.back().part = copingBlockArticle(side, Wording::source);
         }
     }
-    addDeckFrameRows(plan, rows);
+    addDeckFrameRows(plan, rows, unit);
     if (const auto& frame = plan.flatFrame) {
         const Stringers stringers{frame->stringers, frame->length, frame->section, frame->joints};
         QString remark =
@@ -116,7 +125,7 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
                                                    "de courbe à l'autre");
         if (!frame->joints.empty())
             remark += QCoreApplication::translate("CutList", " ; ") +
-                      stringerJointsRemark(stringers) +
+                      stringerJointsRemark(stringers, unit) +
                       QCoreApplication::translate("CutList", ", sur une solive doublée");
         rows.push_back({flatStringerArticle(), stringers.count * stringers.piecesEach(),
                         stringers.pieceLength(), frame->section[1], frame->section[0], remark});
@@ -126,8 +135,8 @@ void addTimberRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) 
             rows.push_back(
                 {flatJoistArticle(), l.count, l.length, frame->section[1], frame->section[0],
                  QCoreApplication::translate("CutList", "sur chant entre les longerons, axes à "
-                                                        "%1 mm du bout gauche du plat")
-                     .arg(lengthList(j.stations))});
+                                                        "%1 du bout gauche du plat")
+                     .arg(lengthsWithUnit(j.stations, unit))});
             rows.back().part = flatJoistArticle(Wording::source);
         }
     }
@@ -146,33 +155,33 @@ QString runName(SurfaceRun run) {
 }
 
 // "de lèvre à lèvre 1220 ; 911.2 ; ...", run by run.
-QString layerPieces(const SurfaceLayerPlan& layer) {
+QString layerPieces(const SurfaceLayerPlan& layer, LengthUnit unit) {
     QStringList runs;
     for (SurfaceRun run : {SurfaceRun::leftDeck, SurfaceRun::riding, SurfaceRun::rightDeck}) {
         std::vector<double> lengths;
         for (const SurfacePiece& p : layer.pieces)
             if (p.run == run) lengths.push_back(p.length);
-        if (!lengths.empty()) runs << runName(run) + u' ' + lengthList(lengths);
+        if (!lengths.empty()) runs << runName(run) + u' ' + lengthList(lengths, unit);
     }
-    return QCoreApplication::translate("CutList", "pièces (mm) : %1 ; en travers %2 mm")
-        .arg(runs.join(QCoreApplication::translate("CutList", " ; ")), lengthList(layer.across));
+    return QCoreApplication::translate("CutList", "pièces (%1) : %2 ; en travers %3")
+        .arg(unitName(unit), runs.join(QCoreApplication::translate("CutList", " ; ")),
+             lengthsWithUnit(layer.across, unit));
 }
 
-void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows) {
+void addSurfaceRows(const ConstructionPlan& plan, LengthUnit unit, std::vector<CutListRow>& rows) {
     const ConstructionSettings& s = plan.settings;
     for (std::size_t i = 0; i < plan.surface.layers.size(); ++i) {
         const SurfaceLayerPlan& layer = plan.surface.layers[i];
         QString remark =
-            QCoreApplication::translate("CutList", "joints à %1 mm du bout gauche de la couche")
-                .arg(lengthList(layer.seams));
+            QCoreApplication::translate("CutList", "joints à %1 du bout gauche de la couche")
+                .arg(lengthsWithUnit(layer.seams, unit));
         if (layer.seams.empty())
             remark = QCoreApplication::translate("CutList", "surface sans joint");
         for (int side = 0; side < 2; ++side)
             if (!layer.deckSeams[side].empty())
-                remark +=
-                    QCoreApplication::translate("CutList", " ; plate-forme %1 : joints à %2 mm")
-                        .arg(sideName(side), lengthList(layer.deckSeams[side]));
-        remark += QCoreApplication::translate("CutList", " ; ") + layerPieces(layer);
+                remark += QCoreApplication::translate("CutList", " ; plate-forme %1 : joints à %2")
+                              .arg(sideName(side), lengthsWithUnit(layer.deckSeams[side], unit));
+        remark += QCoreApplication::translate("CutList", " ; ") + layerPieces(layer, unit);
         rows.push_back({surfaceLayerArticle(int(i)), layer.sheets, s.sheetLong, s.sheetShort,
                         layer.thickness, remark});
         rows.back().part = surfaceLayerArticle(int(i), Wording::source);
@@ -180,9 +189,8 @@ void addSurfaceRows(const ConstructionPlan& plan, std::vector<CutListRow>& rows)
     if (plan.copingPipes.pieces > 0) {
         rows.push_back(
             {copingArticle(), plan.copingPipes.pieces, plan.copingPipes.length, s.coping, s.coping,
-             QCoreApplication::translate("CutList",
-                                         "diamètre extérieur %1 mm, schedule 40 en général")
-                 .arg(formatLength(s.coping))});
+             QCoreApplication::translate("CutList", "diamètre extérieur %1, schedule 40 en général")
+                 .arg(lengthWithUnit(s.coping, unit))});
         rows.back().part = copingArticle(Wording::source);
     }
 }
@@ -196,11 +204,15 @@ QString csvField(const QString& text) {
 
 } // namespace
 
-QString lengthList(const std::vector<double>& lengths) {
+QString lengthList(const std::vector<double>& lengths, LengthUnit unit) {
     QStringList texts;
     for (double l : lengths)
-        texts << formatLength(l);
+        texts << lengthText(l, unit);
     return texts.join(QStringLiteral(" ; "));
+}
+
+QString lengthsWithUnit(const std::vector<double>& lengths, LengthUnit unit) {
+    return numberWithUnit(lengthList(lengths, unit), unit);
 }
 
 QString costTotalText(const PlanCost& cost) {
@@ -224,9 +236,9 @@ QString cutListThicknessCell(double millimetres, LengthUnit unit) {
 std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices,
                                     LengthUnit unit) {
     std::vector<CutListRow> rows;
-    addPanelRows(plan, rows);
-    addTimberRows(plan, rows);
-    addSurfaceRows(plan, rows);
+    addPanelRows(plan, unit, rows);
+    addTimberRows(plan, unit, rows);
+    addSurfaceRows(plan, unit, rows);
     addShoppingRows(plan, planCost(plan, prices), rows, unit);
     for (const QString& warning : plan.warningTexts)
         rows.push_back(
@@ -304,9 +316,7 @@ QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices, Leng
     }
     text += u'\n' +
             (unit == LengthUnit::Inches
-                 ? QCoreApplication::translate(
-                       "CutList",
-                       "Longueurs en pieds et pouces ; les remarques restent en millimètres.")
+                 ? QCoreApplication::translate("CutList", "Longueurs en pieds et pouces.")
                  : QCoreApplication::translate("CutList", "Longueurs en millimètres.")) +
             u'\n';
     return decimalsForPeople(text).toUtf8();

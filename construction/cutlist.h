@@ -39,7 +39,8 @@ struct CutListRow {
 // layer (with where their seams fall), coping; then what to buy, priced:
 // sheets, boards (how each is cut), pipes, fasteners; then one row per
 // warning (quantity 0). The lengths stay millimetres; the articles name
-// timber sections and stock lengths in the unit.
+// timber sections and stock lengths, the remarks their lengths, in the unit
+// (point for decimals).
 std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTable& prices = {},
                                     LengthUnit unit = LengthUnit::Millimetres);
 
@@ -62,5 +63,8 @@ QByteArray planText(const ConstructionPlan& plan, const PriceTable& prices = {},
 // "Total : 812.34 € (prix indicatifs ...)".
 QString costTotalText(const PlanCost& cost);
 
-// A list of lengths, "312.5 ; 1532.5".
-QString lengthList(const std::vector<double>& lengths);
+// A list of lengths in the unit, point for decimals: "312.5 ; 1532.5",
+// "12 5/16\" ; 5' 3/8\"".
+QString lengthList(const std::vector<double>& lengths, LengthUnit unit = LengthUnit::Millimetres);
+// The same, and their unit: "312.5 ; 1532.5 mm", "12 5/16\" ; 5' 3/8\"".
+QString lengthsWithUnit(const std::vector<double>& lengths, LengthUnit unit);

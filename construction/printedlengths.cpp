@@ -4,11 +4,11 @@
 #include "timbersection.h"
 
 QString lengthCell(double millimetres, LengthUnit unit) {
-    return withDecimalCommas(lengthText(millimetres, unit));
+    return decimalsForPeople(lengthText(millimetres, unit));
 }
 
 QString thicknessCell(double millimetres, LengthUnit unit) {
-    return withDecimalCommas(thicknessText(millimetres, unit));
+    return decimalsForPeople(thicknessText(millimetres, unit));
 }
 
 QString lengthWords(double millimetres, LengthUnit unit) {
@@ -20,7 +20,7 @@ QString thicknessWords(double millimetres, LengthUnit unit) {
 }
 
 QString sectionCell(double width, double depth, LengthUnit unit) {
-    return withDecimalCommas(timberSectionText(width, depth, unit));
+    return decimalsForPeople(timberSectionText(width, depth, unit));
 }
 
 QString sectionWords(double width, double depth, LengthUnit unit) {

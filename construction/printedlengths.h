@@ -5,7 +5,8 @@
 #include <QString>
 
 // Lengths in the texts for people of the printed outputs (the templates, the
-// cut files' labels, the build book), in the unit chosen for them.
+// cut files' labels, the build book, the plan window), in the unit chosen for
+// them, decimals as the program's language writes them.
 
 // The number alone, for a column headed by its unit: "1812,4", "5' 11 3/8\"".
 QString lengthCell(double millimetres, LengthUnit unit);

@@ -590,10 +590,6 @@
         <translation>Flat frame height (mm)</translation>
     </message>
     <message>
-        <source>profondeur des tasseaux à 300</source>
-        <translation>rib depth to 300</translation>
-    </message>
-    <message>
         <source>Flancs sous la plate-forme %1 (mm)</source>
         <translation>Side panels under the %1 deck (mm)</translation>
     </message>
@@ -685,6 +681,10 @@
         <source>Amérique du Nord</source>
         <translation>North America</translation>
     </message>
+    <message>
+        <source>profondeur des tasseaux à %1</source>
+        <translation>rib depth to %1</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionSettingsDialog</name>
@@ -775,18 +775,6 @@
         <translation>on edge between the stringers, bolted to the side panel rim (2 bolts per bay)</translation>
     </message>
     <message>
-        <source>sur chant entre les flancs, contre leur bout arrière, axe à %1 mm de l&apos;arrière</source>
-        <translation>on edge between the side panels, against their back ends, centre %1 mm from the back</translation>
-    </message>
-    <message>
-        <source>entre les longerons, posée comme les tasseaux, axes à %1 mm de l&apos;arrière</source>
-        <translation>between the stringers, laid like the ribs, centres %1 mm from the back</translation>
-    </message>
-    <message>
-        <source>%1 sous chaque longeron, axes à %2 mm de l&apos;arrière, chacun tenu par une équerre</source>
-        <translation>%1 under each stringer, centres %2 mm from the back, each held by an angle bracket</translation>
-    </message>
-    <message>
         <source>en diagonale, du haut d&apos;un pied au bas du suivant</source>
         <translation>diagonally, from the top of one leg to the bottom of the next</translation>
     </message>
@@ -843,14 +831,6 @@
         <translation>; </translation>
     </message>
     <message>
-        <source>%1 m en tout, le moins possible</source>
-        <translation>%1 m in all, the least possible</translation>
-    </message>
-    <message>
-        <source>%1 m en tout ; il en faut au moins %2 m</source>
-        <translation>%1 m in all; at least %2 m is needed</translation>
-    </message>
-    <message>
         <source>%1 × (%2)</source>
         <translation>%1 × (%2)</translation>
     </message>
@@ -879,10 +859,6 @@
         <translation>to fit: %1</translation>
     </message>
     <message>
-        <source>chacun en %1 morceaux joints à %2 mm du bout</source>
-        <translation>each in %1 pieces joined %2 mm from the end</translation>
-    </message>
-    <message>
         <source>sur chant, un par ligne de flancs, sur les pieds</source>
         <translation>on edge, one per line of side panels, on the legs</translation>
     </message>
@@ -899,10 +875,6 @@
         <translation>, on a doubled joist</translation>
     </message>
     <message>
-        <source>sur chant entre les longerons, axes à %1 mm de l&apos;arrière</source>
-        <translation>on edge between the stringers, centres %1 mm from the back</translation>
-    </message>
-    <message>
         <source>du pied le long de la courbe</source>
         <translation>from the bottom along the curve</translation>
     </message>
@@ -915,18 +887,6 @@
         <translation>above the ground, horizontal</translation>
     </message>
     <message>
-        <source>sur la face intérieure, sur le joint à %1 mm (%2)</source>
-        <translation>on the inner face, over the joint at %1 mm (%2)</translation>
-    </message>
-    <message>
-        <source>pivot %1 mm au-dessus du sol, rayon du cadre %2 mm</source>
-        <translation>pivot %1 mm above the ground, frame radius %2 mm</translation>
-    </message>
-    <message>
-        <source> ; en %1 morceaux joints par une éclisse de 300 mm</source>
-        <translation>; in %1 pieces joined by a 300 mm splice plate</translation>
-    </message>
-    <message>
         <source>%1 pièces de flancs imbriquées</source>
         <translation>%1 side panel parts nested</translation>
     </message>
@@ -935,20 +895,8 @@
         <translation>%1 stations along the curve</translation>
     </message>
     <message>
-        <source>axes à %1 mm de l&apos;arrière</source>
-        <translation>centres %1 mm from the back</translation>
-    </message>
-    <message>
-        <source>sur chant, contre le tube, axe à %1 mm de l&apos;arrière</source>
-        <translation>on edge, against the pipe, centre %1 mm from the back</translation>
-    </message>
-    <message>
         <source>sur chant, un par ligne de flancs, d&apos;un pied de courbe à l&apos;autre</source>
         <translation>on edge, one per line of side panels, from the bottom of one curve to the other</translation>
-    </message>
-    <message>
-        <source>sur chant entre les longerons, axes à %1 mm du bout gauche du plat</source>
-        <translation>on edge between the stringers, centres %1 mm from the flat&apos;s left end</translation>
     </message>
     <message>
         <source>plate-forme gauche</source>
@@ -963,24 +911,8 @@
         <translation>right deck</translation>
     </message>
     <message>
-        <source>pièces (mm) : %1 ; en travers %2 mm</source>
-        <translation>pieces (mm): %1; across %2 mm</translation>
-    </message>
-    <message>
-        <source>joints à %1 mm du bout gauche de la couche</source>
-        <translation>joints %1 mm from the layer&apos;s left end</translation>
-    </message>
-    <message>
         <source>surface sans joint</source>
         <translation>surface without joints</translation>
-    </message>
-    <message>
-        <source> ; plate-forme %1 : joints à %2 mm</source>
-        <translation>; %1 deck: joints at %2 mm</translation>
-    </message>
-    <message>
-        <source>diamètre extérieur %1 mm, schedule 40 en général</source>
-        <translation>outside diameter %1 mm, usually schedule 40</translation>
     </message>
     <message>
         <source>Total : %1 %2</source>
@@ -1039,8 +971,76 @@
         <translation>item,quantity,length (%1),width (%1),thickness (%1),remark,price</translation>
     </message>
     <message>
-        <source>Longueurs en pieds et pouces ; les remarques restent en millimètres.</source>
-        <translation>Lengths in feet and inches; the remarks stay in millimetres.</translation>
+        <source>sur chant entre les flancs, contre leur bout arrière, axe à %1 de l&apos;arrière</source>
+        <translation>on edge between the side panels, against their back ends, centre %1 from the back</translation>
+    </message>
+    <message>
+        <source>entre les longerons, posée comme les tasseaux, axes à %1 de l&apos;arrière</source>
+        <translation>between the stringers, laid like the ribs, centres %1 from the back</translation>
+    </message>
+    <message>
+        <source>%1 sous chaque longeron, axes à %2 de l&apos;arrière, chacun tenu par une équerre</source>
+        <translation>%1 under each stringer, centres %2 from the back, each held by an angle bracket</translation>
+    </message>
+    <message>
+        <source>%1 en tout, le moins possible</source>
+        <translation>%1 in all, the least possible</translation>
+    </message>
+    <message>
+        <source>%1 en tout ; il en faut au moins %2</source>
+        <translation>%1 in all; at least %2 is needed</translation>
+    </message>
+    <message>
+        <source>chacun en %1 morceaux joints à %2 du bout</source>
+        <translation>each in %1 pieces joined %2 from the end</translation>
+    </message>
+    <message>
+        <source>sur chant entre les longerons, axes à %1 de l&apos;arrière</source>
+        <translation>on edge between the stringers, centres %1 from the back</translation>
+    </message>
+    <message>
+        <source>sur la face intérieure, sur le joint à %1 (%2)</source>
+        <translation>on the inner face, over the joint at %1 (%2)</translation>
+    </message>
+    <message>
+        <source>pivot %1 au-dessus du sol, rayon du cadre %2</source>
+        <translation>pivot %1 above the ground, frame radius %2</translation>
+    </message>
+    <message>
+        <source> ; en %1 morceaux joints par une éclisse de %2</source>
+        <translation>; in %1 pieces joined by a %2 splice plate</translation>
+    </message>
+    <message>
+        <source>axes à %1 de l&apos;arrière</source>
+        <translation>centres %1 from the back</translation>
+    </message>
+    <message>
+        <source>sur chant, contre le tube, axe à %1 de l&apos;arrière</source>
+        <translation>on edge, against the pipe, centre %1 from the back</translation>
+    </message>
+    <message>
+        <source>sur chant entre les longerons, axes à %1 du bout gauche du plat</source>
+        <translation>on edge between the stringers, centres %1 from the flat&apos;s left end</translation>
+    </message>
+    <message>
+        <source>pièces (%1) : %2 ; en travers %3</source>
+        <translation>pieces (%1): %2; across %3</translation>
+    </message>
+    <message>
+        <source>joints à %1 du bout gauche de la couche</source>
+        <translation>joints %1 from the layer&apos;s left end</translation>
+    </message>
+    <message>
+        <source> ; plate-forme %1 : joints à %2</source>
+        <translation>; %1 deck: joints at %2</translation>
+    </message>
+    <message>
+        <source>diamètre extérieur %1, schedule 40 en général</source>
+        <translation>outside diameter %1, usually schedule 40</translation>
+    </message>
+    <message>
+        <source>Longueurs en pieds et pouces.</source>
+        <translation>Lengths in feet and inches.</translation>
     </message>
 </context>
 <context>
@@ -1119,24 +1119,24 @@
 <context>
     <name>FramingText</name>
     <message>
-        <source>%1 : %2 tasseaux entre chaque paire de flancs, centrés à %3 mm le long de la courbe du cadre, mesurés depuis le pied de la courbe (son bas, côté plat).</source>
-        <translation>%1: %2 ribs between each pair of side panels, at %3 mm centres along the frame&apos;s curve, measured from the bottom of the curve (its low end, at the flat).</translation>
-    </message>
-    <message>
-        <source>%1 : solives centrées à %2 mm de l&apos;arrière de la plate-forme (son bout loin de la courbe).</source>
-        <translation>%1: joists at %2 mm centres from the back of the deck (its end away from the curve).</translation>
-    </message>
-    <message>
         <source>La dernière est la cale de coping, sur chant contre le tube.</source>
         <translation>The last one is the coping block, on edge against the pipe.</translation>
     </message>
     <message>
-        <source>%1 : pieds centrés à %2 mm de l&apos;arrière de la plate-forme, sous chaque longeron.</source>
-        <translation>%1: legs at %2 mm centres from the back of the deck, under each stringer.</translation>
+        <source>%1 : %2 tasseaux entre chaque paire de flancs, centrés à %3 le long de la courbe du cadre, mesurés depuis le pied de la courbe (son bas, côté plat).</source>
+        <translation>%1: %2 ribs between each pair of side panels, at %3 centres along the frame&apos;s curve, measured from the bottom of the curve (its low end, at the flat).</translation>
     </message>
     <message>
-        <source>Plat : %1 longerons sur chant, un par ligne de flancs ; solives centrées à %2 mm du bout gauche du plat (le pied de la courbe gauche), entre les longerons.</source>
-        <translation>Flat: %1 stringers on edge, one per line of side panels; joists at %2 mm centres from the left end of the flat (the bottom of the left curve), between the stringers.</translation>
+        <source>%1 : solives centrées à %2 de l&apos;arrière de la plate-forme (son bout loin de la courbe).</source>
+        <translation>%1: joists at %2 centres from the back of the deck (its end away from the curve).</translation>
+    </message>
+    <message>
+        <source>%1 : pieds centrés à %2 de l&apos;arrière de la plate-forme, sous chaque longeron.</source>
+        <translation>%1: legs at %2 centres from the back of the deck, under each stringer.</translation>
+    </message>
+    <message>
+        <source>Plat : %1 longerons sur chant, un par ligne de flancs ; solives centrées à %2 du bout gauche du plat (le pied de la courbe gauche), entre les longerons.</source>
+        <translation>Flat: %1 stringers on edge, one per line of side panels; joists at %2 centres from the left end of the flat (the bottom of the left curve), between the stringers.</translation>
     </message>
 </context>
 <context>
@@ -1205,10 +1205,6 @@
 <context>
     <name>PanelDrawing</name>
     <message>
-        <source>%1 mm</source>
-        <translation>%1 mm</translation>
-    </message>
-    <message>
         <source>centre à %1 du sol ↑</source>
         <translation>centre %1 above the ground ↑</translation>
     </message>
@@ -1237,18 +1233,6 @@
     <message>
         <source>Quantité</source>
         <translation>Quantity</translation>
-    </message>
-    <message>
-        <source>Longueur (mm)</source>
-        <translation>Length (mm)</translation>
-    </message>
-    <message>
-        <source>Largeur (mm)</source>
-        <translation>Width (mm)</translation>
-    </message>
-    <message>
-        <source>Épaisseur (mm)</source>
-        <translation>Thickness (mm)</translation>
     </message>
     <message>
         <source>Prix</source>
@@ -1319,10 +1303,6 @@
         <translation>Prices...</translation>
     </message>
     <message>
-        <source>Contreplaqué : %1 feuilles pour la surface, %2 pour les flancs (%3 × %4 mm) ; coût : %5</source>
-        <translation>Plywood: %1 sheets for the surface, %2 for the side panels (%3 × %4 mm); cost: %5</translation>
-    </message>
-    <message>
         <source> (prix indicatifs)</source>
         <translation> (indicative prices)</translation>
     </message>
@@ -1333,6 +1313,22 @@
     <message>
         <source>Prix (%1)</source>
         <translation>Price (%1)</translation>
+    </message>
+    <message>
+        <source>Longueur (%1)</source>
+        <translation>Length (%1)</translation>
+    </message>
+    <message>
+        <source>Largeur (%1)</source>
+        <translation>Width (%1)</translation>
+    </message>
+    <message>
+        <source>Épaisseur (%1)</source>
+        <translation>Thickness (%1)</translation>
+    </message>
+    <message>
+        <source>Contreplaqué : %1 feuilles pour la surface, %2 pour les flancs (%3) ; coût : %4</source>
+        <translation>Plywood: %1 sheets for the surface, %2 for the side panels (%3); cost: %4</translation>
     </message>
 </context>
 <context>
@@ -1494,10 +1490,6 @@
     <message>
         <source> (dessous, posée en premier)</source>
         <translation> (bottom, laid first)</translation>
-    </message>
-    <message>
-        <source>, %1 mm</source>
-        <translation>, %1 mm</translation>
     </message>
     <message>
         <source>de lèvre à lèvre %1</source>

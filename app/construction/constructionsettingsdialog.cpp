@@ -191,12 +191,15 @@ void ConstructionSettingsDialog::check() {
             setConstructionSetting(candidate, key, text);
             mark(fields, QString());
         } catch (const QuarvelError& error) {
-            mark(fields, error.message());
+            // In inches, what was typed and its range as typed, not millimetres.
+            mark(fields, m_unit == LengthUnit::Millimetres
+                             ? error.message()
+                             : settingRefusal(key, texts, m_unit).message());
         }
     }
     if (problems.isEmpty()) {
         try {
-            checkConstructionSettings(candidate);
+            checkConstructionSettings(candidate, m_unit);
         } catch (const QuarvelError& error) {
             // The only check across keys: the flat framing against the rib depth.
             mark(m_fields[QStringLiteral("flat")], error.message());

@@ -1,6 +1,7 @@
 #include "framingdrawing.h"
 
-#include "constructionsettings.h"
+#include "outline.h"
+#include "printedlengths.h"
 
 #include <algorithm>
 #include <QCoreApplication>
@@ -34,7 +35,7 @@ void addPart(const QRectF& box, PartKind kind, Sketch& sketch) {
 }
 } // namespace
 
-Sketch framingSketch(const RampModel& model) {
+Sketch framingSketch(const RampModel& model, LengthUnit unit) {
     Sketch sketch;
     QRectF all;
     // Panels first: the timber between them drawn over their edges.
@@ -50,9 +51,11 @@ Sketch framingSketch(const RampModel& model) {
     if (sketch.shapes.empty()) return sketch;
     sketch.world = all;
     sketch.dimensions.push_back({QPointF(all.left(), lowestV(all)),
-                                 QPointF(all.right(), lowestV(all)), millimetresText(all.width())});
+                                 QPointF(all.right(), lowestV(all)),
+                                 lengthCell(all.width(), unit)});
     sketch.dimensions.push_back({QPointF(all.left(), highestV(all)),
-                                 QPointF(all.left(), lowestV(all)), millimetresText(all.height())});
+                                 QPointF(all.left(), lowestV(all)),
+                                 lengthCell(all.height(), unit)});
     sketch.labels.push_back(
         {QPointF(all.left(), highestV(all)),
          QCoreApplication::translate(
@@ -66,6 +69,6 @@ FramingDrawing::FramingDrawing(QWidget* parent)
     setObjectName(QStringLiteral("framingDrawing"));
 }
 
-void FramingDrawing::setModel(const RampModel* model) {
-    setSketch(model ? framingSketch(*model) : Sketch{});
+void FramingDrawing::setModel(const RampModel* model, LengthUnit unit) {
+    setSketch(model ? framingSketch(*model, unit) : Sketch{});
 }

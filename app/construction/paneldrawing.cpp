@@ -2,6 +2,7 @@
 
 #include "constructionwords.h"
 #include "framecurve.h"
+#include "printedlengths.h"
 
 #include <QCoreApplication>
 
@@ -10,10 +11,6 @@ namespace {
 constexpr double flatness = 0.25;
 // The gap between neighbouring panels, a share of the longest.
 constexpr double panelGap = 0.25;
-
-QString mm(double value) {
-    return QCoreApplication::translate("PanelDrawing", "%1 mm").arg(millimetresText(value));
-}
 
 template <typename Points> QList<QPointF> shifted(const Points& points, double du) {
     QList<QPointF> moved;
@@ -35,25 +32,26 @@ void addPanelShapes(const ConstructionPlan& plan, const CurvePlan& c, double x, 
 }
 
 void addPanelTexts(const CurvePlan& c, double x, double toeHeight, double top,
-                   const QString& caption, Sketch& sketch) {
+                   const QString& caption, LengthUnit unit, Sketch& sketch) {
+    const auto words = [unit](double value) { return lengthWords(value, unit); };
     // The pivot lies straight above the toe, usually far above the panel.
     sketch.shapes.push_back(
         {{QPointF(x + c.panelLength, toeHeight), QPointF(x + c.panelLength, top)},
          SketchStyle::arrow,
          false});
-    sketch.labels.push_back(
-        {QPointF(x + c.panelLength, top),
-         QCoreApplication::translate("PanelDrawing", "centre à %1 du sol ↑").arg(mm(c.pivot.y())),
-         Qt::AlignRight | Qt::AlignBottom});
+    sketch.labels.push_back({QPointF(x + c.panelLength, top),
+                             QCoreApplication::translate("PanelDrawing", "centre à %1 du sol ↑")
+                                 .arg(words(c.pivot.y())),
+                             Qt::AlignRight | Qt::AlignBottom});
     sketch.labels.push_back({QPointF(x, top), caption, Qt::AlignLeft | Qt::AlignBottom, -2});
     sketch.labels.push_back({QPointF(x, top),
                              QCoreApplication::translate("PanelDrawing", "rayon %1, hauteur %2")
-                                 .arg(mm(c.radius), mm(c.height)),
+                                 .arg(words(c.radius), words(c.height)),
                              Qt::AlignLeft | Qt::AlignBottom, -1});
     sketch.dimensions.push_back(
-        {QPointF(x, 0), QPointF(x + c.panelLength, 0), millimetresText(c.panelLength)});
+        {QPointF(x, 0), QPointF(x + c.panelLength, 0), lengthCell(c.panelLength, unit)});
     sketch.dimensions.push_back(
-        {QPointF(x, c.panelHeight), QPointF(x, 0), millimetresText(c.panelHeight)});
+        {QPointF(x, c.panelHeight), QPointF(x, 0), lengthCell(c.panelHeight, unit)});
 }
 } // namespace
 
@@ -66,7 +64,7 @@ QStringList panelCaptions(const ConstructionPlan& plan) {
     return captions;
 }
 
-Sketch panelSketch(const ConstructionPlan& plan) {
+Sketch panelSketch(const ConstructionPlan& plan, LengthUnit unit) {
     Sketch sketch;
     double longest = 0, tallest = 0;
     for (const DistinctPanel& panel : plan.panels) {
@@ -78,7 +76,7 @@ Sketch panelSketch(const ConstructionPlan& plan) {
     for (std::size_t i = 0; i < plan.panels.size(); ++i) {
         const CurvePlan& c = *plan.curves[plan.panels[i].curve];
         addPanelShapes(plan, c, x, sketch);
-        addPanelTexts(c, x, plan.settings.flat, tallest, captions[qsizetype(i)], sketch);
+        addPanelTexts(c, x, plan.settings.flat, tallest, captions[qsizetype(i)], unit, sketch);
         x += c.panelLength + longest * panelGap;
     }
     sketch.world = QRectF(0, 0, std::max(x - longest * panelGap, 0.0), tallest);
@@ -90,6 +88,6 @@ PanelDrawing::PanelDrawing(QWidget* parent)
     setObjectName(QStringLiteral("panelDrawing"));
 }
 
-void PanelDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan) {
-    setSketch(plan ? panelSketch(*plan) : Sketch{});
+void PanelDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan, LengthUnit unit) {
+    setSketch(plan ? panelSketch(*plan, unit) : Sketch{});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "lengthunits.h"
 #include "sketchview.h"
 
 #include <memory>
@@ -11,14 +12,16 @@ QStringList panelCaptions(const ConstructionPlan& plan);
 
 // The distinct side panels side by side: outline, rib sections at their
 // stations, the cuts of a split panel, the pivot's height (straight above
-// the toe) and each panel's length and height.
-Sketch panelSketch(const ConstructionPlan& plan);
+// the toe) and each panel's length and height, in the unit.
+Sketch panelSketch(const ConstructionPlan& plan, LengthUnit unit = LengthUnit::Millimetres);
 
 class PanelDrawing : public SketchView {
     Q_OBJECT
 public:
     explicit PanelDrawing(QWidget* parent = nullptr);
 
-    void setPlan(std::shared_ptr<const ConstructionPlan> plan); // none: nothing drawn
+    // None: nothing drawn.
+    void setPlan(std::shared_ptr<const ConstructionPlan> plan,
+                 LengthUnit unit = LengthUnit::Millimetres);
     QSize sizeHint() const override { return QSize(640, 300); }
 };

@@ -9,6 +9,7 @@
 #include "modelview3d.h"
 #include "paneldrawing.h"
 #include "pricedialog.h"
+#include "printedlengths.h"
 #include "sheetdrawing.h"
 #include "surfacedrawing.h"
 
@@ -37,8 +38,10 @@ enum Column {
 
 const QColor warningColour(176, 0, 0);
 
-QString lengthCell(double mm) {
-    return mm > 0 ? millimetresText(mm) : QString();
+// A row's length, width or thickness for people; empty for none.
+QString sizeCell(double mm, LengthUnit unit, bool thickness = false) {
+    return decimalsForPeople(thickness ? cutListThicknessCell(mm, unit)
+                                       : cutListLengthCell(mm, unit));
 }
 
 // "784,90 €".
@@ -53,13 +56,22 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
     return item;
 }
 
+// "Longueur (mm)", "Largeur (po)": the size columns name the unit.
+void setSizeHeadings(QTableWidget& table, LengthUnit unit) {
+    const QString name = unitName(unit);
+    table.horizontalHeaderItem(lengthColumn)->setText(PlanWindow::tr("Longueur (%1)").arg(name));
+    table.horizontalHeaderItem(widthColumn)->setText(PlanWindow::tr("Largeur (%1)").arg(name));
+    table.horizontalHeaderItem(thicknessColumn)
+        ->setText(PlanWindow::tr("Épaisseur (%1)").arg(name));
+}
+
 QTableWidget* makeTable(QWidget* parent, const QString& name) {
     auto* table = new QTableWidget(0, columnCount, parent);
     table->setObjectName(name);
-    table->setHorizontalHeaderLabels(
-        {PlanWindow::tr("Article"), PlanWindow::tr("Quantité"), PlanWindow::tr("Longueur (mm)"),
-         PlanWindow::tr("Largeur (mm)"), PlanWindow::tr("Épaisseur (mm)"), PlanWindow::tr("Prix"),
-         PlanWindow::tr("Remarque")});
+    table->setHorizontalHeaderLabels({PlanWindow::tr("Article"), PlanWindow::tr("Quantité"),
+                                      QString(), QString(), QString(), PlanWindow::tr("Prix"),
+                                      PlanWindow::tr("Remarque")});
+    setSizeHeadings(*table, LengthUnit::Millimetres);
     table->verticalHeader()->hide();
     // The remark, often long, takes the rest of the width and wraps there.
     table->horizontalHeader()->setStretchLastSection(true);
@@ -70,7 +82,7 @@ QTableWidget* makeTable(QWidget* parent, const QString& name) {
     return table;
 }
 
-void fillTable(QTableWidget& table, const std::vector<CutListRow>& rows) {
+void fillTable(QTableWidget& table, const std::vector<CutListRow>& rows, LengthUnit unit) {
     table.setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const CutListRow& row = rows[std::size_t(r)];
@@ -79,9 +91,9 @@ void fillTable(QTableWidget& table, const std::vector<CutListRow>& rows) {
         // The article as the 3D model's parts name it, to find them.
         table.item(r, articleColumn)->setData(Qt::UserRole, row.part);
         table.setItem(r, quantityColumn, cell(QString::number(row.quantity), right));
-        table.setItem(r, lengthColumn, cell(lengthCell(row.length), right));
-        table.setItem(r, widthColumn, cell(lengthCell(row.width), right));
-        table.setItem(r, thicknessColumn, cell(lengthCell(row.thickness), right));
+        table.setItem(r, lengthColumn, cell(sizeCell(row.length, unit), right));
+        table.setItem(r, widthColumn, cell(sizeCell(row.width, unit), right));
+        table.setItem(r, thicknessColumn, cell(sizeCell(row.thickness, unit, true), right));
         table.setItem(
             r, priceColumn,
             cell(row.cents ? decimalsForPeople(centsText(*row.cents)) : QString(), right));
@@ -159,6 +171,17 @@ void PlanWindow::setPrices(const PriceTable& prices) {
     if (!m_plan) return;
     fillTables(*m_plan);
     fillTexts(*m_plan);
+}
+
+void PlanWindow::setUnit(LengthUnit unit) {
+    if (unit == m_unit) return;
+    m_unit = unit;
+    setSizeHeadings(*m_table, unit);
+    setSizeHeadings(*m_shopping, unit);
+    if (!m_plan) return;
+    fillTables(*m_plan);
+    fillTexts(*m_plan);
+    drawPlan();
 }
 
 void PlanWindow::editPrices() {
@@ -266,17 +289,19 @@ void PlanWindow::fillTexts(const ConstructionPlan& plan) {
     m_warnings->setVisible(!warnings.isEmpty());
     const PlanCost cost = planCost(plan, m_prices);
     QString summary =
-        tr("Contreplaqué : %1 feuilles pour la surface, %2 pour les flancs (%3 × "
-           "%4 mm) ; coût : %5")
+        tr("Contreplaqué : %1 feuilles pour la surface, %2 pour les flancs (%3) ; coût : %4")
             .arg(plan.surface.sheets)
             .arg(plan.panelSheets.count)
-            .arg(millimetresText(plan.settings.sheetShort),
-                 millimetresText(plan.settings.sheetLong), moneyText(cost.cents, cost.currency));
+            .arg(numberWithUnit(lengthCell(plan.settings.sheetShort, m_unit) +
+                                    QStringLiteral(" × ") +
+                                    lengthCell(plan.settings.sheetLong, m_unit),
+                                m_unit),
+                 moneyText(cost.cents, cost.currency));
     if (cost.indicative) summary += tr(" (prix indicatifs)");
     m_summary->setText(summary);
     m_total->setText(tr("Total : %1").arg(moneyText(cost.cents, cost.currency)));
     m_surfaceOrder->setText(surfaceOrderText(int(plan.surface.layers.size())));
-    m_framing->setText(framingParagraphs(plan).join(QStringLiteral("\n\n")));
+    m_framing->setText(framingParagraphs(plan, m_unit).join(QStringLiteral("\n\n")));
 }
 
 void PlanWindow::showRefusal(const QString& text) {
@@ -295,17 +320,21 @@ QString PlanWindow::refusal() const {
 
 void PlanWindow::setPlanShown(std::shared_ptr<const ConstructionPlan> plan) {
     m_plan = std::move(plan);
-    m_panels->setPlan(m_plan);
-    m_sheets->setPlan(m_plan);
-    m_surface->setPlan(m_plan);
-    // Built when their tab is shown: a refresh after Tracer does not wait for them.
     m_rampModel.reset();
     m_model3d->setModel(nullptr);
+    drawPlan();
+    for (QPushButton* b : {m_csv, m_templates, m_cutFile, m_book})
+        b->setEnabled(m_plan != nullptr);
+}
+
+void PlanWindow::drawPlan() {
+    m_panels->setPlan(m_plan, m_unit);
+    m_sheets->setPlan(m_plan, m_unit);
+    m_surface->setPlan(m_plan, m_unit);
+    // Built when their tab is shown: a refresh after Tracer does not wait for them.
     m_framingDrawing->setModel(nullptr);
     m_framingStale = m_plan != nullptr;
     fillShownTab();
-    for (QPushButton* b : {m_csv, m_templates, m_cutFile, m_book})
-        b->setEnabled(m_plan != nullptr);
 }
 
 const std::shared_ptr<const RampModel>& PlanWindow::rampModel() {
@@ -322,7 +351,7 @@ void PlanWindow::fillShownTab() {
         highlightChosenRows();
     }
     if (shown == m_framingTab && m_framingStale) {
-        m_framingDrawing->setModel(rampModel().get());
+        m_framingDrawing->setModel(rampModel().get(), m_unit);
         m_framingStale = false;
     }
 }
@@ -338,10 +367,10 @@ void PlanWindow::highlightChosenRows() {
 void PlanWindow::fillTables(const ConstructionPlan& plan) {
     std::vector<CutListRow> cut, bought;
     // Warnings (no quantity) stand above the tabs.
-    for (CutListRow& row : cutListRows(plan, m_prices))
+    for (CutListRow& row : cutListRows(plan, m_prices, m_unit))
         if (row.quantity > 0) (row.cents ? bought : cut).push_back(std::move(row));
-    fillTable(*m_table, cut);
-    fillTable(*m_shopping, bought);
+    fillTable(*m_table, cut, m_unit);
+    fillTable(*m_shopping, bought, m_unit);
     m_shopping->horizontalHeaderItem(priceColumn)->setText(tr("Prix (%1)").arg(m_prices.currency));
 }
 

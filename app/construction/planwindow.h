@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constructionplan.h"
+#include "lengthunits.h"
 #include "prices.h"
 
 #include <memory>
@@ -66,6 +67,11 @@ public:
     // "Prix...": the price dialog; accepted, its prices are kept and shown.
     void editPrices();
 
+    // The unit every length, thickness and section is shown in: millimetres
+    // at first.
+    LengthUnit unit() const { return m_unit; }
+    void setUnit(LengthUnit unit);
+
     // Non-modal show: makes the window visible and brings it to the front.
     void showNonModal();
 
@@ -84,6 +90,8 @@ private:
     void fillTexts(const ConstructionPlan& plan);
     void setPlanShown(std::shared_ptr<const ConstructionPlan> plan);
     void highlightChosenRows();
+    // The drawings of the plan shown, in the unit.
+    void drawPlan();
     // The 3D model and the framing drawn from it, made for the tab shown.
     void fillShownTab();
     const std::shared_ptr<const RampModel>& rampModel();
@@ -92,6 +100,7 @@ private:
     std::shared_ptr<const RampModel> m_rampModel; // built when a tab needs it
     bool m_framingStale = false;
     PriceTable m_prices;
+    LengthUnit m_unit = LengthUnit::Millimetres;
     QStackedWidget* m_pages = nullptr;
     QLabel* m_refusal = nullptr;
     QLabel* m_warnings = nullptr;

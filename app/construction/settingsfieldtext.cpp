@@ -37,11 +37,6 @@ QChar listSeparator(QStringView key) {
     const ConstructionSettingRow* row = constructionSettingRow(key);
     return row ? QChar(row->listSeparator) : QChar(u'+');
 }
-bool isThicknessKey(QStringView key) {
-    const ConstructionSettingRow* row = constructionSettingRow(key);
-    return row && row->thickness;
-}
-
 // A length in inches typed back as the key's millimetres, one decimal.
 std::optional<QString> inchKeyText(QStringView field) {
     const std::optional<double> mm = lengthFromText(field.toString(), LengthUnit::Inches);
@@ -83,13 +78,16 @@ QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView 
     return fields;
 }
 
+ConstructionSettingError settingRefusal(QStringView key, const QStringList& fields,
+                                        LengthUnit unit) {
+    return ConstructionSettingError(key.toString(),
+                                    fields.join(kindOf(key) == SettingKind::Pair ? u'x' : u','),
+                                    constructionSettingRange(key, unit));
+}
+
 QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale) {
     const SettingKind kind = kindOf(key);
-    const auto refuse = [&] {
-        return ConstructionSettingError(key.toString(),
-                                        fields.join(kind == SettingKind::Pair ? u'x' : u','),
-                                        constructionSettingRange(key));
-    };
+    const auto refuse = [&] { return settingRefusal(key, fields, LengthUnit::Millimetres); };
     const auto number = [&](QStringView field) {
         const std::optional<QString> text = decimalKeyText(field, locale);
         if (!text) throw refuse();
@@ -124,7 +122,7 @@ QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView 
                               const QLocale& locale, LengthUnit unit) {
     if (unit == LengthUnit::Millimetres) return settingFieldTexts(settings, key, locale);
     QStringList fields = settingFieldTexts(settings, key, QLocale::c());
-    const bool thickness = isThicknessKey(key);
+    const bool thickness = isThicknessSetting(key);
     const QString separator = QStringLiteral(" %1 ").arg(listSeparator(key));
     for (QString& field : fields) {
         QStringList lengths;
@@ -157,8 +155,6 @@ QString settingKeyText(QStringView key, const QStringList& fields, const QLocale
     try {
         return settingKeyText(key, millimetres, QLocale::c());
     } catch (const ConstructionSettingError&) {
-        throw ConstructionSettingError(key.toString(),
-                                       fields.join(kindOf(key) == SettingKind::Pair ? u'x' : u','),
-                                       constructionSettingRange(key));
+        throw settingRefusal(key, fields, unit);
     }
 }

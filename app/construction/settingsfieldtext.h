@@ -36,3 +36,7 @@ QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView 
                               const QLocale& locale, LengthUnit unit);
 QString settingKeyText(QStringView key, const QStringList& fields, const QLocale& locale,
                        LengthUnit unit);
+
+// The refusal of the key's fields as typed, its range in the unit.
+ConstructionSettingError settingRefusal(QStringView key, const QStringList& fields,
+                                        LengthUnit unit);

@@ -2,6 +2,7 @@
 
 #include "constructionwords.h"
 #include "drawingscale.h"
+#include "printedlengths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,7 +64,8 @@ QPointF labelPoint(const QList<QPointF>& polygon, const QRectF& box) {
     return best;
 }
 
-void addPart(const ConstructionPlan& plan, const PlacedPart& part, QPointF corner, Sketch& sketch) {
+void addPart(const ConstructionPlan& plan, const PlacedPart& part, QPointF corner, LengthUnit unit,
+             Sketch& sketch) {
     QList<QPointF> shape;
     for (QPointF p : flatten(placedOutline(plan, part), flatness))
         shape << p + corner;
@@ -71,13 +73,14 @@ void addPart(const ConstructionPlan& plan, const PlacedPart& part, QPointF corne
     const QRectF box = boundingBox(placedOutline(plan, part)).translated(corner);
     const QPointF centre = labelPoint(shape, box);
     sketch.labels.push_back({centre, partName(plan, part), Qt::AlignCenter, -0.5, box.width()});
-    sketch.labels.push_back(
-        {centre,
-         QStringLiteral("%1 × %2").arg(millimetresText(box.width()), millimetresText(box.height())),
-         Qt::AlignCenter, 0.5, box.width()});
+    sketch.labels.push_back({centre,
+                             QStringLiteral("%1 × %2").arg(lengthCell(box.width(), unit),
+                                                           lengthCell(box.height(), unit)),
+                             Qt::AlignCenter, 0.5, box.width()});
 }
 
-void addSheet(const ConstructionPlan& plan, int number, QPointF corner, Sketch& sketch) {
+void addSheet(const ConstructionPlan& plan, int number, QPointF corner, LengthUnit unit,
+              Sketch& sketch) {
     const ConstructionSettings& s = plan.settings;
     const QRectF sheet(corner, QSizeF(s.sheetLong, s.sheetShort));
     sketch.shapes.push_back(
@@ -89,13 +92,13 @@ void addSheet(const ConstructionPlan& plan, int number, QPointF corner, Sketch& 
                              Qt::AlignLeft | Qt::AlignBottom});
     sketch.dimensions.push_back({QPointF(sheet.left(), lowestV(sheet)),
                                  QPointF(sheet.right(), lowestV(sheet)),
-                                 millimetresText(s.sheetLong)});
+                                 lengthCell(s.sheetLong, unit)});
     sketch.dimensions.push_back(
-        {top, QPointF(sheet.left(), lowestV(sheet)), millimetresText(s.sheetShort)});
+        {top, QPointF(sheet.left(), lowestV(sheet)), lengthCell(s.sheetShort, unit)});
 }
 } // namespace
 
-Sketch sheetSketch(const ConstructionPlan& plan) {
+Sketch sheetSketch(const ConstructionPlan& plan, LengthUnit unit) {
     Sketch sketch;
     const std::vector<SheetLayout>& sheets = plan.panelSheets.layout;
     if (sheets.empty()) return sketch;
@@ -109,9 +112,9 @@ Sketch sheetSketch(const ConstructionPlan& plan) {
         // Row 0 at the top; v grows upward.
         const QPointF corner((i % columns) * (s.sheetLong + gap),
                              (rows - 1 - i / columns) * (s.sheetShort + gap));
-        addSheet(plan, i + 1, corner, sketch);
+        addSheet(plan, i + 1, corner, unit, sketch);
         for (const PlacedPart& part : sheets[std::size_t(i)].parts)
-            addPart(plan, part, corner, sketch);
+            addPart(plan, part, corner, unit, sketch);
     }
     sketch.world =
         QRectF(0, 0, columns * (s.sheetLong + gap) - gap, rows * (s.sheetShort + gap) - gap);
@@ -123,6 +126,6 @@ SheetDrawing::SheetDrawing(QWidget* parent)
     setObjectName(QStringLiteral("sheetDrawing"));
 }
 
-void SheetDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan) {
-    setSketch(plan ? sheetSketch(*plan) : Sketch{});
+void SheetDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan, LengthUnit unit) {
+    setSketch(plan ? sheetSketch(*plan, unit) : Sketch{});
 }

@@ -134,12 +134,14 @@ void SketchView::fit() {
 }
 
 DrawingScale SketchView::fitted() const {
-    // Room around the drawing for the texts beside its edges.
+    // Room around the drawing for the texts beside its edges: on the left the
+    // upright dimensions' (feet and inches run longer than millimetres).
     const QFontMetrics metrics = fontMetrics();
     const int line = metrics.height();
-    const QRectF area =
-        QRectF(rect()).adjusted(metrics.horizontalAdvance(QStringLiteral("00000,0")) + 14,
-                                3 * line + 12, -14, -(line + 16));
+    int left = metrics.horizontalAdvance(QStringLiteral("00000,0"));
+    for (const SketchDimension& d : m_sketch.dimensions)
+        if (d.from.x() == d.to.x()) left = std::max(left, metrics.horizontalAdvance(d.text));
+    const QRectF area = QRectF(rect()).adjusted(left + 14, 3 * line + 12, -14, -(line + 16));
     return DrawingScale(m_sketch.world, area);
 }
 

@@ -1,6 +1,7 @@
 #include "surfacedrawing.h"
 
 #include "constructionwords.h"
+#include "printedlengths.h"
 
 #include <QCoreApplication>
 
@@ -25,18 +26,17 @@ double pieceStart(const SurfaceLayerPlan& layer, const SurfacePiece& piece, doub
 }
 
 // "Couche 1 (dessus, posée en dernier), 9 mm".
-QString layerName(int index, int layers, double thickness) {
+QString layerName(int index, int layers, double thickness, LengthUnit unit) {
     QString name = QCoreApplication::translate("SurfaceDrawing", "Couche %1").arg(index + 1);
     if (layers > 1 && index == 0)
         name += QCoreApplication::translate("SurfaceDrawing", " (dessus, posée en dernier)");
     else if (layers > 1 && index == layers - 1)
         name += QCoreApplication::translate("SurfaceDrawing", " (dessous, posée en premier)");
-    return name +
-           QCoreApplication::translate("SurfaceDrawing", ", %1 mm").arg(millimetresText(thickness));
+    return name + QStringLiteral(", ") + thicknessWords(thickness, unit);
 }
 
 void addLayer(const SurfaceLayerPlan& layer, int index, int layers, double bottom, double band,
-              double leftDeck, Sketch& sketch) {
+              double leftDeck, LengthUnit unit, Sketch& sketch) {
     for (const SurfacePiece& piece : layer.pieces) {
         const double x = pieceStart(layer, piece, leftDeck);
         sketch.shapes.push_back(
@@ -44,14 +44,14 @@ void addLayer(const SurfaceLayerPlan& layer, int index, int layers, double botto
               QPointF(x + piece.length, bottom + band), QPointF(x, bottom + band)},
              SketchStyle::surface});
         sketch.labels.push_back({QPointF(x + piece.length / 2, bottom + band / 2),
-                                 millimetresText(piece.length), Qt::AlignCenter, 0, piece.length});
+                                 lengthCell(piece.length, unit), Qt::AlignCenter, 0, piece.length});
     }
-    const QString name = layerName(index, layers, layer.thickness);
+    const QString name = layerName(index, layers, layer.thickness, unit);
     sketch.labels.push_back({QPointF(0, bottom + band), name, Qt::AlignLeft | Qt::AlignBottom});
     sketch.dimensions.push_back(
         {QPointF(leftDeck, bottom), QPointF(leftDeck + layer.riding, bottom),
          QCoreApplication::translate("SurfaceDrawing", "de lèvre à lèvre %1")
-             .arg(millimetresText(layer.riding)),
+             .arg(lengthCell(layer.riding, unit)),
          4});
 }
 } // namespace
@@ -73,7 +73,7 @@ QString surfaceOrderText(int layers) {
         .arg(layers);
 }
 
-Sketch surfaceSketch(const ConstructionPlan& plan) {
+Sketch surfaceSketch(const ConstructionPlan& plan, LengthUnit unit) {
     Sketch sketch;
     const std::vector<SurfaceLayerPlan>& layers = plan.surface.layers;
     if (layers.empty()) return sketch;
@@ -86,7 +86,7 @@ Sketch surfaceSketch(const ConstructionPlan& plan) {
     const int n = int(layers.size());
     // The top layer drawn on top.
     for (int i = 0; i < n; ++i)
-        addLayer(layers[std::size_t(i)], i, n, (n - 1 - i) * step, band, leftDeck, sketch);
+        addLayer(layers[std::size_t(i)], i, n, (n - 1 - i) * step, band, leftDeck, unit, sketch);
     sketch.world = QRectF(0, 0, length, (n - 1) * step + band);
     return sketch;
 }
@@ -96,6 +96,6 @@ SurfaceDrawing::SurfaceDrawing(QWidget* parent)
     setObjectName(QStringLiteral("surfaceDrawing"));
 }
 
-void SurfaceDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan) {
-    setSketch(plan ? surfaceSketch(*plan) : Sketch{});
+void SurfaceDrawing::setPlan(std::shared_ptr<const ConstructionPlan> plan, LengthUnit unit) {
+    setSketch(plan ? surfaceSketch(*plan, unit) : Sketch{});
 }

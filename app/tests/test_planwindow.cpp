@@ -577,6 +577,92 @@ private slots:
             QVERIFY2(drawn.contains(text), qPrintable(text + " in " + drawn.join(" | ")));
     }
 
+    // In inches, the window's lengths, thicknesses and sections against worked
+    // values of the default design: panels 1812.4 × 789 mm are 5' 11 3/8" by
+    // 2' 7 1/16", 18 mm plywood 23/32", 9 mm 11/32", 89 × 38 ribs 3 1/2" by
+    // 1 1/2" and bought as 2×4, sheets 2440 × 1220 mm 8' 1/16" by 4' 1/16".
+    // Back in millimetres, the texts of before.
+    void inchesShown_data() {
+        QTest::addColumn<QString>("where"); // cut, heading, boards, summary, framing, a tab's index
+        QTest::addColumn<QString>("article");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("millimetres");
+        const QString panel = QStringLiteral("Flanc courbes gauche et droite");
+        const QString rib = QStringLiteral("Tasseau courbe gauche");
+        QTest::newRow("panel length") << "cut" << panel << 2 << "5' 11 3/8\""
+                                      << "1812,4";
+        QTest::newRow("panel height") << "cut" << panel << 3 << "2' 7 1/16\""
+                                      << "789";
+        QTest::newRow("panel thickness") << "cut" << panel << 4 << "23/32\""
+                                         << "18";
+        QTest::newRow("rib width") << "cut" << rib << 3 << "3 1/2\""
+                                   << "89";
+        QTest::newRow("rib depth") << "cut" << rib << 4 << "1 1/2\""
+                                   << "38";
+        QTest::newRow("heading") << "heading" << QString() << 2 << "Longueur (po)"
+                                 << "Longueur (mm)";
+        QTest::newRow("boards") << "boards" << QString() << 0 << "Bois 2×4 en "
+                                << "Bois 89 × 38 en ";
+        QTest::newRow("summary") << "summary" << QString() << 0 << "(4' 1/16\" × 8' 1/16\")"
+                                 << "(1220 × 2440 mm)";
+        QTest::newRow("rib stations")
+            << "framing" << QString() << 0 << "centrés à 1 3/4\" ; 8 3/8\" ; "
+            << "centrés à 44,5 ; 213,2 ; ";
+        QTest::newRow("panel sketch") << "1" << QString() << 0 << "5' 11 3/8\""
+                                      << "1812,4";
+        QTest::newRow("sheet sketch") << "2" << QString() << 0 << "5' 11 3/8\" × 2' 7 1/16\""
+                                      << "1812,4 × 789";
+        QTest::newRow("surface sketch")
+            << "3" << QString() << 0 << "Couche 1 (dessus, posée en dernier), 11/32\""
+            << "Couche 1 (dessus, posée en dernier), 9 mm";
+    }
+    void inchesShown() {
+        QFETCH(QString, where);
+        QFETCH(QString, article);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(QString, millimetres);
+        PlanWindow* window = openPlanWindow();
+        QVERIFY(window && window->plan());
+        const auto shown = [&]() -> QStringList {
+            if (where == u"cut")
+                return {cellText(*window->table(), rowOf(*window->table(), article), column)};
+            if (where == u"heading") return {window->table()->horizontalHeaderItem(column)->text()};
+            if (where == u"summary") return {window->summary()->text()};
+            if (where == u"framing") return {window->framing()->text()};
+            if (where == u"boards") {
+                // Each timber article, its stock length cut off.
+                QStringList sections;
+                const QTableWidget& shopping = *window->shoppingTable();
+                for (int r = 0; r < shopping.rowCount(); ++r)
+                    if (cellText(shopping, r, 0).startsWith(QStringLiteral("Bois ")))
+                        sections << cellText(shopping, r, 0).section(QStringLiteral(" en "), 0, 0) +
+                                        QStringLiteral(" en ");
+                return sections;
+            }
+            QWidget* tab = window->views()->widget(where.toInt());
+            auto* view = qobject_cast<SketchView*>(tab);
+            return (view ? view : tab->findChild<SketchView*>())->sketch().texts();
+        };
+        // A cell, a heading or a drawing's text is the text itself; every
+        // timber article, the summary and the framing hold it.
+        const bool whole = where == u"cut" || where == u"heading" || where.toInt() > 0;
+        const auto check = [&](const QString& expected) {
+            const QStringList texts = shown();
+            const bool found =
+                whole ? texts.contains(expected)
+                      : !texts.isEmpty() &&
+                            std::all_of(texts.begin(), texts.end(),
+                                        [&](const QString& t) { return t.contains(expected); });
+            QVERIFY2(found, qPrintable(expected + " in " + texts.join(" | ")));
+        };
+        qvl->setLengthUnit(LengthUnit::Inches);
+        check(text);
+        qvl->setLengthUnit(LengthUnit::Millimetres);
+        check(millimetres);
+    }
+
     // The wheel magnifies about the pointer, a double click fits again.
     void wheelZoom() {
         PlanWindow* window = openPlanWindow();

@@ -210,12 +210,40 @@ private slots:
             << "flat" << 0 << "30"
             << "Réglage de construction incorrect : flat=30 (38 à 300)";
     }
-    void refusedValue() {
+    void refusedValue() { checkRefusal(LengthUnit::Millimetres); }
+
+    // In inches, the refusal gives what was typed and the range in inches:
+    // 9 to 40 mm is 11/32" to 1 9/16"; 600 to 2000 mm 23 5/8" to 6' 6 3/4",
+    // 1200 to 4000 mm 3' 11 1/4" to 13' 1 1/2"; 38 mm (the rib depth) 1 1/2",
+    // 300 mm 11 13/16".
+    void refusedValueInInches_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("panel too thick")
+            << "panel" << 0 << "2"
+            << "Réglage de construction incorrect : panel=2 (11/32\" à 1 9/16\")";
+        QTest::newRow("sheet long side")
+            << "sheet" << 1 << "3'"
+            << "Réglage de construction incorrect : sheet=4' 1/16\"x3' (23 5/8\" à 6' 6 3/4\" x "
+               "3' 11 1/4\" à 13' 1 1/2\", petit côté d'abord)";
+        QTest::newRow("flat under its range")
+            << "flat" << 0 << "1"
+            << "Réglage de construction incorrect : flat=1 (profondeur des tasseaux à 11 13/16\")";
+        QTest::newRow("flat under the rib depth")
+            << "flat" << 0 << "1 1/4"
+            << "Réglage de construction incorrect : flat=1 1/4\" (1 1/2\" à 11 13/16\")";
+    }
+    void refusedValueInInches() { checkRefusal(LengthUnit::Inches); }
+
+private:
+    void checkRefusal(LengthUnit unit) {
         QFETCH(QString, key);
         QFETCH(int, index);
         QFETCH(QString, text);
         QFETCH(QString, refusal);
-        ConstructionSettingsDialog dialog(ConstructionSettings{}, 0);
+        ConstructionSettingsDialog dialog(ConstructionSettings{}, 0, nullptr, unit);
         QLineEdit* edit = dialog.field(key, index);
         QVERIFY(edit);
         const QString before = edit->text();
@@ -229,8 +257,11 @@ private slots:
         type(edit, before);
         QCOMPARE(edit->toolTip(), QString());
         QVERIFY(dialog.okButton()->isEnabled());
-        QVERIFY(dialog.settings() == ConstructionSettings{});
+        // Typed back in inches, a field holds its value to the 1/16 in.
+        if (unit == LengthUnit::Millimetres) QVERIFY(dialog.settings() == ConstructionSettings{});
     }
+
+private slots:
 
     void inchFieldsToKeyText_data() {
         QTest::addColumn<QString>("key");

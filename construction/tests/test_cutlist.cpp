@@ -64,6 +64,8 @@ private slots:
     void csvReadsBackRowForRow();
     void textTableKeepsColumnsAligned();
     void csvInInches();
+    void remarksInTheUnit_data();
+    void remarksInTheUnit();
     void unprovenTimberShowsItsBound();
 };
 
@@ -173,6 +175,45 @@ void TestCutList::csvInInches() {
     });
     QVERIFY(board != csv.end());
     QVERIFY2(board->at(0).startsWith(QStringLiteral("Bois 2×4 en ")), qPrintable(board->at(0)));
+}
+
+// The remarks' lengths in the unit of the table, against worked values of the
+// default design: the pivot 1507 mm above the ground is 4' 11 5/16", the frame
+// radius 1418 mm 4' 7 13/16", the deck joists at 44.5, 290.7 and 537 mm
+// 1 3/4", 11 7/16" and 21 1/8", the 60.3 mm coping 2 3/8". The CSV carries
+// them; the text table says nothing stays in millimetres.
+void TestCutList::remarksInTheUnit_data() {
+    QTest::addColumn<bool>("inches");
+    QTest::addColumn<QString>("article");
+    QTest::addColumn<QString>("remark");
+    QTest::newRow("panel") << true << "Flanc courbes gauche et droite"
+                           << "pivot 4' 11 5/16\" au-dessus du sol, rayon du cadre 4' 7 13/16\"";
+    QTest::newRow("deck joists") << true << "Solive plate-forme gauche"
+                                 << "axes à 1 3/4\" ; 11 7/16\" ; 21 1/8\" de l'arrière";
+    QTest::newRow("coping") << true << "Coping (tube acier)"
+                            << "diamètre extérieur 2 3/8\", schedule 40 en général";
+    QTest::newRow("deck joists, mm") << false << "Solive plate-forme gauche"
+                                     << "axes à 44.5 ; 290.7 ; 537 mm de l'arrière";
+}
+
+void TestCutList::remarksInTheUnit() {
+    QFETCH(bool, inches);
+    QFETCH(QString, article);
+    QFETCH(QString, remark);
+    const LengthUnit unit = inches ? LengthUnit::Inches : LengthUnit::Millimetres;
+    const ConstructionPlan plan = buildConstructionPlan(RampDimensions{}, ConstructionSettings{});
+    const std::vector<CutListRow> rows = cutListRows(plan, {}, unit);
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [&](const CutListRow& r) { return r.article == article; });
+    QVERIFY(row != rows.end());
+    QCOMPARE(row->remark, remark);
+    const QList<QStringList> csv = readCsv(QString::fromUtf8(planCsv(plan, {}, unit)));
+    QVERIFY(std::any_of(csv.begin(), csv.end(),
+                        [&](const QStringList& r) { return r[0] == article && r[5] == remark; }));
+    const QString text = QString::fromUtf8(planText(plan, {}, unit));
+    QVERIFY2(text.endsWith(inches ? QStringLiteral("\nLongueurs en pieds et pouces.\n")
+                                  : QStringLiteral("\nLongueurs en millimètres.\n")),
+             qPrintable(text.right(100)));
 }
 
 QTEST_GUILESS_MAIN(TestCutList)
