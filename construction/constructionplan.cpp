@@ -8,6 +8,7 @@
 #include "framelines.h"
 #include "nesting.h"
 #include "panelsplitting.h"
+#include "printedlengths.h"
 #include "quarvelerror.h"
 #include "stationlayout.h"
 #include "surfacelayout.h"
@@ -126,23 +127,28 @@ std::vector<double> deckJoistsOnPanel(const ConstructionPlan& plan, int curve) {
     return u;
 }
 
-QString splitWarning(const PanelSplit& split, Wording wording) {
+QString splitWarning(const PanelSplit& split, Wording wording, LengthUnit unit) {
+    const auto length = [&](double mm) {
+        return wording == Wording::source ? formatLength(mm) + QStringLiteral(" mm")
+                                          : lengthWords(mm, unit);
+    };
     const char* text =
         split.kind == SplitKind::normal
-            ? QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé à %2 mm du pied le long "
+            ? QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé à %2 du pied le long "
                                                 "de la courbe")
         : split.kind == SplitKind::vertical
-            ? QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé verticalement à %2 mm de "
+            ? QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé verticalement à %2 de "
                                                 "son arrière")
-            : QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé horizontalement à %2 mm "
+            : QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé horizontalement à %2 "
                                                 "du sol");
     const double at = split.kind == SplitKind::normal ? split.station : split.at;
-    return constructionWord(text, wording).arg(sideName(split.curve, wording), formatLength(at)) +
+    return constructionWord(text, wording).arg(sideName(split.curve, wording), length(at)) +
            constructionWord(QT_TRANSLATE_NOOP("Construction",
-                                              " ; une éclisse de 300 mm de large, dans le même "
+                                              " ; une éclisse de %1 de large, dans le même "
                                               "contreplaqué, collée et vissée sur la face "
                                               "intérieure, relie les morceaux"),
-                            wording);
+                            wording)
+               .arg(length(spliceWidth));
 }
 
 // Panels too large for a sheet cut into pieces, each joint with its splice
@@ -156,8 +162,7 @@ void splitPanels(ConstructionPlan& plan) {
         PanelSplitting splitting =
             splitPanel(c, curve, deckJoistsOnPanel(plan, curve), room, s.ribDepth);
         for (const PanelSplit& split : splitting.splits) {
-            plan.warnings << splitWarning(split, Wording::source);
-            plan.warningTexts << splitWarning(split, Wording::people);
+            plan.warnings << splitWarning(split, Wording::source, LengthUnit::Millimetres);
         }
         c.splits = std::move(splitting.splits);
         c.splicePlates = std::move(splitting.plates);
@@ -287,7 +292,6 @@ ConstructionPlan buildConstructionPlan(const RampDimensions& dims,
     // Sheets meeting along the ramp (a ramp wider than a sheet) lie across
     // every rib and joist, which carry those joints.
     plan.warnings << bendWarnings(dims, s, Wording::source);
-    plan.warningTexts << bendWarnings(dims, s, Wording::people);
     planRibs(plan);
     planDecks(plan, deckRuns);
     if (flatLength > 0) planFlat(plan, width, flatLength);
@@ -323,4 +327,14 @@ double jointLength(const CurvePlan& curve, const PanelSplice& plate) {
         high = std::max(high, along);
     }
     return high - low;
+}
+
+QStringList planWarningTexts(const ConstructionPlan& plan, LengthUnit unit) {
+    // In the order the plan gives them: the bends, then each curve's splits.
+    QStringList texts = bendWarnings(plan.dims, plan.settings, Wording::people, unit);
+    for (const std::optional<CurvePlan>& curve : plan.curves)
+        if (curve)
+            for (const PanelSplit& split : curve->splits)
+                texts << splitWarning(split, Wording::people, unit);
+    return texts;
 }

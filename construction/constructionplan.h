@@ -247,11 +247,14 @@ struct ConstructionPlan {
     NestingPlan panelSheets; // the side panels nested (the surface's sheets: surface.sheets)
     std::vector<FastenerCount> fasteners;
     std::vector<TimberSection> timber; // the rib section first
-    // French sentences, as the JSON carries them whatever the language; the
-    // same, one for one, in the program's language for people.
+    // French sentences in millimetres, as the JSON carries them whatever the
+    // language (planWarningTexts: the same for people).
     QStringList warnings;
-    QStringList warningTexts;
 };
+
+// The plan's warnings, one for one, in the program's language and the unit.
+QStringList planWarningTexts(const ConstructionPlan& plan,
+                             LengthUnit unit = LengthUnit::Millimetres);
 
 // A splice plate's length along its joint (its width across is spliceWidth).
 double jointLength(const CurvePlan& curve, const PanelSplice& plate);

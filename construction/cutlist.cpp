@@ -240,7 +240,7 @@ std::vector<CutListRow> cutListRows(const ConstructionPlan& plan, const PriceTab
     addTimberRows(plan, unit, rows);
     addSurfaceRows(plan, unit, rows);
     addShoppingRows(plan, planCost(plan, prices), rows, unit);
-    for (const QString& warning : plan.warningTexts)
+    for (const QString& warning : planWarningTexts(plan, unit))
         rows.push_back(
             {QCoreApplication::translate("CutList", "Avertissement"), 0, 0, 0, 0, warning});
     return rows;

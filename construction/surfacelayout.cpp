@@ -2,6 +2,7 @@
 
 #include "constructionwords.h"
 #include "curvegeometry.h"
+#include "printedlengths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -338,27 +339,34 @@ std::vector<Seam> deckSeams(const SurfacePlan& surface, int side) {
 }
 
 QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings& settings,
-                         Wording wording) {
+                         Wording wording, LengthUnit unit) {
+    const auto length = [&](double mm) {
+        return wording == Wording::source ? formatLength(mm) + QStringLiteral(" mm")
+                                          : lengthWords(mm, unit);
+    };
+    const auto thickness = [&](double mm) {
+        return wording == Wording::source ? formatLength(mm) + QStringLiteral(" mm")
+                                          : thicknessWords(mm, unit);
+    };
     QStringList warnings;
     const std::vector<double> depths = layerMiddleDepths(settings.surface);
     for (int curve = 0; curve < 2; ++curve) {
         const CurveDesign c = curveDesign(dims, curve);
         if (c.height <= 0) continue;
         for (int i = 0; i < int(depths.size()); ++i) {
-            const double thickness = settings.surface[std::size_t(i)];
+            const double layer = settings.surface[std::size_t(i)];
             const double radius = c.radius + depths[std::size_t(i)];
-            const double smallest = smallestBendRadius(thickness);
+            const double smallest = smallestBendRadius(layer);
             if (radius >= smallest) continue;
             warnings << constructionWord(
                             QT_TRANSLATE_NOOP("Construction",
-                                              "Courbe %1, couche %2 (%3 mm) : rayon de %4 mm, "
-                                              "plus serré que les %5 mm auxquels cette "
+                                              "Courbe %1, couche %2 (%3) : rayon de %4, "
+                                              "plus serré que les %5 auxquels cette "
                                               "épaisseur se cintre à sec"),
                             wording)
                             .arg(sideName(curve, wording))
                             .arg(i + 1)
-                            .arg(formatLength(thickness), formatLength(radius),
-                                 formatLength(smallest));
+                            .arg(thickness(layer), length(radius), length(smallest));
         }
     }
     return warnings;

@@ -93,5 +93,7 @@ std::vector<Seam> flatSeams(const SurfacePlan& surface, const RampDimensions& di
 std::vector<Seam> deckSeams(const SurfacePlan& surface, int side);
 
 // A warning per curve and layer bent tighter than its thickness bends dry.
+// For people the lengths are in unit; the source (the JSON's) in millimetres.
 QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings& settings,
-                         Wording wording = Wording::people);
+                         Wording wording = Wording::people,
+                         LengthUnit unit = LengthUnit::Millimetres);

@@ -401,22 +401,6 @@
 <context>
     <name>Construction</name>
     <message>
-        <source>Courbe %1 : flanc coupé à %2 mm du pied le long de la courbe</source>
-        <translation>%1 curve: side panel cut %2 mm from the bottom along the curve</translation>
-    </message>
-    <message>
-        <source>Courbe %1 : flanc coupé verticalement à %2 mm de son arrière</source>
-        <translation>%1 curve: side panel cut vertically %2 mm from its back end</translation>
-    </message>
-    <message>
-        <source>Courbe %1 : flanc coupé horizontalement à %2 mm du sol</source>
-        <translation>%1 curve: side panel cut horizontally %2 mm above the ground</translation>
-    </message>
-    <message>
-        <source> ; une éclisse de 300 mm de large, dans le même contreplaqué, collée et vissée sur la face intérieure, relie les morceaux</source>
-        <translation>; a 300 mm wide splice plate of the same plywood, glued and screwed to the inner face, joins the pieces</translation>
-    </message>
-    <message>
         <source>gauche</source>
         <translation>left</translation>
     </message>
@@ -529,8 +513,24 @@
         <translation>Sheet for side panels</translation>
     </message>
     <message>
-        <source>Courbe %1, couche %2 (%3 mm) : rayon de %4 mm, plus serré que les %5 mm auxquels cette épaisseur se cintre à sec</source>
-        <translation>%1 curve, layer %2 (%3 mm): %4 mm radius, tighter than the %5 mm this thickness bends to dry</translation>
+        <source>Courbe %1, couche %2 (%3) : rayon de %4, plus serré que les %5 auxquels cette épaisseur se cintre à sec</source>
+        <translation>%1 curve, layer %2 (%3): %4 radius, tighter than the %5 this thickness bends to dry</translation>
+    </message>
+    <message>
+        <source>Courbe %1 : flanc coupé à %2 du pied le long de la courbe</source>
+        <translation>%1 curve: side panel cut %2 from the bottom along the curve</translation>
+    </message>
+    <message>
+        <source>Courbe %1 : flanc coupé verticalement à %2 de son arrière</source>
+        <translation>%1 curve: side panel cut vertically %2 from its back end</translation>
+    </message>
+    <message>
+        <source>Courbe %1 : flanc coupé horizontalement à %2 du sol</source>
+        <translation>%1 curve: side panel cut horizontally %2 above the ground</translation>
+    </message>
+    <message>
+        <source> ; une éclisse de %1 de large, dans le même contreplaqué, collée et vissée sur la face intérieure, relie les morceaux</source>
+        <translation>; a %1 wide splice plate of the same plywood, glued and screwed to the inner face, joins the pieces</translation>
     </message>
 </context>
 <context>

@@ -283,7 +283,7 @@ void PlanWindow::showPlan(const ConstructionPlan& plan) {
 
 void PlanWindow::fillTexts(const ConstructionPlan& plan) {
     QStringList warnings;
-    for (const QString& w : plan.warningTexts)
+    for (const QString& w : planWarningTexts(plan, m_unit))
         warnings << QStringLiteral("⚠ ") + decimalsForPeople(w);
     m_warnings->setText(warnings.join(u'\n'));
     m_warnings->setVisible(!warnings.isEmpty());

@@ -41,7 +41,7 @@ Outputs outputs() {
               traceJson(dims, {800, 500}, runTracer(dims, 800, 500)),
               {},
               plan.warnings,
-              plan.warningTexts,
+              planWarningTexts(plan),
               planText(plan, {}),
               planCsv(plan, {})};
     for (const ModelPart& part : buildRampModel(plan).parts)

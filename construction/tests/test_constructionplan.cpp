@@ -533,6 +533,11 @@ void TestConstructionPlan::split() {
     QCOMPARE(boundingBox(c.pieces[0].outline).left(), 0.0);
     QVERIFY(near(boundingBox(c.pieces[1].outline).right(), c.panelLength, 1e-9));
     QVERIFY(plan.warnings.join(u' ').contains(QStringLiteral("éclisse de 300 mm")));
+    // For people, one for one, in the unit: 300 mm is 11 13/16", and no mm is left.
+    const QStringList inInches = planWarningTexts(plan, LengthUnit::Inches);
+    QCOMPARE(inInches.size(), plan.warnings.size());
+    QVERIFY(inInches.join(u' ').contains(QStringLiteral("éclisse de 11 13/16\" de large")));
+    QVERIFY(!inInches.join(u' ').contains(QStringLiteral("mm")));
     // Five back pieces, five toe pieces, five right panels and five plates.
     int parts = 0;
     for (const SheetLayout& sheet : plan.panelSheets.layout)
