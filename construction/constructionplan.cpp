@@ -8,7 +8,6 @@
 #include "framelines.h"
 #include "nesting.h"
 #include "panelsplitting.h"
-#include "printedlengths.h"
 #include "quarvelerror.h"
 #include "stationlayout.h"
 #include "surfacelayout.h"
@@ -128,10 +127,8 @@ std::vector<double> deckJoistsOnPanel(const ConstructionPlan& plan, int curve) {
 }
 
 QString splitWarning(const PanelSplit& split, Wording wording, LengthUnit unit) {
-    const auto length = [&](double mm) {
-        return wording == Wording::source ? formatLength(mm) + QStringLiteral(" mm")
-                                          : lengthWords(mm, unit);
-    };
+    // The source (the JSON's) in millimetres.
+    const LengthUnit shown = wording == Wording::source ? LengthUnit::Millimetres : unit;
     const char* text =
         split.kind == SplitKind::normal
             ? QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé à %2 du pied le long "
@@ -142,13 +139,14 @@ QString splitWarning(const PanelSplit& split, Wording wording, LengthUnit unit) 
             : QT_TRANSLATE_NOOP("Construction", "Courbe %1 : flanc coupé horizontalement à %2 "
                                                 "du sol");
     const double at = split.kind == SplitKind::normal ? split.station : split.at;
-    return constructionWord(text, wording).arg(sideName(split.curve, wording), length(at)) +
+    return constructionWord(text, wording)
+               .arg(sideName(split.curve, wording), lengthWithUnit(at, shown)) +
            constructionWord(QT_TRANSLATE_NOOP("Construction",
                                               " ; une éclisse de %1 de large, dans le même "
                                               "contreplaqué, collée et vissée sur la face "
                                               "intérieure, relie les morceaux"),
                             wording)
-               .arg(length(spliceWidth));
+               .arg(lengthWithUnit(spliceWidth, shown));
 }
 
 // Panels too large for a sheet cut into pieces, each joint with its splice

@@ -56,12 +56,6 @@ std::optional<std::pair<double, double>> parsePair(QStringView text, SettingRang
     return std::pair{*a, *b};
 }
 
-// A key's length as a message gives it: "300", "11 13/16\"".
-QString settingLengthText(double mm, bool thickness, LengthUnit unit) {
-    if (unit == LengthUnit::Millimetres) return formatLength(mm);
-    return thickness ? thicknessText(mm, unit) : lengthText(mm, unit);
-}
-
 QString rangeText(SettingRange r, bool thickness = false,
                   LengthUnit unit = LengthUnit::Millimetres) {
     return QCoreApplication::translate("ConstructionSettings", "%1 à %2")
@@ -329,6 +323,10 @@ const QStringList& constructionSettingKeys() {
     return keys;
 }
 
+QString settingLengthText(double mm, bool thickness, LengthUnit unit) {
+    return thickness ? thicknessText(mm, unit) : lengthText(mm, unit);
+}
+
 bool isThicknessSetting(QStringView key) {
     const ConstructionSettingRow* row = constructionSettingRow(key);
     return row && row->thickness;
@@ -337,7 +335,7 @@ bool isThicknessSetting(QStringView key) {
 QString constructionSettingRange(QStringView key, LengthUnit unit) {
     const ConstructionSettingRow* row = constructionSettingRow(key);
     if (!row) return QCoreApplication::translate("ConstructionSettings", "réglage inconnu");
-    const bool thickness = isThicknessSetting(key);
+    const bool thickness = row->thickness;
     const auto range = [&](SettingRange r) { return rangeText(r, thickness, unit); };
     if (row->rangeNote) {
         const QString note = translated(row->rangeNote);

@@ -118,6 +118,10 @@ const QStringList& constructionSettingKeys();
 // inches "11/32\" à 1 9/16\"".
 QString constructionSettingRange(QStringView key, LengthUnit unit = LengthUnit::Millimetres);
 
+// One of a key's lengths as people read it, point for decimals: "300",
+// "11 13/16\""; a thickness or section to 1/32 in.
+QString settingLengthText(double mm, bool thickness, LengthUnit unit);
+
 // Whether a key's lengths are thicknesses or sections (shown in inches to
 // 1/32 in) rather than lengths along the ramp (to 1/16 in).
 bool isThicknessSetting(QStringView key);

@@ -23,11 +23,6 @@ QString splitKindText(SplitKind kind) {
     return {};
 }
 
-// One length and its unit, point for decimals: "312.5 mm", "12 5/16\"".
-QString lengthWithUnit(double millimetres, LengthUnit unit) {
-    return lengthsWithUnit({millimetres}, unit);
-}
-
 // A split panel's pieces and its splice plates, by their bounding boxes.
 void addPieceRows(const ConstructionPlan& plan, const DistinctPanel& panel, LengthUnit unit,
                   std::vector<CutListRow>& rows) {

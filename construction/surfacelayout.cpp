@@ -2,7 +2,6 @@
 
 #include "constructionwords.h"
 #include "curvegeometry.h"
-#include "printedlengths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -340,14 +339,8 @@ std::vector<Seam> deckSeams(const SurfacePlan& surface, int side) {
 
 QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings& settings,
                          Wording wording, LengthUnit unit) {
-    const auto length = [&](double mm) {
-        return wording == Wording::source ? formatLength(mm) + QStringLiteral(" mm")
-                                          : lengthWords(mm, unit);
-    };
-    const auto thickness = [&](double mm) {
-        return wording == Wording::source ? formatLength(mm) + QStringLiteral(" mm")
-                                          : thicknessWords(mm, unit);
-    };
+    // The source (the JSON's) in millimetres.
+    const LengthUnit shown = wording == Wording::source ? LengthUnit::Millimetres : unit;
     QStringList warnings;
     const std::vector<double> depths = layerMiddleDepths(settings.surface);
     for (int curve = 0; curve < 2; ++curve) {
@@ -366,7 +359,8 @@ QStringList bendWarnings(const RampDimensions& dims, const ConstructionSettings&
                             wording)
                             .arg(sideName(curve, wording))
                             .arg(i + 1)
-                            .arg(thickness(layer), length(radius), length(smallest));
+                            .arg(thicknessWithUnit(layer, shown), lengthWithUnit(radius, shown),
+                                 lengthWithUnit(smallest, shown));
         }
     }
     return warnings;

@@ -65,6 +65,16 @@ QString thicknessText(double millimetres, LengthUnit unit) {
     return inchesText(millimetres, thicknessPartsPerInch, false);
 }
 
+QString lengthWithUnit(double millimetres, LengthUnit unit) {
+    const QString text = lengthText(millimetres, unit);
+    return unit == LengthUnit::Millimetres ? text + QStringLiteral(" mm") : text;
+}
+
+QString thicknessWithUnit(double millimetres, LengthUnit unit) {
+    const QString text = thicknessText(millimetres, unit);
+    return unit == LengthUnit::Millimetres ? text + QStringLiteral(" mm") : text;
+}
+
 QString unitName(LengthUnit unit) {
     if (unit == LengthUnit::Millimetres) return QStringLiteral("mm");
     return QCoreApplication::translate("LengthUnits", "po");

@@ -12,6 +12,10 @@ enum class LengthUnit { Millimetres, Inches };
 QString lengthText(double millimetres, LengthUnit unit);
 // Thicknesses and sections: inches to the nearest 1/32 reduced, never feet ("23/32\"", "3/8\"").
 QString thicknessText(double millimetres, LengthUnit unit);
+// The same followed by its unit, as a sentence gives it, point for decimals:
+// "1812.4 mm", "5' 11 3/8\"" (the inch mark is the unit).
+QString lengthWithUnit(double millimetres, LengthUnit unit);
+QString thicknessWithUnit(double millimetres, LengthUnit unit);
 // The unit's name after a number or in a column heading: "mm" or "po" in French, "in" in English.
 QString unitName(LengthUnit unit);
 // A length typed by a person in the unit shown, back to millimetres; nullopt if not a length.

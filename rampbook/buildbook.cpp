@@ -71,9 +71,7 @@ QStringList settingValueTexts(const ConstructionSettings& settings,
     for (const QString& value : values) {
         bool number = false;
         const double mm = value.toDouble(&number);
-        shown << decimalsForPeople(!number         ? value
-                                   : row.thickness ? thicknessText(mm, unit)
-                                                   : lengthText(mm, unit));
+        shown << decimalsForPeople(!number ? value : settingLengthText(mm, row.thickness, unit));
     }
     if (pair) return {shown.join(QStringLiteral(" × "))};
     return shown;

@@ -128,7 +128,7 @@ QStringList settingFieldTexts(const ConstructionSettings& settings, QStringView 
         QStringList lengths;
         for (QStringView length : QStringView(field).split(separator)) {
             const double mm = length.toDouble();
-            lengths << (thickness ? thicknessText(mm, unit) : lengthText(mm, unit));
+            lengths << settingLengthText(mm, thickness, unit);
         }
         field = field.isEmpty() ? QString() : lengths.join(separator);
     }
