@@ -20,10 +20,14 @@ public:
     };
 
     // The image must be Format_RGB32 or Format_ARGB32; both it and the depth
-    // buffer (one value a pixel, kept by the caller so that a picture after
-    // another needs no new memory) must outlive the raster. The depth starts
-    // far everywhere.
-    DepthRaster(QImage& image, std::vector<float>& depth);
+    // buffer (one value a pixel of the rows drawn, kept by the caller so that
+    // a picture after another needs no new memory) must outlive the raster.
+    // The depth starts far everywhere. Only rows [firstRow, firstRow +
+    // rowCount) of the image are drawn: a picture drawn band by band needs
+    // the depth of one band only, and every pixel comes out as drawn whole.
+    DepthRaster(QImage& image, std::vector<float>& depth, int firstRow, int rowCount);
+    DepthRaster(QImage& image, std::vector<float>& depth)
+        : DepthRaster(image, depth, 0, image.height()) {}
 
     void fillTriangle(const Vertex& a, const Vertex& b, const Vertex& c, QRgb colour);
 
@@ -34,9 +38,13 @@ public:
 
 private:
     QRgb* row(int y) { return reinterpret_cast<QRgb*>(m_image.scanLine(y)); }
+    float* depthRow(int y) {
+        return m_depth.data() + std::size_t(y - m_firstRow) * std::size_t(m_width);
+    }
 
     QImage& m_image;
     int m_width = 0;
-    int m_height = 0;
+    int m_firstRow = 0;
+    int m_endRow = 0; // past the last row drawn
     std::vector<float>& m_depth;
 };

@@ -23,6 +23,11 @@ constexpr float paleness = 0.7f;
 constexpr QRgb background = 0xFFFFFFFF;
 // The empty border around the model, as a share of the picture's smaller side.
 constexpr double marginShare = 0.03;
+// A picture is drawn this many rows at a time, with the depth of one band
+// (some 230 KB for a picture 900 pixels wide, where the whole picture's
+// would be ten times that): fresh memory costs a one-off run more than
+// going over the triangles once a band.
+constexpr int bandRows = 64;
 
 // Indexed by Material: plywood, timber, steel.
 const QVector3D materialColours[3] = {{226, 196, 150}, {186, 136, 86}, {140, 148, 158}};
@@ -145,8 +150,9 @@ void ModelPicture::drawInto(QImage& image, const PictureOptions& options) {
                              view.away() * lightFromView.z())
                                 .normalized();
 
-    DepthRaster raster(image, m_depth);
+    // What is drawn, worked out once for all the bands.
     std::vector<char> facing(m_triangles.size(), 0);
+    std::vector<std::pair<std::size_t, QRgb>> faces;
     for (std::size_t i = 0; i < m_triangles.size(); ++i) {
         const Triangle& t = m_triangles[i];
         facing[i] = QVector3D::dotProduct(t.normal, view.away()) < 0;
@@ -155,13 +161,9 @@ void ModelPicture::drawInto(QImage& image, const PictureOptions& options) {
             ambient + diffuse * std::max(0.0f, QVector3D::dotProduct(t.normal, light));
         QVector3D colour = materialColours[int(m_materials[std::size_t(t.part)])] * lit;
         if (pale(t.part)) colour = paled(colour);
-        raster.fillTriangle(corners[t.corners[0]], corners[t.corners[1]], corners[t.corners[2]],
-                            toRgb(colour));
+        faces.emplace_back(i, toRgb(colour));
     }
-
-    // An edge lies on its faces: it may stand as far behind what the depth
-    // holds as a face's depth changes over a pixel.
-    const float slack = float(1 / std::max(view.scale(), 1e-9) + 0.5);
+    std::vector<std::pair<const Edge*, QRgb>> lines;
     for (const Edge& e : m_edges) {
         const int part = m_triangles[e.left].part;
         if (!shown(part)) continue;
@@ -169,7 +171,21 @@ void ModelPicture::drawInto(QImage& image, const PictureOptions& options) {
         if (!outline && !(e.sharp && facing[e.left])) continue;
         QVector3D colour = materialColours[int(m_materials[std::size_t(part)])] * edgeDarkness;
         if (pale(part)) colour = paled(colour);
-        raster.drawLine(corners[e.from], corners[e.to], toRgb(colour), slack);
+        lines.emplace_back(&e, toRgb(colour));
+    }
+
+    // An edge lies on its faces: it may stand as far behind what the depth
+    // holds as a face's depth changes over a pixel.
+    const float slack = float(1 / std::max(view.scale(), 1e-9) + 0.5);
+    for (int top = 0; top < image.height(); top += bandRows) {
+        DepthRaster raster(image, m_depth, top, bandRows);
+        for (const auto& [i, colour] : faces) {
+            const Triangle& t = m_triangles[i];
+            raster.fillTriangle(corners[t.corners[0]], corners[t.corners[1]], corners[t.corners[2]],
+                                colour);
+        }
+        for (const auto& [e, colour] : lines)
+            raster.drawLine(corners[e->from], corners[e->to], colour, slack);
     }
 }
 

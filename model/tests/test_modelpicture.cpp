@@ -1,9 +1,11 @@
+#include "depthraster.h"
 #include "modelbuilder.h"
 #include "modelpicture.h"
 
 #include <QtTest>
 
 #include <cmath>
+#include <random>
 
 // Pictures judged by what they must show: the ramp's outline at the size its
 // dimensions give, highlighted parts where they stand, and nothing of a face
@@ -18,6 +20,8 @@ private slots:
     void hiddenFaces_data();
     void hiddenFaces();
     void edgesOutlineFaces();
+    void bandsDrawAsWhole_data();
+    void bandsDrawAsWhole();
 };
 
 namespace {
@@ -206,6 +210,41 @@ void TestModelPicture::edgesOutlineFaces() {
     QVERIFY(dark(image.pixel(box.right, middle)));
     QVERIFY(dark(image.pixel((box.left + box.right) / 2, box.top)));
     QVERIFY(!dark(image.pixel((box.left + box.right) / 2, middle)));
+}
+
+void TestModelPicture::bandsDrawAsWhole_data() {
+    QTest::addColumn<int>("rows");
+    QTest::newRow("one row") << 1;
+    QTest::newRow("7 rows") << 7;
+    QTest::newRow("64 rows") << 64;
+    QTest::newRow("taller than the image") << 500;
+}
+
+void TestModelPicture::bandsDrawAsWhole() {
+    // Overlapping triangles and lines, some running off the image, drawn
+    // band by band come out pixel for pixel as drawn whole.
+    QFETCH(int, rows);
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> coordinate(-40, 240), depth(0, 100);
+    std::vector<DepthRaster::Vertex> points(300);
+    for (auto& p : points)
+        p = {coordinate(random), coordinate(random), depth(random)};
+    const auto draw = [&](int bandRows) {
+        QImage image(200, 150, QImage::Format_RGB32);
+        image.fill(white);
+        std::vector<float> depths;
+        for (int top = 0; top < image.height(); top += bandRows) {
+            DepthRaster raster(image, depths, top, bandRows);
+            for (std::size_t i = 0; i + 2 < points.size(); i += 3)
+                raster.fillTriangle(points[i], points[i + 1], points[i + 2], QRgb(0xFF000000 | i));
+            for (std::size_t i = 0; i + 1 < points.size(); i += 5)
+                raster.drawLine(points[i], points[i + 1], qRgb(0, 0, 0), 2);
+        }
+        return image;
+    };
+    const QImage whole = draw(150);
+    QVERIFY(pixelsWhere(whole, [](QRgb c) { return c != white; }).count > 10000);
+    QCOMPARE(draw(rows), whole);
 }
 
 QTEST_GUILESS_MAIN(TestModelPicture)
