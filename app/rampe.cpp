@@ -466,7 +466,9 @@ void TQvl::writeBook(const QString& path, const ConstructionPlan& plan,
     constexpr int letterIndex = 1;
     const BookPaper paper = m_paperIndex == letterIndex ? BookPaper::Letter : BookPaper::A4;
     checkExportName(path, {QStringLiteral("pdf")});
-    writeOutputFile(path, buildBook(plan, prices, paper, m_unit).pdf(), FileKinds::RegularOnly);
+    const BookDocument book = buildBook(plan, prices, paper, m_unit);
+    writeStreamedOutputFile(
+        path, [&book](const OutputSink& sink) { book.writePdf(sink); }, FileKinds::RegularOnly);
 }
 
 void TQvl::writeCutFile(const QString& path, const ConstructionPlan& plan) const {

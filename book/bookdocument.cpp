@@ -3,10 +3,10 @@
 #include "booktext.h"
 #include "fixedhashseed.h"
 #include "quarvelerror.h"
+#include "sinkdevice.h"
 #include "tablecolumns.h"
 
 #include <algorithm>
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -372,12 +372,17 @@ void BookDocument::drawFurniture(QPainter& painter, int page, int pageCount) con
 }
 
 QByteArray BookDocument::pdf() const {
+    QByteArray bytes;
+    writePdf([&bytes](QByteArrayView piece) { bytes.append(piece); });
+    return bytes;
+}
+
+void BookDocument::writePdf(const OutputSink& sink) const {
     const Layout laid = layout();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    SinkDevice device(sink);
     {
         const FixedHashSeed fixedSeed;
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&device);
         writer.setResolution(bookResolution);
         writer.setTitle(m_runningTitle);
         writer.setCreator(QStringLiteral("Quarvel"));
@@ -400,5 +405,5 @@ QByteArray BookDocument::pdf() const {
         }
         painter.end();
     }
-    return buffer.data();
+    device.rethrowFailure();
 }

@@ -2,6 +2,7 @@
 
 #include "bookcanvas.h"
 #include "bookpagination.h"
+#include "safesave.h"
 
 #include <functional>
 #include <QByteArray>
@@ -99,9 +100,13 @@ public:
     void beginKeepTogether();
     void endKeepTogether();
 
-    // The whole PDF in memory; the same bytes every time but for its
-    // creation date. Needs a QGuiApplication (fonts). Throws QuarvelError
-    // when a block is taller than a page.
+    // The PDF handed to sink piece by piece as the pages are drawn, never
+    // whole in memory; the same bytes every time but for its creation date.
+    // Needs a QGuiApplication (fonts). Throws QuarvelError when a block is
+    // taller than a page, before anything is handed over; what the sink
+    // throws is passed on once the pages are drawn.
+    void writePdf(const OutputSink& sink) const;
+    // The whole PDF in memory.
     QByteArray pdf() const;
 
     // What the document has placed: the page of each chapter, from 1, and

@@ -52,16 +52,29 @@ CommandResult bookCommand(const QStringList& args) {
     if (auto failure = readPricesOption(parsed, prices)) return *failure;
     ConstructionPlan plan;
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
-    QByteArray pdf;
+    // The book's own faults (a block taller than a page) end the run with 1,
+    // the file's with 2. The PDF goes to the file as its pages are drawn.
+    std::optional<BookDocument> book;
     try {
-        pdf = buildBook(plan, prices, paper, unit).pdf();
-    } catch (const QuarvelError& error) { // a block taller than the page
+        book.emplace(buildBook(plan, prices, paper, unit));
+    } catch (const QuarvelError& error) {
         return CommandResult{1, {}, messageLine(error.message())};
     }
+    bool bookFault = false;
     try {
-        writeOutputFile(parsed.positionals[1], pdf, FileKinds::Any);
+        writeStreamedOutputFile(
+            parsed.positionals[1],
+            [&](const OutputSink& sink) {
+                try {
+                    book->writePdf(sink);
+                } catch (const QuarvelError&) {
+                    bookFault = true;
+                    throw;
+                }
+            },
+            FileKinds::Any);
     } catch (const QuarvelError& error) {
-        return CommandResult{2, {}, messageLine(error.message())};
+        return CommandResult{bookFault ? 1 : 2, {}, messageLine(error.message())};
     }
     return CommandResult{0, {}, {}};
 }

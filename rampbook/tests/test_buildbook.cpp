@@ -84,6 +84,8 @@ private slots:
     void book_data();
     void book();
     void bookInInches();
+    void unwritable_data();
+    void unwritable();
 
 private:
     QTemporaryDir m_dir;
@@ -242,6 +244,35 @@ void TestBuildBook::bookInInches() {
             }
     QVERIFY(!planBoards.empty());
     QCOMPARE(bookBoards, planBoards);
+}
+
+// The book goes to its file as its pages are drawn: a file that cannot take
+// it is a failure said in words, and nothing is left behind.
+void TestBuildBook::unwritable_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("linkedTo");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("full device") << QStringLiteral("full.pdf") << QStringLiteral("/dev/full")
+                                 << QStringLiteral("Plus de place sur le disque.");
+    QTest::newRow("missing folder") << QStringLiteral("missing/book.pdf") << QString()
+                                    << QStringLiteral("Impossible de créer le fichier %1.");
+}
+
+void TestBuildBook::unwritable() {
+    QFETCH(QString, name);
+    QFETCH(QString, linkedTo);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath(name);
+    if (!linkedTo.isEmpty()) {
+        if (!QFileInfo::exists(linkedTo)) QSKIP("no such device on this system");
+        QVERIFY(QFile::link(linkedTo, path));
+    }
+    const Run book =
+        runCli({QStringLiteral("book"), m_dir.filePath(QStringLiteral("default.qvl")), path});
+    QCOMPARE(book.status, 2);
+    QCOMPARE(QString::fromUtf8(book.err).trimmed(),
+             QString(message).replace(QStringLiteral("%1"), path));
+    if (linkedTo.isEmpty()) QVERIFY(!QFileInfo::exists(path));
 }
 
 QTEST_GUILESS_MAIN(TestBuildBook)
