@@ -52,21 +52,15 @@ CommandResult bookCommand(const QStringList& args) {
     if (auto failure = readPricesOption(parsed, prices)) return *failure;
     ConstructionPlan plan;
     if (auto failure = buildPlanFor(parsed.design, plan)) return *failure;
-    // The book's own faults (a block taller than a page) end the run with 1,
-    // the file's with 2. The PDF goes to the file as its pages are drawn.
-    std::optional<BookDocument> book;
-    try {
-        book.emplace(buildBook(plan, prices, paper, unit));
-    } catch (const QuarvelError& error) {
-        return CommandResult{1, {}, messageLine(error.message())};
-    }
+    // The PDF goes to the file as its pages are drawn. The book's own faults
+    // (a block taller than a page) end the run with 1, the file's with 2.
     bool bookFault = false;
     try {
         writeStreamedOutputFile(
             parsed.positionals[1],
             [&](const OutputSink& sink) {
                 try {
-                    book->writePdf(sink);
+                    buildBook(plan, prices, paper, unit).writePdf(sink);
                 } catch (const QuarvelError&) {
                     bookFault = true;
                     throw;

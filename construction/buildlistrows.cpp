@@ -108,10 +108,8 @@ QString boardCuts(const TimberBoard& board, LengthUnit unit) {
 // A total length of timber: "42.3 m" to the tenth of a metre, or in feet and
 // inches; rounded down when it is a bound (never more than is proven).
 QString timberTotal(double millimetres, LengthUnit unit, bool bound) {
-    constexpr double sixteenth = 25.4 / 16; // inches are shown to the 1/16
     if (unit == LengthUnit::Inches)
-        return lengthText(
-            bound ? std::floor(millimetres / sixteenth + 1e-6) * sixteenth : millimetres, unit);
+        return bound ? lengthTextAtMost(millimetres, unit) : lengthText(millimetres, unit);
     const double metres = bound ? std::floor((millimetres + 0.01) / 100) / 10 : millimetres / 1000;
     return QString::number(metres, 'f', 1) + QStringLiteral(" m");
 }

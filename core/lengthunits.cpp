@@ -60,6 +60,15 @@ QString lengthText(double millimetres, LengthUnit unit) {
     return inchesText(millimetres, lengthPartsPerInch, true);
 }
 
+QString lengthTextAtMost(double millimetres, LengthUnit unit) {
+    // A hair over a step is the step itself: a total in floating point may
+    // fall just short of it.
+    constexpr double hair = 1e-6;
+    const double step =
+        unit == LengthUnit::Millimetres ? 0.1 : millimetresPerInch / double(lengthPartsPerInch);
+    return lengthText(std::floor(millimetres / step + hair) * step, unit);
+}
+
 QString thicknessText(double millimetres, LengthUnit unit) {
     if (unit == LengthUnit::Millimetres) return QString::fromLatin1(decimalText(millimetres, 1));
     return inchesText(millimetres, thicknessPartsPerInch, false);

@@ -10,6 +10,8 @@ enum class LengthUnit { Millimetres, Inches };
 // or, in inches, to the nearest 1/16 reduced, feet and inches from 24 in on: "3 1/2\"", "17 5/8\"",
 // "5' 11 3/8\"", "0\"".
 QString lengthText(double millimetres, LengthUnit unit);
+// The same rounded down, never more than millimetres: for a bound.
+QString lengthTextAtMost(double millimetres, LengthUnit unit);
 // Thicknesses and sections: inches to the nearest 1/32 reduced, never feet ("23/32\"", "3/8\"").
 QString thicknessText(double millimetres, LengthUnit unit);
 // The same followed by its unit, as a sentence gives it, point for decimals:
